@@ -1,0 +1,41 @@
+#include "artgen.h"
+
+#include <QFontDatabase>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+
+namespace artgen {
+
+QImage render(const Picture &picture, qreal scale)
+{
+    QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
+    const bool opaque = !picture.key.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    image.fill(opaque ? Qt::white : Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
+                           | QPainter::SmoothPixmapTransform);
+    painter.scale(scale, scale);
+    picture.draw(painter, QSizeF(picture.size));
+    painter.end();
+    return opaque ? image.convertToFormat(QImage::Format_RGB32) : image;
+}
+
+QString scaledKey(const QString &key, int scale)
+{
+    if (scale == 1)
+        return key;
+    const QFileInfo info(key);
+    return info.completeBaseName() + QStringLiteral("@%1x.").arg(scale) + info.suffix();
+}
+
+QString requireFamily(const QString &family)
+{
+    if (!QFontDatabase::families().contains(family)) {
+        std::fprintf(stderr, "artgen: font family \"%s\" is not installed\n", qPrintable(family));
+        std::exit(2);
+    }
+    return family;
+}
+
+} // namespace artgen
