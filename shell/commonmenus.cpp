@@ -1,0 +1,48 @@
+#include "commonmenus.h"
+
+#include "frmabout.h"
+#include "modhelp.h"
+#include "services.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+QAction *item(QMenu *menu, const char *name, const QString &text, std::function<void()> run)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    QObject::connect(action, &QAction::triggered, menu, std::move(run));
+    return action;
+}
+}
+
+QList<QAction *> buildCommonMenuBar(QWidget *owner, Services &services, const MenuBarLook &look,
+                                    std::function<void()> onExit)
+{
+    auto *file = new QMenu(QStringLiteral("&File"), owner);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addActions(look.fileItems);
+    item(file, "mnuExit", QStringLiteral("E&xit"), std::move(onExit));
+
+    auto *help = new QMenu(QStringLiteral("&Help"), owner);
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    item(help, "mnuOnline", QStringLiteral("&Online Help"), [&services] { OpenHelpPage(services.urls); });
+    item(help, "mnuVisit", QStringLiteral("&Visit Us Online"), [&services] { OpenHomePage(services.urls); });
+    help->addSeparator();
+    item(help, "mnuUpdate",
+         look.updateCaption == MenuBarLook::UpdateCaption::SoftwareUpdate
+             ? QStringLiteral("Check for Software &Update")
+             : QStringLiteral("&Check for Software Update"),
+         [&services] { OpenDownloadPage(services.urls); });
+    help->addSeparator();
+    item(help, "mnuAbout", QStringLiteral("&About Software"),
+         [&services, owner] { frmAbout::showModal(services, owner); });
+
+    // Declared but switched off: shown greyed and never run.
+    auto *makeMoney = new QAction(QStringLiteral("Make Money &Online"), owner);
+    makeMoney->setObjectName(look.makeMoneyName);
+    makeMoney->setEnabled(false);
+
+    return {file->menuAction(), help->menuAction(), makeMoney};
+}

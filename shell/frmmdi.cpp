@@ -1,0 +1,196 @@
+#include "frmmdi.h"
+#include "ui_frmmdi.h"
+
+#include "clickable.h"
+#include "modhelp.h"
+#include "oraclewindow.h"
+#include "services.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+// lblCaption index of each oracle's link title, by OracleId.
+constexpr int FirstLinkCaption = 3;
+}
+
+frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::frmMDI>())
+    , m_services(services)
+    , m_oracles(std::move(oracles))
+{
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/shell/augurium.png")));
+    cmdSelectOption = {ui->cmdSelectOption_0, ui->cmdSelectOption_1, ui->cmdSelectOption_2,
+                       ui->cmdSelectOption_3, ui->cmdSelectOption_4};
+    lblCaption = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
+                  ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
+    const std::array<QLabel *, OracleCount> icons{ui->Picture2, ui->Picture3, ui->Picture4, ui->Picture5,
+                                                  ui->Picture7};
+
+    for (int id = 0; id < OracleCount; ++id) {
+        icons[id]->setPixmap(QIcon(QLatin1String(OracleIcon[id])).pixmap(QSize(32, 32), devicePixelRatio()));
+        cmdSelectOption[id]->setEnabled(offered(id));
+        connect(cmdSelectOption[id], &QPushButton::clicked, this, [this, id] { cmdSelectOption_Click(id); });
+    }
+    for (int index = 0; index < int(lblCaption.size()); ++index) {
+        const bool link = index >= FirstLinkCaption && offered(index - FirstLinkCaption);
+        makeClickable(lblCaption[index], [this, index] { lblCaption_Click(index); },
+                      link ? std::optional(Pointer::Link) : std::nullopt);
+        lblCaption[index]->setMouseTracking(true);
+        lblCaption[index]->installEventFilter(this);
+    }
+    ui->picMain->setMouseTracking(true);
+    ui->picMain->installEventFilter(this);
+
+    makeClickable(ui->Picture6, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
+    makeClickable(ui->lblStarloomBanner, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
+    makeClickable(ui->Label7, [this] { OpenFullyBrandedPage(m_services.urls); }, Pointer::Link);
+    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+
+    m_ownMenuBar = buildCommonMenuBar(this, m_services, {}, [this] { close(); });
+    menuBar()->addActions(m_ownMenuBar);
+    connect(ui->mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::onSubWindowActivated);
+
+    MDIForm_Load();
+}
+
+frmMDI::~frmMDI() = default;
+
+int frmMDI::screenWidth() const
+{
+    return screen()->geometry().width();
+}
+
+// Positions are centred once on the screen's width, not the window's: a
+// restored or narrower window keeps them where a maximised one shows them.
+void frmMDI::MDIForm_Load()
+{
+    const int W = screenWidth();
+    const auto centre = [W](QWidget *w) { w->move(qRound((W - w->width()) / 2.0), w->y()); };
+    centre(ui->lblStarloomBanner);
+    centre(ui->picButtonContainer);
+    for (int index = 0; index < int(lblCaption.size()); ++index) {
+        if (index != 1)
+            lblCaption[index]->resize(lblCaption[index]->sizeHint());
+        centre(lblCaption[index]);
+    }
+    ui->cmdMdiExit->move(W - (ui->cmdMdiExit->width() + 8), ui->cmdMdiExit->y());
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    LaunchOracle(index);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    CloseAllOracleWindows();
+    if (index >= FirstLinkCaption)
+        LaunchOracle(index - FirstLinkCaption);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < FirstLinkCaption || !offered(index - FirstLinkCaption))
+        return;
+    QFont font = lblCaption[index]->font();
+    font.setUnderline(true);
+    lblCaption[index]->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (QLabel *label : lblCaption) {
+        QFont font = label->font();
+        font.setUnderline(false);
+        label->setFont(font);
+    }
+}
+
+void frmMDI::LaunchOracle(int oracleId)
+{
+    if (oracleId < 0 || oracleId >= OracleCount || !offered(oracleId))
+        return;
+    CloseAllOracleWindows();
+    setWelcomeVisible(false);
+    OracleWindow *start = m_oracles[oracleId](*this);
+    start->showWindow();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(start->parentWidget()))
+        placeOracleWindow(sub);
+}
+
+void frmMDI::CloseAllOracleWindows()
+{
+    for (const char *name : OracleWindowClosingOrder)
+        if (OracleWindow *window = findOracleWindow(QLatin1String(name)))
+            window->closeWindow();
+}
+
+void frmMDI::setWelcomeVisible(bool visible)
+{
+    ui->picMain->setVisible(visible);
+}
+
+void frmMDI::adopt(OracleWindow *window)
+{
+    const Qt::WindowFlags frame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    QMdiSubWindow *sub = ui->mdiArea->addSubWindow(window, frame);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setOption(QMdiSubWindow::RubberBandResize, false);
+    window->setFixedSize(window->size());
+    sub->adjustSize();
+    sub->setFixedSize(sub->size());
+    sub->hide();
+    placeOracleWindow(sub);
+}
+
+void frmMDI::placeOracleWindow(QMdiSubWindow *subWindow) const
+{
+    subWindow->move(qRound((screenWidth() - subWindow->width()) / 2.0), 0);
+}
+
+OracleWindow *frmMDI::findOracleWindow(const QString &className) const
+{
+    for (QMdiSubWindow *sub : ui->mdiArea->subWindowList()) {
+        auto *window = qobject_cast<OracleWindow *>(sub->widget());
+        if (window && !window->isClosed() && className == QLatin1String(window->metaObject()->className()))
+            return window;
+    }
+    return nullptr;
+}
+
+// An active oracle window's menus stand in the main window's menu bar.
+void frmMDI::onSubWindowActivated(QMdiSubWindow *subWindow)
+{
+    auto *window = subWindow ? qobject_cast<OracleWindow *>(subWindow->widget()) : nullptr;
+    const QList<QAction *> wanted = window && !window->isClosed() ? window->menuBarActions() : m_ownMenuBar;
+    if (menuBar()->actions() == wanted)
+        return;
+    for (QAction *action : menuBar()->actions())
+        menuBar()->removeAction(action);
+    menuBar()->addActions(wanted);
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == ui->picMain)
+            picMain_MouseMove();
+        else if (const auto found = std::find(lblCaption.begin(), lblCaption.end(), watched);
+                 found != lblCaption.end())
+            lblCaption_MouseMove(int(found - lblCaption.begin()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    CloseAllOracleWindows();
+    event->accept();
+}

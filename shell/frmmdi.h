@@ -1,0 +1,54 @@
+#pragma once
+#include "oraclehost.h"
+#include "oracleregistry.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+namespace Ui { class frmMDI; }
+class QLabel;
+class QMdiSubWindow;
+class QPushButton;
+
+// The main window: banner, the five oracle buttons, the welcome panel and the
+// area in which the oracle windows live.
+class frmMDI : public QMainWindow, public OracleHost {
+    Q_OBJECT
+public:
+    frmMDI(Services &services, OracleRegistry oracles, QWidget *parent = nullptr);
+    ~frmMDI() override;
+
+    void LaunchOracle(int oracleId);
+    void CloseAllOracleWindows();
+
+    // OracleHost
+    Services &services() override { return m_services; }
+    void setWelcomeVisible(bool visible) override;
+    void adopt(OracleWindow *window) override;
+    OracleWindow *findOracleWindow(const QString &className) const override;
+
+private slots:
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void onSubWindowActivated(QMdiSubWindow *subWindow);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void MDIForm_Load();
+    void placeOracleWindow(QMdiSubWindow *subWindow) const;
+    int screenWidth() const;
+    bool offered(int oracleId) const { return bool(m_oracles.at(oracleId)); }
+
+    std::unique_ptr<Ui::frmMDI> ui;
+    Services &m_services;
+    OracleRegistry m_oracles;
+    std::array<QPushButton *, OracleCount> cmdSelectOption{};
+    std::array<QLabel *, 8> lblCaption{};
+    QList<QAction *> m_ownMenuBar;
+};

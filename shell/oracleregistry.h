@@ -1,0 +1,26 @@
+#pragma once
+// The five oracles as the main window knows them, numbered by OracleId.
+#include <array>
+#include <functional>
+
+class OracleHost;
+class OracleWindow;
+
+enum OracleId { CelticOgham = 0, Domino = 1, GoodLuckSymbol = 2, Mahjong = 3, MysticalColor = 4 };
+inline constexpr int OracleCount = 5;
+
+// Each oracle's icon, beside its button and on its windows.
+inline constexpr std::array<const char *, OracleCount> OracleIcon{
+    ":/ogham/icon.png", ":/domino/icon.png", ":/goodluck/icon.png", ":/mahjong/icon.png", ":/colour/icon.png"};
+
+// Every oracle window, in the order the launcher closes them.
+inline constexpr std::array<const char *, 9> OracleWindowClosingOrder{
+    "frmCelticOghamOracleDisplay", "frmCelticOghamOracleMain",
+    "frmDominoOracleDisplay", "frmDominoOracleMain",
+    "frmGoodLuckSymbolOracleDisplay", "frmGoodLuckSymbolOracleMain",
+    "frmMahjongOracleDisplay", "frmMahjongOracleMain",
+    "frmMysticColorOracleMain"};
+
+// Makes (or finds) an oracle's start window; an oracle without one is not offered.
+using StartWindowFactory = std::function<OracleWindow *(OracleHost &)>;
+using OracleRegistry = std::array<StartWindowFactory, OracleCount>;

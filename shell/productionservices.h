@@ -1,0 +1,50 @@
+#pragma once
+// The real implementations of the services, as the installed program uses them.
+#include "services.h"
+
+#include <random>
+
+class SystemRandom final : public RandomSource {
+public:
+    void seed(quint64 value) override;
+    double next() override;
+private:
+    std::mt19937_64 m_engine;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override;
+};
+
+class DialogMessages final : public Messages {
+public:
+    void inform(QWidget *parent, const QString &text, Icon icon) override;
+    bool ask(QWidget *parent, const QString &text, Icon icon) override;
+};
+
+class DesktopUrlOpener final : public UrlOpener {
+public:
+    void open(const QUrl &url) override;
+};
+
+class UserSettings final : public SettingsLocation {
+public:
+    std::unique_ptr<QSettings> open() const override;
+};
+
+class DialogFileChooser final : public FileChooser {
+public:
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+};
+
+// Owns one of each and lends them out as Services.
+struct ProductionServices {
+    SystemRandom random;
+    SystemClock clock;
+    DialogMessages messages;
+    DesktopUrlOpener urls;
+    UserSettings settings;
+    DialogFileChooser files;
+    Services services() { return {random, clock, messages, urls, settings, files}; }
+};

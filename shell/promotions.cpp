@@ -1,0 +1,83 @@
+#include "promotions.h"
+
+#include "clickable.h"
+#include "modhelp.h"
+#include "services.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+const QString BannerText = QStringLiteral(
+    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
+    "Come and join us at www.augurium.example");
+const QString FullBrandText = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. "
+    "Get this software fully branded for your website. Click here for more details.");
+
+QString coBrandText(bool followsDirectly)
+{
+    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                          "Put your site's name &  link here. See \"Help\" for details.")
+           + (followsDirectly ? QString() : QStringLiteral("    "))
+           + QStringLiteral("Click Here for more info on co-branding.");
+}
+
+QString colourCss(const QColor &colour)
+{
+    return colour.isValid() ? colour.name() : QStringLiteral("palette(button)");
+}
+
+QWidget *strip(QWidget *window, const char *name, const std::optional<PromotionLayout::Strip> &strip)
+{
+    if (!strip)
+        return window;
+    auto *frame = new QFrame(window);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(strip->rect);
+    frame->setStyleSheet(QStringLiteral("#%1 { background-color: %2; }")
+                             .arg(QLatin1String(name), strip->colour.name()));
+    frame->lower(); // the window's own controls in the strip stay on top
+    return frame;
+}
+
+QLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+             const QString &look, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setStyleSheet(QStringLiteral("font-weight: bold; text-decoration: underline; ") + look);
+    return label;
+}
+
+}
+
+void placePromotions(QWidget *window, Services &services, const PromotionLayout &layout)
+{
+    QWidget *top = strip(window, "picBannerStrip", layout.top);
+    QLabel *banner = link(top, "Label61", BannerText, layout.banner,
+                          QStringLiteral("color: %1; background: transparent; font-size: %2pt;")
+                              .arg(layout.bannerText.name())
+                              .arg(layout.bannerPointSize),
+                          Qt::AlignHCenter);
+    makeClickable(banner, [&services] { OpenHomePage(services.urls); }, Pointer::LinkAlt);
+
+    QWidget *bottom = strip(window, "picBrandStrip", layout.bottom);
+    const QString brandLook = QStringLiteral("color: %1; background-color: %2;")
+                                  .arg(layout.brandText.name(), colourCss(layout.brandBackground));
+    QLabel *fullBrand = link(bottom, "lblFullBrand", FullBrandText, layout.brand, brandLook, layout.brandAlignment);
+    makeClickable(fullBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
+    QLabel *coBrand = link(bottom, "lblCobrand", coBrandText(layout.coBrandLinkFollowsDirectly), layout.brand,
+                           brandLook, layout.brandAlignment);
+    makeClickable(coBrand, [&services] { OpenCoBrandPage(services.urls); }, Pointer::LinkAlt);
+
+    // Both fill the same opaque rectangle: the one behind can never be seen or clicked.
+    QLabel *front = layout.front == PromotionLayout::Front::FullBrand ? fullBrand : coBrand;
+    QLabel *back = front == fullBrand ? coBrand : fullBrand;
+    front->raise();
+    back->hide();
+}

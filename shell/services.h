@@ -1,0 +1,70 @@
+#pragma once
+// What the windows need from the outside world, behind small interfaces so
+// tests can control it. main.cpp builds the production set; tests build doubles.
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+#include <memory>
+
+class QSettings;
+class QWidget;
+
+// Uniform values r with 0 <= r < 1, one sequence per run.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seed(quint64 value) = 0;
+    virtual double next() = 0;
+};
+
+// Item number 1..n for a value r in [0, 1): the integer part of r * n + 1.
+int itemNumber(double r, int n);
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// Modal message boxes titled "Augurium".
+class Messages {
+public:
+    enum class Icon { Information, Critical };
+    virtual ~Messages() = default;
+    virtual void inform(QWidget *parent, const QString &text, Icon icon) = 0;
+    // Yes and No buttons; true for Yes.
+    virtual bool ask(QWidget *parent, const QString &text, Icon icon) = 0;
+};
+
+// Hands a web address to the desktop's browser without waiting for it.
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    virtual void open(const QUrl &url) = 0;
+};
+
+// Where the per-user settings live.
+class SettingsLocation {
+public:
+    virtual ~SettingsLocation() = default;
+    virtual std::unique_ptr<QSettings> open() const = 0;
+};
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // An existing file's path, or empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
+};
+
+// The set every window receives.
+struct Services {
+    RandomSource &random;
+    Clock &clock;
+    Messages &messages;
+    UrlOpener &urls;
+    SettingsLocation &settings;
+    FileChooser &files;
+};
+
+inline const QString ApplicationTitle = QStringLiteral("Augurium");
