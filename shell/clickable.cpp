@@ -28,7 +28,7 @@ protected:
         case QEvent::MouseButtonPress:
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 m_pressed = true;
-            break;
+            return bool(m_onClick); // a click on a link is not also a click on what holds it
         case QEvent::MouseButtonRelease: {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton && m_pressed) {
@@ -41,7 +41,7 @@ protected:
                         return true;
                 }
             }
-            break;
+            return bool(m_onClick);
         }
         default:
             break;

@@ -59,7 +59,12 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     MDIForm_Load();
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI()
+{
+    // The client goes first, while the handlers it may still signal can run.
+    disconnect(ui->mdiArea, nullptr, this, nullptr);
+    delete takeCentralWidget();
+}
 
 int frmMDI::screenWidth() const
 {
@@ -159,7 +164,7 @@ OracleWindow *frmMDI::findOracleWindow(const QString &className) const
 {
     for (QMdiSubWindow *sub : ui->mdiArea->subWindowList()) {
         auto *window = qobject_cast<OracleWindow *>(sub->widget());
-        if (window && !window->isClosed() && className == QLatin1String(window->metaObject()->className()))
+        if (window && !window->isClosed() && window->objectName() == className)
             return window;
     }
     return nullptr;
@@ -183,8 +188,10 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         if (watched == ui->picMain)
             picMain_MouseMove();
         else if (const auto found = std::find(lblCaption.begin(), lblCaption.end(), watched);
-                 found != lblCaption.end())
+                 found != lblCaption.end()) {
             lblCaption_MouseMove(int(found - lblCaption.begin()));
+            return true; // not on to the panel beneath, which would clear the underline
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -12,7 +12,8 @@ public:
     virtual void setWelcomeVisible(bool visible) = 0;
     // Takes a newly made oracle window into the main window and places it.
     virtual void adopt(OracleWindow *window) = 0;
-    // The live oracle window of that class name, hidden or not; null if none.
+    // The live oracle window of that name, hidden or not; null if none. A
+    // window is named after its class, as its form sets its objectName.
     virtual OracleWindow *findOracleWindow(const QString &className) const = 0;
 
 protected:

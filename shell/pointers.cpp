@@ -13,9 +13,9 @@ struct PointerPicture {
 };
 
 constexpr std::array<PointerPicture, 3> Pictures{{
-    {":/shell/link-pointer.png", {12, 1}},
-    {":/shell/link-pointer-2.png", {12, 1}},
-    {":/shell/hand-pointer.png", {12, 1}},
+    {":/shell/link-pointer.png", {7, 1}},
+    {":/shell/link-pointer-2.png", {1, 1}},
+    {":/shell/hand-pointer.png", {7, 1}},
 }};
 }
 

@@ -39,6 +39,7 @@ QWidget *strip(QWidget *window, const char *name, const std::optional<PromotionL
     frame->setStyleSheet(QStringLiteral("#%1 { background-color: %2; }")
                              .arg(QLatin1String(name), strip->colour.name()));
     frame->lower(); // the window's own controls in the strip stay on top
+    frame->show();
     return frame;
 }
 
@@ -51,6 +52,7 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, const QRect
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setStyleSheet(QStringLiteral("font-weight: bold; text-decoration: underline; ") + look);
+    label->show();
     return label;
 }
 
@@ -79,5 +81,6 @@ void placePromotions(QWidget *window, Services &services, const PromotionLayout 
     QLabel *front = layout.front == PromotionLayout::Front::FullBrand ? fullBrand : coBrand;
     QLabel *back = front == fullBrand ? coBrand : fullBrand;
     front->raise();
+    front->show();
     back->hide();
 }

@@ -18,7 +18,8 @@ namespace {
 bool write(const QImage &image, const QString &path)
 {
     QImageWriter writer(path);
-    writer.setQuality(92);
+    if (path.endsWith(QLatin1String(".jpg")))
+        writer.setQuality(92); // for PNG the same number would mean almost no compression
     if (!writer.write(image)) {
         std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));
