@@ -1,0 +1,47 @@
+// startup-benchmark [RUNS]: starts the bare toolkit program and Augurium's
+// start-up alternately, times each from launch to its first painted main
+// window, and prints the medians and their ratio.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+double timeToFirstPaint(const QString &program)
+{
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    while (process.waitForReadyRead(10000))
+        if (process.readAll().contains("painted"))
+            break;
+    const double ms = timer.nsecsElapsed() / 1e6;
+    process.waitForFinished(5000);
+    return ms;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+    const QString dir = QCoreApplication::applicationDirPath();
+    std::vector<double> bare, augurium;
+    timeToFirstPaint(dir + QStringLiteral("/bench-bare")); // warm the file cache
+    for (int i = 0; i < runs; ++i) {
+        bare.push_back(timeToFirstPaint(dir + QStringLiteral("/bench-bare")));
+        augurium.push_back(timeToFirstPaint(dir + QStringLiteral("/bench-augurium")));
+    }
+    std::printf("first paint, median of %d: bare %.1f ms, Augurium %.1f ms, ratio %.2f\n", runs, median(bare),
+                median(augurium), median(augurium) / median(bare));
+    return 0;
+}
