@@ -1,4 +1,5 @@
 // Augurium: the production services and the five oracles, wired once.
+#include "frmcelticoghamoraclemain.h"
 #include "productionservices.h"
 #include "startup.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("augurium"));
     ProductionServices production;
     Services services = production.services();
-    const OracleRegistry oracles{};
+    OracleRegistry oracles{};
+    oracles[CelticOgham] = OracleWindow::instance<frmCelticOghamOracleMain>;
     return StartUp(app, services, oracles);
 }

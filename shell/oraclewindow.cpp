@@ -11,6 +11,7 @@ OracleWindow::OracleWindow(OracleHost &host, const QString &iconPath)
     : m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_StyledBackground); // the forms colour their backgrounds by style sheet
     setWindowIcon(QIcon(iconPath));
 }
 

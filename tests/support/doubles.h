@@ -7,18 +7,19 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cmath>
 #include <deque>
 
 class ScriptedRandom final : public RandomSource {
 public:
-    std::deque<double> values; // served in order; 0 once used up
+    std::deque<double> values; // served in order; then an even spread
     int drawn = 0;
     void seed(quint64) override {}
     double next() override
     {
         ++drawn;
         if (values.empty())
-            return 0.0;
+            return std::fmod(drawn * 0.6180339887, 1.0);
         const double r = values.front();
         values.pop_front();
         return r;

@@ -1,0 +1,77 @@
+#include "frmcelticoghamoraclemain.h"
+#include "ui_frmcelticoghamoraclemain.h"
+
+#include "clickable.h"
+#include "frmcelticoghamoracledisplay.h"
+#include "modoghamoracle.h"
+#include "oghampictures.h"
+#include "oracleregistry.h"
+#include "promotions.h"
+#include "services.h"
+
+#include <QEvent>
+
+frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
+    : OracleWindow(host, QLatin1String(OracleIcon[CelticOgham]))
+    , ui(std::make_unique<Ui::frmCelticOghamOracleMain>())
+{
+    ui->setupUi(this);
+    ui->txtQuestion->setPlainText(QStringLiteral("Enter Your Question Here\r\n"));
+    ui->txtQuestion->viewport()->installEventFilter(this);
+
+    PromotionLayout promotions;
+    promotions.top = PromotionLayout::Strip{QRect(0, 0, 497, 41), QColor(0xC0, 0xFF, 0xFF)};
+    promotions.banner = QRect(8, 8, 480, 31);
+    promotions.bannerText = Qt::black;
+    promotions.bannerPointSize = 9;
+    promotions.bottom = PromotionLayout::Strip{QRect(0, 296, 497, 57), QColor(0xC0, 0xFF, 0xFF)};
+    promotions.brand = QRect(8, 11, 479, 41);
+    promotions.brandText = Qt::black;
+    promotions.brandBackground = QColor(0xC0, 0xFF, 0xFF);
+    promotions.brandAlignment = Qt::AlignHCenter;
+    placePromotions(this, services(), promotions);
+
+    makeClickable(ui->picMainImage, [this] { picMainImage_Click(); }, Pointer::Hand);
+    setMenuBar({MenuBarLook::UpdateCaption::CheckFor, QStringLiteral("mnumakemoney")});
+
+    // Form_Load: a tree picture at random, independent of the trees a reading draws.
+    const int tree = itemNumber(services().random.next(), OghamTreeCount);
+    ui->picMainImage->setPixmap(IMGTree().picture(tree, devicePixelRatio()));
+}
+
+frmCelticOghamOracleMain::~frmCelticOghamOracleMain() = default;
+
+bool frmCelticOghamOracleMain::ValidateQuestion()
+{
+    // Only an empty box is refused: blanks and the prompt itself are a question.
+    if (!ui->txtQuestion->toPlainText().isEmpty())
+        return true;
+    services().messages.inform(this, QStringLiteral("Plese Enter Your Question"), Messages::Icon::Information);
+    ui->txtQuestion->setFocus();
+    return false;
+}
+
+void frmCelticOghamOracleMain::picMainImage_Click()
+{
+    if (!ValidateQuestion())
+        return;
+    const OghamReading reading = DrawOghamTrees(services().random);
+    auto *display = OracleWindow::instance<frmCelticOghamOracleDisplay>(host());
+    FillOghamReading(*display, reading);
+    hideWindow();
+    display->showWindow();
+    host().setWelcomeVisible(false);
+}
+
+void frmCelticOghamOracleMain::txtQuestion_Click()
+{
+    ui->txtQuestion->selectAll();
+}
+
+bool frmCelticOghamOracleMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // The click selects all once the box has placed its cursor.
+    if (watched == ui->txtQuestion->viewport() && event->type() == QEvent::MouseButtonRelease)
+        QMetaObject::invokeMethod(this, &frmCelticOghamOracleMain::txtQuestion_Click, Qt::QueuedConnection);
+    return OracleWindow::eventFilter(watched, event);
+}

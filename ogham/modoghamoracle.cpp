@@ -1,0 +1,100 @@
+#include "modoghamoracle.h"
+
+#include "frmcelticoghamoracledisplay.h"
+#include "services.h"
+
+#include <QFile>
+#include <QStringList>
+#include <array>
+
+namespace {
+
+struct Row {
+    const char *TreeName, *Keywords, *RulingPlanet, *RulingAnimal, *OghamTerm;
+    const char *LuckyColor, *LuckyMonth, *LuckyLetter, *LuckyGemstone, *LuckyFlower;
+};
+
+// Values exactly as they are shown, trailing blanks and open quotes included.
+constexpr std::array<Row, OghamTreeCount> Rows{{
+    {"The Birch Tree", "Ambition, Ideals", "Sun", "The White Stag", "Beith",
+     "White", "November", "'B'", "Rock Crystal", "Common Daisy"},
+    {"The Rowan Tree", "Inspiration, Creativity", "Uranus", "The Dragon ", "Luis",
+     "Red/Grey", "December", "'L'", "Peridot", "Snowdrop"},
+    {"The Ash Tree ", "Wisdom, Energy", "Neptune", "The Adder", "Nion",
+     "Green", "March", "'N", "Coral", "Wood Anemone,Buttercup"},
+    {"The Alder Tree ", "Cunningness, Skill", "Mars", "The Fox", "Fern",
+     "Crimson", "January", "'F,V'", "Ruby", "Broom"},
+    {"The Willow Tree ", "Adapt, Adjustments", "Moon", "The Hare", "Saille",
+     "Any bright color", "February", "'S'", "Moonstone", "Primrose"},
+    {"The Hawthorn Tree ", "Patience, Wisdom", "Vulcan", "The Owl", "Uath",
+     "Purple", "April/ May", "'H'", "Topaz", "Wood Sorrel"},
+    {"The Oak Tree", "Simplicity, Wit", "Jupiter", "The Wren", "Duir",
+     "Black and dark brown", "May", "'D'", "Diamond", "Coltsfoot"},
+    {"The Holly Tree", "Strength, Purity", "Earth", "The Unicorn", "Tinn",
+     "Dark grey", "June", "'T'", "Red Carnelian", "Vervain"},
+    {"The Hazel Tree", "Inspiration", "Mercury", "The Salmon", "Coll",
+     "Brown", "July", "'K,C'", "Amethyst", "Valerian"},
+    {"The Vine", "Beauty, Grace", "Venus", "The Swan", "Muin",
+     "All multi-hued colors", "August", "'M'", "Emerald", "Valerian"},
+    {"The Ivy", "Colorful Nature, Faith", "Persephone", "The Butterfly  ", "Gort",
+     "Sky blue", "September", "'G'", "Opal", "Woody Nightshade"},
+    {"The Reed", "Loyalty, Honor", "Pluto", "The Hound Dog ", "Ngetal",
+     "Grass green", "October", "'N,G", "Jasper", "Water Mint"},
+    {"The Elder Tree", "Ambition, Patience", "Saturn", "The Raven ", "Ruis",
+     "Red", "The month of Samhain", "'R'", "Jet or Black Amber", "Dandelion"},
+}};
+
+// The characteristics paragraphs, one a line in tree order.
+QStringList characteristics()
+{
+    QFile file(QStringLiteral(":/ogham/characteristics.txt"));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+}
+
+std::array<OghamTree, OghamTreeCount> buildTable()
+{
+    const QStringList texts = characteristics();
+    std::array<OghamTree, OghamTreeCount> table;
+    for (int i = 0; i < OghamTreeCount; ++i) {
+        const Row &r = Rows[i];
+        table[i] = {QLatin1String(r.TreeName), QLatin1String(r.Keywords), QLatin1String(r.RulingPlanet),
+                    QLatin1String(r.RulingAnimal), QLatin1String(r.OghamTerm), QLatin1String(r.LuckyColor),
+                    QLatin1String(r.LuckyMonth), QLatin1String(r.LuckyLetter), QLatin1String(r.LuckyGemstone),
+                    QLatin1String(r.LuckyFlower), texts.value(i)};
+    }
+    return table;
+}
+
+int candidate(RandomSource &random)
+{
+    return itemNumber(random.next(), OghamTreeCount);
+}
+
+}
+
+const OghamTree &OghamTrees(int n)
+{
+    static const std::array<OghamTree, OghamTreeCount> table = buildTable();
+    return table.at(n - 1);
+}
+
+OghamReading DrawOghamTrees(RandomSource &random)
+{
+    OghamReading reading;
+    reading.PastTree = candidate(random);
+    do
+        reading.PresentTree = candidate(random);
+    while (reading.PresentTree == reading.PastTree);
+    do
+        reading.FutureTree = candidate(random);
+    while (reading.FutureTree == reading.PastTree || reading.FutureTree == reading.PresentTree);
+    return reading;
+}
+
+void FillOghamReading(frmCelticOghamOracleDisplay &display, const OghamReading &reading)
+{
+    display.showTree(frmCelticOghamOracleDisplay::Past, reading.PastTree);
+    display.showTree(frmCelticOghamOracleDisplay::Present, reading.PresentTree);
+    display.showTree(frmCelticOghamOracleDisplay::Future, reading.FutureTree);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The thirteen trees of the Celtic tree calendar and the draw of three
+// different trees for the past, the present and the future.
+#include <QString>
+
+class RandomSource;
+class frmCelticOghamOracleDisplay;
+
+struct OghamTree {
+    QString TreeName;
+    QString Keywords;
+    QString RulingPlanet;
+    QString RulingAnimal;
+    QString OghamTerm;
+    QString LuckyColor;
+    QString LuckyMonth;
+    QString LuckyLetter;
+    QString LuckyGemstone;
+    QString LuckyFlower;
+    QString Characteristics;
+};
+
+inline constexpr int OghamTreeCount = 13;
+
+// Row n (1 to 13) of the tree table; picture n of IMGTree shows the same tree.
+const OghamTree &OghamTrees(int n);
+
+// The three trees of the last draw; 0 until the first.
+struct OghamReading {
+    int PastTree = 0;
+    int PresentTree = 0;
+    int FutureTree = 0;
+};
+
+// Three pairwise different trees. A candidate equal to a tree already placed
+// is drawn again with a fresh value, so every ordered triple is equally likely.
+OghamReading DrawOghamTrees(RandomSource &random);
+
+// Writes the three trees into the reading window's panels (past, present,
+// future); overwrites every field and shows nothing.
+void FillOghamReading(frmCelticOghamOracleDisplay &display, const OghamReading &reading);
