@@ -38,4 +38,19 @@ QString requireFamily(const QString &family)
     return family;
 }
 
+QPainterPath polygon(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
+}
+
+void stroke(QPainter &painter, const QPainterPath &path, const QColor &colour, qreal width)
+{
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+}
+
 } // namespace artgen

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -39,6 +40,11 @@ QString scaledKey(const QString &key, int scale);
 // A font family known to exist on the generating machine; aborts with a clear
 // message when it does not, so a missing package is not silently substituted.
 QString requireFamily(const QString &family);
+
+// Shapes the drawings share: a closed polygon, and a path stroked with round
+// caps and joins.
+QPainterPath polygon(std::initializer_list<QPointF> points);
+void stroke(QPainter &painter, const QPainterPath &path, const QColor &colour, qreal width);
 
 // The groups each source file contributes.
 QList<Group> iconGroups();

@@ -270,12 +270,7 @@ void fill(QPainter &p, const QPainterPath &path, const QBrush &brush, const QCol
     p.drawPath(path);
 }
 
-void line(QPainter &p, const QPainterPath &path, const QColor &colour, qreal width)
-{
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-}
+using artgen::stroke;
 
 QPainterPath circle(QPointF c, qreal r)
 {
@@ -291,13 +286,7 @@ QPainterPath ellipse(QPointF c, qreal rx, qreal ry)
     return path;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points)
-{
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(points)));
-    path.closeSubpath();
-    return path;
-}
+using artgen::polygon;
 
 QBrush goldFill(QPointF from, QPointF to)
 {
@@ -342,7 +331,7 @@ void drawWheel(QPainter &p, const QRectF &area, const Scheme &)
             wheel = wheel.united(t.map(polygon({{0, -10}, {4.2, -22}, {0, -38}, {-4.2, -22}})));
         }
         fill(p, wheel, goldFill({6, 4}, {94, 96}), kGoldEdge, 1.5);
-        line(p, circle(c, 41), rgb(0xA87312), 1);
+        stroke(p, circle(c, 41), rgb(0xA87312), 1);
         for (int i = 0; i < 16; ++i) {
             const qreal a = qDegreesToRadians(22.5 * i + 11.25);
             fill(p, circle(c + QPointF(qCos(a), qSin(a)) * 41, 1.6), rgb(0xB0121B));
@@ -354,7 +343,7 @@ void drawWheel(QPainter &p, const QRectF &area, const Scheme &)
             QPainterPath rib;
             rib.moveTo(t.map(QPointF(0, -12)));
             rib.lineTo(t.map(QPointF(0, -35)));
-            line(p, rib, rgb(0xA87312), 0.8);
+            stroke(p, rib, rgb(0xA87312), 0.8);
         }
         fill(p, circle(c, 8), radial(c, 8, {47, 47}, {{0, 0xFF6A5A}, {1, 0xB0121B}}), kGoldEdge, 1);
         fill(p, circle(c, 2.6), goldFill(c - QPointF(3, 3), c + QPointF(3, 3)));
@@ -366,8 +355,8 @@ void drawBindi(QPainter &p, const QRectF &area, const Scheme &)
 {
     inUnitBox(p, area, [&] {
         const QPointF c(50, 50);
-        line(p, circle(c, 40), rgb(0xC8952A), 3.2);
-        line(p, circle(c, 40), rgb(0xF7D774), 1.2);
+        stroke(p, circle(c, 40), rgb(0xC8952A), 3.2);
+        stroke(p, circle(c, 40), rgb(0xF7D774), 1.2);
         for (int i = 0; i < 16; ++i) {
             const qreal a = qDegreesToRadians(22.5 * i);
             const QPointF at = c + QPointF(qCos(a), qSin(a)) * 31;
@@ -397,7 +386,7 @@ void drawPyramid(QPainter &p, const QRectF &area, const Scheme &)
             course.moveTo(along(apex, left));
             course.lineTo(along(apex, front));
             course.lineTo(along(apex, right));
-            line(p, course, QColor(0x8A, 0x5A, 0x20, 140), 0.8);
+            stroke(p, course, QColor(0x8A, 0x5A, 0x20, 140), 0.8);
         }
     });
 }
@@ -425,11 +414,11 @@ void drawBetelLeaf(QPainter &p, const QRectF &area, const Scheme &)
             veins.moveTo(50, 26);
             veins.cubicTo(50 + side * 14, 34, 50 + side * 20, 54, 50 + side * 8, 88);
         }
-        line(p, veins, rgb(0xC8EC9A), 1.3);
+        stroke(p, veins, rgb(0xC8EC9A), 1.3);
         QPainterPath stalk;
         stalk.moveTo(50, 22);
         stalk.quadTo(47, 10, 52, 2);
-        line(p, stalk, rgb(0x3E7D22), 3);
+        stroke(p, stalk, rgb(0x3E7D22), 3);
         fill(p, ellipse({34, 36}, 10, 5), QColor(255, 255, 255, 50));
     });
 }
@@ -443,8 +432,8 @@ void drawJade(QPainter &p, const QRectF &area, const Scheme &)
         const QPainterPath bi = circle(c, 40).subtracted(circle(c, 12));
         fill(p, bi, radial(c, 42, {36, 40}, {{0, 0xB9EBC4}, {0.45, 0x4DB873}, {0.8, 0x23864E}, {1, 0x135C33}}),
              rgb(0x0F4A29), 1.2);
-        line(p, circle(c, 34), rgb(0x166B3C), 1);
-        line(p, circle(c, 17.5), rgb(0x166B3C), 1);
+        stroke(p, circle(c, 34), rgb(0x166B3C), 1);
+        stroke(p, circle(c, 17.5), rgb(0x166B3C), 1);
         // the raised "grain" pattern between the engraved rings
         for (int ring = 0; ring < 3; ++ring) {
             const qreal r = 21.5 + ring * 4.3;
@@ -469,8 +458,8 @@ void drawJade(QPainter &p, const QRectF &area, const Scheme &)
         cord.cubicTo(46, 18, 46, 34, 47.5, 45);
         cord.moveTo(50, 10);
         cord.cubicTo(54, 18, 54, 34, 52.5, 45);
-        line(p, cord, rgb(0x7A0A10), 3.4);
-        line(p, cord, red, 2.2);
+        stroke(p, cord, rgb(0x7A0A10), 3.4);
+        stroke(p, cord, red, 2.2);
         fill(p, ellipse({50, 10}, 3.6, 3), red, rgb(0x7A0A10), 0.8);
     });
 }
@@ -523,7 +512,7 @@ void drawYinYang(QPainter &p, const QRectF &area, const Scheme &)
         fill(p, yin, radial(c, r, {38, 60}, {{0, 0x3A3A3A}, {1, 0x0E0E0E}}));
         fill(p, circle(c - QPointF(0, r / 2), r / 7), rgb(0x151515));
         fill(p, circle(c + QPointF(0, r / 2), r / 7), rgb(0xF7F3EA));
-        line(p, whole, rgb(0x151515), 2);
+        stroke(p, whole, rgb(0x151515), 2);
     });
 }
 
@@ -552,7 +541,7 @@ void drawAcorn(QPainter &p, const QRectF &area, const Scheme &)
         QPainterPath rib;
         rib.moveTo(64, 4);
         rib.quadTo(72, 34, 74, 62);
-        line(p, rib, rgb(0xD4EFA8), 1.2);
+        stroke(p, rib, rgb(0xD4EFA8), 1.2);
 
         p.translate(40, 56);
         p.rotate(-14);
@@ -578,12 +567,12 @@ void drawAcorn(QPainter &p, const QRectF &area, const Scheme &)
             scales.moveTo(k, -24);
             scales.lineTo(k - 30, 6);
         }
-        line(p, scales, QColor(0x3A, 0x24, 0x10, 150), 0.9);
+        stroke(p, scales, QColor(0x3A, 0x24, 0x10, 150), 0.9);
         p.restore();
         QPainterPath stem;
         stem.moveTo(0, -17);
         stem.quadTo(1, -24, 5, -28);
-        line(p, stem, rgb(0x5A3A1A), 3);
+        stroke(p, stem, rgb(0x5A3A1A), 3);
     });
 }
 
@@ -595,8 +584,8 @@ void drawRabbitsFoot(QPainter &p, const QRectF &area, const Scheme &)
         p.rotate(28);
         p.scale(1.12, 1.12);
         p.translate(-50, -52);
-        line(p, circle({50, 9}, 7), rgb(0xB0B0B8), 2.6);
-        line(p, circle({50, 9}, 7), rgb(0xECECF2), 1);
+        stroke(p, circle({50, 9}, 7), rgb(0xB0B0B8), 2.6);
+        stroke(p, circle({50, 9}, 7), rgb(0xECECF2), 1);
         // the paw, widening to three toes, with wisps of fur along its edge
         QPainterPath paw;
         paw.moveTo(42, 24);
@@ -617,8 +606,8 @@ void drawRabbitsFoot(QPainter &p, const QRectF &area, const Scheme &)
             wisps.moveTo(at - QPointF(qCos(a), -qSin(a)) * 1.5);
             wisps.lineTo(at + QPointF(qCos(a), -qSin(a)) * len);
         }
-        line(p, wisps, rgb(0x8E7C62), 1.6);
-        line(p, wisps, rgb(0xD9CCB8), 0.8);
+        stroke(p, wisps, rgb(0x8E7C62), 1.6);
+        stroke(p, wisps, rgb(0xD9CCB8), 0.8);
         fill(p, paw, furBrush);
         QPainterPath strokes;
         strokes.moveTo(46, 93);
@@ -630,12 +619,12 @@ void drawRabbitsFoot(QPainter &p, const QRectF &area, const Scheme &)
             strokes.moveTo(x, y);
             strokes.quadTo(x + 0.6, y + 2.5, x, y + 5);
         }
-        line(p, strokes, QColor(0x8A, 0x7A, 0x62, 160), 0.8);
+        stroke(p, strokes, QColor(0x8A, 0x7A, 0x62, 160), 0.8);
         // gold cap
         QPainterPath cap;
         cap.addRoundedRect(QRectF(39, 14, 22, 12), 3, 3);
         fill(p, cap, goldFill({39, 14}, {61, 26}), kGoldEdge, 1);
-        line(p, [] { QPainterPath l; l.moveTo(40, 20); l.lineTo(60, 20); return l; }(), rgb(0xA87312), 0.8);
+        stroke(p, [] { QPainterPath l; l.moveTo(40, 20); l.lineTo(60, 20); return l; }(), rgb(0xA87312), 0.8);
     });
 }
 
@@ -654,7 +643,7 @@ void drawCrane(QPainter &p, const QRectF &area, const Scheme &)
         legs.moveTo(58, 60);
         legs.lineTo(66, 72);
         legs.lineTo(58, 78);
-        line(p, legs, rgb(0x3A3A3A), 1.8);
+        stroke(p, legs, rgb(0x3A3A3A), 1.8);
         // black tail plumes
         QPainterPath tail;
         tail.moveTo(62, 46);
@@ -673,12 +662,12 @@ void drawCrane(QPainter &p, const QRectF &area, const Scheme &)
         QPainterPath wing;
         wing.moveTo(40, 44);
         wing.cubicTo(52, 40, 66, 44, 76, 52);
-        line(p, wing, QColor(0x9A, 0x9A, 0xA4), 1);
+        stroke(p, wing, QColor(0x9A, 0x9A, 0xA4), 1);
         // neck: black, curving up to the head
         QPainterPath neck;
         neck.moveTo(36, 44);
         neck.cubicTo(26, 36, 34, 26, 30, 14);
-        line(p, neck, rgb(0x1A1A1A), 5.2);
+        stroke(p, neck, rgb(0x1A1A1A), 5.2);
         fill(p, ellipse({30.5, 12}, 5, 4.2), rgb(0x1A1A1A));
         QPainterPath beak = polygon({{26, 10}, {27, 14.5}, {8, 16}});
         fill(p, beak, linear({8, 14}, {26, 12}, {{0, 0x9A8A50}, {1, 0xC9B877}}), rgb(0x6A5C2A), 0.6);
@@ -697,7 +686,7 @@ void drawCashCoin(QPainter &p, QPointF at, qreal r, qreal squash = 1)
     QPainterPath hole;
     hole.addRect(QRectF(-r * 0.28, -r * 0.28, r * 0.56, r * 0.56));
     fill(p, coin.subtracted(hole), goldFill({-r, -r}, {r, r}), kGoldEdge, 0.9);
-    line(p, circle({0, 0}, r * 0.78), rgb(0xA87312), 0.7);
+    stroke(p, circle({0, 0}, r * 0.78), rgb(0xA87312), 0.7);
     p.setPen(QPen(rgb(0xA87312), 0.7));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(-r * 0.4, -r * 0.4, r * 0.8, r * 0.8));
@@ -739,9 +728,9 @@ void drawWealthShip(QPainter &p, const QRectF &area, const Scheme &)
             }
             p.save();
             p.setClipPath(sail);
-            line(p, battens, rgb(0x6A1010), 1.1);
+            stroke(p, battens, rgb(0x6A1010), 1.1);
             p.restore();
-            line(p, [&] { QPainterPath m; m.moveTo(s.mast + 1, s.top - 3); m.lineTo(s.mast + 1, 66); return m; }(),
+            stroke(p, [&] { QPainterPath m; m.moveTo(s.mast + 1, s.top - 3); m.lineTo(s.mast + 1, 66); return m; }(),
                  rgb(0x5A3416), 1.6);
         }
         drawIngot(p, {26, 60}, 18);
@@ -760,7 +749,7 @@ void drawWealthShip(QPainter &p, const QRectF &area, const Scheme &)
         stripe.moveTo(12, 69);
         stripe.lineTo(86, 69);
         stripe.quadTo(92, 64, 95, 57);
-        line(p, stripe, rgb(0xE8B23A), 2.2);
+        stroke(p, stripe, rgb(0xE8B23A), 2.2);
         // water
         QPainterPath waves;
         for (int i = 0; i < 6; ++i) {
@@ -768,14 +757,14 @@ void drawWealthShip(QPainter &p, const QRectF &area, const Scheme &)
             waves.moveTo(x, 86);
             waves.quadTo(x + 8, 80, x + 16, 86);
         }
-        line(p, waves, rgb(0x2F86C8), 3);
+        stroke(p, waves, rgb(0x2F86C8), 3);
         QPainterPath waves2;
         for (int i = 0; i < 5; ++i) {
             const qreal x = 10 + i * 16;
             waves2.moveTo(x, 93);
             waves2.quadTo(x + 8, 87, x + 16, 93);
         }
-        line(p, waves2, rgb(0x6FB6E8), 2.4);
+        stroke(p, waves2, rgb(0x6FB6E8), 2.4);
     });
 }
 
@@ -807,7 +796,7 @@ void drawBeckoningCat(QPainter &p, const QRectF &area, const Scheme &)
         toes.lineTo(18.5, 27);
         toes.moveTo(23, 22.5);
         toes.lineTo(23, 26.5);
-        line(p, toes, outline, 0.9);
+        stroke(p, toes, outline, 0.9);
         fill(p, ellipse({22, 31}, 3.2, 2.6), pink);
         // head with ears and calico patches
         QPainterPath head = ellipse({52, 36}, 25, 21);
@@ -837,7 +826,7 @@ void drawBeckoningCat(QPainter &p, const QRectF &area, const Scheme &)
             face.moveTo(52 + side * 12, 43);
             face.lineTo(52 + side * 26, 45);
         }
-        line(p, face, rgb(0x2A2A2A), 1.2);
+        stroke(p, face, rgb(0x2A2A2A), 1.2);
         fill(p, ellipse({52, 40}, 2.4, 1.7), pink, rgb(0xC06070), 0.6);
         fill(p, ellipse({40, 41}, 3.5, 2), QColor(0xF4, 0x80, 0x90, 110));
         fill(p, ellipse({64, 41}, 3.5, 2), QColor(0xF4, 0x80, 0x90, 110));
@@ -845,19 +834,19 @@ void drawBeckoningCat(QPainter &p, const QRectF &area, const Scheme &)
         QPainterPath collar;
         collar.moveTo(33, 55);
         collar.quadTo(52, 64, 71, 55);
-        line(p, collar, rgb(0xC0141C), 4.5);
+        stroke(p, collar, rgb(0xC0141C), 4.5);
         fill(p, circle({52, 63}, 4.6), goldFill({47, 58}, {57, 68}), kGoldEdge, 0.9);
-        line(p, [] { QPainterPath l; l.moveTo(48, 63.5); l.lineTo(56, 63.5); return l; }(), kGoldEdge, 0.7);
+        stroke(p, [] { QPainterPath l; l.moveTo(48, 63.5); l.lineTo(56, 63.5); return l; }(), kGoldEdge, 0.7);
         // koban coin held by the other paw
         QPainterPath koban = ellipse({62, 80}, 10.5, 13.5);
         fill(p, koban, goldFill({52, 66}, {72, 94}), kGoldEdge, 1);
-        line(p, ellipse({62, 80}, 8, 11), rgb(0xA87312), 0.7);
+        stroke(p, ellipse({62, 80}, 8, 11), rgb(0xA87312), 0.7);
         QPainterPath marks;
         for (int i = 0; i < 3; ++i) {
             marks.moveTo(58, 74 + i * 5);
             marks.lineTo(66, 74 + i * 5);
         }
-        line(p, marks, rgb(0xA87312), 0.9);
+        stroke(p, marks, rgb(0xA87312), 0.9);
         fill(p, ellipse({52, 84}, 7, 5.5), white, outline, 1.1);
     });
 }
@@ -881,7 +870,7 @@ void drawGoldFish(QPainter &p, const QRectF &area, const Scheme &)
             rays.moveTo(64, 52);
             rays.quadTo(78, 44 + i * 4, 90, 28 + i * 12);
         }
-        line(p, rays, QColor(0xC0, 0x48, 0x10, 140), 0.8);
+        stroke(p, rays, QColor(0xC0, 0x48, 0x10, 140), 0.8);
         QPainterPath dorsal;
         dorsal.moveTo(30, 34);
         dorsal.cubicTo(36, 14, 52, 14, 60, 36);
@@ -906,19 +895,19 @@ void drawGoldFish(QPainter &p, const QRectF &area, const Scheme &)
                 scales.moveTo(at + QPointF(0, -3));
                 scales.quadTo(at + QPointF(4, 0), at + QPointF(0, 3));
             }
-        line(p, scales, QColor(0xC0, 0x48, 0x10, 120), 0.7);
+        stroke(p, scales, QColor(0xC0, 0x48, 0x10, 120), 0.7);
         p.restore();
         QPainterPath gill;
         gill.moveTo(26, 38);
         gill.quadTo(31, 50, 26, 62);
-        line(p, gill, edge, 0.9);
+        stroke(p, gill, edge, 0.9);
         fill(p, circle({18, 46}, 4.2), rgb(0xFFFFFF), edge, 0.6);
         fill(p, circle({17.4, 46}, 2.4), rgb(0x1A1A1A));
         fill(p, circle({16.6, 45}, 0.8), rgb(0xFFFFFF));
         QPainterPath mouth;
         mouth.moveTo(8.5, 52);
         mouth.quadTo(11, 54, 13, 53);
-        line(p, mouth, edge, 0.9);
+        stroke(p, mouth, edge, 0.9);
         fill(p, ellipse({34, 40}, 8, 3.5), QColor(255, 255, 255, 90));
     });
 }
@@ -933,7 +922,7 @@ void drawOrchid(QPainter &p, const QRectF &area, const Scheme &)
         stem.cubicTo(92, 60, 86, 26, 66, 10);
         stem.moveTo(89, 52);
         stem.quadTo(70, 42, 50, 52);
-        line(p, stem, rgb(0x4E7A2A), 2.2);
+        stroke(p, stem, rgb(0x4E7A2A), 2.2);
         fill(p, ellipse({70, 12}, 4.2, 3.2), linear({66, 9}, {74, 15}, {{0, 0xF6D8F0}, {1, 0xC860A8}}), rgb(0x8A2E74), 0.7);
         fill(p, ellipse({80, 20}, 5.4, 4.4), linear({75, 16}, {85, 24}, {{0, 0xF6D8F0}, {1, 0xC860A8}}), rgb(0x8A2E74), 0.7);
         const QPointF c(44, 54);
@@ -968,7 +957,7 @@ void drawOrchid(QPainter &p, const QRectF &area, const Scheme &)
             veins.moveTo(c + QPointF(i * 2, 2));
             veins.lineTo(c + QPointF(i * 3.5, 12));
         }
-        line(p, veins, QColor(0xC0, 0x20, 0x60, 160), 0.7);
+        stroke(p, veins, QColor(0xC0, 0x20, 0x60, 160), 0.7);
     });
 }
 
@@ -982,7 +971,7 @@ void drawMagpie(QPainter &p, const QRectF &area, const Scheme &)
         twig.quadTo(40, 68, 70, 76);
         twig.moveTo(30, 71);
         twig.quadTo(24, 62, 18, 60);
-        line(p, twig, rgb(0x6A4424), 3);
+        stroke(p, twig, rgb(0x6A4424), 3);
         fill(p, ellipse({20, 59}, 5, 2.6), rgb(0x6FAE3A));
         // tail, long and tapering to the lower right
         QPainterPath tail;
@@ -997,7 +986,7 @@ void drawMagpie(QPainter &p, const QRectF &area, const Scheme &)
         legs.lineTo(36, 72);
         legs.moveTo(44, 60);
         legs.lineTo(44, 72);
-        line(p, legs, rgb(0x2A2A2A), 1.8);
+        stroke(p, legs, rgb(0x2A2A2A), 1.8);
         // body: black head and back, white belly
         QPainterPath body;
         body.moveTo(14, 30);

@@ -48,13 +48,7 @@ QPainterPath rotated(const QPainterPath &path, P centre, qreal degrees)
     return t.map(path);
 }
 
-QPainterPath polygon(std::initializer_list<P> points)
-{
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QList<P>(points)));
-    path.closeSubpath();
-    return path;
-}
+using artgen::polygon;
 
 // The outline of a thick line, so it can be filled and outlined like any shape.
 QPainterPath thick(const QPainterPath &centreLine, qreal width, Qt::PenCapStyle cap = Qt::RoundCap)
@@ -98,12 +92,7 @@ void fill(QPainter &p, const QPainterPath &path, const QBrush &brush, qreal line
     p.drawPath(path);
 }
 
-void stroke(QPainter &p, const QPainterPath &path, const QColor &colour, qreal width)
-{
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-}
+using artgen::stroke;
 
 QLinearGradient linear(P a, P b, const QColor &from, const QColor &to)
 {

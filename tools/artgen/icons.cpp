@@ -34,13 +34,7 @@ QPainterPath ellipse(const QRectF &r)
     return p;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points)
-{
-    QPainterPath p;
-    p.addPolygon(QPolygonF(QList<QPointF>(points)));
-    p.closeSubpath();
-    return p;
-}
+using artgen::polygon;
 
 // The shape shrunk by d on every side, used for the body inside an outline.
 QPainterPath inset(const QPainterPath &path, qreal d)
