@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <array>
-#include <optional>
 
 namespace {
 struct PointerPicture {
@@ -21,13 +20,9 @@ constexpr std::array<PointerPicture, 3> Pictures{{
 
 QCursor pointerCursor(Pointer pointer)
 {
-    static std::array<std::optional<QCursor>, Pictures.size()> cache;
-    const auto index = std::size_t(pointer);
-    if (!cache[index]) {
-        const PointerPicture &picture = Pictures[index];
-        // QIcon picks the @2x drawing on high-density screens.
-        const QPixmap pixmap = QIcon(QLatin1String(picture.path)).pixmap(QSize(32, 32), qApp->devicePixelRatio());
-        cache[index] = QCursor(pixmap, picture.hotSpot.x(), picture.hotSpot.y());
-    }
-    return *cache[index];
+    const PointerPicture &picture = Pictures.at(std::size_t(pointer));
+    // QIcon picks the @2x drawing on high-density screens and keeps what it
+    // decodes in the toolkit's own cache, which ends with the application.
+    const QPixmap pixmap = QIcon(QLatin1String(picture.path)).pixmap(QSize(32, 32), qApp->devicePixelRatio());
+    return QCursor(pixmap, picture.hotSpot.x(), picture.hotSpot.y());
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include <QCursor>
 
-// The program's own mouse pointers. Each picture is loaded the first time it
-// is needed, so start-up decodes none of them.
+// The program's own mouse pointers. Widgets ask for theirs when the mouse
+// first enters them, so start-up decodes none of these pictures.
 enum class Pointer {
     Link,       // over web links
     LinkAlt,    // the two-colour pointer of the promotional banners and co-brand links
