@@ -1,18 +1,21 @@
 // Augurium: the production services and the five oracles, wired once.
-#include "frmcelticoghamoraclemain.h"
+#include "oracles.h"
 #include "productionservices.h"
 #include "startup.h"
 
 #include <QApplication>
+#include <optional>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const DesktopSessionRequired session;
+        app.emplace(argc, argv);
+    }
     QApplication::setApplicationName(QStringLiteral("augurium"));
     QApplication::setOrganizationName(QStringLiteral("augurium"));
     ProductionServices production;
     Services services = production.services();
-    OracleRegistry oracles{};
-    oracles[CelticOgham] = OracleWindow::instance<frmCelticOghamOracleMain>;
-    return StartUp(app, services, oracles);
+    return StartUp(*app, services, AuguriumOracles());
 }

@@ -1,37 +1,33 @@
-// Augurium's start-up up to its main window, with settings in a throw-away folder.
+// Augurium's own start-up, as main.cpp runs it, with its settings in a
+// throw-away folder; it ends at its first paint.
 #include "firstpaint.h"
-#include "frmmdi.h"
-#include "look.h"
+#include "oracles.h"
 #include "productionservices.h"
-#include "updatereminder.h"
+#include "startup.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace {
 class ThrowAwaySettings final : public SettingsLocation {
 public:
     QTemporaryDir dir;
-    std::unique_ptr<QSettings> open() const override
-    {
-        return std::make_unique<QSettings>(dir.filePath(QStringLiteral("a.conf")), QSettings::IniFormat);
-    }
+    QString filePath() const override { return dir.filePath(QStringLiteral("augurium.conf")); }
 };
 }
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    applyAuguriumLook(app);
+    std::optional<QApplication> app;
+    {
+        const DesktopSessionRequired session;
+        app.emplace(argc, argv);
+    }
     ProductionServices production;
     ThrowAwaySettings settings;
     Services services{production.random, production.clock, production.messages, production.urls, settings,
                       production.files};
-    services.random.seed(1);
-    RemindOfUpdate(services);
-    frmMDI window(services, OracleRegistry{});
-    FirstPaint painted(&window);
-    window.showMaximized();
-    return app.exec();
+    const FirstPaint painted;
+    return StartUp(*app, services, AuguriumOracles());
 }

@@ -10,7 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QMainWindow window;
     window.setCentralWidget(new QMdiArea);
-    FirstPaint painted(&window);
+    const FirstPaint painted;
     window.showMaximized();
     return app.exec();
 }

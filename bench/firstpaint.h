@@ -1,20 +1,18 @@
 #pragma once
-// Prints "painted" and quits once any widget of the window has painted.
+// Prints "painted" and quits once any widget has painted.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
-#include <QWidget>
 #include <cstdio>
 
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    FirstPaint() { qApp->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window) {
+        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()) {
             m_seen = true;
             QTimer::singleShot(0, qApp, [] {
                 std::puts("painted");
@@ -26,6 +24,5 @@ protected:
     }
 
 private:
-    QWidget *m_window;
     bool m_seen = false;
 };

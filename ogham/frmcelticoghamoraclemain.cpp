@@ -5,34 +5,20 @@
 #include "frmcelticoghamoracledisplay.h"
 #include "modoghamoracle.h"
 #include "oghampictures.h"
-#include "oracleregistry.h"
-#include "promotions.h"
+#include "oracletables.h"
 #include "services.h"
 
 #include <QEvent>
 
 frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
-    : OracleWindow(host, QLatin1String(OracleIcon[CelticOgham]))
+    : OracleWindow(host, CelticOgham)
     , ui(std::make_unique<Ui::frmCelticOghamOracleMain>())
 {
     ui->setupUi(this);
     ui->txtQuestion->setPlainText(QStringLiteral("Enter Your Question Here\r\n"));
     ui->txtQuestion->viewport()->installEventFilter(this);
 
-    PromotionLayout promotions;
-    promotions.top = PromotionLayout::Strip{QRect(0, 0, 497, 41), QColor(0xC0, 0xFF, 0xFF)};
-    promotions.banner = QRect(8, 8, 480, 31);
-    promotions.bannerText = Qt::black;
-    promotions.bannerPointSize = 9;
-    promotions.bottom = PromotionLayout::Strip{QRect(0, 296, 497, 57), QColor(0xC0, 0xFF, 0xFF)};
-    promotions.brand = QRect(8, 11, 479, 41);
-    promotions.brandText = Qt::black;
-    promotions.brandBackground = QColor(0xC0, 0xFF, 0xFF);
-    promotions.brandAlignment = Qt::AlignHCenter;
-    placePromotions(this, services(), promotions);
-
     makeClickable(ui->picMainImage, [this] { picMainImage_Click(); }, Pointer::Hand);
-    setMenuBar({MenuBarLook::UpdateCaption::CheckFor, QStringLiteral("mnumakemoney")});
 
     // Form_Load: a tree picture at random, independent of the trees a reading draws.
     const int tree = itemNumber(services().random.next(), OghamTreeCount);
@@ -57,10 +43,8 @@ void frmCelticOghamOracleMain::picMainImage_Click()
         return;
     const OghamReading reading = DrawOghamTrees(services().random);
     auto *display = OracleWindow::instance<frmCelticOghamOracleDisplay>(host());
-    FillOghamReading(*display, reading);
-    hideWindow();
-    display->showWindow();
-    host().setWelcomeVisible(false);
+    display->FillOghamReading(reading);
+    showReading(*display);
 }
 
 void frmCelticOghamOracleMain::txtQuestion_Click()

@@ -1,10 +1,8 @@
 #include "modoghamoracle.h"
 
-#include "frmcelticoghamoracledisplay.h"
+#include "oracletables.h"
 #include "services.h"
 
-#include <QFile>
-#include <QStringList>
 #include <array>
 
 namespace {
@@ -44,24 +42,16 @@ constexpr std::array<Row, OghamTreeCount> Rows{{
      "Red", "The month of Samhain", "'R'", "Jet or Black Amber", "Dandelion"},
 }};
 
-// The characteristics paragraphs, one a line in tree order.
-QStringList characteristics()
-{
-    QFile file(QStringLiteral(":/ogham/characteristics.txt"));
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-}
-
 std::array<OghamTree, OghamTreeCount> buildTable()
 {
-    const QStringList texts = characteristics();
+    const QStringList texts = readParagraphs(QStringLiteral(":/ogham/characteristics.txt"), OghamTreeCount);
     std::array<OghamTree, OghamTreeCount> table;
     for (int i = 0; i < OghamTreeCount; ++i) {
         const Row &r = Rows[i];
         table[i] = {QLatin1String(r.TreeName), QLatin1String(r.Keywords), QLatin1String(r.RulingPlanet),
                     QLatin1String(r.RulingAnimal), QLatin1String(r.OghamTerm), QLatin1String(r.LuckyColor),
                     QLatin1String(r.LuckyMonth), QLatin1String(r.LuckyLetter), QLatin1String(r.LuckyGemstone),
-                    QLatin1String(r.LuckyFlower), texts.value(i)};
+                    QLatin1String(r.LuckyFlower), texts[i]};
     }
     return table;
 }
@@ -90,11 +80,4 @@ OghamReading DrawOghamTrees(RandomSource &random)
         reading.FutureTree = candidate(random);
     while (reading.FutureTree == reading.PastTree || reading.FutureTree == reading.PresentTree);
     return reading;
-}
-
-void FillOghamReading(frmCelticOghamOracleDisplay &display, const OghamReading &reading)
-{
-    display.showTree(frmCelticOghamOracleDisplay::Past, reading.PastTree);
-    display.showTree(frmCelticOghamOracleDisplay::Present, reading.PresentTree);
-    display.showTree(frmCelticOghamOracleDisplay::Future, reading.FutureTree);
 }

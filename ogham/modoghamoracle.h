@@ -4,7 +4,6 @@
 #include <QString>
 
 class RandomSource;
-class frmCelticOghamOracleDisplay;
 
 struct OghamTree {
     QString TreeName;
@@ -35,7 +34,3 @@ struct OghamReading {
 // Three pairwise different trees. A candidate equal to a tree already placed
 // is drawn again with a fresh value, so every ordered triple is equally likely.
 OghamReading DrawOghamTrees(RandomSource &random);
-
-// Writes the three trees into the reading window's panels (past, present,
-// future); overwrites every field and shows nothing.
-void FillOghamReading(frmCelticOghamOracleDisplay &display, const OghamReading &reading);

@@ -6,6 +6,8 @@
 #include "services.h"
 
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 frmAbout::frmAbout(Services &services, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -28,8 +30,32 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::showModal(Services &services, QWidget *parent)
 {
-    frmAbout box(services, parent ? parent->window() : nullptr);
-    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->geometry();
-    box.move(screen.center() - box.rect().center());
+    QWidget *owner = parent ? parent->window() : nullptr;
+    frmAbout box(services, owner);
+    // The window manager frames the box only once it is shown; until then the
+    // frame of the window that opened it is the best guess.
+    const QWindow *ownerWindow = owner ? owner->windowHandle() : nullptr;
+    box.centreOnScreen(ownerWindow ? ownerWindow->frameMargins() : QMargins());
     box.exec();
+}
+
+void frmAbout::centreOnScreen(QMargins frame)
+{
+    const QRect screen = this->screen()->geometry();
+    const QSize outer = size().grownBy(frame);
+    // move() places the frame's top-left corner.
+    move(screen.x() + (screen.width() - outer.width()) / 2, screen.y() + (screen.height() - outer.height()) / 2);
+}
+
+void frmAbout::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    if (m_framed)
+        return;
+    // Painted means shown and framed: now the frame's true size is known.
+    m_framed = true;
+    QTimer::singleShot(0, this, [this] {
+        if (const QWindow *window = windowHandle())
+            centreOnScreen(window->frameMargins());
+    });
 }

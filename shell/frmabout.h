@@ -14,6 +14,13 @@ public:
     // Shows a fresh box, modal and centred on the screen; returns when it closes.
     static void showModal(Services &services, QWidget *parent);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    // Centres the whole window, title bar and borders included, on its screen.
+    void centreOnScreen(QMargins frame);
+
     std::unique_ptr<Ui::frmAbout> ui;
+    bool m_framed = false;
 };

@@ -2,6 +2,7 @@
 #include "ui_frmmdi.h"
 
 #include "clickable.h"
+#include "commonmenus.h"
 #include "modhelp.h"
 #include "oraclewindow.h"
 #include "services.h"
@@ -11,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 // lblCaption index of each oracle's link title, by OracleId.
@@ -54,9 +56,18 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
 
     m_ownMenuBar = buildCommonMenuBar(this, m_services, {}, [this] { close(); });
     menuBar()->addActions(m_ownMenuBar);
-    connect(ui->mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::onSubWindowActivated);
+    connect(ui->mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
+    // A window bigger than the free area (a small screen, a large scale) can
+    // still be scrolled into reach.
+    ui->mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ui->mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     MDIForm_Load();
+
+    // Restored, the client area has its design size, centred on the screen;
+    // the welcome panel gives up height on smaller screens, never the strips.
+    resize(792, 546 + menuBar()->sizeHint().height());
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 frmMDI::~frmMDI()
@@ -143,10 +154,13 @@ void frmMDI::setWelcomeVisible(bool visible)
 
 void frmMDI::adopt(OracleWindow *window)
 {
+    // The launcher finds its windows by class; the object name says the same.
+    window->setObjectName(QLatin1String(window->metaObject()->className()));
     const Qt::WindowFlags frame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     QMdiSubWindow *sub = ui->mdiArea->addSubWindow(window, frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(window->windowIcon()); // the frame's title bar shows the frame's icon
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     window->setFixedSize(window->size());
     sub->adjustSize();
@@ -157,23 +171,27 @@ void frmMDI::adopt(OracleWindow *window)
 
 void frmMDI::placeOracleWindow(QMdiSubWindow *subWindow) const
 {
-    subWindow->move(qRound((screenWidth() - subWindow->width()) / 2.0), 0);
+    // Centred on the screen, but never left of the area's edge, where no
+    // scroll bar could reach it.
+    subWindow->move(std::max(0, qRound((screenWidth() - subWindow->width()) / 2.0)), 0);
 }
 
 OracleWindow *frmMDI::findOracleWindow(const QString &className) const
 {
     for (QMdiSubWindow *sub : ui->mdiArea->subWindowList()) {
         auto *window = qobject_cast<OracleWindow *>(sub->widget());
-        if (window && !window->isClosed() && window->objectName() == className)
+        if (window && !window->isClosed() && QLatin1String(window->metaObject()->className()) == className)
             return window;
     }
     return nullptr;
 }
 
-// An active oracle window's menus stand in the main window's menu bar.
-void frmMDI::onSubWindowActivated(QMdiSubWindow *subWindow)
+// An active oracle window's menus stand in the main window's menu bar; with
+// none active, hidden or closing, the main window's own are there.
+void frmMDI::updateMenuBar()
 {
-    auto *window = subWindow ? qobject_cast<OracleWindow *>(subWindow->widget()) : nullptr;
+    const QMdiSubWindow *active = ui->mdiArea->activeSubWindow();
+    const auto *window = active && active->isVisible() ? qobject_cast<OracleWindow *>(active->widget()) : nullptr;
     const QList<QAction *> wanted = window && !window->isClosed() ? window->menuBarActions() : m_ownMenuBar;
     if (menuBar()->actions() == wanted)
         return;

@@ -27,13 +27,13 @@ public:
     void setWelcomeVisible(bool visible) override;
     void adopt(OracleWindow *window) override;
     OracleWindow *findOracleWindow(const QString &className) const override;
+    void updateMenuBar() override;
 
 private slots:
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
-    void onSubWindowActivated(QMdiSubWindow *subWindow);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -9,11 +9,13 @@ void applyAuguriumLook(QApplication &app)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(8.25);
     app.setFont(font);
-    // Raised light-grey face buttons, as every window of the suite uses.
+    // The raised light-grey face of the buttons a form marks as graphical
+    // (the launcher's, the main Exit, the About box's OK); message boxes and
+    // the oracle windows' buttons keep the desktop's own look.
     app.setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(192, 192, 192); color: black;"
+        "QPushButton[graphical=\"true\"] { background-color: rgb(192, 192, 192); color: black;"
         "  border: 2px outset rgb(236, 236, 236); padding: 1px 4px; }"
-        "QPushButton:pressed { border-style: inset; }"
-        "QPushButton:focus { border-color: rgb(96, 96, 96); }"
-        "QPushButton:disabled { color: rgb(128, 128, 128); }"));
+        "QPushButton[graphical=\"true\"]:pressed { border-style: inset; }"
+        "QPushButton[graphical=\"true\"]:focus { border-color: rgb(96, 96, 96); }"
+        "QPushButton[graphical=\"true\"]:disabled { color: rgb(128, 128, 128); }"));
 }

@@ -12,9 +12,11 @@ public:
     virtual void setWelcomeVisible(bool visible) = 0;
     // Takes a newly made oracle window into the main window and places it.
     virtual void adopt(OracleWindow *window) = 0;
-    // The live oracle window of that name, hidden or not; null if none. A
-    // window is named after its class, as its form sets its objectName.
+    // The live oracle window of that class, hidden or not; null if none.
     virtual OracleWindow *findOracleWindow(const QString &className) const = 0;
+    // An oracle window was shown, hidden or closed: the menu bar follows the
+    // active one, or is the main window's own when none is.
+    virtual void updateMenuBar() = 0;
 
 protected:
     ~OracleHost() = default;

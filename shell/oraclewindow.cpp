@@ -1,73 +1,171 @@
 #include "oraclewindow.h"
 
+#include "commonmenus.h"
+#include "oraclewindowlooks.h"
+#include "services.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
-OracleWindow::OracleWindow(OracleHost &host, const QString &iconPath)
+OracleWindow::OracleWindow(OracleHost &host, OracleId oracle)
     : m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground); // the forms colour their backgrounds by style sheet
-    setWindowIcon(QIcon(iconPath));
+    setWindowIcon(QIcon(QLatin1String(OracleIcon.at(oracle))));
 }
 
-QMdiSubWindow *OracleWindow::subWindow() const
+OracleWindow::~OracleWindow() = default;
+
+const OracleWindowLook &OracleWindow::look() const
 {
-    return qobject_cast<QMdiSubWindow *>(parentWidget());
+    const OracleWindowLook *look = oracleWindowLook(metaObject()->className());
+    if (!look)
+        qFatal("Augurium: %s is not one of the oracle windows", metaObject()->className());
+    return *look;
+}
+
+void OracleWindow::dress()
+{
+    const OracleWindowLook &look = this->look();
+    placePromotions(this, services(), look.promotions);
+    m_menuBar = buildCommonMenuBar(this, services(),
+                                   {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems},
+                                   [this] { closeWindow(); });
+}
+
+QAction *OracleWindow::addFileItem(const char *name, const QString &text, std::function<void()> run)
+{
+    auto *item = new QAction(text, this);
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, std::move(run));
+    m_fileItems.append(item);
+    return item;
+}
+
+void OracleWindow::addBackItem(std::function<void()> run)
+{
+    const OracleWindowLook::BackItem &back = look().back;
+    if (!back.name)
+        qFatal("Augurium: %s has no Back in its File menu", metaObject()->className());
+    addFileItem(back.name, QLatin1String(back.text), std::move(run));
+}
+
+void OracleWindow::connectButton(QAbstractButton *button, std::function<void()> run)
+{
+    connect(button, &QAbstractButton::clicked, this, std::move(run));
+}
+
+void OracleWindow::connectExit(QPushButton *exit)
+{
+    connect(exit, &QPushButton::clicked, this, &OracleWindow::closeWindow);
+    exit->setDefault(true);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                   QKeySequence(Qt::Key_Escape)}) {
+        auto *shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, exit, &QPushButton::click);
+    }
+}
+
+namespace {
+QMdiSubWindow *frameOf(const QWidget *window)
+{
+    return qobject_cast<QMdiSubWindow *>(window->parentWidget());
+}
 }
 
 void OracleWindow::showWindow()
 {
-    QMdiSubWindow *sub = subWindow();
-    if (!sub)
+    QMdiSubWindow *frame = frameOf(this);
+    if (!frame || m_closed)
         return;
-    sub->show();
-    sub->mdiArea()->setActiveSubWindow(sub);
+    frame->show();
+    frame->mdiArea()->setActiveSubWindow(frame);
+    m_host.updateMenuBar();
 }
 
 void OracleWindow::hideWindow()
 {
-    if (QMdiSubWindow *sub = subWindow())
-        sub->hide();
+    if (QMdiSubWindow *frame = frameOf(this))
+        frame->hide();
+    m_host.updateMenuBar();
 }
 
 void OracleWindow::closeWindow()
 {
-    if (QMdiSubWindow *sub = subWindow())
-        sub->close();
+    if (QMdiSubWindow *frame = frameOf(this))
+        frame->close();
     else
         close();
 }
 
 bool OracleWindow::isShown() const
 {
-    const QMdiSubWindow *sub = subWindow();
-    return sub && sub->isVisible();
+    const QMdiSubWindow *frame = frameOf(this);
+    return frame && frame->isVisible();
 }
 
-void OracleWindow::setMenuBar(const MenuBarLook &look)
+void OracleWindow::showReading(OracleWindow &result)
 {
-    m_menuBar = buildCommonMenuBar(this, services(), look, [this] { closeWindow(); });
+    result.m_start = this;
+    hideWindow();
+    result.showWindow();
+    m_host.setWelcomeVisible(false);
 }
 
-void OracleWindow::makeDefaultAndCancel(QPushButton *button)
+void OracleWindow::backToStart()
 {
-    button->setDefault(true);
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                                   QKeySequence(Qt::Key_Escape)}) {
-        auto *shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    const QPointer<OracleWindow> start = m_start;
+    if (start)
+        start->readyForAnotherReading();
+    closeWindow(); // shows the welcome panel
+    if (!start || start->isClosed())
+        return; // nothing to go back to: the welcome panel stays
+    start->showWindow();
+    m_host.setWelcomeVisible(false);
+}
+
+bool OracleWindow::PauseSeconds(int seconds)
+{
+    if (m_pause || m_closed)
+        return false;
+    const QPointer<OracleWindow> alive(this);
+    const Clock &clock = services().clock;
+    const qint64 end = clock.monotonicMsecs() + qint64(seconds) * 1000;
+    for (qint64 left = end - clock.monotonicMsecs(); left > 0; left = end - clock.monotonicMsecs()) {
+        QEventLoop loop;
+        bool waited = false;
+        QTimer::singleShot(left, &loop, [&loop, &waited] {
+            waited = true;
+            loop.quit();
+        });
+        m_pause = &loop;
+        loop.exec();
+        if (!alive)
+            return false;
+        m_pause = nullptr;
+        // Cut short: the window closed, or the program is ending.
+        if (m_closed || !waited)
+            return false;
     }
+    return true;
 }
 
 void OracleWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     m_closed = true;
+    if (m_pause)
+        m_pause->quit(); // a reading waiting in this window ends here
     m_host.setWelcomeVisible(true);
+    m_host.updateMenuBar();
 }

@@ -1,27 +1,36 @@
 #pragma once
 // What all nine oracle windows share: a fixed-size child of the main window
-// with the oracle's icon, placed centred at the top, carrying the common menu
-// bar, and giving the welcome panel back when it closes.
-#include "commonmenus.h"
+// with the oracle's icon, placed centred at the top, dressed with the
+// promotional labels and menu bar of its look, giving the welcome panel back
+// when it closes; the steps from a start window to its result and back; and
+// the pause before a reading.
 #include "oraclehost.h"
+#include "oracleregistry.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class QAbstractButton;
+class QAction;
+class QEventLoop;
 class QMdiSubWindow;
 class QPushButton;
+struct OracleWindowLook;
 
 class OracleWindow : public QWidget {
     Q_OBJECT
 public:
-    OracleWindow(OracleHost &host, const QString &iconPath);
+    OracleWindow(OracleHost &host, OracleId oracle);
+    ~OracleWindow() override;
 
-    // The single live instance of W, made (and placed) on first use.
+    // The single live instance of W, made, dressed and placed on first use.
     template <class W>
     static W *instance(OracleHost &host)
     {
         if (auto *live = host.findOracleWindow(QLatin1String(W::staticMetaObject.className())))
             return static_cast<W *>(live);
         auto *made = new W(host);
+        made->dress();
         host.adopt(made);
         return made;
     }
@@ -38,17 +47,50 @@ public:
 protected:
     OracleHost &host() const { return m_host; }
     Services &services() const { return m_host.services(); }
-    QMdiSubWindow *subWindow() const;
 
-    // Call once from the derived constructor, after setupUi.
-    void setMenuBar(const MenuBarLook &look);
-    // Enter and Esc press this button unless the focused control wants the key.
-    void makeDefaultAndCancel(QPushButton *button);
+    // A File-menu item placed before "E&xit". Add items in the constructor.
+    template <class W>
+    QAction *addFileItem(const char *name, const QString &text, void (W::*handler)())
+    {
+        return addFileItem(name, text, [window = static_cast<W *>(this), handler] { (window->*handler)(); });
+    }
+    // Result windows: `handler` runs for the Back button and for the File
+    // menu's Back item.
+    template <class W>
+    void connectBack(QAbstractButton *button, void (W::*handler)())
+    {
+        connectButton(button, [window = static_cast<W *>(this), handler] { (window->*handler)(); });
+        addBackItem([window = static_cast<W *>(this), handler] { (window->*handler)(); });
+    }
+    // Result windows: the Exit button closes the window; Enter and Esc press
+    // it unless the focused control wants the key.
+    void connectExit(QPushButton *exit);
+
+    // Forward: this start window hides and `result`, already filled, shows.
+    void showReading(OracleWindow &result);
+    // Back: this result window closes and its start window shows again.
+    void backToStart();
+    // What a start window puts back when Back returns to it.
+    virtual void readyForAnotherReading() {}
+
+    // Waits `seconds` while the window repaints and its menus work. False if
+    // the window was closed meanwhile: the caller must then stop at once.
+    // A second pause while one runs returns false at once.
+    bool PauseSeconds(int seconds);
 
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void dress();
+    const OracleWindowLook &look() const;
+    QAction *addFileItem(const char *name, const QString &text, std::function<void()> run);
+    void addBackItem(std::function<void()> run);
+    void connectButton(QAbstractButton *button, std::function<void()> run);
+
     OracleHost &m_host;
+    QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
+    QPointer<OracleWindow> m_start; // a result window's start window
+    QEventLoop *m_pause = nullptr;
     bool m_closed = false;
 };

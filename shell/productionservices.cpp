@@ -3,14 +3,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSettings>
-#include <algorithm>
-
-int itemNumber(double r, int n)
-{
-    // Rounding can carry r * n + 1 to n + 1 for r just below 1.
-    return std::clamp(int(r * n + 1), 1, n);
-}
+#include <QStandardPaths>
+#include <chrono>
 
 void SystemRandom::seed(quint64 value)
 {
@@ -25,6 +19,12 @@ double SystemRandom::next()
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+qint64 SystemClock::monotonicMsecs() const
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 namespace {
@@ -51,10 +51,10 @@ void DesktopUrlOpener::open(const QUrl &url)
     QDesktopServices::openUrl(url); // the desktop reports its own failures
 }
 
-std::unique_ptr<QSettings> UserSettings::open() const
+QString UserSettings::filePath() const
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("augurium"), QStringLiteral("augurium"));
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/augurium/augurium.conf");
 }
 
 QString DialogFileChooser::openFileName(QWidget *parent, const QString &caption, const QString &filter)

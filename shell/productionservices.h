@@ -15,6 +15,7 @@ private:
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override;
+    qint64 monotonicMsecs() const override;
 };
 
 class DialogMessages final : public Messages {
@@ -28,9 +29,10 @@ public:
     void open(const QUrl &url) override;
 };
 
+// ~/.config/augurium/augurium.conf, or wherever XDG_CONFIG_HOME points.
 class UserSettings final : public SettingsLocation {
 public:
-    std::unique_ptr<QSettings> open() const override;
+    QString filePath() const override;
 };
 
 class DialogFileChooser final : public FileChooser {

@@ -4,9 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
-#include <memory>
 
-class QSettings;
 class QWidget;
 
 // Uniform values r with 0 <= r < 1, one sequence per run.
@@ -17,13 +15,14 @@ public:
     virtual double next() = 0;
 };
 
-// Item number 1..n for a value r in [0, 1): the integer part of r * n + 1.
-int itemNumber(double r, int n);
-
 class Clock {
 public:
     virtual ~Clock() = default;
+    // The date and time of day, as the user's calendar shows it.
     virtual QDateTime now() const = 0;
+    // Milliseconds from an arbitrary origin, never going back: for waits that
+    // must end whatever happens to the time of day.
+    virtual qint64 monotonicMsecs() const = 0;
 };
 
 // Modal message boxes titled "Augurium".
@@ -43,11 +42,11 @@ public:
     virtual void open(const QUrl &url) = 0;
 };
 
-// Where the per-user settings live.
+// Where the per-user settings file lives.
 class SettingsLocation {
 public:
     virtual ~SettingsLocation() = default;
-    virtual std::unique_ptr<QSettings> open() const = 0;
+    virtual QString filePath() const = 0;
 };
 
 class FileChooser {

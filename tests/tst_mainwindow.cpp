@@ -1,64 +1,34 @@
-// The main window's launcher, the welcome-panel protocol, the oracle-window
-// conventions and the shared menus and links, with stand-in oracle windows.
-#include "doubles.h"
-#include "frmmdi.h"
+// The main window with the real oracle windows: the launcher, the welcome
+// panel, menus that follow the active window, the shared links and labels,
+// the pause, and a layout that fits the screen it runs on (this test runs on
+// several screen sizes).
+#include "fixture.h"
+#include "frmcelticoghamoraclemain.h"
 #include "look.h"
-#include "oraclewindow.h"
-#include "promotions.h"
+#include "oraclewindowlooks.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
+constexpr char Question[] = "frmCelticOghamOracleMain";
+constexpr char Reading[] = "frmCelticOghamOracleDisplay";
 
 QString page(const char *key)
 {
     return QStringLiteral("http://augurium.example/augurium-2/ssd.php?page=") + QLatin1String(key);
-}
-
-// Stands in for an oracle's window: the shell knows windows only by name.
-class StandIn : public OracleWindow {
-    Q_OBJECT
-public:
-    StandIn(OracleHost &host, const char *name, QSize size, bool result = false)
-        : OracleWindow(host, QStringLiteral(":/domino/icon.png"))
-    {
-        setObjectName(QLatin1String(name));
-        setWindowTitle(QStringLiteral("Orin Stand-in Oracle"));
-        resize(size);
-        auto *back = new QAction(QStringLiteral("&Back"), this);
-        back->setObjectName(QStringLiteral("mnuFileBack"));
-        setMenuBar({MenuBarLook::UpdateCaption::CheckFor, QStringLiteral("mkmoney"),
-                    result ? QList<QAction *>{back} : QList<QAction *>{}});
-        if (result) {
-            exit = new QPushButton(QStringLiteral("&Exit"), this);
-            exit->setObjectName(QStringLiteral("cmdExit"));
-            exit->setGeometry(10, 10, 84, 31);
-            connect(exit, &QPushButton::clicked, this, &OracleWindow::closeWindow);
-            makeDefaultAndCancel(exit);
-        }
-    }
-    QPushButton *exit = nullptr;
-};
-
-StandIn *open(OracleHost &host, const char *name, QSize size = {438, 316}, bool result = false)
-{
-    if (auto *live = host.findOracleWindow(QLatin1String(name)))
-        return static_cast<StandIn *>(live);
-    auto *window = new StandIn(host, name, size, result);
-    host.adopt(window);
-    return window;
 }
 
 bool gone(const QPointer<OracleWindow> &window)
@@ -66,202 +36,188 @@ bool gone(const QPointer<OracleWindow> &window)
     return !window || window->isClosed();
 }
 
+QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList result;
+    for (const QAction *a : actions)
+        result << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return result;
+}
+
+// The question window with its pause in reach of the test.
+struct PausingQuestion : frmCelticOghamOracleMain {
+    using frmCelticOghamOracleMain::frmCelticOghamOracleMain;
+    using OracleWindow::PauseSeconds;
+};
 } // namespace
 
 class tst_MainWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestServices> t;
-    std::unique_ptr<Services> services;
-    std::unique_ptr<frmMDI> mdi;
+    std::unique_ptr<OracleFixture> f;
 
-    QWidget *child(const char *name) { return mdi->findChild<QWidget *>(QLatin1String(name)); }
-    QLabel *caption(int index)
+    QLabel *caption(int index) const { return f->child<QLabel>(qPrintable(QStringLiteral("lblCaption_%1").arg(index))); }
+
+    // An Ogham reading: the question window hidden, the reading shown.
+    OracleWindow *reading()
     {
-        return mdi->findChild<QLabel *>(QStringLiteral("lblCaption_%1").arg(index));
+        f->mdi->LaunchOracle(CelticOgham);
+        QTest::mouseClick(f->in(Question, "picMainImage"), Qt::LeftButton);
+        return f->window(Reading);
     }
-    bool welcomeVisible() { return child("picMain")->isVisible(); }
 
-    // The Mahjong reading as its oracle would show it: start window hidden, result shown.
-    StandIn *mahjongReading()
+    bool showsOwnMenus() const
     {
-        mdi->LaunchOracle(Mahjong);
-        StandIn *start = static_cast<StandIn *>(mdi->findOracleWindow(QStringLiteral("frmMahjongOracleMain")));
-        StandIn *result = open(*mdi, "frmMahjongOracleDisplay", {680, 441}, true);
-        start->hideWindow();
-        result->showWindow();
-        mdi->setWelcomeVisible(false);
-        return result;
+        const QList<QAction *> bar = f->mdi->menuBar()->actions();
+        return bar.size() == 3 && bar[0]->menu() && bar[0]->menu()->parent() == f->mdi.get()
+               && f->mdi->menuBar()->isVisible() && f->mdi->menuBar()->height() > 0;
     }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<TestServices>();
-        services = std::make_unique<Services>(t->services());
-        OracleRegistry oracles;
-        oracles[Domino] = [](OracleHost &host) { return open(host, "frmDominoOracleMain"); };
-        oracles[Mahjong] = [](OracleHost &host) { return open(host, "frmMahjongOracleMain"); };
-        mdi = std::make_unique<frmMDI>(*services, oracles);
-        mdi->showMaximized();
-        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
-    }
-    void cleanup()
-    {
-        mdi.reset();
-        services.reset();
-        t.reset();
-    }
+    void init() { f = std::make_unique<OracleFixture>(); }
+    void cleanup() { f.reset(); }
 
     void layoutIsCentredOnTheScreen()
     {
-        const int W = mdi->screen()->geometry().width();
+        const int W = f->mdi->screen()->geometry().width();
         for (const char *name : {"lblStarloomBanner", "picButtonContainer", "lblCaption_1", "lblCaption_3"}) {
-            QWidget *w = child(name);
+            QWidget *w = f->child(name);
             QVERIFY2(qAbs(w->x() - (W - w->width()) / 2) <= 1, name);
         }
-        QCOMPARE(child("cmdMdiExit")->x(), W - (89 + 8));
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Augurium v1.20"));
-        // Oracles without a window yet are not offered.
-        QVERIFY(!child("cmdSelectOption_0")->isEnabled());
-        QVERIFY(child("cmdSelectOption_1")->isEnabled());
+        QCOMPARE(f->child("cmdMdiExit")->x(), W - (89 + 8));
+        QCOMPARE(f->mdi->windowTitle(), QStringLiteral("Augurium v1.20"));
+        QVERIFY(f->child("cmdSelectOption_0")->isEnabled());
+    }
+
+    // The bottom strip and its Exit button stay in sight; the welcome panel
+    // gives up height instead.
+    void fitsTheScreen()
+    {
+        const QRect available = f->mdi->screen()->availableGeometry();
+        QVERIFY(f->mdi->frameGeometry().height() <= available.height());
+        QWidget *client = f->mdi->centralWidget();
+        QWidget *strip = f->child("PicCoBrand");
+        QCOMPARE(strip->geometry().bottom(), client->height() - 1);
+        QCOMPARE(strip->height(), 49);
+        QWidget *exit = f->child("cmdMdiExit");
+        QVERIFY(client->rect().contains(QRect(exit->mapTo(client, QPoint()), exit->size())));
+        QVERIFY(f->child("picMain")->height() <= 576);
+        QVERIFY(f->child("picMain")->height() > 0);
+
+        f->mdi->showNormal();
+        QTRY_COMPARE(client->size(), QSize(792, 546));
+        QCOMPARE(f->child("PicCoBrand")->geometry().bottom(), 545);
     }
 
     void launchDiscardsEveryOracleWindowAndPlacesTheNewOne()
     {
-        const QPointer<OracleWindow> result = mahjongReading();
-        const QPointer<OracleWindow> hiddenStart = mdi->findOracleWindow(QStringLiteral("frmMahjongOracleMain"));
+        const QPointer<OracleWindow> shown = reading();
+        const QPointer<OracleWindow> hiddenStart = f->window(Question);
         QVERIFY(hiddenStart && !hiddenStart->isShown());
 
-        QTest::mouseClick(child("cmdSelectOption_1"), Qt::LeftButton);
+        QTest::mouseClick(f->child("cmdSelectOption_0"), Qt::LeftButton);
 
-        QVERIFY(gone(result));
+        QVERIFY(gone(shown));
         QVERIFY(gone(hiddenStart));
-        QVERIFY(!welcomeVisible());
-        OracleWindow *domino = mdi->findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        QVERIFY(domino && domino->isShown());
-        const QWidget *frame = domino->parentWidget();
+        QVERIFY(!f->welcomeVisible());
+        OracleWindow *fresh = f->window(Question);
+        QVERIFY(fresh && fresh->isShown() && fresh != hiddenStart);
+        const QWidget *frame = OracleFixture::frame(fresh);
         QCOMPARE(frame->y(), 0);
-        QVERIFY(qAbs(frame->x() - (mdi->screen()->geometry().width() - frame->width()) / 2) <= 1);
+        QVERIFY(qAbs(frame->x() - (f->mdi->screen()->geometry().width() - frame->width()) / 2) <= 1);
     }
 
-    void launchingTwiceGivesAFreshWindow()
+    // However a reading is left, the main window has its own menus back.
+    void leavingAReadingGivesTheMenusBack_data()
     {
-        mdi->LaunchOracle(Domino);
-        const QPointer<OracleWindow> first = mdi->findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        mdi->LaunchOracle(Domino);
-        QVERIFY(gone(first));
-        OracleWindow *second = mdi->findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        QVERIFY(second && second != first);
+        QTest::addColumn<QString>("how");
+        QTest::newRow("File > Exit") << QStringLiteral("menu");
+        QTest::newRow("close box") << QStringLiteral("close box");
+        QTest::newRow("keyboard Ctrl+F4") << QStringLiteral("keys");
     }
-
-    void leavingAReadingShowsTheWelcomePanel()
+    void leavingAReadingGivesTheMenusBack()
     {
-        StandIn *result = mahjongReading();
-        QTest::keyClick(result, Qt::Key_Escape); // Exit is the cancel button
-        QVERIFY(welcomeVisible());
-        OracleWindow *start = mdi->findOracleWindow(QStringLiteral("frmMahjongOracleMain"));
-        QVERIFY(start && !start->isShown()); // left alive, hidden, until the next launch
-        QVERIFY(mdi->isVisible());
+        QFETCH(QString, how);
+        OracleWindow *shown = reading();
+        QCOMPARE(f->mdi->menuBar()->actions(), shown->menuBarActions());
+        QCOMPARE(texts(shown->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions()),
+                 (QStringList{QStringLiteral("Back"), QStringLiteral("E&xit")}));
+        const QPointer<OracleWindow> alive(shown);
+        if (how == QLatin1String("menu"))
+            shown->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        else if (how == QLatin1String("close box"))
+            OracleFixture::frame(shown)->close();
+        else
+            QTest::keyClick(OracleFixture::frame(shown), Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(gone(alive));
+        QVERIFY(f->welcomeVisible());
+        QVERIFY(!f->window(Question)->isShown()); // left alive, hidden, until the next launch
+        QVERIFY(showsOwnMenus());
+        QTRY_VERIFY(!alive);
+        QVERIFY(showsOwnMenus());
+        // The Exit of the main window's own File menu ends the program, not a reading.
+        f->mdi->menuBar()->actions()[0]->menu()->actions().last()->trigger();
+        QVERIFY(!f->mdi->isVisible());
     }
 
     void welcomeLabelClicks_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("opens");
-        QTest::newRow("heading") << 0 << QString();
-        QTest::newRow("welcome text") << 1 << QString();
-        QTest::newRow("programs heading") << 2 << QString();
-        QTest::newRow("Domino title") << 4 << QStringLiteral("frmDominoOracleMain");
-        QTest::newRow("Mahjong title") << 6 << QStringLiteral("frmMahjongOracleMain");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("heading") << 0 << false;
+        QTest::newRow("welcome text") << 1 << false;
+        QTest::newRow("programs heading") << 2 << false;
+        QTest::newRow("Celtic Ogham title") << 3 << true;
     }
     void welcomeLabelClicks()
     {
         QFETCH(int, index);
-        QFETCH(QString, opens);
-        QTest::keyClick(mahjongReading(), Qt::Key_Escape);
-        const QPointer<OracleWindow> hiddenStart = mdi->findOracleWindow(QStringLiteral("frmMahjongOracleMain"));
+        QFETCH(bool, opens);
+        reading()->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        const QPointer<OracleWindow> hiddenStart = f->window(Question);
 
         QTest::mouseClick(caption(index), Qt::LeftButton);
 
-        if (opens != QLatin1String("frmMahjongOracleMain"))
-            QVERIFY(gone(hiddenStart));
-        QCOMPARE(welcomeVisible(), opens.isEmpty());
-        if (!opens.isEmpty()) {
-            OracleWindow *window = mdi->findOracleWindow(opens);
-            QVERIFY(window && window->isShown() && window != hiddenStart);
-        }
+        QVERIFY(gone(hiddenStart));
+        QCOMPARE(f->welcomeVisible(), !opens);
+        if (opens)
+            QVERIFY(f->window(Question)->isShown());
     }
 
-    void hoverUnderlinesLinkTitlesOnly()
+    void hoverUnderlinesOfferedLinkTitlesOnly()
     {
         const auto move = [](QWidget *w, QPoint at = {5, 5}) {
             QMouseEvent event(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(w, &event);
         };
-        move(caption(4));
-        QVERIFY(caption(4)->font().underline());
+        move(caption(3));
+        QVERIFY(caption(3)->font().underline());
         move(caption(0));
         QVERIFY(!caption(0)->font().underline());
-        QVERIFY(caption(4)->font().underline()); // only the panel's background clears it
-        move(child("Picture1"));
-        QVERIFY(caption(4)->font().underline());
-        move(child("picMain"));
-        QVERIFY(!caption(4)->font().underline());
-        move(caption(3)); // Celtic Ogham is not offered in this fixture
+        QVERIFY(caption(3)->font().underline()); // only the panel's background clears it
+        move(f->child("Picture1"));
+        QVERIFY(caption(3)->font().underline());
+        move(f->child("picMain"));
         QVERIFY(!caption(3)->font().underline());
-    }
-
-    void activeOracleWindowLendsItsMenus()
-    {
-        const QList<QAction *> own = mdi->menuBar()->actions();
-        QCOMPARE(own.size(), 3);
-        mdi->LaunchOracle(Domino);
-        OracleWindow *domino = mdi->findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        QCOMPARE(mdi->menuBar()->actions(), domino->menuBarActions());
-
-        // "E&xit" of the oracle closes the oracle only.
-        const QPointer<OracleWindow> alive(domino);
-        QAction *exit = domino->findChild<QAction *>(QStringLiteral("mnuExit"));
-        exit->trigger();
-        QVERIFY(gone(alive));
-        QVERIFY(mdi->isVisible());
-        QVERIFY(welcomeVisible());
-        QTRY_COMPARE(mdi->menuBar()->actions(), own);
-    }
-
-    void resultWindowMenusCarryTheirOwnItems()
-    {
-        StandIn *result = mahjongReading();
-        QCOMPARE(mdi->menuBar()->actions(), result->menuBarActions());
-        const QMenu *file = result->findChild<QMenu *>(QStringLiteral("mnuFile"));
-        QStringList items;
-        for (const QAction *a : file->actions())
-            items << a->text();
-        QCOMPARE(items, (QStringList{QStringLiteral("&Back"), QStringLiteral("E&xit")}));
     }
 
     void helpMenuAndLinksOpenTheirPages()
     {
-        const QMenu *help = mdi->findChild<QMenu *>(QStringLiteral("mnuHelp"));
-        QStringList items;
-        for (const QAction *a : help->actions())
-            items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(items, (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
-                                     QStringLiteral("-"), QStringLiteral("Check for Software &Update"),
-                                     QStringLiteral("-"), QStringLiteral("&About Software")}));
-        const QAction *makeMoney = mdi->findChild<QAction *>(QStringLiteral("mkmoney"));
+        const QMenu *help = f->mdi->findChild<QMenu *>(QStringLiteral("mnuHelp"));
+        QCOMPARE(texts(help->actions()), (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
+                                                      QStringLiteral("-"), QStringLiteral("Check for Software &Update"),
+                                                      QStringLiteral("-"), QStringLiteral("&About Software")}));
+        const QAction *makeMoney = f->mdi->findChild<QAction *>(QStringLiteral("mkmoney"));
         QVERIFY(makeMoney && !makeMoney->isEnabled());
 
         for (const char *name : {"mnuOnline", "mnuVisit", "mnuUpdate"})
-            mdi->findChild<QAction *>(QLatin1String(name))->trigger();
+            f->mdi->findChild<QAction *>(QLatin1String(name))->trigger();
         for (const char *name : {"Picture6", "lblStarloomBanner", "Label7"})
-            QTest::mouseClick(child(name), Qt::LeftButton);
-        QCOMPARE(t->urls.opened, (QStringList{page("help-web-page"), page("home-page"),
-                                              page("download-web-page"), page("home-page"),
-                                              page("home-page"), page("fully-branded")}));
+            QTest::mouseClick(f->child(name), Qt::LeftButton);
+        QCOMPARE(f->t.urls.opened, (QStringList{page("help-web-page"), page("home-page"), page("download-web-page"),
+                                                page("home-page"), page("home-page"), page("fully-branded")}));
         // The update item goes straight to the page: no reminder date is written.
-        QVERIFY(t->settings.open()->allKeys().isEmpty());
+        QVERIFY(!QFile::exists(f->t.settings.filePath()));
     }
 
     void aboutBoxLinksAndCloses()
@@ -279,57 +235,180 @@ private slots:
             QTest::mouseClick(box->findChild<QLabel *>(QStringLiteral("lblCoBrand")), Qt::LeftButton);
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        mdi->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+        f->mdi->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(checked);
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(t->urls.opened, (QStringList{page("home-page"), page("fully-branded")}));
+        QCOMPARE(f->t.urls.opened, (QStringList{page("home-page"), page("fully-branded")}));
     }
 
-    void oracleWindowsAreFixedChildren()
+    void oracleWindowsAreFixedChildrenWithTheirOracleIcon()
     {
-        mdi->LaunchOracle(Domino);
-        OracleWindow *domino = mdi->findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        auto *frame = qobject_cast<QMdiSubWindow *>(domino->parentWidget());
-        QVERIFY(frame);
-        QCOMPARE(domino->size(), QSize(438, 316));
-        QCOMPARE(frame->minimumSize(), frame->maximumSize());
-        const Qt::WindowFlags flags = frame->windowFlags();
-        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!frame->windowIcon().isNull());
+        OracleWindow *shown = reading();
+        for (OracleWindow *window : {f->window(Question), shown}) {
+            QMdiSubWindow *frame = OracleFixture::frame(window);
+            QCOMPARE(frame->minimumSize(), frame->maximumSize());
+            const Qt::WindowFlags flags = frame->windowFlags();
+            QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+            QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+            QVERIFY(flags & Qt::WindowCloseButtonHint);
+            // The title bar shows the frame's icon: the oracle's, not the program's.
+            QCOMPARE(frame->windowIcon().pixmap(32).toImage(),
+                     QIcon(QLatin1String(OracleIcon[CelticOgham])).pixmap(32).toImage());
+        }
+        QCOMPARE(f->window(Question)->size(), QSize(496, 353));
+        QCOMPARE(shown->size(), QSize(890, 546));
     }
 
-    void promotionsShowOneOfTheTwoBrandLabels()
+    // Every control of every window can be reached, whatever the screen.
+    void oracleWindowsCanBeScrolledIntoReach()
     {
-        mdi->LaunchOracle(Domino);
-        OracleWindow *window = mdi->findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        PromotionLayout layout;
-        layout.top = PromotionLayout::Strip{QRect(1, 0, 436, 41), Qt::black};
-        layout.banner = QRect(0, 8, 436, 31);
-        layout.bannerText = QColor(255, 128, 0);
-        layout.bottom = PromotionLayout::Strip{QRect(1, 256, 436, 60), Qt::black};
-        layout.brand = QRect(8, 11, 423, 41);
-        layout.brandText = Qt::blue;
-        layout.front = PromotionLayout::Front::CoBrand;
-        placePromotions(window, *services, layout);
-        auto *fullBrand = window->findChild<QLabel *>(QStringLiteral("lblFullBrand"));
-        auto *coBrand = window->findChild<QLabel *>(QStringLiteral("lblCobrand"));
-        QVERIFY(coBrand->isVisible());
-        QVERIFY(!fullBrand->isVisible());
-        QVERIFY(coBrand->text().contains(QStringLiteral("name &  link here. See \"Help\" for details.    Click Here")));
-        QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("Label61")), Qt::LeftButton);
-        QTest::mouseClick(coBrand, Qt::LeftButton);
-        QCOMPARE(t->urls.opened, (QStringList{page("home-page"), page("co-brand")}));
+        OracleWindow *shown = reading();
+        auto *area = f->child<QMdiArea>("mdiArea");
+        QMdiSubWindow *frame = OracleFixture::frame(shown);
+        const auto inView = [area](QWidget *w, QPoint corner) {
+            return area->viewport()->rect().contains(w->mapTo(area->viewport(), corner));
+        };
+        const auto scrollTo = [area](bool right, bool down) {
+            QScrollBar *h = area->horizontalScrollBar();
+            QScrollBar *v = area->verticalScrollBar();
+            h->setValue(right ? h->maximum() : h->minimum());
+            v->setValue(down ? v->maximum() : v->minimum());
+        };
+        QTRY_VERIFY(area->viewport()->height() > 100); // once the welcome panel has given its place
+        scrollTo(false, false);
+        QVERIFY(inView(frame, QPoint(0, 0)));
+        scrollTo(true, false);
+        QVERIFY(inView(frame, QPoint(frame->width() - 1, 0))); // the close box
+        scrollTo(true, true);
+        QWidget *back = f->in(Reading, "cmdBack");
+        QVERIFY(inView(back, QPoint(back->width() - 1, back->height() - 1)));
+    }
+
+    // The promotional labels and menu variations of each window follow its look.
+    void windowsFollowTheirLooks()
+    {
+        reading();
+        QTest::mouseClick(f->in(Reading, "cmdBack"), Qt::LeftButton);
+        reading();
+        int checked = 0;
+        for (const OracleWindowLook &look : OracleWindowLooks()) {
+            OracleWindow *window = f->window(look.window);
+            if (!window)
+                continue; // that oracle is not built yet
+            ++checked;
+            const PromotionLayout &p = look.promotions;
+            const auto at = [window](const char *name) {
+                QWidget *w = window->findChild<QWidget *>(QLatin1String(name));
+                return QRect(w->mapTo(window, QPoint()), w->size());
+            };
+            const QPoint top = p.top ? p.top->rect.topLeft() : QPoint();
+            const QPoint bottom = p.bottom ? p.bottom->rect.topLeft() : QPoint();
+            QCOMPARE(at("Label61"), p.banner.translated(top));
+            QCOMPARE(at("lblCobrand"), p.brand.translated(bottom));
+            QCOMPARE(at("lblFullBrand"), p.brand.translated(bottom));
+            const bool coBrandInFront = p.front == PromotionLayout::Front::CoBrand;
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblCobrand"))->isHidden(), !coBrandInFront);
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblFullBrand"))->isHidden(), coBrandInFront);
+            QVERIFY(window->findChild<QAction *>(QLatin1String(look.makeMoney)));
+            const QString update = look.updateCaption == MenuBarLook::UpdateCaption::SoftwareUpdate
+                                       ? QStringLiteral("Check for Software &Update")
+                                       : QStringLiteral("&Check for Software Update");
+            QCOMPARE(window->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(), update);
+            QStringList file = texts(window->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions());
+            QCOMPARE(file.takeLast(), QStringLiteral("E&xit"));
+            if (look.back.name) {
+                QCOMPARE(file.value(0), QLatin1String(look.back.text));
+                QVERIFY(window->findChild<QAction *>(QLatin1String(look.back.name)));
+            }
+        }
+        QCOMPARE(checked, 2);
+        // The links lead where they say.
+        QTest::mouseClick(f->in(Reading, "Label61"), Qt::LeftButton);
+        QTest::mouseClick(f->in(Reading, "lblCobrand"), Qt::LeftButton);
+        QCOMPARE(f->t.urls.opened, (QStringList{page("home-page"), page("co-brand")}));
+        QVERIFY(f->in<QLabel>(Reading, "lblCobrand")->text().contains(
+            QStringLiteral("name &  link here. See \"Help\" for details.    Click Here")));
+    }
+
+    // The launcher finds a window by its class, whatever its object name says.
+    void windowsAreFoundByClass()
+    {
+        f->mdi->LaunchOracle(CelticOgham);
+        const QPointer<OracleWindow> first = f->window(Question);
+        first->setObjectName(QStringLiteral("renamed"));
+        f->mdi->LaunchOracle(CelticOgham);
+        QVERIFY(gone(first));
+    }
+
+    // Only the buttons the design draws grey and raised look so; the message
+    // boxes keep the desktop's own buttons.
+    void graphicalLookOnlyWhereNamed()
+    {
+        const auto face = [](QWidget *button) {
+            const QImage face = button->grab().toImage();
+            return face.pixelColor(face.width() / 2, int(4 * face.devicePixelRatio())).rgb() & 0xFFFFFF;
+        };
+        QCOMPARE(face(f->child("cmdSelectOption_0")), 0xC0C0C0u);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Augurium"), QStringLiteral("text"), QMessageBox::Ok);
+        box.show();
+        QVERIFY(face(box.button(QMessageBox::Ok)) != 0xC0C0C0u);
+        QVERIFY(!box.button(QMessageBox::Ok)->property("graphical").toBool());
     }
 
     void exitClosesOracleWindowsAndTheProgram()
     {
-        const QPointer<OracleWindow> result = mahjongReading();
-        QTest::mouseClick(child("cmdMdiExit"), Qt::LeftButton);
-        QVERIFY(!mdi->isVisible());
-        QVERIFY(gone(result));
-        QVERIFY(t->messages.shown.isEmpty());
+        const QPointer<OracleWindow> shown = reading();
+        QTest::mouseClick(f->child("cmdMdiExit"), Qt::LeftButton);
+        QVERIFY(!f->mdi->isVisible());
+        QVERIFY(gone(shown));
+        QVERIFY(f->t.messages.shown.isEmpty());
+    }
+
+    // The pause waits on the monotonic clock, keeps events flowing, and ends
+    // at once, with nothing left running, when its window goes.
+    void pauseEndsOnTheClock()
+    {
+        auto *window = OracleWindow::instance<PausingQuestion>(*f->mdi);
+        f->t.clock.step = 2999; // 1 ms of real waiting
+        bool eventsFlowed = false;
+        QTimer::singleShot(0, this, [&] { eventsFlowed = true; });
+        QVERIFY(window->PauseSeconds(3));
+        QVERIFY(eventsFlowed);
+    }
+    void pauseEndsWhenItsWindowGoes_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("window closed") << QStringLiteral("close");
+        QTest::newRow("another launch") << QStringLiteral("launch");
+        QTest::newRow("main window closed") << QStringLiteral("main");
+        QTest::newRow("second pause") << QStringLiteral("again");
+    }
+    void pauseEndsWhenItsWindowGoes()
+    {
+        QFETCH(QString, how);
+        f->mdi->LaunchOracle(CelticOgham);
+        f->window(Question)->closeWindow();
+        auto *window = OracleWindow::instance<PausingQuestion>(*f->mdi);
+        const QPointer<OracleWindow> alive(window);
+        f->t.clock.step = 1; // three real seconds, unless cut short
+        bool second = false;
+        QTimer::singleShot(20, this, [&] {
+            if (how == QLatin1String("close"))
+                window->closeWindow();
+            else if (how == QLatin1String("launch"))
+                f->mdi->LaunchOracle(CelticOgham);
+            else if (how == QLatin1String("main"))
+                f->mdi->close();
+            else {
+                second = window->PauseSeconds(3);
+                window->closeWindow();
+            }
+        });
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!window->PauseSeconds(3));
+        QVERIFY(timer.elapsed() < 1000);
+        QVERIFY(!second);
+        QTRY_VERIFY(!alive);
     }
 };
 

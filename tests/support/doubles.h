@@ -4,11 +4,11 @@
 #include "services.h"
 
 #include <QList>
-#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cmath>
 #include <deque>
+#include <functional>
 
 class ScriptedRandom final : public RandomSource {
 public:
@@ -26,10 +26,15 @@ public:
     }
 };
 
+// The time of day stands still; the monotonic clock leaps `step` at every
+// reading, so a pause ends after its first look at the clock.
 class FixedClock final : public Clock {
 public:
     QDateTime time = QDateTime(QDate(2026, 12, 9), QTime(10, 30));
+    qint64 step = 60'000;
+    mutable qint64 monotonic = 0;
     QDateTime now() const override { return time; }
+    qint64 monotonicMsecs() const override { return monotonic += step; }
 };
 
 class RecordedMessages final : public Messages {
@@ -40,11 +45,14 @@ public:
         bool question;
     };
     QList<Shown> shown;
-    bool answer = false; // the answer to every question
+    bool answer = false;                // the answer to every question
+    std::function<void()> whileAsking; // what happens while a question waits
     void inform(QWidget *, const QString &text, Icon icon) override { shown.append({text, icon, false}); }
     bool ask(QWidget *, const QString &text, Icon icon) override
     {
         shown.append({text, icon, true});
+        if (whileAsking)
+            whileAsking();
         return answer;
     }
 };
@@ -58,11 +66,7 @@ public:
 class TemporarySettings final : public SettingsLocation {
 public:
     QTemporaryDir dir;
-    QString path() const { return dir.filePath(QStringLiteral("augurium.conf")); }
-    std::unique_ptr<QSettings> open() const override
-    {
-        return std::make_unique<QSettings>(path(), QSettings::IniFormat);
-    }
+    QString filePath() const override { return dir.filePath(QStringLiteral("augurium/augurium.conf")); }
 };
 
 class ScriptedFiles final : public FileChooser {

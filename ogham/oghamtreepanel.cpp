@@ -1,0 +1,46 @@
+#include "oghamtreepanel.h"
+#include "ui_oghamtreepanel.h"
+
+#include "modoghamoracle.h"
+
+OghamTreePanel::OghamTreePanel(QWidget *parent)
+    : QFrame(parent)
+    , ui(std::make_unique<Ui::OghamTreePanel>())
+{
+    ui->setupUi(this);
+}
+
+OghamTreePanel::~OghamTreePanel() = default;
+
+void OghamTreePanel::setUp(const QString &heading, const QString &suffix)
+{
+    ui->lblPanelCaption->setText(heading);
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->setObjectName(control->objectName() + suffix);
+}
+
+void OghamTreePanel::showTree(const OghamTree &tree, const QPixmap &picture)
+{
+    ui->lblTreeName->setText(tree.TreeName);
+    ui->lblKeywords->setText(tree.Keywords);
+    ui->lblRulingPlanet->setText(tree.RulingPlanet);
+    ui->lblRulingAnimal->setText(tree.RulingAnimal);
+    ui->lblOghamTerm->setText(tree.OghamTerm);
+    ui->lblLuckyColor->setText(tree.LuckyColor);
+    ui->lblLuckyMonth->setText(tree.LuckyMonth);
+    ui->lblLuckyLetter->setText(tree.LuckyLetter);
+    ui->lblLuckyGemstone->setText(tree.LuckyGemstone);
+    ui->lblLuckyFlower->setText(tree.LuckyFlower);
+    ui->txtCharacteristics->setPlainText(tree.Characteristics);
+    ui->picImage->setPixmap(picture);
+}
+
+QLabel *OghamTreePanel::rulingAnimalCaption() const
+{
+    return ui->lblCaptionRulingAnimal;
+}
+
+QLabel *OghamTreePanel::picture() const
+{
+    return ui->picImage;
+}

@@ -1,0 +1,5 @@
+#pragma once
+#include "oracleregistry.h"
+
+// The start window of each oracle, as the launcher opens them.
+OracleRegistry AuguriumOracles();

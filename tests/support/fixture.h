@@ -1,0 +1,35 @@
+#pragma once
+// The real main window with the real oracles and test services: what every
+// window test starts from.
+#include "doubles.h"
+#include "frmmdi.h"
+#include "oracles.h"
+#include "oraclewindow.h"
+
+#include <QMdiSubWindow>
+#include <QTest>
+#include <memory>
+
+struct OracleFixture {
+    TestServices t;
+    Services services = t.services();
+    std::unique_ptr<frmMDI> mdi = std::make_unique<frmMDI>(services, AuguriumOracles());
+
+    OracleFixture()
+    {
+        mdi->showMaximized();
+        (void)QTest::qWaitForWindowExposed(mdi.get());
+    }
+
+    OracleWindow *window(const char *className) const { return mdi->findOracleWindow(QLatin1String(className)); }
+    template <class T = QWidget>
+    T *in(const char *className, const char *control) const
+    {
+        OracleWindow *w = window(className);
+        return w ? w->findChild<T *>(QLatin1String(control)) : nullptr;
+    }
+    template <class T = QWidget>
+    T *child(const char *name) const { return mdi->findChild<T *>(QLatin1String(name)); }
+    bool welcomeVisible() const { return child("picMain")->isVisible(); }
+    static QMdiSubWindow *frame(const OracleWindow *w) { return qobject_cast<QMdiSubWindow *>(w->parentWidget()); }
+};
