@@ -30,21 +30,21 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::showModal(Services &services, QWidget *parent)
 {
-    QWidget *owner = parent ? parent->window() : nullptr;
-    frmAbout box(services, owner);
-    // The window manager frames the box only once it is shown; until then the
-    // frame of the window that opened it is the best guess.
-    const QWindow *ownerWindow = owner ? owner->windowHandle() : nullptr;
-    box.centreOnScreen(ownerWindow ? ownerWindow->frameMargins() : QMargins());
+    frmAbout box(services, parent ? parent->window() : nullptr);
+    box.centreOnScreen();
     box.exec();
 }
 
-void frmAbout::centreOnScreen(QMargins frame)
+void frmAbout::centreOnScreen()
 {
     const QRect screen = this->screen()->geometry();
-    const QSize outer = size().grownBy(frame);
-    // move() places the frame's top-left corner.
-    move(screen.x() + (screen.width() - outer.width()) / 2, screen.y() + (screen.height() - outer.height()) / 2);
+    const QRect outer = frameGeometry(); // the window manager's frame included, once known
+    const QPoint target(screen.x() + (screen.width() - outer.width()) / 2,
+                        screen.y() + (screen.height() - outer.height()) / 2);
+    if (QWindow *window = windowHandle(); window && window->isVisible())
+        window->setFramePosition(target);
+    else
+        move(target);
 }
 
 void frmAbout::paintEvent(QPaintEvent *event)
@@ -54,8 +54,5 @@ void frmAbout::paintEvent(QPaintEvent *event)
         return;
     // Painted means shown and framed: now the frame's true size is known.
     m_framed = true;
-    QTimer::singleShot(0, this, [this] {
-        if (const QWindow *window = windowHandle())
-            centreOnScreen(window->frameMargins());
-    });
+    QTimer::singleShot(0, this, &frmAbout::centreOnScreen);
 }

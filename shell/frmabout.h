@@ -19,7 +19,7 @@ protected:
 
 private:
     // Centres the whole window, title bar and borders included, on its screen.
-    void centreOnScreen(QMargins frame);
+    void centreOnScreen();
 
     std::unique_ptr<Ui::frmAbout> ui;
     bool m_framed = false;

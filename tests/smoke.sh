@@ -1,7 +1,8 @@
 #!/bin/bash
 # Starts the real program under Xvfb with a window manager: the main window
-# must appear; a second copy must say so and end; a copy killed outright must
-# not keep the next one from starting.
+# must appear; its About box must stand centred, frame and all; a second copy
+# must say so and end; a copy killed outright must not keep the next one from
+# starting; without a display the program must say so and end with status 1.
 set -u
 program=$(readlink -f "$1")
 if [ -z "${SMOKE_INNER:-}" ]; then
@@ -17,21 +18,51 @@ unset QT_QPA_PLATFORM
 openbox >/dev/null 2>&1 &
 
 fail() { echo "FAIL: $*"; exit 1; }
-# wait_for PID NAME: the id of a window of that process titled exactly NAME
-# (case matters: the toolkit's own hidden windows carry the lower-case name)
+# windows_of PID NAME: the ids of that process's windows titled exactly NAME
+# (--all: both conditions, not either; case matters: the toolkit's own
+# hidden windows carry the lower-case name)
+windows_of() {
+  for id in $(xdotool search --all --pid "$1" --name "$2" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id")" = "$2" ] && echo "$id"
+  done
+}
+# wait_for PID NAME [EXCEPT]: the id of such a window other than EXCEPT
 wait_for() {
   for _ in $(seq 100); do
-    for id in $(xdotool search --pid "$1" --name "$2" 2>/dev/null); do
-      [ "$(xdotool getwindowname "$id")" = "$2" ] && { echo "$id"; return 0; }
+    for id in $(windows_of "$1" "$2"); do
+      [ "$id" != "${3:-}" ] && { echo "$id"; return 0; }
     done
     sleep 0.2
   done
   return 1
 }
+# centred ID: the window, with the frame the window manager gave it, stands
+# in the middle of the 1280 x 1024 screen (to a pixel or two)
+centred() {
+  # xwininfo, not xdotool: xdotool counts the frame twice for a framed window
+  local X Y WIDTH HEIGHT
+  X=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+  WIDTH=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+  HEIGHT=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')
+  local dx=$(( (X - left) + (WIDTH + left + right) / 2 - 640 ))
+  local dy=$(( (Y - top) + (HEIGHT + top + bottom) / 2 - 512 ))
+  echo "About box off centre by $dx, $dy (frame $left $right $top $bottom)"
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
 
 "$program" & first=$!
 main=$(wait_for $first "Augurium v1.20") || fail "the main window did not appear"
 echo "main window shown"
+
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+h a   # Help > About, by keyboard
+about=$(wait_for $first "Augurium v1.20" "$main") || fail "the About box did not appear"
+sleep 0.5
+centred "$about" || fail "the About box is not centred"
+xdotool windowactivate --sync "$about" key --clearmodifiers Escape
+for _ in $(seq 50); do [ -z "$(windows_of $first "Augurium v1.20" | grep -v "^$main$")" ] && break; sleep 0.1; done
+echo "About box centred and closed"
 
 "$program" & second=$!
 box=$(wait_for $second "Augurium") || fail "a second copy showed no message"
@@ -49,4 +80,11 @@ xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4  # the close b
 for _ in $(seq 50); do kill -0 $third 2>/dev/null || break; sleep 0.2; done
 kill -0 $third 2>/dev/null && fail "closing the main window did not end the program"
 echo "stale lock recovered; closing ends the program"
+
+for display in "" ":77"; do
+  out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$program" 2>&1); status=$?
+  [ $status -eq 1 ] || fail "without a display ('$display') the program ended with $status"
+  echo "$out" | grep -q "needs a desktop session" || fail "without a display the program said: $out"
+done
+echo "no display: plain message, status 1"
 echo "1 passed, 0 failed"
