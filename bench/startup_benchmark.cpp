@@ -1,17 +1,20 @@
 // startup-benchmark [RUNS]: starts the bare toolkit program and Augurium's
 // start-up alternately, times each from launch to its first painted main
-// window, and prints the medians and their ratio.
+// window, and prints the medians and their ratio. `tools/dev bench` runs it
+// under Xvfb with a window manager when no display is at hand.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-double timeToFirstPaint(const QString &program)
+double timeToFirstPaint(const QString &program, const QProcessEnvironment &environment)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     QElapsedTimer timer;
     timer.start();
     process.start(program, {});
@@ -35,11 +38,18 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     const QString dir = QCoreApplication::applicationDirPath();
+    // A runtime folder of their own: a running Augurium holds the usual one.
+    const QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    const QString barePath = dir + QStringLiteral("/bench-bare");
+    const QString auguriumPath = dir + QStringLiteral("/bench-augurium");
     std::vector<double> bare, augurium;
-    timeToFirstPaint(dir + QStringLiteral("/bench-bare")); // warm the file cache
+    timeToFirstPaint(barePath, environment); // warm the file cache
+    timeToFirstPaint(auguriumPath, environment);
     for (int i = 0; i < runs; ++i) {
-        bare.push_back(timeToFirstPaint(dir + QStringLiteral("/bench-bare")));
-        augurium.push_back(timeToFirstPaint(dir + QStringLiteral("/bench-augurium")));
+        bare.push_back(timeToFirstPaint(barePath, environment));
+        augurium.push_back(timeToFirstPaint(auguriumPath, environment));
     }
     std::printf("first paint, median of %d: bare %.1f ms, Augurium %.1f ms, ratio %.2f\n", runs, median(bare),
                 median(augurium), median(augurium) / median(bare));

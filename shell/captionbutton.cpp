@@ -1,18 +1,33 @@
 #include "captionbutton.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+namespace {
+const QColor Face(192, 192, 192);
+}
 
 void CaptionButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    painter.setPen(palette().color(group, QPalette::ButtonText));
+    QPainter painter(this);
+    QPalette bevel = palette();
+    bevel.setColor(QPalette::Button, Face);
+    bevel.setColor(QPalette::Light, Qt::white);
+    bevel.setColor(QPalette::Midlight, QColor(223, 223, 223));
+    bevel.setColor(QPalette::Dark, QColor(128, 128, 128));
+    bevel.setColor(QPalette::Shadow, Qt::black);
+    const QBrush face(Face);
+    qDrawWinButton(&painter, rect(), bevel, isDown(), &face);
+
     const int shift = isDown() ? 1 : 0;
-    painter.drawText(rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift),
-                     Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    const QRect caption = rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift);
+    painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }

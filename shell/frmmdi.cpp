@@ -27,6 +27,9 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/shell/augurium.png")));
+    QFont banner = ui->lblStarloomBanner->font(); // a size between whole points, which a form cannot hold
+    banner.setPointSizeF(9.75);
+    ui->lblStarloomBanner->setFont(banner);
     cmdSelectOption = {ui->cmdSelectOption_0, ui->cmdSelectOption_1, ui->cmdSelectOption_2,
                        ui->cmdSelectOption_3, ui->cmdSelectOption_4};
     lblCaption = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
