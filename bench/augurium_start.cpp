@@ -26,8 +26,8 @@ int main(int argc, char **argv)
     }
     ProductionServices production;
     ThrowAwaySettings settings;
-    Services services{production.random, production.clock, production.messages, production.urls, settings,
-                      production.files};
+    Services services{production.random, production.clock, production.messages,
+                      production.urls,   settings,         production.files};
     const FirstPaint painted;
     return StartUp(*app, services, AuguriumOracles());
 }

@@ -2,14 +2,17 @@
 // IMGDomino: pictures 1 to 6 show a half with that many pips, picture 7 a blank half.
 #include "picturelist.h"
 
-inline const QStringList DominoHalfPictureKeys{
-    QStringLiteral("pips-1.jpg"), QStringLiteral("pips-2.jpg"), QStringLiteral("pips-3.jpg"),
-    QStringLiteral("pips-4.jpg"), QStringLiteral("pips-5.jpg"), QStringLiteral("pips-6.jpg"),
-    QStringLiteral("blank.jpg")};
+inline const QStringList DominoHalfPictureKeys{QStringLiteral("pips-1.jpg"), QStringLiteral("pips-2.jpg"),
+                                               QStringLiteral("pips-3.jpg"), QStringLiteral("pips-4.jpg"),
+                                               QStringLiteral("pips-5.jpg"), QStringLiteral("pips-6.jpg"),
+                                               QStringLiteral("blank.jpg")};
 inline constexpr QSize DominoHalfPictureSize{78, 56};
 
 // The picture of dominoes the user clicks.
 inline const QString DominoStartPicture = QStringLiteral("dominoes.jpg");
 inline constexpr QSize DominoStartPictureSize{163, 115};
 
-inline PictureList IMGDomino() { return {QStringLiteral(":/domino"), DominoHalfPictureKeys}; }
+inline PictureList IMGDomino()
+{
+    return {QStringLiteral(":/domino"), DominoHalfPictureKeys};
+}

@@ -4,29 +4,34 @@
 #include "picturelist.h"
 
 inline const QStringList MahjongTilePictureKeys{
-    QStringLiteral("bamboo-carp.jpg"), QStringLiteral("bamboo-duck.jpg"), QStringLiteral("bamboo-fungus.jpg"),
-    QStringLiteral("bamboo-lotus.jpg"), QStringLiteral("bamboo-peacock.jpg"), QStringLiteral("bamboo-toad.jpg"),
-    QStringLiteral("bamboo-tortoise.jpg"), QStringLiteral("bamboo-water.jpg"), QStringLiteral("bamboo-willow.jpg"),
-    QStringLiteral("character-earth.jpg"), QStringLiteral("character-fire.jpg"),
-    QStringLiteral("character-heaven.jpg"), QStringLiteral("character-house.jpg"),
-    QStringLiteral("character-knot.jpg"), QStringLiteral("character-lute.jpg"),
-    QStringLiteral("character-opendoor.jpg"), QStringLiteral("character-sword.jpg"),
-    QStringLiteral("character-thesevenstar.jpg"),
-    QStringLiteral("circle-dragon.jpg"), QStringLiteral("circle-insect.jpg"), QStringLiteral("circle-jade.jpg"),
-    QStringLiteral("circle-peach.jpg"), QStringLiteral("circle-pearl.jpg"), QStringLiteral("circle-phoenix.jpg"),
-    QStringLiteral("circle-pin.jpg"), QStringLiteral("circle-tiger.jpg"), QStringLiteral("circle-unicorn.jpg"),
-    QStringLiteral("dragon-greendragon.jpg"), QStringLiteral("dragon-reddragon.jpg"),
-    QStringLiteral("dragon-whitedragon.jpg"),
-    QStringLiteral("flower-bamboo.jpg"), QStringLiteral("flower-chrys.jpg"), QStringLiteral("flower-orchid.jpg"),
-    QStringLiteral("flower-plum.jpg"),
-    QStringLiteral("season-autumn.jpg"), QStringLiteral("season-spring.jpg"), QStringLiteral("season-summer.jpg"),
-    QStringLiteral("season-winter.jpg"),
-    QStringLiteral("wind-east.jpg"), QStringLiteral("wind-north.jpg"), QStringLiteral("wind-south.jpg"),
-    QStringLiteral("wind-west.jpg")};
+    QStringLiteral("bamboo-carp.jpg"),      QStringLiteral("bamboo-duck.jpg"),
+    QStringLiteral("bamboo-fungus.jpg"),    QStringLiteral("bamboo-lotus.jpg"),
+    QStringLiteral("bamboo-peacock.jpg"),   QStringLiteral("bamboo-toad.jpg"),
+    QStringLiteral("bamboo-tortoise.jpg"),  QStringLiteral("bamboo-water.jpg"),
+    QStringLiteral("bamboo-willow.jpg"),    QStringLiteral("character-earth.jpg"),
+    QStringLiteral("character-fire.jpg"),   QStringLiteral("character-heaven.jpg"),
+    QStringLiteral("character-house.jpg"),  QStringLiteral("character-knot.jpg"),
+    QStringLiteral("character-lute.jpg"),   QStringLiteral("character-opendoor.jpg"),
+    QStringLiteral("character-sword.jpg"),  QStringLiteral("character-thesevenstar.jpg"),
+    QStringLiteral("circle-dragon.jpg"),    QStringLiteral("circle-insect.jpg"),
+    QStringLiteral("circle-jade.jpg"),      QStringLiteral("circle-peach.jpg"),
+    QStringLiteral("circle-pearl.jpg"),     QStringLiteral("circle-phoenix.jpg"),
+    QStringLiteral("circle-pin.jpg"),       QStringLiteral("circle-tiger.jpg"),
+    QStringLiteral("circle-unicorn.jpg"),   QStringLiteral("dragon-greendragon.jpg"),
+    QStringLiteral("dragon-reddragon.jpg"), QStringLiteral("dragon-whitedragon.jpg"),
+    QStringLiteral("flower-bamboo.jpg"),    QStringLiteral("flower-chrys.jpg"),
+    QStringLiteral("flower-orchid.jpg"),    QStringLiteral("flower-plum.jpg"),
+    QStringLiteral("season-autumn.jpg"),    QStringLiteral("season-spring.jpg"),
+    QStringLiteral("season-summer.jpg"),    QStringLiteral("season-winter.jpg"),
+    QStringLiteral("wind-east.jpg"),        QStringLiteral("wind-north.jpg"),
+    QStringLiteral("wind-south.jpg"),       QStringLiteral("wind-west.jpg")};
 inline constexpr QSize MahjongTilePictureSize{40, 62};
 
 // The picture of six tiles the user clicks.
 inline const QString MahjongStartPicture = QStringLiteral("tiles.jpg");
 inline constexpr QSize MahjongStartPictureSize{119, 123};
 
-inline PictureList IMGMajong() { return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys}; }
+inline PictureList IMGMajong()
+{
+    return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys};
+}

@@ -3,7 +3,9 @@
 
 #include <memory>
 
-namespace Ui { class frmCelticOghamOracleDisplay; }
+namespace Ui {
+class frmCelticOghamOracleDisplay;
+}
 struct OghamReading;
 
 // The reading: three panels, "The Past", "The Future" and "The Present" from

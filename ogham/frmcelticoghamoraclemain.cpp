@@ -18,7 +18,8 @@ frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
     ui->txtQuestion->setPlainText(QStringLiteral("Enter Your Question Here\r\n"));
     ui->txtQuestion->viewport()->installEventFilter(this);
 
-    makeClickable(ui->picMainImage, [this] { picMainImage_Click(); }, Pointer::Hand);
+    makeClickable(
+        ui->picMainImage, [this] { picMainImage_Click(); }, Pointer::Hand);
 
     // Form_Load: a tree picture at random, independent of the trees a reading draws.
     const int tree = itemNumber(services().random.next(), OghamTreeCount);

@@ -3,7 +3,9 @@
 
 #include <memory>
 
-namespace Ui { class frmCelticOghamOracleMain; }
+namespace Ui {
+class frmCelticOghamOracleMain;
+}
 
 // The question: the user types a question and clicks the tree for a reading.
 class frmCelticOghamOracleMain : public OracleWindow {

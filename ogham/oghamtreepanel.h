@@ -2,7 +2,9 @@
 #include <QFrame>
 #include <memory>
 
-namespace Ui { class OghamTreePanel; }
+namespace Ui {
+class OghamTreePanel;
+}
 class QLabel;
 class QPixmap;
 struct OghamTree;

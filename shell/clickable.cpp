@@ -10,7 +10,10 @@ namespace {
 class ClickFilter final : public QObject {
 public:
     ClickFilter(QWidget *widget, std::function<void()> onClick, std::optional<Pointer> pointer)
-        : QObject(widget), m_widget(widget), m_onClick(std::move(onClick)), m_pointer(pointer)
+        : QObject(widget)
+        , m_widget(widget)
+        , m_onClick(std::move(onClick))
+        , m_pointer(pointer)
     {
         widget->installEventFilter(this);
     }

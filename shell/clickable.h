@@ -8,8 +8,7 @@ class QWidget;
 
 // Lets a label, picture or strip act on a click (left button pressed and
 // released over it) and, optionally, show one of the program's pointers.
-void makeClickable(QWidget *widget, std::function<void()> onClick,
-                   std::optional<Pointer> pointer = std::nullopt);
+void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional<Pointer> pointer = std::nullopt);
 
 // Shows the pointer over the widget without making it clickable.
 void showPointer(QWidget *widget, Pointer pointer);

@@ -10,7 +10,10 @@ class QWidget;
 struct Services;
 
 struct MenuBarLook {
-    enum class UpdateCaption { SoftwareUpdate, CheckFor }; // "Check for Software &Update" / "&Check for Software Update"
+    enum class UpdateCaption {
+        SoftwareUpdate,
+        CheckFor
+    }; // "Check for Software &Update" / "&Check for Software Update"
     UpdateCaption updateCaption = UpdateCaption::SoftwareUpdate;
     QString makeMoneyName = QStringLiteral("mkmoney");
     QList<QAction *> fileItems = {}; // placed before "E&xit"

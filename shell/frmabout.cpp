@@ -10,8 +10,8 @@
 #include <QWindow>
 
 frmAbout::frmAbout(Services &services, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
@@ -21,8 +21,10 @@ frmAbout::frmAbout(Services &services, QWidget *parent)
     ui->Label2->adjustSize();
     ui->lblHomePage->adjustSize();
     ui->lblCoBrand->adjustSize();
-    makeClickable(ui->lblHomePage, [&services] { OpenHomePage(services.urls); }, Pointer::Link);
-    makeClickable(ui->lblCoBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
+    makeClickable(
+        ui->lblHomePage, [&services] { OpenHomePage(services.urls); }, Pointer::Link);
+    makeClickable(
+        ui->lblCoBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -2,7 +2,9 @@
 #include <QDialog>
 #include <memory>
 
-namespace Ui { class frmAbout; }
+namespace Ui {
+class frmAbout;
+}
 struct Services;
 
 class frmAbout : public QDialog {

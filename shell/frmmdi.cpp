@@ -30,12 +30,11 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     QFont banner = ui->lblStarloomBanner->font(); // a size between whole points, which a form cannot hold
     banner.setPointSizeF(9.75);
     ui->lblStarloomBanner->setFont(banner);
-    cmdSelectOption = {ui->cmdSelectOption_0, ui->cmdSelectOption_1, ui->cmdSelectOption_2,
-                       ui->cmdSelectOption_3, ui->cmdSelectOption_4};
+    cmdSelectOption = {ui->cmdSelectOption_0, ui->cmdSelectOption_1, ui->cmdSelectOption_2, ui->cmdSelectOption_3,
+                       ui->cmdSelectOption_4};
     lblCaption = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
                   ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
-    const std::array<QLabel *, OracleCount> icons{ui->Picture2, ui->Picture3, ui->Picture4, ui->Picture5,
-                                                  ui->Picture7};
+    const std::array<QLabel *, OracleCount> icons{ui->Picture2, ui->Picture3, ui->Picture4, ui->Picture5, ui->Picture7};
 
     for (int id = 0; id < OracleCount; ++id) {
         icons[id]->setPixmap(QIcon(QLatin1String(OracleIcon[id])).pixmap(QSize(32, 32), devicePixelRatio()));
@@ -44,17 +43,21 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     }
     for (int index = 0; index < int(lblCaption.size()); ++index) {
         const bool link = index >= FirstLinkCaption && offered(index - FirstLinkCaption);
-        makeClickable(lblCaption[index], [this, index] { lblCaption_Click(index); },
-                      link ? std::optional(Pointer::Link) : std::nullopt);
+        makeClickable(
+            lblCaption[index], [this, index] { lblCaption_Click(index); },
+            link ? std::optional(Pointer::Link) : std::nullopt);
         lblCaption[index]->setMouseTracking(true);
         lblCaption[index]->installEventFilter(this);
     }
     ui->picMain->setMouseTracking(true);
     ui->picMain->installEventFilter(this);
 
-    makeClickable(ui->Picture6, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
-    makeClickable(ui->lblStarloomBanner, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
-    makeClickable(ui->Label7, [this] { OpenFullyBrandedPage(m_services.urls); }, Pointer::Link);
+    makeClickable(
+        ui->Picture6, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
+    makeClickable(
+        ui->lblStarloomBanner, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
+    makeClickable(
+        ui->Label7, [this] { OpenFullyBrandedPage(m_services.urls); }, Pointer::Link);
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
 
     m_ownMenuBar = buildCommonMenuBar(this, m_services, {}, [this] { close(); });

@@ -6,7 +6,9 @@
 #include <array>
 #include <memory>
 
-namespace Ui { class frmMDI; }
+namespace Ui {
+class frmMDI;
+}
 class QLabel;
 class QMdiSubWindow;
 class QPushButton;

@@ -15,11 +15,9 @@ inline constexpr std::array<const char *, OracleCount> OracleIcon{
 
 // Every oracle window, in the order the launcher closes them.
 inline constexpr std::array<const char *, 9> OracleWindowClosingOrder{
-    "frmCelticOghamOracleDisplay", "frmCelticOghamOracleMain",
-    "frmDominoOracleDisplay", "frmDominoOracleMain",
-    "frmGoodLuckSymbolOracleDisplay", "frmGoodLuckSymbolOracleMain",
-    "frmMahjongOracleDisplay", "frmMahjongOracleMain",
-    "frmMysticColorOracleMain"};
+    "frmCelticOghamOracleDisplay", "frmCelticOghamOracleMain",       "frmDominoOracleDisplay",
+    "frmDominoOracleMain",         "frmGoodLuckSymbolOracleDisplay", "frmGoodLuckSymbolOracleMain",
+    "frmMahjongOracleDisplay",     "frmMahjongOracleMain",           "frmMysticColorOracleMain"};
 
 // Makes (or finds) an oracle's start window; an oracle without one is not offered.
 using StartWindowFactory = std::function<OracleWindow *(OracleHost &)>;

@@ -37,8 +37,7 @@ void OracleWindow::dress()
 {
     const OracleWindowLook &look = this->look();
     placePromotions(this, services(), look.promotions);
-    m_menuBar = buildCommonMenuBar(this, services(),
-                                   {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems},
+    m_menuBar = buildCommonMenuBar(this, services(), {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems},
                                    [this] { closeWindow(); });
 }
 
@@ -68,8 +67,8 @@ void OracleWindow::connectExit(QPushButton *exit)
 {
     connect(exit, &QPushButton::clicked, this, &OracleWindow::closeWindow);
     exit->setDefault(true);
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                                   QKeySequence(Qt::Key_Escape)}) {
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)}) {
         auto *shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, exit, &QPushButton::click);

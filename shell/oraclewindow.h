@@ -24,8 +24,7 @@ public:
     ~OracleWindow() override;
 
     // The single live instance of W, made, dressed and placed on first use.
-    template <class W>
-    static W *instance(OracleHost &host)
+    template <class W> static W *instance(OracleHost &host)
     {
         if (auto *live = host.findOracleWindow(QLatin1String(W::staticMetaObject.className())))
             return static_cast<W *>(live);
@@ -49,15 +48,13 @@ protected:
     Services &services() const { return m_host.services(); }
 
     // A File-menu item placed before "E&xit". Add items in the constructor.
-    template <class W>
-    QAction *addFileItem(const char *name, const QString &text, void (W::*handler)())
+    template <class W> QAction *addFileItem(const char *name, const QString &text, void (W::*handler)())
     {
         return addFileItem(name, text, [window = static_cast<W *>(this), handler] { (window->*handler)(); });
     }
     // Result windows: `handler` runs for the Back button and for the File
     // menu's Back item.
-    template <class W>
-    void connectBack(QAbstractButton *button, void (W::*handler)())
+    template <class W> void connectBack(QAbstractButton *button, void (W::*handler)())
     {
         connectButton(button, [window = static_cast<W *>(this), handler] { (window->*handler)(); });
         addBackItem([window = static_cast<W *>(this), handler] { (window->*handler)(); });
@@ -71,7 +68,7 @@ protected:
     // Back: this result window closes and its start window shows again.
     void backToStart();
     // What a start window puts back when Back returns to it.
-    virtual void readyForAnotherReading() {}
+    virtual void readyForAnotherReading() { }
 
     // Waits `seconds` while the window repaints and its menus work. False if
     // the window was closed meanwhile: the caller must then stop at once.

@@ -16,8 +16,7 @@ QString PictureList::path(int number, int scale) const
     if (scale == 1)
         return m_folder + QLatin1Char('/') + key;
     const QFileInfo info(key);
-    return m_folder + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@%1x.").arg(scale)
-           + info.suffix();
+    return m_folder + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@%1x.").arg(scale) + info.suffix();
 }
 
 QPixmap PictureList::picture(int number, qreal devicePixelRatio) const

@@ -8,6 +8,7 @@ class SystemRandom final : public RandomSource {
 public:
     void seed(quint64 value) override;
     double next() override;
+
 private:
     std::mt19937_64 m_engine;
 };

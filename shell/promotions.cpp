@@ -9,12 +9,12 @@
 
 namespace {
 
-const QString BannerText = QStringLiteral(
-    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
-    "Come and join us at www.augurium.example");
-const QString FullBrandText = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. "
-    "Get this software fully branded for your website. Click here for more details.");
+const QString BannerText =
+    QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
+                   "Come and join us at www.augurium.example");
+const QString FullBrandText =
+    QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                   "Get this software fully branded for your website. Click here for more details.");
 
 QString coBrandText(bool followsDirectly)
 {
@@ -36,15 +36,15 @@ QWidget *strip(QWidget *window, const char *name, const std::optional<PromotionL
     auto *frame = new QFrame(window);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(strip->rect);
-    frame->setStyleSheet(QStringLiteral("#%1 { background-color: %2; }")
-                             .arg(QLatin1String(name), strip->colour.name()));
+    frame->setStyleSheet(
+        QStringLiteral("#%1 { background-color: %2; }").arg(QLatin1String(name), strip->colour.name()));
     frame->lower(); // the window's own controls in the strip stay on top
     frame->show();
     return frame;
 }
 
-QLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &rect,
-             const QString &look, Qt::Alignment alignment)
+QLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &rect, const QString &look,
+             Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -66,16 +66,19 @@ void placePromotions(QWidget *window, Services &services, const PromotionLayout 
                               .arg(layout.bannerText.name())
                               .arg(layout.bannerPointSize),
                           Qt::AlignHCenter);
-    makeClickable(banner, [&services] { OpenHomePage(services.urls); }, Pointer::LinkAlt);
+    makeClickable(
+        banner, [&services] { OpenHomePage(services.urls); }, Pointer::LinkAlt);
 
     QWidget *bottom = strip(window, "picBrandStrip", layout.bottom);
     const QString brandLook = QStringLiteral("color: %1; background-color: %2;")
                                   .arg(layout.brandText.name(), colourCss(layout.brandBackground));
     QLabel *fullBrand = link(bottom, "lblFullBrand", FullBrandText, layout.brand, brandLook, layout.brandAlignment);
-    makeClickable(fullBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
+    makeClickable(
+        fullBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
     QLabel *coBrand = link(bottom, "lblCobrand", coBrandText(layout.coBrandLinkFollowsDirectly), layout.brand,
                            brandLook, layout.brandAlignment);
-    makeClickable(coBrand, [&services] { OpenCoBrandPage(services.urls); }, Pointer::LinkAlt);
+    makeClickable(
+        coBrand, [&services] { OpenCoBrandPage(services.urls); }, Pointer::LinkAlt);
 
     // Both fill the same opaque rectangle: the one behind can never be seen or clicked.
     QLabel *front = layout.front == PromotionLayout::Front::FullBrand ? fullBrand : coBrand;

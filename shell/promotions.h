@@ -11,18 +11,18 @@ struct Services;
 
 struct PromotionLayout {
     struct Strip {
-        QRect rect;      // in the window's client area
+        QRect rect; // in the window's client area
         QColor colour;
     };
-    std::optional<Strip> top = {};    // no strip: the banner sits on the window
-    QRect banner = {};                // relative to the top strip, or to the window
+    std::optional<Strip> top = {}; // no strip: the banner sits on the window
+    QRect banner = {};             // relative to the top strip, or to the window
     QColor bannerText = {};
     qreal bannerPointSize = 8.25;
 
     std::optional<Strip> bottom = {};
-    QRect brand = {};                 // relative to the bottom strip, or to the window
+    QRect brand = {}; // relative to the bottom strip, or to the window
     QColor brandText = {};
-    QColor brandBackground = {};      // invalid: the system button colour
+    QColor brandBackground = {}; // invalid: the system button colour
     Qt::Alignment brandAlignment = Qt::AlignLeft;
     enum class Front { FullBrand, CoBrand } front = Front::CoBrand;
     bool coBrandLinkFollowsDirectly = false; // no blanks before its last sentence

@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString ReminderText = QStringLiteral("There maybe an update to this software available")
-                             + QChar(13) + QStringLiteral("Do you want to check for an update?");
+const QString ReminderText = QStringLiteral("There maybe an update to this software available") + QChar(13)
+                             + QStringLiteral("Do you want to check for an update?");
 constexpr qint64 QuietDays = 14;
 
 // The file holds one short line; anything bigger was not written by us.

@@ -56,7 +56,10 @@ class tst_MainWindow : public QObject {
 
     std::unique_ptr<OracleFixture> f;
 
-    QLabel *caption(int index) const { return f->child<QLabel>(qPrintable(QStringLiteral("lblCaption_%1").arg(index))); }
+    QLabel *caption(int index) const
+    {
+        return f->child<QLabel>(qPrintable(QStringLiteral("lblCaption_%1").arg(index)));
+    }
 
     // An Ogham reading: the question window hidden, the reading shown.
     OracleWindow *reading()
@@ -204,9 +207,10 @@ private slots:
     void helpMenuAndLinksOpenTheirPages()
     {
         const QMenu *help = f->mdi->findChild<QMenu *>(QStringLiteral("mnuHelp"));
-        QCOMPARE(texts(help->actions()), (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
-                                                      QStringLiteral("-"), QStringLiteral("Check for Software &Update"),
-                                                      QStringLiteral("-"), QStringLiteral("&About Software")}));
+        QCOMPARE(texts(help->actions()),
+                 (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"), QStringLiteral("-"),
+                              QStringLiteral("Check for Software &Update"), QStringLiteral("-"),
+                              QStringLiteral("&About Software")}));
         const QAction *makeMoney = f->mdi->findChild<QAction *>(QStringLiteral("mkmoney"));
         QVERIFY(makeMoney && !makeMoney->isEnabled());
 
@@ -325,8 +329,9 @@ private slots:
         QTest::mouseClick(f->in(Reading, "Label61"), Qt::LeftButton);
         QTest::mouseClick(f->in(Reading, "lblCobrand"), Qt::LeftButton);
         QCOMPARE(f->t.urls.opened, (QStringList{page("home-page"), page("co-brand")}));
-        QVERIFY(f->in<QLabel>(Reading, "lblCobrand")->text().contains(
-            QStringLiteral("name &  link here. See \"Help\" for details.    Click Here")));
+        QVERIFY(f->in<QLabel>(Reading, "lblCobrand")
+                    ->text()
+                    .contains(QStringLiteral("name &  link here. See \"Help\" for details.    Click Here")));
     }
 
     // The launcher finds a window by its class, whatever its object name says.

@@ -44,8 +44,8 @@ private slots:
         QTest::addColumn<int>("used");
         const double top = 1.0 - 0x1p-53;
         QTest::newRow("0 is Birch, just below 1 is Elder") << QList<double>{0.0, top, 0.5} << QList<int>{1, 13, 7} << 3;
-        QTest::newRow("repeats only draw again") << QList<double>{0.5, 0.5, 0.5, 0.0, 0.5, 0.0, 0.99}
-                                                 << QList<int>{7, 1, 13} << 7;
+        QTest::newRow("repeats only draw again")
+            << QList<double>{0.5, 0.5, 0.5, 0.0, 0.5, 0.0, 0.99} << QList<int>{7, 1, 13} << 7;
     }
     void draw()
     {

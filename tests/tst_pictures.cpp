@@ -65,8 +65,8 @@ private slots:
         QCOMPARE(IMGDomino().key(7), QStringLiteral("blank.jpg"));
         QCOMPARE(goodLuckPictures(4).key(9), QStringLiteral("Rabbit's Foot.jpg"));
         const QStringList &nativeAmerican = GoodLuckPictureSets[6].names;
-        QCOMPARE(nativeAmerican.mid(7, 3), (QStringList{QStringLiteral("Rain Cloud"), QStringLiteral("Rain Drop"),
-                                                        QStringLiteral("Rain")}));
+        QCOMPARE(nativeAmerican.mid(7, 3),
+                 (QStringList{QStringLiteral("Rain Cloud"), QStringLiteral("Rain Drop"), QStringLiteral("Rain")}));
     }
 
     void startPicturesAndIcons()

@@ -86,8 +86,10 @@ private slots:
         QTemporaryDir home;
         QTemporaryDir temp; // a shared temporary folder, as /tmp is
         QVERIFY(::chmod(QFile::encodeName(temp.path()).constData(), 01777) == 0);
-        const QString hostile = runtimeSet ? home.filePath(QStringLiteral("run"))
-                                           : temp.filePath(QStringLiteral("runtime-") + qEnvironmentVariable("USER", QStringLiteral("root")));
+        const QString hostile =
+            runtimeSet
+                ? home.filePath(QStringLiteral("run"))
+                : temp.filePath(QStringLiteral("runtime-") + qEnvironmentVariable("USER", QStringLiteral("root")));
         QVERIFY(QDir().mkpath(hostile));
         QVERIFY(::chown(QFile::encodeName(hostile).constData(), 65534, 65534) == 0);
         QFile::setPermissions(hostile, QFileDevice::Permissions(0x7777));

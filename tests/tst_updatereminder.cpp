@@ -59,8 +59,8 @@ private slots:
         QCOMPARE(stored(t.settings), t.clock.time);
         // Earlier versions, which read it through the toolkit's settings, read the same.
         const QSettings earlier(t.settings.filePath(), QSettings::IniFormat);
-        QCOMPARE(UnscrambleText(earlier.value(QStringLiteral("Settings/") + ScrambleText(QStringLiteral("Duration")))
-                                    .toString()),
+        QCOMPARE(UnscrambleText(
+                     earlier.value(QStringLiteral("Settings/") + ScrambleText(QStringLiteral("Duration"))).toString()),
                  t.clock.time.toString(Qt::ISODate));
         // Neither key nor value is readable in the file.
         QFile file(t.settings.filePath());

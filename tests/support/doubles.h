@@ -14,7 +14,7 @@ class ScriptedRandom final : public RandomSource {
 public:
     std::deque<double> values; // served in order; then an even spread
     int drawn = 0;
-    void seed(quint64) override {}
+    void seed(quint64) override { }
     double next() override
     {
         ++drawn;
@@ -45,7 +45,7 @@ public:
         bool question;
     };
     QList<Shown> shown;
-    bool answer = false;                // the answer to every question
+    bool answer = false;               // the answer to every question
     std::function<void()> whileAsking; // what happens while a question waits
     void inform(QWidget *, const QString &text, Icon icon) override { shown.append({text, icon, false}); }
     bool ask(QWidget *, const QString &text, Icon icon) override

@@ -22,14 +22,12 @@ struct OracleFixture {
     }
 
     OracleWindow *window(const char *className) const { return mdi->findOracleWindow(QLatin1String(className)); }
-    template <class T = QWidget>
-    T *in(const char *className, const char *control) const
+    template <class T = QWidget> T *in(const char *className, const char *control) const
     {
         OracleWindow *w = window(className);
         return w ? w->findChild<T *>(QLatin1String(control)) : nullptr;
     }
-    template <class T = QWidget>
-    T *child(const char *name) const { return mdi->findChild<T *>(QLatin1String(name)); }
+    template <class T = QWidget> T *child(const char *name) const { return mdi->findChild<T *>(QLatin1String(name)); }
     bool welcomeVisible() const { return child("picMain")->isVisible(); }
     static QMdiSubWindow *frame(const OracleWindow *w) { return qobject_cast<QMdiSubWindow *>(w->parentWidget()); }
 };

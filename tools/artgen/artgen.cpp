@@ -1,7 +1,7 @@
 #include "artgen.h"
 
-#include <QFontDatabase>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,8 +13,7 @@ QImage render(const Picture &picture, qreal scale)
     const bool opaque = !picture.key.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     image.fill(opaque ? Qt::white : Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                           | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     painter.scale(scale, scale);
     picture.draw(painter, QSizeF(picture.size));
     painter.end();

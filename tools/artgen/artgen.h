@@ -16,15 +16,15 @@ namespace artgen {
 using DrawFn = std::function<void(QPainter &, const QSizeF &)>;
 
 struct Picture {
-    QString key;   // file name as the program looks it up, e.g. "Birch.jpg"
-    QSize size;    // logical size in pixels
-    DrawFn draw;   // draws into (0,0)-(size) in logical pixels; the painter is pre-scaled
+    QString key;        // file name as the program looks it up, e.g. "Birch.jpg"
+    QSize size;         // logical size in pixels
+    DrawFn draw;        // draws into (0,0)-(size) in logical pixels; the painter is pre-scaled
     QString label = {}; // caption on the contact sheet; the key when empty
 };
 
 struct Group {
-    QString name;     // command-line name, e.g. "trees"
-    QString subdir;   // under the assets folder, e.g. "ogham"
+    QString name;   // command-line name, e.g. "trees"
+    QString subdir; // under the assets folder, e.g. "ogham"
     QList<Picture> pictures;
     QString sheetTitle = {};
 };

@@ -20,7 +20,9 @@ const QColor kBlueEdge(0x06, 0x16, 0x48);
 
 // Pip centres on a 3 x 3 grid: column 0..2 left to right, row 0..2 top to
 // bottom. The six is two rows of three because the halves are wider than tall.
-struct Cell { int column, row; };
+struct Cell {
+    int column, row;
+};
 const std::array<QList<Cell>, 7> kLayouts = {{
     {},
     {{1, 1}},
@@ -83,8 +85,8 @@ void drawBlueBlock(QPainter &p, const QRectF &r, qreal radius)
 
     // A soft sheen over the upper part of the face.
     QPainterPath sheen;
-    sheen.addRoundedRect(inner.adjusted(inset * 0.5, inset * 0.5, -inset * 0.5, -inner.height() * 0.5),
-                         radius * 0.6, radius * 0.6);
+    sheen.addRoundedRect(inner.adjusted(inset * 0.5, inset * 0.5, -inset * 0.5, -inner.height() * 0.5), radius * 0.6,
+                         radius * 0.6);
     QLinearGradient gloss(inner.topLeft(), QPointF(inner.left(), inner.center().y()));
     gloss.setColorAt(0.0, QColor(255, 255, 255, 70));
     gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
@@ -142,7 +144,10 @@ void drawDomino(QPainter &p, const QPointF &centre, qreal angle, qreal width, in
 void drawStart(QPainter &p, const QSizeF &size)
 {
     p.fillRect(QRectF(QPointF(), size), Qt::black);
-    struct Placed { qreal angle; int top, bottom; };
+    struct Placed {
+        qreal angle;
+        int top, bottom;
+    };
     const Placed fan[] = {
         {-46, 5, 3}, {-23, 2, 4}, {0, 6, 6}, {23, 4, 1}, {46, 3, 5},
     };
@@ -163,8 +168,8 @@ void drawStart(QPainter &p, const QSizeF &size)
 
 QList<Group> artgen::dominoGroups()
 {
-    Group halves{QStringLiteral("dominoes"), QStringLiteral("domino"), {},
-                 QStringLiteral("Domino halves (pictures 1-7)")};
+    Group halves{
+        QStringLiteral("dominoes"), QStringLiteral("domino"), {}, QStringLiteral("Domino halves (pictures 1-7)")};
     // Pictures 1 to 6 carry that many pips; picture 7 is the blank half.
     for (int pips = 1; pips <= 6; ++pips)
         halves.pictures << Picture{QStringLiteral("pips-%1.jpg").arg(pips), QSize(78, 56),
@@ -172,7 +177,8 @@ QList<Group> artgen::dominoGroups()
     halves.pictures << Picture{QStringLiteral("blank.jpg"), QSize(78, 56),
                                [](QPainter &p, const QSizeF &s) { drawHalf(p, s, 0); }};
 
-    Group start{QStringLiteral("dominoes-start"), QStringLiteral("domino"),
+    Group start{QStringLiteral("dominoes-start"),
+                QStringLiteral("domino"),
                 {Picture{QStringLiteral("dominoes.jpg"), QSize(163, 115), drawStart}},
                 QStringLiteral("Domino start picture")};
     return {halves, start};

@@ -106,10 +106,14 @@ void drawEmoji(QPainter &p, const QString &text, const QRectF &box, qreal angle 
 QColor gold(int shade)
 {
     switch (shade) {
-    case 0: return QColor(0xFF, 0xF1, 0xB0);
-    case 1: return QColor(0xE8, 0xC0, 0x4A);
-    case 2: return QColor(0xB8, 0x86, 0x1B);
-    default: return QColor(0x7A, 0x52, 0x0A);
+    case 0:
+        return QColor(0xFF, 0xF1, 0xB0);
+    case 1:
+        return QColor(0xE8, 0xC0, 0x4A);
+    case 2:
+        return QColor(0xB8, 0x86, 0x1B);
+    default:
+        return QColor(0x7A, 0x52, 0x0A);
     }
 }
 
@@ -235,7 +239,10 @@ QRectF boxAt(qreal cx, qreal cy, qreal side)
 //
 // Each figure is written in a 100 x 100 box that is mapped onto its area.
 
-QColor rgb(unsigned v) { return QColor::fromRgb(v); }
+QColor rgb(unsigned v)
+{
+    return QColor::fromRgb(v);
+}
 
 QLinearGradient linear(QPointF from, QPointF to, std::initializer_list<std::pair<qreal, unsigned>> stops)
 {
@@ -362,8 +369,8 @@ void drawBindi(QPainter &p, const QRectF &area, const Scheme &)
             const QPointF at = c + QPointF(qCos(a), qSin(a)) * 31;
             fill(p, circle(at, i % 2 ? 2.0 : 3.0), goldFill(at - QPointF(3, 3), at + QPointF(3, 3)), kGoldEdge, 0.5);
         }
-        fill(p, circle(c, 22), radial(c, 22, {42, 40}, {{0, 0xFF5A4E}, {0.7, 0xD0101C}, {1, 0x8E0610}}),
-             rgb(0x70040C), 1);
+        fill(p, circle(c, 22), radial(c, 22, {42, 40}, {{0, 0xFF5A4E}, {0.7, 0xD0101C}, {1, 0x8E0610}}), rgb(0x70040C),
+             1);
         fill(p, ellipse({42, 41}, 7, 4.5), QColor(255, 255, 255, 110));
     });
 }
@@ -624,7 +631,15 @@ void drawRabbitsFoot(QPainter &p, const QRectF &area, const Scheme &)
         QPainterPath cap;
         cap.addRoundedRect(QRectF(39, 14, 22, 12), 3, 3);
         fill(p, cap, goldFill({39, 14}, {61, 26}), kGoldEdge, 1);
-        stroke(p, [] { QPainterPath l; l.moveTo(40, 20); l.lineTo(60, 20); return l; }(), rgb(0xA87312), 0.8);
+        stroke(
+            p,
+            [] {
+                QPainterPath l;
+                l.moveTo(40, 20);
+                l.lineTo(60, 20);
+                return l;
+            }(),
+            rgb(0xA87312), 0.8);
     });
 }
 
@@ -710,7 +725,9 @@ void drawWealthShip(QPainter &p, const QRectF &area, const Scheme &)
 {
     inUnitBox(p, area, [&] {
         // sails, each a fan of battens on its mast
-        struct Sail { qreal mast, top, bottom, width; };
+        struct Sail {
+            qreal mast, top, bottom, width;
+        };
         for (const Sail &s : {Sail{64, 6, 60, 26}, Sail{38, 16, 62, 22}, Sail{84, 30, 58, 12}}) {
             QPainterPath sail;
             sail.moveTo(s.mast, s.top);
@@ -730,8 +747,15 @@ void drawWealthShip(QPainter &p, const QRectF &area, const Scheme &)
             p.setClipPath(sail);
             stroke(p, battens, rgb(0x6A1010), 1.1);
             p.restore();
-            stroke(p, [&] { QPainterPath m; m.moveTo(s.mast + 1, s.top - 3); m.lineTo(s.mast + 1, 66); return m; }(),
-                 rgb(0x5A3416), 1.6);
+            stroke(
+                p,
+                [&] {
+                    QPainterPath m;
+                    m.moveTo(s.mast + 1, s.top - 3);
+                    m.lineTo(s.mast + 1, 66);
+                    return m;
+                }(),
+                rgb(0x5A3416), 1.6);
         }
         drawIngot(p, {26, 60}, 18);
         drawIngot(p, {52, 61}, 16);
@@ -836,7 +860,15 @@ void drawBeckoningCat(QPainter &p, const QRectF &area, const Scheme &)
         collar.quadTo(52, 64, 71, 55);
         stroke(p, collar, rgb(0xC0141C), 4.5);
         fill(p, circle({52, 63}, 4.6), goldFill({47, 58}, {57, 68}), kGoldEdge, 0.9);
-        stroke(p, [] { QPainterPath l; l.moveTo(48, 63.5); l.lineTo(56, 63.5); return l; }(), kGoldEdge, 0.7);
+        stroke(
+            p,
+            [] {
+                QPainterPath l;
+                l.moveTo(48, 63.5);
+                l.lineTo(56, 63.5);
+                return l;
+            }(),
+            kGoldEdge, 0.7);
         // koban coin held by the other paw
         QPainterPath koban = ellipse({62, 80}, 10.5, 13.5);
         fill(p, koban, goldFill({52, 66}, {72, 94}), kGoldEdge, 1);
@@ -923,8 +955,10 @@ void drawOrchid(QPainter &p, const QRectF &area, const Scheme &)
         stem.moveTo(89, 52);
         stem.quadTo(70, 42, 50, 52);
         stroke(p, stem, rgb(0x4E7A2A), 2.2);
-        fill(p, ellipse({70, 12}, 4.2, 3.2), linear({66, 9}, {74, 15}, {{0, 0xF6D8F0}, {1, 0xC860A8}}), rgb(0x8A2E74), 0.7);
-        fill(p, ellipse({80, 20}, 5.4, 4.4), linear({75, 16}, {85, 24}, {{0, 0xF6D8F0}, {1, 0xC860A8}}), rgb(0x8A2E74), 0.7);
+        fill(p, ellipse({70, 12}, 4.2, 3.2), linear({66, 9}, {74, 15}, {{0, 0xF6D8F0}, {1, 0xC860A8}}), rgb(0x8A2E74),
+             0.7);
+        fill(p, ellipse({80, 20}, 5.4, 4.4), linear({75, 16}, {85, 24}, {{0, 0xF6D8F0}, {1, 0xC860A8}}), rgb(0x8A2E74),
+             0.7);
         const QPointF c(44, 54);
         const QColor edge = rgb(0x8A2E74);
         auto petal = [&](qreal angle, qreal length, qreal width, const QBrush &brush) {
@@ -950,7 +984,8 @@ void drawOrchid(QPainter &p, const QRectF &area, const Scheme &)
         lip.cubicTo(c + QPointF(-12, 14), c + QPointF(-6, 22), c + QPointF(0, 22));
         lip.cubicTo(c + QPointF(6, 22), c + QPointF(12, 14), c + QPointF(8, 2));
         lip.quadTo(c + QPointF(0, -4), c + QPointF(-8, 2));
-        fill(p, lip, linear(c, c + QPointF(0, 22), {{0, 0xFFD23A}, {0.35, 0xE2307A}, {1, 0xA0105A}}), rgb(0x7A0A44), 0.9);
+        fill(p, lip, linear(c, c + QPointF(0, 22), {{0, 0xFFD23A}, {0.35, 0xE2307A}, {1, 0xA0105A}}), rgb(0x7A0A44),
+             0.9);
         fill(p, ellipse(c + QPointF(0, -3), 4, 5), rgb(0xFFFFFF), edge, 0.7);
         QPainterPath veins;
         for (int i = -2; i <= 2; ++i) {
@@ -1044,7 +1079,9 @@ Figure emoji(const char *text)
 
 // Several copies of one emoji, each at (x, y, side, angle) in the 100 box; a
 // negative side mirrors that copy.
-struct Copy { qreal x, y, side, angle; };
+struct Copy {
+    qreal x, y, side, angle;
+};
 
 Figure emojiCopies(const char *text, std::initializer_list<Copy> copies)
 {
@@ -1089,13 +1126,14 @@ Group culture(const QString &id, const QString &title, const Scheme &scheme, con
         const QString name = QString::fromUtf8(sym.name);
         const Figure figure = sym.figure;
         group.pictures.append(Picture{name + QStringLiteral(".jpg"), QSize(int(kSide), int(kSide)),
-            [name, figure, scheme](QPainter &p, const QSizeF &) {
-                drawMedallion(p, scheme);
-                if (figure)
-                    figure(p, figureArea(), scheme);
-                else if (!drawGoodLuckFigure(p, name, figureArea(), scheme.ink))
-                    qWarning("artgen: no hand-drawn figure for \"%s\"", qPrintable(name));
-            }, name});
+                                      [name, figure, scheme](QPainter &p, const QSizeF &) {
+                                          drawMedallion(p, scheme);
+                                          if (figure)
+                                              figure(p, figureArea(), scheme);
+                                          else if (!drawGoodLuckFigure(p, name, figureArea(), scheme.ink))
+                                              qWarning("artgen: no hand-drawn figure for \"%s\"", qPrintable(name));
+                                      },
+                                      name});
     }
     return group;
 }
@@ -1120,94 +1158,101 @@ QList<Group> goodLuckGroups()
                                 QColor(0x86, 0x33, 0x1C), Motif::Teeth};
 
     return {
-        culture(QStringLiteral("indian"), QStringLiteral("Indian Good Luck Symbols"), indian, {
-            {"Aum", drawAum},
-            {"Bell", emoji("🔔")},
-            {"Betel Leaf (Paan)", drawBetelLeaf},
-            {"Bindi or Dot", drawBindi},
-            {"Coconut", emoji("🥥")},
-            {"Conch shells (Shankh)", emoji("🐚")},
-            {"Lamp", emoji("🪔")},
-            {"Pyramid", drawPyramid},
-            {"Rudraksha", emoji("📿")},
-            {"Swastika", handDrawn()},
-            {"Tulsi", emoji("🪴")},
-            {"Wheel", drawWheel},
-        }),
-        culture(QStringLiteral("chinese"), QStringLiteral("Chinese Good Luck Symbols"), chinese, {
-            {"Bamboo", emoji("🎋")},
-            {"Bat", emoji("🦇")},
-            {"Butterfly", emoji("🦋")},
-            {"Crab", emoji("🦀")},
-            {"Crane", drawCrane},
-            {"Dragon", emoji("🐉")},
-            {"Fu Symbol", handDrawn()},
-            {"Gold Fish", drawGoldFish},
-            {"Gold Ingots", drawGoldIngots},
-            {"Horse", emoji("🐎")},
-            {"Jade", drawJade},
-            {"Magpie", drawMagpie},
-            {"Orchid", drawOrchid},
-            {"Phoenix", emoji("🐦‍🔥")},
-            {"Three Legged Toad", drawMoneyToad},
-            {"Tortoise", emoji("🐢")},
-            {"Wealth Ship", drawWealthShip},
-            {"Yin Yang", drawYinYang},
-        }),
-        culture(QStringLiteral("japanese"), QStringLiteral("Japanese Good Luck Symbols"), japanese, {
-            {"Beckoning Cat", drawBeckoningCat},
-            {"Benten", handDrawn()},
-            {"Bishamon", handDrawn()},
-            {"Daikokuten", handDrawn()},
-            {"Daruma Doll", handDrawn()},
-            {"Ebisu", handDrawn()},
-            {"Fukurokuju", handDrawn()},
-            {"Jurojin", handDrawn()},
-            {"Laughing Buddha", handDrawn()},
-            {"Tanuki", emoji("🦝")},
-        }),
-        culture(QStringLiteral("egyptian"), QStringLiteral("Egyptian Good Luck Symbols"), egyptian, {
-            {"Angel", emoji("👼")},
-            {"Ankh", handDrawn()},
-            {"Caduceus", handDrawn()},
-            {"Elephant", emoji("🐘")},
-            {"Eye of Horus", handDrawn()},
-            {"Isis", handDrawn()},
-            {"Lotus Flower", emoji("🪷")},
-            {"Scarab", emoji("🪲")},
-        }),
-        culture(QStringLiteral("english"), QStringLiteral("English Good Luck Symbols"), english, {
-            {"3 Keys", emojiFan("🗝️", -45, {-30, 0, 30}, 50, 64)},
-            {"Acorn", drawAcorn},
-            {"Coin", emoji("🪙")},
-            {"Four Leaf Clover", emoji("🍀")},
-            {"Horseshoe", handDrawn()},
-            {"Ladybug", emoji("🐞")},
-            {"Old Boot", emoji("🥾")},
-            {"Pig", emoji("🐖")},
-            {"Rabbit's Foot", drawRabbitsFoot},
-            {"Unicorn", emoji("🦄")},
-            {"Wishbone", handDrawn()},
-            {"Wood", emoji("🪵")},
-        }),
-        culture(QStringLiteral("arabian"), QStringLiteral("Arabian Good Luck Symbols"), arabian, {
-            {"Dolphins", emojiCopies("🐬", {{27, 50, -54, 0}, {73, 50, 54, 0}})},
-            {"Hamsa Hand", emoji("🪬")},
-        }),
-        culture(QStringLiteral("nativeamerican"), QStringLiteral("Native American Good Luck Symbols"), nativeAmerican, {
-            {"Broken Arrow", handDrawn()},
-            {"Crossed Arrows", handDrawn()},
-            {"Feathers", emojiFan("🪶", 45, {-32, 32, 0}, 50, 66)},
-            {"Fence", handDrawn()},
-            {"Kokopelli Charm", handDrawn()},
-            {"Leaf", emoji("🍁")},
-            {"Mountain", emoji("⛰️")},
-            {"Rain Cloud", emoji("🌧️")},
-            {"Rain Drop", emoji("💧")},
-            {"Rain", emoji("☔")},
-            {"Sun", emoji("☀️")},
-            {"Thunderbird", emoji("🦅")},
-        }),
+        culture(QStringLiteral("indian"), QStringLiteral("Indian Good Luck Symbols"), indian,
+                {
+                    {"Aum", drawAum},
+                    {"Bell", emoji("🔔")},
+                    {"Betel Leaf (Paan)", drawBetelLeaf},
+                    {"Bindi or Dot", drawBindi},
+                    {"Coconut", emoji("🥥")},
+                    {"Conch shells (Shankh)", emoji("🐚")},
+                    {"Lamp", emoji("🪔")},
+                    {"Pyramid", drawPyramid},
+                    {"Rudraksha", emoji("📿")},
+                    {"Swastika", handDrawn()},
+                    {"Tulsi", emoji("🪴")},
+                    {"Wheel", drawWheel},
+                }),
+        culture(QStringLiteral("chinese"), QStringLiteral("Chinese Good Luck Symbols"), chinese,
+                {
+                    {"Bamboo", emoji("🎋")},
+                    {"Bat", emoji("🦇")},
+                    {"Butterfly", emoji("🦋")},
+                    {"Crab", emoji("🦀")},
+                    {"Crane", drawCrane},
+                    {"Dragon", emoji("🐉")},
+                    {"Fu Symbol", handDrawn()},
+                    {"Gold Fish", drawGoldFish},
+                    {"Gold Ingots", drawGoldIngots},
+                    {"Horse", emoji("🐎")},
+                    {"Jade", drawJade},
+                    {"Magpie", drawMagpie},
+                    {"Orchid", drawOrchid},
+                    {"Phoenix", emoji("🐦‍🔥")},
+                    {"Three Legged Toad", drawMoneyToad},
+                    {"Tortoise", emoji("🐢")},
+                    {"Wealth Ship", drawWealthShip},
+                    {"Yin Yang", drawYinYang},
+                }),
+        culture(QStringLiteral("japanese"), QStringLiteral("Japanese Good Luck Symbols"), japanese,
+                {
+                    {"Beckoning Cat", drawBeckoningCat},
+                    {"Benten", handDrawn()},
+                    {"Bishamon", handDrawn()},
+                    {"Daikokuten", handDrawn()},
+                    {"Daruma Doll", handDrawn()},
+                    {"Ebisu", handDrawn()},
+                    {"Fukurokuju", handDrawn()},
+                    {"Jurojin", handDrawn()},
+                    {"Laughing Buddha", handDrawn()},
+                    {"Tanuki", emoji("🦝")},
+                }),
+        culture(QStringLiteral("egyptian"), QStringLiteral("Egyptian Good Luck Symbols"), egyptian,
+                {
+                    {"Angel", emoji("👼")},
+                    {"Ankh", handDrawn()},
+                    {"Caduceus", handDrawn()},
+                    {"Elephant", emoji("🐘")},
+                    {"Eye of Horus", handDrawn()},
+                    {"Isis", handDrawn()},
+                    {"Lotus Flower", emoji("🪷")},
+                    {"Scarab", emoji("🪲")},
+                }),
+        culture(QStringLiteral("english"), QStringLiteral("English Good Luck Symbols"), english,
+                {
+                    {"3 Keys", emojiFan("🗝️", -45, {-30, 0, 30}, 50, 64)},
+                    {"Acorn", drawAcorn},
+                    {"Coin", emoji("🪙")},
+                    {"Four Leaf Clover", emoji("🍀")},
+                    {"Horseshoe", handDrawn()},
+                    {"Ladybug", emoji("🐞")},
+                    {"Old Boot", emoji("🥾")},
+                    {"Pig", emoji("🐖")},
+                    {"Rabbit's Foot", drawRabbitsFoot},
+                    {"Unicorn", emoji("🦄")},
+                    {"Wishbone", handDrawn()},
+                    {"Wood", emoji("🪵")},
+                }),
+        culture(QStringLiteral("arabian"), QStringLiteral("Arabian Good Luck Symbols"), arabian,
+                {
+                    {"Dolphins", emojiCopies("🐬", {{27, 50, -54, 0}, {73, 50, 54, 0}})},
+                    {"Hamsa Hand", emoji("🪬")},
+                }),
+        culture(QStringLiteral("nativeamerican"), QStringLiteral("Native American Good Luck Symbols"), nativeAmerican,
+                {
+                    {"Broken Arrow", handDrawn()},
+                    {"Crossed Arrows", handDrawn()},
+                    {"Feathers", emojiFan("🪶", 45, {-32, 32, 0}, 50, 66)},
+                    {"Fence", handDrawn()},
+                    {"Kokopelli Charm", handDrawn()},
+                    {"Leaf", emoji("🍁")},
+                    {"Mountain", emoji("⛰️")},
+                    {"Rain Cloud", emoji("🌧️")},
+                    {"Rain Drop", emoji("💧")},
+                    {"Rain", emoji("☔")},
+                    {"Sun", emoji("☀️")},
+                    {"Thunderbird", emoji("🦅")},
+                }),
     };
 }
 

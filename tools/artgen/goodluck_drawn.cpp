@@ -21,7 +21,7 @@ namespace {
 
 using P = QPointF;
 
-const QColor kLine(0x3a, 0x25, 0x16);     // outline of every figure
+const QColor kLine(0x3a, 0x25, 0x16); // outline of every figure
 const QColor kSkin(0xf8, 0xd5, 0xab);
 const QColor kSkinShade(0xe3, 0xa9, 0x7c);
 const QColor kGold(0xf2, 0xc1, 0x3c);
@@ -206,8 +206,8 @@ void wishbone(QPainter &p, const QColor &)
     fill(p, bone, linear(P(20, 14), P(62, 70), QColor(0xff, 0xf6, 0xe0), QColor(0xdc, 0xbf, 0x8c)), 1.4,
          QColor(0x6b, 0x4a, 0x24));
     stroke(p, curve(P(37.5, 21), P(33, 30), P(23.5, 43), P(21.5, 60)), QColor(255, 255, 255, 170), 1.2);
-    stroke(p, curve(P(42.5, 21), P(47, 30), P(56.5, 43), P(58.5, 60)).translated(-1.2, 0),
-           QColor(255, 255, 255, 110), 1.0);
+    stroke(p, curve(P(42.5, 21), P(47, 30), P(56.5, 43), P(58.5, 60)).translated(-1.2, 0), QColor(255, 255, 255, 110),
+           1.0);
 }
 
 // --- Native American ----------------------------------------------------------
@@ -564,8 +564,8 @@ void fuSymbol(QPainter &p, const QColor &)
     fill(p, diamond, red, 1.6, QColor(0x5a, 0x06, 0x06));
     const QPainterPath inner = polygon({P(40, 7.5), P(72.5, 40), P(40, 72.5), P(7.5, 40)});
     stroke(p, inner, kGold, 1.3);
-    const QPainterPath fu = glyph(QStringLiteral("福"), QStringLiteral("Noto Serif CJK SC"),
-                                  QRectF(20.5, 20.5, 39, 39), QFont::Black);
+    const QPainterPath fu =
+        glyph(QStringLiteral("福"), QStringLiteral("Noto Serif CJK SC"), QRectF(20.5, 20.5, 39, 39), QFont::Black);
     fill(p, fu.translated(0.6, 0.8), QColor(0x50, 0x05, 0x05), 0);
     fill(p, fu, gold(P(24, 22), P(56, 58)), 0.5, QColor(0x7a, 0x4a, 0x04));
 }
@@ -580,10 +580,10 @@ void swastika(QPainter &p, const QColor &)
         return r;
     };
     QPainterPath sign = rect(c, a, d, f).united(rect(a, c, f, d));
-    sign = sign.united(rect(c, a, f, b));  // top arm turns right
-    sign = sign.united(rect(e, c, f, f));  // right arm turns down
-    sign = sign.united(rect(a, e, d, f));  // bottom arm turns left
-    sign = sign.united(rect(a, a, b, d));  // left arm turns up
+    sign = sign.united(rect(c, a, f, b)); // top arm turns right
+    sign = sign.united(rect(e, c, f, f)); // right arm turns down
+    sign = sign.united(rect(a, e, d, f)); // bottom arm turns left
+    sign = sign.united(rect(a, a, b, d)); // left arm turns up
     const QColor vermilion(0xd9, 0x26, 0x18);
     fill(p, sign.translated(0.8, 1.0), QColor(0x5a, 0x0a, 0x04, 120), 0);
     fill(p, sign, linear(P(a, a), P(f, f), QColor(0xf5, 0x4a, 0x22), QColor(0xb8, 0x14, 0x0c)), 1.3,
@@ -615,8 +615,8 @@ void darumaDoll(QPainter &p, const QColor &)
         scroll.quadTo(P(40 + side * 16, 60), P(40 + side * 19.5, 58.5));
         stroke(p, scroll, kGold, 1.6);
     }
-    const QPainterPath fu = glyph(QStringLiteral("福"), QStringLiteral("Noto Serif CJK SC"),
-                                  QRectF(33.5, 56, 13, 13), QFont::Black);
+    const QPainterPath fu =
+        glyph(QStringLiteral("福"), QStringLiteral("Noto Serif CJK SC"), QRectF(33.5, 56, 13, 13), QFont::Black);
     fill(p, fu, kGold, 0);
     // The face.
     QPainterPath face = ellipse(40, 35, 18, 15.5);
@@ -708,8 +708,8 @@ void riceBale(QPainter &p, const QRectF &r)
         stroke(p, quad(P(x, r.top() + 0.5), P(x + 1.5, r.center().y()), P(x, r.bottom() - 0.5)),
                QColor(0x7a, 0x4a, 0x14), 1.3);
     }
-    stroke(p, segment(P(r.left() + 3, r.top() + 2.5), P(r.right() - 3, r.top() + 2.5)),
-           QColor(255, 255, 255, 110), 0.8);
+    stroke(p, segment(P(r.left() + 3, r.top() + 2.5), P(r.right() - 3, r.top() + 2.5)), QColor(255, 255, 255, 110),
+           0.8);
 }
 
 void daikokuten(QPainter &p, const QColor &)
@@ -888,8 +888,8 @@ void benten(QPainter &p, const QColor &)
     fringe.quadTo(P(36, 12), P(31.5, 18));
     fill(p, fringe, kHair, 0.8);
     fill(p, ellipse(40, 5.5, 5, 3.8), kHair, 0.8);
-    QPainterPath crown = polygon({P(32.5, 11), P(35, 6.5), P(37.5, 9.5), P(40, 4.5), P(42.5, 9.5), P(45, 6.5),
-                                  P(47.5, 11), P(40, 9.5)});
+    QPainterPath crown =
+        polygon({P(32.5, 11), P(35, 6.5), P(37.5, 9.5), P(40, 4.5), P(42.5, 9.5), P(45, 6.5), P(47.5, 11), P(40, 9.5)});
     fill(p, crown, gold(P(32, 4), P(48, 11)), 0.8, QColor(0x6a, 0x44, 0x06));
     fill(p, ellipse(40, 7.6, 1.2, 1.2), QColor(0xd2, 0x30, 0x26), 0);
     stroke(p, quad(P(34.8, 20), P(36.5, 21.5), P(38.2, 20)), kLine, 0.9);
@@ -949,8 +949,8 @@ void bishamon(QPainter &p, const QColor &)
     fill(p, ellipse(16, 17.5, 2.6, 1.6), kGold, 0.7, QColor(0x5a, 0x3a, 0x06));
     // Armoured body, legs braced.
     for (int side : {-1, 1}) {
-        QPainterPath leg = polygon({P(40 + side * 3, 58), P(40 + side * 12, 58), P(40 + side * 14, 72),
-                                    P(40 + side * 4, 72)});
+        QPainterPath leg =
+            polygon({P(40 + side * 3, 58), P(40 + side * 12, 58), P(40 + side * 14, 72), P(40 + side * 4, 72)});
         fill(p, leg, linear(P(30, 58), P(50, 72), QColor(0x4c, 0x6c, 0x9a), QColor(0x22, 0x34, 0x58)), 1.0);
         QPainterPath boot;
         boot.addRoundedRect(QRectF(side > 0 ? 43 : 22, 71, 15, 5), 2, 2);
@@ -977,8 +977,8 @@ void bishamon(QPainter &p, const QColor &)
     fill(p, ellipse(17, 44, 3.2, 3.2), kSkinShade, 1.0);
     fill(p, thick(curve(P(51, 34), P(60, 38), P(64, 34), P(64, 28)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
     for (int side : {-1, 1})
-        fill(p, ellipse(40 + side * 13, 33, 6, 4.5), gold(P(40 + side * 13 - 6, 29), P(40 + side * 13 + 6, 37)),
-             1.0, QColor(0x5a, 0x3a, 0x06));
+        fill(p, ellipse(40 + side * 13, 33, 6, 4.5), gold(P(40 + side * 13 - 6, 29), P(40 + side * 13 + 6, 37)), 1.0,
+             QColor(0x5a, 0x3a, 0x06));
     fill(p, ellipse(64, 27, 3.2, 3.0), kSkinShade, 1.0);
     pagoda(p, P(64, 24), 0.72);
     // Stern face under a golden helmet crest.

@@ -167,11 +167,11 @@ QPainterPath thumb()
 QList<QPainterPath> handParts()
 {
     return {
-        roundedRect(QRectF(5, 1, 6, 18), 3),     // index
-        roundedRect(QRectF(10, 10, 6, 9), 3),    // middle
-        roundedRect(QRectF(15, 11, 6, 8), 3),    // ring
-        roundedRect(QRectF(20, 13, 5, 7), 2.5),  // little
-        roundedRect(QRectF(5, 16, 20, 12), 3),   // palm
+        roundedRect(QRectF(5, 1, 6, 18), 3),    // index
+        roundedRect(QRectF(10, 10, 6, 9), 3),   // middle
+        roundedRect(QRectF(15, 11, 6, 8), 3),   // ring
+        roundedRect(QRectF(20, 13, 5, 7), 2.5), // little
+        roundedRect(QRectF(5, 16, 20, 12), 3),  // palm
         thumb(),
     };
 }
@@ -242,8 +242,8 @@ void drawPromoPointer(QPainter &p, const QSizeF &)
     p.drawEllipse(globe);
     p.setClipPath(ellipse(globe.adjusted(1, 1, -1, -1)));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(16, 23, 15, 1));                                        // equator
-    p.drawRect(QRectF(23, 16, 1, 15));                                        // central meridian
+    p.drawRect(QRectF(16, 23, 15, 1)); // equator
+    p.drawRect(QRectF(23, 16, 1, 15)); // central meridian
     p.drawPath(ellipse(QRectF(19, 16, 9, 15)).subtracted(ellipse(QRectF(20, 17, 7, 13))));
     p.setClipping(false);
 }
@@ -259,9 +259,8 @@ void drawOghamIcon(QPainter &p, const QSizeF &)
              lit(trunk, QColor(0xb0, 0x74, 0x3c), QColor(0x6e, 0x40, 0x18)));
 
     // The crown: three overlapping rounds of leaves.
-    QPainterPath crown = ellipse(QRectF(3, 5, 14, 13))
-                             .united(ellipse(QRectF(15, 5, 14, 13)))
-                             .united(ellipse(QRectF(8, 1, 16, 15)));
+    QPainterPath crown =
+        ellipse(QRectF(3, 5, 14, 13)).united(ellipse(QRectF(15, 5, 14, 13))).united(ellipse(QRectF(8, 1, 16, 15)));
     outlined(p, crown, QColor(0x12, 0x3c, 0x10),
              lit(QRectF(3, 1, 26, 17), QColor(0x8c, 0xd8, 0x5a), QColor(0x22, 0x7a, 0x22)));
     gloss(p, QRectF(9, 3, 8, 6), 150);
@@ -320,11 +319,11 @@ void drawMahjongIcon(QPainter &p, const QSizeF &)
     // The red centre character, built from strokes on whole pixels.
     const QColor red(0xd0, 0x18, 0x18);
     p.setBrush(red);
-    p.drawRect(QRectF(14, 4, 2, 22));   // vertical through the box
-    p.drawRect(QRectF(8, 9, 14, 2));    // box top
-    p.drawRect(QRectF(8, 9, 2, 10));    // box left
-    p.drawRect(QRectF(20, 9, 2, 10));   // box right
-    p.drawRect(QRectF(8, 17, 14, 2));   // box bottom
+    p.drawRect(QRectF(14, 4, 2, 22)); // vertical through the box
+    p.drawRect(QRectF(8, 9, 14, 2));  // box top
+    p.drawRect(QRectF(8, 9, 2, 10));  // box left
+    p.drawRect(QRectF(20, 9, 2, 10)); // box right
+    p.drawRect(QRectF(8, 17, 14, 2)); // box bottom
     gloss(p, QRectF(6, 2, 7, 5), 150);
 }
 
@@ -396,8 +395,14 @@ void drawColourIcon(QPainter &p, const QSizeF &)
 {
     const QRectF orb(2, 2, 28, 28);
     QConicalGradient wheel(orb.center(), 90);
-    const QColor hues[] = {Qt::red, QColor(0xff, 0x90, 0x00), Qt::yellow, QColor(0x20, 0xd0, 0x20),
-                           Qt::cyan, QColor(0x20, 0x50, 0xff), QColor(0xa0, 0x20, 0xf0), Qt::magenta};
+    const QColor hues[] = {Qt::red,
+                           QColor(0xff, 0x90, 0x00),
+                           Qt::yellow,
+                           QColor(0x20, 0xd0, 0x20),
+                           Qt::cyan,
+                           QColor(0x20, 0x50, 0xff),
+                           QColor(0xa0, 0x20, 0xf0),
+                           Qt::magenta};
     const int n = int(std::size(hues));
     for (int i = 0; i < n; ++i)
         wheel.setColorAt(qreal(i) / n, hues[i]);
@@ -430,21 +435,32 @@ Picture icon(const QString &key, artgen::DrawFn draw)
 QList<Group> artgen::iconGroups()
 {
     return {
-        {QStringLiteral("icons-shell"), QStringLiteral("shell"),
+        {QStringLiteral("icons-shell"),
+         QStringLiteral("shell"),
          {icon(QStringLiteral("augurium.png"), drawApplicationIcon),
           icon(QStringLiteral("link-pointer.png"), drawLinkPointer),
           icon(QStringLiteral("link-pointer-2.png"), drawPromoPointer),
           icon(QStringLiteral("hand-pointer.png"), drawReadingPointer)},
          QStringLiteral("Shell (hotspots 2, 4: 7,1; 3: 1,1)")},
-        {QStringLiteral("icons-ogham"), QStringLiteral("ogham"),
-         {icon(QStringLiteral("icon.png"), drawOghamIcon)}, QStringLiteral("Celtic Ogham icon")},
-        {QStringLiteral("icons-domino"), QStringLiteral("domino"),
-         {icon(QStringLiteral("icon.png"), drawDominoIcon)}, QStringLiteral("Domino icon")},
-        {QStringLiteral("icons-mahjong"), QStringLiteral("mahjong"),
-         {icon(QStringLiteral("icon.png"), drawMahjongIcon)}, QStringLiteral("Mahjong icon")},
-        {QStringLiteral("icons-goodluck"), QStringLiteral("goodluck"),
-         {icon(QStringLiteral("icon.png"), drawGoodLuckIcon)}, QStringLiteral("Good luck icon")},
-        {QStringLiteral("icons-colour"), QStringLiteral("colour"),
-         {icon(QStringLiteral("icon.png"), drawColourIcon)}, QStringLiteral("Mystical colour icon")},
+        {QStringLiteral("icons-ogham"),
+         QStringLiteral("ogham"),
+         {icon(QStringLiteral("icon.png"), drawOghamIcon)},
+         QStringLiteral("Celtic Ogham icon")},
+        {QStringLiteral("icons-domino"),
+         QStringLiteral("domino"),
+         {icon(QStringLiteral("icon.png"), drawDominoIcon)},
+         QStringLiteral("Domino icon")},
+        {QStringLiteral("icons-mahjong"),
+         QStringLiteral("mahjong"),
+         {icon(QStringLiteral("icon.png"), drawMahjongIcon)},
+         QStringLiteral("Mahjong icon")},
+        {QStringLiteral("icons-goodluck"),
+         QStringLiteral("goodluck"),
+         {icon(QStringLiteral("icon.png"), drawGoodLuckIcon)},
+         QStringLiteral("Good luck icon")},
+        {QStringLiteral("icons-colour"),
+         QStringLiteral("colour"),
+         {icon(QStringLiteral("icon.png"), drawColourIcon)},
+         QStringLiteral("Mystical colour icon")},
     };
 }

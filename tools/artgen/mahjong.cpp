@@ -51,8 +51,8 @@ QPainterPath glyphOutline(const QString &text, const QString &family)
 
 // Fills a glyph at `pixelSize`, its ink centred on `centre`, so that glyphs
 // of one size share one stroke weight however tall their ink is (一 and 三).
-void drawGlyph(QPainter &p, const QString &text, qreal pixelSize, const QPointF &centre,
-               const QColor &colour, const QString &family = cjkFamily())
+void drawGlyph(QPainter &p, const QString &text, qreal pixelSize, const QPointF &centre, const QColor &colour,
+               const QString &family = cjkFamily())
 {
     QPainterPath path = glyphOutline(text, family);
     QTransform t;
@@ -126,8 +126,7 @@ QPainterPath leafPath(const QPointF &base, const QPointF &tip, qreal width, qrea
     return path;
 }
 
-void fillLeaf(QPainter &p, const QPointF &base, const QPointF &tip, qreal width,
-              const QColor &colour, qreal bend = 0.0)
+void fillLeaf(QPainter &p, const QPointF &base, const QPointF &tip, qreal width, const QColor &colour, qreal bend = 0.0)
 {
     QLinearGradient g(base, tip);
     g.setColorAt(0.0, colour.darker(125));
@@ -156,8 +155,8 @@ void drawBlossom(QPainter &p, const QPointF &c, qreal r, const QColor &petal, qr
 
 // A bamboo stick: rounded, shaded across, with a node at both ends and in
 // the middle.
-void drawStick(QPainter &p, const QPointF &centre, qreal length, const QColor &colour,
-               qreal angle = 0.0, qreal width = 4.4)
+void drawStick(QPainter &p, const QPointF &centre, qreal length, const QColor &colour, qreal angle = 0.0,
+               qreal width = 4.4)
 {
     p.save();
     p.translate(centre);
@@ -174,12 +173,16 @@ void drawStick(QPainter &p, const QPointF &centre, qreal length, const QColor &c
     p.setPen(Qt::NoPen);
     p.setBrush(colour.darker(175));
     for (qreal y : {-length / 2 + width * 0.35, 0.0, length / 2 - width * 0.35})
-        p.drawRoundedRect(QRectF(-width * 0.62, y - width * 0.17, width * 1.24, width * 0.34),
-                          width * 0.15, width * 0.15);
+        p.drawRoundedRect(QRectF(-width * 0.62, y - width * 0.17, width * 1.24, width * 0.34), width * 0.15,
+                          width * 0.15);
     p.restore();
 }
 
-struct Stick { qreal x, y; bool red = false; qreal angle = 0.0; };
+struct Stick {
+    qreal x, y;
+    bool red = false;
+    qreal angle = 0.0;
+};
 
 void drawSticks(QPainter &p, const QList<Stick> &sticks, qreal length)
 {
@@ -191,16 +194,21 @@ void faceBamboo(QPainter &p, int n)
 {
     constexpr qreal top = 14.5, bottom = 37.5, length = 18.0;
     switch (n) {
-    case 2: drawSticks(p, {{15, top}, {15, bottom}}, length); break;
-    case 3: drawSticks(p, {{15, top}, {8.5, bottom}, {21.5, bottom}}, length); break;
-    case 4: drawSticks(p, {{8.5, top}, {21.5, top}, {8.5, bottom}, {21.5, bottom}}, length); break;
+    case 2:
+        drawSticks(p, {{15, top}, {15, bottom}}, length);
+        break;
+    case 3:
+        drawSticks(p, {{15, top}, {8.5, bottom}, {21.5, bottom}}, length);
+        break;
+    case 4:
+        drawSticks(p, {{8.5, top}, {21.5, top}, {8.5, bottom}, {21.5, bottom}}, length);
+        break;
     case 5:
         drawSticks(p, {{5.5, top}, {24.5, top}, {5.5, bottom}, {24.5, bottom}}, length);
         drawSticks(p, {{15, 26, true}}, length);
         break;
     case 6:
-        drawSticks(p, {{5.5, top}, {15, top}, {24.5, top}, {5.5, bottom}, {15, bottom}, {24.5, bottom}},
-                   length);
+        drawSticks(p, {{5.5, top}, {15, top}, {24.5, top}, {5.5, bottom}, {15, bottom}, {24.5, bottom}}, length);
         break;
     case 7:
         drawSticks(p, {{15, 8, true}}, 14.0);
@@ -208,9 +216,15 @@ void faceBamboo(QPainter &p, int n)
         break;
     case 8:
         // Upper row an M, lower row a W: the inner pair leans together.
-        drawSticks(p, {{3.0, top}, {11.3, top, false, -14}, {18.7, top, false, 14}, {27.0, top},
-                       {3.0, bottom}, {11.3, bottom, false, 14}, {18.7, bottom, false, -14},
-                       {27.0, bottom}},
+        drawSticks(p,
+                   {{3.0, top},
+                    {11.3, top, false, -14},
+                    {18.7, top, false, 14},
+                    {27.0, top},
+                    {3.0, bottom},
+                    {11.3, bottom, false, 14},
+                    {18.7, bottom, false, -14},
+                    {27.0, bottom}},
                    length);
         break;
     case 9:
@@ -302,9 +316,16 @@ void facePeacock(QPainter &p)
 // ---------------------------------------------------------------- character suit
 
 const std::array<QString, 10> kNumerals = {
-    QString(), QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
-    QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("七"),
-    QStringLiteral("八"), QStringLiteral("九"),
+    QString(),
+    QStringLiteral("一"),
+    QStringLiteral("二"),
+    QStringLiteral("三"),
+    QStringLiteral("四"),
+    QStringLiteral("五"),
+    QStringLiteral("六"),
+    QStringLiteral("七"),
+    QStringLiteral("八"),
+    QStringLiteral("九"),
 };
 
 void faceCharacter(QPainter &p, int n)
@@ -358,7 +379,10 @@ void facePearl(QPainter &p)
     p.drawEllipse(c, 1.1, 1.1);
 }
 
-struct Coin { qreal x, y; QColor colour; };
+struct Coin {
+    qreal x, y;
+    QColor colour;
+};
 
 void drawCoins(QPainter &p, const QList<Coin> &coins, qreal r)
 {
@@ -369,14 +393,17 @@ void drawCoins(QPainter &p, const QList<Coin> &coins, qreal r)
 void faceCircles(QPainter &p, int n)
 {
     switch (n) {
-    case 2: drawCoins(p, {{15, 13.5, kGreen}, {15, 38.5, kBlue}}, 9.5); break;
-    case 3: drawCoins(p, {{7, 9, kBlue}, {15, 26, kRed}, {23, 43, kGreen}}, 6.8); break;
+    case 2:
+        drawCoins(p, {{15, 13.5, kGreen}, {15, 38.5, kBlue}}, 9.5);
+        break;
+    case 3:
+        drawCoins(p, {{7, 9, kBlue}, {15, 26, kRed}, {23, 43, kGreen}}, 6.8);
+        break;
     case 4:
         drawCoins(p, {{8, 15, kBlue}, {22, 15, kGreen}, {8, 37, kGreen}, {22, 37, kBlue}}, 6.8);
         break;
     case 5:
-        drawCoins(p, {{7.5, 10.5, kBlue}, {22.5, 10.5, kGreen}, {7.5, 41.5, kGreen},
-                      {22.5, 41.5, kBlue}}, 6.6);
+        drawCoins(p, {{7.5, 10.5, kBlue}, {22.5, 10.5, kGreen}, {7.5, 41.5, kGreen}, {22.5, 41.5, kBlue}}, 6.6);
         drawCoins(p, {{15, 26, kRed}}, 6.6);
         break;
     case 6:
@@ -394,8 +421,8 @@ void faceCircles(QPainter &p, int n)
     case 9: {
         const QColor rows[] = {kBlue, kRed, kGreen};
         for (int r = 0; r < 3; ++r)
-            drawCoins(p, {{5.5, 9.0 + 17 * r, rows[r]}, {15, 9.0 + 17 * r, rows[r]},
-                          {24.5, 9.0 + 17 * r, rows[r]}}, 5.2);
+            drawCoins(p, {{5.5, 9.0 + 17 * r, rows[r]}, {15, 9.0 + 17 * r, rows[r]}, {24.5, 9.0 + 17 * r, rows[r]}},
+                      5.2);
         break;
     }
     }
@@ -509,11 +536,12 @@ void motifBamboo(QPainter &p)
     drawStick(p, QPointF(10, 36), 32, kGreen, -6, 3.6);
     drawStick(p, QPointF(20.5, 38), 28, kGreen.lighter(115), 7, 3.0);
     const QColor leaf(0x1e, 0x6a, 0x2a);
-    struct Leaf { QPointF base, tip; };
+    struct Leaf {
+        QPointF base, tip;
+    };
     const Leaf leaves[] = {
-        {{11, 26}, {1, 22}},   {{11, 26}, {2, 29}},   {{11, 26}, {4, 18}},
-        {{20, 30}, {29, 24}},  {{20, 30}, {29, 31}},  {{20, 30}, {27, 20}},
-        {{9.5, 42}, {1, 47}},  {{21, 44}, {29, 48}},
+        {{11, 26}, {1, 22}},  {{11, 26}, {2, 29}},  {{11, 26}, {4, 18}},  {{20, 30}, {29, 24}},
+        {{20, 30}, {29, 31}}, {{20, 30}, {27, 20}}, {{9.5, 42}, {1, 47}}, {{21, 44}, {29, 48}},
     };
     for (const Leaf &l : leaves)
         fillLeaf(p, l.base, l.tip, 1.5, leaf);
@@ -572,8 +600,8 @@ void motifAutumn(QPainter &p)
 {
     // A red maple leaf: the right half of its outline, mirrored.
     const QPointF half[] = {
-        {0, -11}, {1.6, -7.2}, {2.6, -7.8}, {3.0, -3.4}, {8.2, -7.4}, {7.4, -4.4},
-        {9.6, -3.8}, {6.6, -0.4}, {10.2, 2.0}, {6.2, 2.4}, {5.4, 4.6}, {1.2, 3.0}, {0.6, 5.0},
+        {0, -11},    {1.6, -7.2}, {2.6, -7.8}, {3.0, -3.4}, {8.2, -7.4}, {7.4, -4.4}, {9.6, -3.8},
+        {6.6, -0.4}, {10.2, 2.0}, {6.2, 2.4},  {5.4, 4.6},  {1.2, 3.0},  {0.6, 5.0},
     };
     QPolygonF outline;
     for (const QPointF &pt : half)
@@ -593,8 +621,8 @@ void motifAutumn(QPainter &p)
     p.setBrush(red);
     p.drawPolygon(t.map(outline));
     p.setPen(QPen(QColor(0x90, 0x20, 0x10), 0.45));
-    for (const QPointF tip : {QPointF(0, -9.5), QPointF(7.4, -6.4), QPointF(-7.4, -6.4),
-                              QPointF(9, 1.6), QPointF(-9, 1.6)})
+    for (const QPointF tip :
+         {QPointF(0, -9.5), QPointF(7.4, -6.4), QPointF(-7.4, -6.4), QPointF(9, 1.6), QPointF(-9, 1.6)})
         p.drawLine(t.map(QPointF(0, 3)), t.map(tip * 0.85));
 }
 
@@ -638,12 +666,27 @@ FaceFn bonusFace(int number, const QString &glyph, const QColor &colour, void (*
 
 // ---------------------------------------------------------------- the tile list
 
-struct Tile { QString key, name; FaceFn face; };
+struct Tile {
+    QString key, name;
+    FaceFn face;
+};
 
-FaceFn bamboo(int n) { return [n](QPainter &p) { n == 1 ? facePeacock(p) : faceBamboo(p, n); }; }
-FaceFn character(int n) { return [n](QPainter &p) { faceCharacter(p, n); }; }
-FaceFn circles(int n) { return [n](QPainter &p) { n == 1 ? facePearl(p) : faceCircles(p, n); }; }
-FaceFn bigGlyph(const QString &g, const QColor &c) { return [=](QPainter &p) { faceBigGlyph(p, g, c); }; }
+FaceFn bamboo(int n)
+{
+    return [n](QPainter &p) { n == 1 ? facePeacock(p) : faceBamboo(p, n); };
+}
+FaceFn character(int n)
+{
+    return [n](QPainter &p) { faceCharacter(p, n); };
+}
+FaceFn circles(int n)
+{
+    return [n](QPainter &p) { n == 1 ? facePearl(p) : faceCircles(p, n); };
+}
+FaceFn bigGlyph(const QString &g, const QColor &c)
+{
+    return [=](QPainter &p) { faceBigGlyph(p, g, c); };
+}
 
 // In the order of the program's tile list: the keys sorted alphabetically.
 QList<Tile> tiles()
@@ -679,8 +722,7 @@ QList<Tile> tiles()
         {QStringLiteral("circle-unicorn.jpg"), QStringLiteral("9 Circle"), circles(9)},
         {QStringLiteral("dragon-greendragon.jpg"), QStringLiteral("Green Dragon"),
          bigGlyph(QStringLiteral("發"), kGreen)},
-        {QStringLiteral("dragon-reddragon.jpg"), QStringLiteral("Red Dragon"),
-         bigGlyph(QStringLiteral("中"), kRed)},
+        {QStringLiteral("dragon-reddragon.jpg"), QStringLiteral("Red Dragon"), bigGlyph(QStringLiteral("中"), kRed)},
         {QStringLiteral("dragon-whitedragon.jpg"), QStringLiteral("White Dragon"), faceWhiteDragon},
         {QStringLiteral("flower-bamboo.jpg"), QStringLiteral("Flowers Bamboo"),
          bonusFace(4, QStringLiteral("竹"), flower, motifBamboo)},
@@ -715,14 +757,14 @@ void drawStart(QPainter &p, const QSizeF &size, const QList<Tile> &all)
                 return t.face;
         return FaceFn([](QPainter &) {});
     };
-    struct Placed { QString key; QPointF at; };
+    struct Placed {
+        QString key;
+        QPointF at;
+    };
     const Placed six[] = {
-        {QStringLiteral("dragon-reddragon.jpg"), {0, 0}},
-        {QStringLiteral("wind-east.jpg"), {40, 0}},
-        {QStringLiteral("circle-pearl.jpg"), {80, 0}},
-        {QStringLiteral("bamboo-peacock.jpg"), {0, 61}},
-        {QStringLiteral("dragon-greendragon.jpg"), {40, 61}},
-        {QStringLiteral("character-knot.jpg"), {80, 61}},
+        {QStringLiteral("dragon-reddragon.jpg"), {0, 0}},     {QStringLiteral("wind-east.jpg"), {40, 0}},
+        {QStringLiteral("circle-pearl.jpg"), {80, 0}},        {QStringLiteral("bamboo-peacock.jpg"), {0, 61}},
+        {QStringLiteral("dragon-greendragon.jpg"), {40, 61}}, {QStringLiteral("character-knot.jpg"), {80, 61}},
     };
     constexpr qreal scale = 0.97;
     for (const Placed &t : six) {
@@ -739,14 +781,15 @@ void drawStart(QPainter &p, const QSizeF &size, const QList<Tile> &all)
 QList<Group> artgen::mahjongGroups()
 {
     const QList<Tile> all = tiles();
-    Group list{QStringLiteral("mahjong"), QStringLiteral("mahjong"), {},
-               QStringLiteral("Mahjong tiles (pictures 1-42)")};
+    Group list{
+        QStringLiteral("mahjong"), QStringLiteral("mahjong"), {}, QStringLiteral("Mahjong tiles (pictures 1-42)")};
     for (const Tile &t : all)
         list.pictures << Picture{t.key, kTileSize,
                                  [face = t.face](QPainter &p, const QSizeF &s) { drawTilePicture(p, s, face); },
                                  t.name + QStringLiteral(" \u00b7 ") + t.key.section(QLatin1Char('-'), 1)};
 
-    Group start{QStringLiteral("mahjong-start"), QStringLiteral("mahjong"),
+    Group start{QStringLiteral("mahjong-start"),
+                QStringLiteral("mahjong"),
                 {Picture{QStringLiteral("tiles.jpg"), QSize(119, 123),
                          [all](QPainter &p, const QSizeF &s) { drawStart(p, s, all); }}},
                 QStringLiteral("Mahjong start picture")};

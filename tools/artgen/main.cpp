@@ -21,8 +21,7 @@ bool write(const QImage &image, const QString &path)
     if (path.endsWith(QLatin1String(".jpg")))
         writer.setQuality(92); // for PNG the same number would mean almost no compression
     if (!writer.write(image)) {
-        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(writer.errorString()));
+        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
         return false;
     }
     return true;
@@ -37,8 +36,7 @@ QImage contactSheet(const Group &group)
     cell += QSize(gap, gap + labelHeight);
     const int rows = (int(group.pictures.size()) + columns - 1) / columns;
     const int titleHeight = 40;
-    QImage sheet(columns * cell.width() + gap, titleHeight + rows * cell.height() + gap,
-                 QImage::Format_RGB32);
+    QImage sheet(columns * cell.width() + gap, titleHeight + rows * cell.height() + gap, QImage::Format_RGB32);
     sheet.fill(QColor(0x30, 0x30, 0x30));
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -49,12 +47,10 @@ QImage contactSheet(const Group &group)
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     for (int i = 0; i < group.pictures.size(); ++i) {
         const Picture &p = group.pictures.at(i);
-        const QPoint origin(gap + (i % columns) * cell.width(),
-                            titleHeight + (i / columns) * cell.height());
+        const QPoint origin(gap + (i % columns) * cell.width(), titleHeight + (i / columns) * cell.height());
         const QImage image = render(p, scale);
         painter.drawImage(origin + QPoint((cell.width() - gap - image.width()) / 2, 0), image);
-        const QRect label(origin.x(), origin.y() + cell.height() - gap - labelHeight,
-                          cell.width() - gap, labelHeight);
+        const QRect label(origin.x(), origin.y() + cell.height() - gap - labelHeight, cell.width() - gap, labelHeight);
         painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          QStringLiteral("%1. %2").arg(i + 1).arg(p.label.isEmpty() ? p.key : p.label));
     }
@@ -86,10 +82,9 @@ int main(int argc, char **argv)
     groups << iconGroups() << treeGroups() << dominoGroups() << mahjongGroups() << goodLuckGroups();
     bool ok = true;
     for (const Group &group : groups) {
-        const bool chosen = wanted.isEmpty()
-            || std::any_of(wanted.cbegin(), wanted.cend(), [&](const QString &w) {
-                   return group.name == w || group.name.startsWith(w + QLatin1Char('-'));
-               });
+        const bool chosen = wanted.isEmpty() || std::any_of(wanted.cbegin(), wanted.cend(), [&](const QString &w) {
+                                return group.name == w || group.name.startsWith(w + QLatin1Char('-'));
+                            });
         if (!chosen)
             continue;
         const QDir dir(assets + QLatin1Char('/') + group.subdir);

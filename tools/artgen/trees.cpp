@@ -24,7 +24,10 @@ constexpr qreal kHorizon = 88;
 // come out the same on every run.
 class Rng {
 public:
-    explicit Rng(quint32 seed) : m_state(seed * 2654435761u + 0x9e3779b9u) {}
+    explicit Rng(quint32 seed)
+        : m_state(seed * 2654435761u + 0x9e3779b9u)
+    {
+    }
     qreal next()
     {
         m_state ^= m_state << 13;
@@ -228,8 +231,8 @@ void paintTwig(QPainter &p, QPointF a, QPointF b, qreal width, QColor colour, qr
 // Short strokes across or along a straight trunk from a (bottom) to b (top).
 enum class BarkMark { Bands, Furrows, Net };
 
-void paintBarkMarks(QPainter &p, QPointF a, QPointF b, qreal wa, qreal wb, BarkMark kind,
-                    QColor colour, int count, quint32 seed)
+void paintBarkMarks(QPainter &p, QPointF a, QPointF b, qreal wa, qreal wb, BarkMark kind, QColor colour, int count,
+                    quint32 seed)
 {
     Rng rng(seed);
     const qreal len = QLineF(a, b).length();
@@ -282,7 +285,10 @@ void paintFoliage(QPainter &p, const QPainterPath &shape, const Greens &g, qreal
     const qreal reach = std::max(box.width(), box.height()) / 2;
     const int tries = int(box.width() * box.height() / (clump * clump) * 1.5 * density);
     Rng rng(seed);
-    struct Clump { QPointF at; qreal r, lit; };
+    struct Clump {
+        QPointF at;
+        qreal r, lit;
+    };
     QList<Clump> clumps;
     for (int i = 0; i < tries; ++i) {
         const QPointF at(box.left() + rng.next() * box.width(), box.top() + rng.next() * box.height());
@@ -314,7 +320,10 @@ QPainterPath ellipses(std::initializer_list<QRectF> boxes)
     return path.simplified();
 }
 
-QRectF around(qreal cx, qreal cy, qreal rx, qreal ry) { return {cx - rx, cy - ry, 2 * rx, 2 * ry}; }
+QRectF around(qreal cx, qreal cy, qreal rx, qreal ry)
+{
+    return {cx - rx, cy - ry, 2 * rx, 2 * ry};
+}
 
 // A leaf lying along +x from its stalk at the origin to its tip at (len, 0);
 // halfWidth(t) gives the half width at fraction t of the length.
@@ -342,8 +351,14 @@ std::function<qreal(qreal)> serrate(std::function<qreal(qreal)> base, int teeth,
     };
 }
 
-qreal ovate(qreal t) { return std::sin(M_PI * std::pow(t, 0.8)); }
-qreal lanceolate(qreal t) { return std::pow(std::sin(M_PI * t), 0.9) * (1 - 0.25 * t); }
+qreal ovate(qreal t)
+{
+    return std::sin(M_PI * std::pow(t, 0.8));
+}
+qreal lanceolate(qreal t)
+{
+    return std::pow(std::sin(M_PI * t), 0.9) * (1 - 0.25 * t);
+}
 
 struct Lobe {
     qreal angle;  // degrees from the leaf's tip direction
@@ -356,7 +371,10 @@ struct Lobe {
 QPainterPath palmateOutline(qreal radius, const QList<Lobe> &lobes, qreal sinus, qreal sharp, int teeth = 0,
                             qreal toothDepth = 0)
 {
-    struct Key { qreal angle, r; bool tip; };
+    struct Key {
+        qreal angle, r;
+        bool tip;
+    };
     QList<Key> keys{{-180, 0.12, false}};
     for (int i = 0; i < lobes.size(); ++i) {
         if (i > 0) {
@@ -394,8 +412,8 @@ QPainterPath palmateOutline(qreal radius, const QList<Lobe> &lobes, qreal sinus,
 
 // Fills a leaf outline placed at `at` and turned by `angle`, with a midrib
 // and, on glossy leaves, a sheen.
-void paintLeaf(QPainter &p, const QPainterPath &outline, QPointF at, qreal angle, QColor colour,
-               bool glossy = false, QColor rib = {})
+void paintLeaf(QPainter &p, const QPainterPath &outline, QPointF at, qreal angle, QColor colour, bool glossy = false,
+               QColor rib = {})
 {
     p.save();
     p.translate(at);
@@ -453,8 +471,8 @@ void paintBerry(QPainter &p, QPointF c, qreal r, QColor colour)
 }
 
 // Berries on stalks from a common point, filling a rounded cluster below it.
-void paintBerryCluster(QPainter &p, QPointF stem, QPointF centre, qreal spread, int count, qreal r,
-                       QColor berry, QColor stalk, quint32 seed)
+void paintBerryCluster(QPainter &p, QPointF stem, QPointF centre, qreal spread, int count, qreal r, QColor berry,
+                       QColor stalk, quint32 seed)
 {
     Rng rng(seed);
     QList<QPointF> spots;
@@ -560,8 +578,10 @@ void drawBirch(QPainter &p)
     // A younger stem behind the main one.
     paintLimb(p, {68, 100}, {72, 38}, 4, 1.5, bark.darker(110), 0.02);
     paintBarkMarks(p, {68, 100}, {72, 38}, 4, 1.5, BarkMark::Bands, QColor(0x2e, 0x28, 0x26), 16, 3);
-    for (auto [a, b] : {std::pair{QPointF(48, 62), QPointF(26, 46)}, {QPointF(49, 50), QPointF(66, 30)},
-                        {QPointF(47, 74), QPointF(30, 66)}, {QPointF(50, 40), QPointF(36, 22)},
+    for (auto [a, b] : {std::pair{QPointF(48, 62), QPointF(26, 46)},
+                        {QPointF(49, 50), QPointF(66, 30)},
+                        {QPointF(47, 74), QPointF(30, 66)},
+                        {QPointF(50, 40), QPointF(36, 22)},
                         {QPointF(71, 60), QPointF(84, 50)}})
         paintTwig(p, a, b, 1.2, twig, 0.08);
     const QPainterPath back = ellipses({around(30, 46, 15, 11), around(62, 32, 15, 12), around(46, 20, 14, 11),
@@ -582,7 +602,8 @@ void drawBirch(QPainter &p)
 
     // Sprig: triangular, toothed leaves and two hanging catkins.
     paintTwig(p, {126, 74}, {82, 88}, 1.2, twig, -0.05);
-    const QPainterPath leaf = leafOutline(17, serrate([](qreal t) { return 7.0 * std::sin(M_PI * std::pow(t, 0.55)); }, 7, 0.22));
+    const QPainterPath leaf =
+        leafOutline(17, serrate([](qreal t) { return 7.0 * std::sin(M_PI * std::pow(t, 0.55)); }, 7, 0.22));
     paintLeaf(p, leaf, {118, 77}, 250, greens.mid.darker(105));
     paintLeaf(p, leaf, {104, 82}, 110, greens.mid.darker(110));
     paintLeaf(p, leaf, {88, 86}, 205, greens.mid);
@@ -640,7 +661,8 @@ void drawAsh(QPainter &p)
     const QPainterPath leaflet = leafOutline(12, serrate([](qreal t) { return 2.6 * ovate(t); }, 6, 0.15));
     paintPinnate(p, {118, 71}, 196, 30, 4, leaflet, QColor(0x55, 0x8a, 0x3a), 55);
     // Each key is a seed with a long, flat wing; they hang in a loose bunch.
-    const QPainterPath key = leafOutline(16, [](qreal t) { return 1.5 * std::pow(std::sin(M_PI * t), 0.5) * (0.6 + 0.4 * t); });
+    const QPainterPath key =
+        leafOutline(16, [](qreal t) { return 1.5 * std::pow(std::sin(M_PI * t), 0.5) * (0.6 + 0.4 * t); });
     const QPointF hub(104, 80);
     Rng keys(12);
     for (int i = 0; i < 8; ++i) {
@@ -666,7 +688,8 @@ void drawAlder(QPainter &p)
     sprinkle(p, crown, 16, 0.8, QColor(0x3a, 0x2a, 0x20), 52);
     // Sprig: round, blunt leaves, a bunch of small woody cones and catkins.
     paintTwig(p, {126, 68}, {90, 80}, 1.4, twig, -0.04);
-    const QPainterPath leaf = leafOutline(15, serrate([](qreal t) { return 6.2 * std::pow(std::sin(M_PI * std::pow(t, 1.35)), 0.75); }, 8, 0.1));
+    const QPainterPath leaf = leafOutline(
+        15, serrate([](qreal t) { return 6.2 * std::pow(std::sin(M_PI * std::pow(t, 1.35)), 0.75); }, 8, 0.1));
     paintLeaf(p, leaf, {116, 71}, 250, greens.mid);
     paintLeaf(p, leaf, {108, 74}, 110, greens.mid.darker(110));
     const QColor cone(0x5e, 0x3c, 0x26);
@@ -757,7 +780,8 @@ void drawHawthorn(QPainter &p)
         QPolygonF thorn{QPointF(x - 1.4, y), QPointF(x + 1.4, y), QPointF(x - 2, y + s * 5)};
         p.drawPolygon(thorn);
     }
-    const QPainterPath leaf = palmateOutline(11, {{-70, 0.75}, {-35, 0.9}, {0, 1.0}, {35, 0.9}, {70, 0.75}}, 0.45, 0.6, 18, 0.06);
+    const QPainterPath leaf =
+        palmateOutline(11, {{-70, 0.75}, {-35, 0.9}, {0, 1.0}, {35, 0.9}, {70, 0.75}}, 0.45, 0.6, 18, 0.06);
     paintLeaf(p, leaf, {117, 81}, -75, QColor(0x4a, 0x7c, 0x34));
     paintLeaf(p, leaf, {100, 88}, -120, QColor(0x46, 0x78, 0x30));
     paintLeaf(p, leaf, {90, 91}, 165, QColor(0x42, 0x72, 0x2e));
@@ -832,10 +856,13 @@ void drawOak(QPainter &p)
 
 QPainterPath hollyLeaf(qreal len, qreal width)
 {
-    return leafOutline(len, [width](qreal t) {
-        const qreal spines = 1 - std::pow(std::abs(std::sin(M_PI * 3.5 * t)), 0.55);
-        return width * std::pow(std::sin(M_PI * t), 0.8) * (0.62 + 0.38 * spines);
-    }, 120);
+    return leafOutline(
+        len,
+        [width](qreal t) {
+            const qreal spines = 1 - std::pow(std::abs(std::sin(M_PI * 3.5 * t)), 0.55);
+            return width * std::pow(std::sin(M_PI * t), 0.8) * (0.62 + 0.38 * spines);
+        },
+        120);
 }
 
 void drawHolly(QPainter &p)
@@ -890,14 +917,19 @@ void drawHazel(QPainter &p)
     const QColor bark(0x8a, 0x62, 0x48), twig(0x6a, 0x48, 0x34);
     const Greens greens{QColor(0x3d, 0x63, 0x28), QColor(0x5e, 0x8c, 0x3a), QColor(0x96, 0xba, 0x5c)};
     // Many stems from one stool, as hazel grows.
-    for (auto [top, w] : {std::pair{QPointF(22, 48), 2.6}, {QPointF(36, 36), 3.0}, {QPointF(50, 30), 3.2},
-                          {QPointF(64, 36), 3.0}, {QPointF(78, 48), 2.6}, {QPointF(44, 46), 2.4}})
+    for (auto [top, w] : {std::pair{QPointF(22, 48), 2.6},
+                          {QPointF(36, 36), 3.0},
+                          {QPointF(50, 30), 3.2},
+                          {QPointF(64, 36), 3.0},
+                          {QPointF(78, 48), 2.6},
+                          {QPointF(44, 46), 2.4}})
         paintLimb(p, {48 + (top.x() - 50) * 0.1, 106}, top, w, 1.0, bark, (top.x() - 50) * 0.002);
     const QPainterPath crown = ellipses({around(50, 46, 32, 22), around(26, 58, 12, 9), around(76, 58, 12, 9)});
     paintFoliage(p, crown, greens, 2.4, 101);
     // Sprig: round, pointed, toothed leaves, a cluster of nuts and catkins.
     paintTwig(p, {126, 72}, {88, 84}, 1.4, twig, -0.05);
-    const QPainterPath leaf = leafOutline(19, serrate([](qreal t) { return 7.8 * std::pow(std::sin(M_PI * std::pow(t, 0.75)), 0.85); }, 9, 0.12));
+    const QPainterPath leaf = leafOutline(
+        19, serrate([](qreal t) { return 7.8 * std::pow(std::sin(M_PI * std::pow(t, 0.75)), 0.85); }, 9, 0.12));
     paintLeaf(p, leaf, {118, 74}, 255, greens.mid);
     paintLeaf(p, leaf, {96, 82}, 150, greens.mid.darker(110));
     paintTwig(p, {106, 79}, {104, 88}, 0.8, twig);
@@ -941,9 +973,11 @@ void drawVine(QPainter &p)
     p.setPen(QPen(bark.lighter(130), 0.8, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(stock.translated(-0.8, 0));
     paintTwig(p, {30, 41}, {86, 40}, 1.6, bark, 0.02);
-    const QPainterPath canopy = ellipses({around(52, 36, 36, 10), around(34, 46, 10, 7), around(66, 46, 12, 7), around(50, 28, 18, 6)});
+    const QPainterPath canopy =
+        ellipses({around(52, 36, 36, 10), around(34, 46, 10, 7), around(66, 46, 12, 7), around(50, 28, 18, 6)});
     paintFoliage(p, canopy, greens, 2.4, 111);
-    const QPainterPath small = palmateOutline(3.2, {{-75, 0.8}, {-35, 0.95}, {0, 1.0}, {35, 0.95}, {75, 0.8}}, 0.55, 0.2);
+    const QPainterPath small =
+        palmateOutline(3.2, {{-75, 0.8}, {-35, 0.95}, {0, 1.0}, {35, 0.95}, {75, 0.8}}, 0.55, 0.2);
     Rng rng(14);
     for (int i = 0; i < 16; ++i)
         paintLeaf(p, small, {rng.range(20, 86), rng.range(28, 50)}, -90 + rng.range(-40, 40), greens.mid);
@@ -951,7 +985,8 @@ void drawVine(QPainter &p)
         paintGrapes(p, b, 6, 9, 1.1, quint32(b.x()));
     // Sprig: a big bunch of grapes under a vine leaf, with a tendril.
     paintTwig(p, {126, 70}, {94, 76}, 1.6, bark, -0.05);
-    const QPainterPath leaf = palmateOutline(16, {{-110, 0.7}, {-55, 0.9}, {0, 1.0}, {55, 0.9}, {110, 0.7}}, 0.6, 0.25, 30, 0.06);
+    const QPainterPath leaf =
+        palmateOutline(16, {{-110, 0.7}, {-55, 0.9}, {0, 1.0}, {55, 0.9}, {110, 0.7}}, 0.6, 0.25, 30, 0.06);
     paintLeaf(p, leaf, {112, 73}, -70, QColor(0x52, 0x86, 0x32));
     QPainterPath tendril(QPointF(96, 76));
     tendril.cubicTo(88, 74, 84, 66, 88, 63);
@@ -1012,7 +1047,11 @@ void drawIvy(QPainter &p)
         const qreal spread = 10 - 3 * t;
         const QPointF at(49 + rng.range(-spread, spread), y);
         const int tone = int(rng.range(0, 3));
-        paintIvyLeaf(p, small, at, -90 + rng.range(-70, 70), tone == 0 ? greens.dark : tone == 1 ? greens.mid : greens.light, false);
+        paintIvyLeaf(p, small, at, -90 + rng.range(-70, 70),
+                     tone == 0   ? greens.dark
+                     : tone == 1 ? greens.mid
+                                 : greens.light,
+                     false);
     }
     // Sprig: a stem with clinging rootlets, lobed dark leaves and black berries.
     const QPointF from(126, 84), to(84, 98);
@@ -1090,12 +1129,14 @@ void drawElder(QPainter &p)
 {
     const QColor bark(0x8c, 0x80, 0x6c), twig(0x6a, 0x5a, 0x4a);
     const Greens greens{QColor(0x34, 0x58, 0x26), QColor(0x52, 0x80, 0x3a), QColor(0x88, 0xb0, 0x5c)};
-    for (auto [top, bend] : {std::pair{QPointF(24, 56), -0.15}, {QPointF(40, 40), -0.05}, {QPointF(60, 38), 0.05},
+    for (auto [top, bend] : {std::pair{QPointF(24, 56), -0.15},
+                             {QPointF(40, 40), -0.05},
+                             {QPointF(60, 38), 0.05},
                              {QPointF(76, 54), 0.15}})
         paintLimb(p, {50, 106}, top, 4, 1.4, bark, bend);
     paintBarkMarks(p, {50, 106}, {50, 80}, 8, 5, BarkMark::Furrows, bark.darker(160), 8, 13);
-    const QPainterPath crown = ellipses({around(50, 46, 32, 20), around(24, 62, 14, 11), around(76, 62, 14, 11),
-                                        around(48, 34, 20, 12)});
+    const QPainterPath crown =
+        ellipses({around(50, 46, 32, 20), around(24, 62, 14, 11), around(76, 62, 14, 11), around(48, 34, 20, 12)});
     paintFoliage(p, crown, greens, 2.4, 121);
     // Flat, creamy flower heads standing on the crown.
     Rng rng(20);
@@ -1137,18 +1178,12 @@ struct TreeArt {
 };
 
 const TreeArt kTrees[] = {
-    {"Birch.jpg", 0x1681, Water::None, drawBirch},
-    {"Rowan.jpg", 0x1682, Water::None, drawRowan},
-    {"Ash.jpg", 0x1685, Water::None, drawAsh},
-    {"Alder.jpg", 0x1683, Water::Stream, drawAlder},
-    {"Willow.jpg", 0x1684, Water::Stream, drawWillow},
-    {"Hawthorn.jpg", 0x1686, Water::None, drawHawthorn},
-    {"Oak.jpg", 0x1687, Water::None, drawOak},
-    {"Holly.jpg", 0x1688, Water::None, drawHolly},
-    {"Hazel.jpg", 0x1689, Water::None, drawHazel},
-    {"Vine.jpg", 0x168b, Water::None, drawVine},
-    {"Ivy.jpg", 0x168c, Water::None, drawIvy},
-    {"Reed.jpg", 0x168d, Water::Lake, drawReed},
+    {"Birch.jpg", 0x1681, Water::None, drawBirch},     {"Rowan.jpg", 0x1682, Water::None, drawRowan},
+    {"Ash.jpg", 0x1685, Water::None, drawAsh},         {"Alder.jpg", 0x1683, Water::Stream, drawAlder},
+    {"Willow.jpg", 0x1684, Water::Stream, drawWillow}, {"Hawthorn.jpg", 0x1686, Water::None, drawHawthorn},
+    {"Oak.jpg", 0x1687, Water::None, drawOak},         {"Holly.jpg", 0x1688, Water::None, drawHolly},
+    {"Hazel.jpg", 0x1689, Water::None, drawHazel},     {"Vine.jpg", 0x168b, Water::None, drawVine},
+    {"Ivy.jpg", 0x168c, Water::None, drawIvy},         {"Reed.jpg", 0x168d, Water::Lake, drawReed},
     {"Elder.jpg", 0x168f, Water::None, drawElder},
 };
 
