@@ -16,6 +16,8 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 openbox >/dev/null 2>&1 &
+# the window manager is up once it announces itself on the root window
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
 
 fail() { echo "FAIL: $*"; exit 1; }
 # windows_of PID NAME: the ids of that process's windows titled exactly NAME
@@ -28,7 +30,7 @@ windows_of() {
 }
 # wait_for PID NAME [EXCEPT]: the id of such a window other than EXCEPT
 wait_for() {
-  for _ in $(seq 100); do
+  for _ in $(seq "${tries:-100}"); do
     for id in $(windows_of "$1" "$2"); do
       [ "$id" != "${3:-}" ] && { echo "$id"; return 0; }
     done
@@ -56,8 +58,12 @@ centred() {
 main=$(wait_for $first "Augurium v1.20") || fail "the main window did not appear"
 echo "main window shown"
 
-xdotool windowactivate --sync "$main" key --clearmodifiers alt+h a   # Help > About, by keyboard
-about=$(wait_for $first "Augurium v1.20" "$main") || fail "the About box did not appear"
+# Help > About, by keyboard; again if the keys came before the window took them
+for _ in 1 2 3; do
+  xdotool windowactivate --sync "$main" key --clearmodifiers alt+h a
+  about=$(tries=15 wait_for $first "Augurium v1.20" "$main") && break
+done
+[ -n "${about:-}" ] || fail "the About box did not appear"
 sleep 0.5
 centred "$about" || fail "the About box is not centred"
 xdotool windowactivate --sync "$about" key --clearmodifiers Escape
