@@ -1,0 +1,91 @@
+// reading-benchmark [RUNS]: times Domino readings in the real windows, from
+// the end of the pause to the painted result window, and prints the median.
+// The pause itself is made zero-length through the clock.
+#include "frmmdi.h"
+#include "look.h"
+#include "oracles.h"
+#include "oraclewindow.h"
+#include "productionservices.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+// Every reading of the clock lies a minute after the last: pauses end at once.
+class LeapingClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMsecs() const override { return m_msecs += 60'000; }
+
+private:
+    mutable qint64 m_msecs = 0;
+};
+
+class ThrowAwaySettings final : public SettingsLocation {
+public:
+    QTemporaryDir dir;
+    QString filePath() const override { return dir.filePath(QStringLiteral("augurium.conf")); }
+};
+
+// Waits until a widget of the named window paints.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(const char *window)
+        : m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            for (QObject *o = watched; o; o = o->parent())
+                if (o->objectName() == QLatin1String(m_window))
+                    painted = true;
+        return false;
+    }
+
+private:
+    const char *m_window;
+};
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    applyAuguriumLook(app);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 31;
+    ProductionServices production;
+    LeapingClock clock;
+    ThrowAwaySettings settings;
+    Services services{production.random, clock, production.messages, production.urls, settings, production.files};
+    production.random.seed(7);
+    frmMDI main(services, AuguriumOracles());
+    main.showMaximized();
+    main.LaunchOracle(Domino);
+
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        OracleWindow *start = main.findOracleWindow(QStringLiteral("frmDominoOracleMain"));
+        PaintWatch watch("frmDominoOracleDisplay");
+        QElapsedTimer timer;
+        timer.start();
+        QMetaObject::invokeMethod(start, "picProceed_Click");
+        while (!watch.painted && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        QMetaObject::invokeMethod(main.findOracleWindow(QStringLiteral("frmDominoOracleDisplay")), "cmdOK_Click");
+        QCoreApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("Domino reading, median of %d: %.1f ms from the end of the pause to the painted result "
+                "(fastest %.1f ms, slowest %.1f ms)\n",
+                runs, times[times.size() / 2], times.front(), times.back());
+    return 0;
+}

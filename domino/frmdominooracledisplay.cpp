@@ -1,0 +1,34 @@
+#include "frmdominooracledisplay.h"
+#include "ui_frmdominooracledisplay.h"
+
+#include "dominopictures.h"
+#include "moddominooracle.h"
+
+frmDominoOracleDisplay::frmDominoOracleDisplay(OracleHost &host)
+    : OracleWindow(host, Domino)
+    , ui(std::make_unique<Ui::frmDominoOracleDisplay>())
+{
+    ui->setupUi(this);
+    connectBack(ui->cmdOK, &frmDominoOracleDisplay::cmdOK_Click);
+    connectExit(ui->cmdExit);
+}
+
+frmDominoOracleDisplay::~frmDominoOracleDisplay() = default;
+
+void frmDominoOracleDisplay::showDomino(const DominoDraw &domino)
+{
+    constexpr int BlankHalf = 7;
+    const auto show = [this](QLabel *picture, int pips) {
+        picture->setPixmap(IMGDomino().picture(pips == 0 ? BlankHalf : pips, devicePixelRatio()));
+        return pips == 0 ? QStringLiteral("Blank") : QString::number(pips);
+    };
+    const QString one = show(ui->picDominoOne, domino.DominoOne);
+    const QString two = show(ui->picDominoTwo, domino.DominoTwo);
+    ui->lblDominoMassage->setText(domino.DominoReading);
+    ui->lblDominoNumber->setText(one + QLatin1Char('-') + two);
+}
+
+void frmDominoOracleDisplay::cmdOK_Click()
+{
+    backToStart();
+}

@@ -1,0 +1,43 @@
+#include "frmdominooraclemain.h"
+#include "ui_frmdominooraclemain.h"
+
+#include "clickable.h"
+#include "dominopictures.h"
+#include "frmdominooracledisplay.h"
+#include "moddominooracle.h"
+#include "services.h"
+
+#include <QIcon>
+
+frmDominoOracleMain::frmDominoOracleMain(OracleHost &host)
+    : OracleWindow(host, Domino)
+    , ui(std::make_unique<Ui::frmDominoOracleMain>())
+{
+    ui->setupUi(this);
+    ui->picProceed->setPixmap(
+        QIcon(QStringLiteral(":/domino/") + DominoStartPicture).pixmap(DominoStartPictureSize, devicePixelRatio()));
+    makeClickable(
+        ui->picProceed, [this] { picProceed_Click(); }, Pointer::Hand);
+}
+
+frmDominoOracleMain::~frmDominoOracleMain() = default;
+
+void frmDominoOracleMain::picProceed_Click()
+{
+    ui->picProceed->hide();
+    ui->picMessage->show();
+    ui->lblClickMessage->hide();
+    if (!PauseSeconds(3))
+        return; // closed while waiting: no reading
+    const DominoDraw domino = DrawDomino(services().random);
+    auto *display = OracleWindow::instance<frmDominoOracleDisplay>(host());
+    display->showDomino(domino);
+    showReading(*display);
+}
+
+void frmDominoOracleMain::readyForAnotherReading()
+{
+    ui->picMessage->hide();
+    ui->picProceed->show();
+    ui->lblClickMessage->show();
+}
