@@ -2,6 +2,7 @@
 
 #include "frmcelticoghamoraclemain.h"
 #include "frmdominooraclemain.h"
+#include "frmmahjongoraclemain.h"
 #include "oraclewindow.h"
 
 OracleRegistry AuguriumOracles()
@@ -9,5 +10,6 @@ OracleRegistry AuguriumOracles()
     OracleRegistry oracles{};
     oracles[CelticOgham] = OracleWindow::instance<frmCelticOghamOracleMain>;
     oracles[Domino] = OracleWindow::instance<frmDominoOracleMain>;
+    oracles[Mahjong] = OracleWindow::instance<frmMahjongOracleMain>;
     return oracles;
 }

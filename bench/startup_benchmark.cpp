@@ -11,13 +11,14 @@
 #include <vector>
 
 namespace {
-double timeToFirstPaint(const QString &program, const QProcessEnvironment &environment)
+double timeToFirstPaint(const QString &program, const QProcessEnvironment &environment,
+                        const QStringList &arguments = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {});
+    process.start(program, arguments);
     while (process.waitForReadyRead(10000))
         if (process.readAll().contains("painted"))
             break;
@@ -44,14 +45,17 @@ int main(int argc, char **argv)
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     const QString barePath = dir + QStringLiteral("/bench-bare");
     const QString auguriumPath = dir + QStringLiteral("/bench-augurium");
-    std::vector<double> bare, augurium;
+    std::vector<double> bare, bareText, augurium;
     timeToFirstPaint(barePath, environment); // warm the file cache
     timeToFirstPaint(auguriumPath, environment);
     for (int i = 0; i < runs; ++i) {
         bare.push_back(timeToFirstPaint(barePath, environment));
+        bareText.push_back(timeToFirstPaint(barePath, environment, {QStringLiteral("--text")}));
         augurium.push_back(timeToFirstPaint(auguriumPath, environment));
     }
     std::printf("first paint, median of %d: bare %.1f ms, Augurium %.1f ms, ratio %.2f\n", runs, median(bare),
                 median(augurium), median(augurium) / median(bare));
+    std::printf("  against a bare window with one line of text (%.1f ms): ratio %.2f\n", median(bareText),
+                median(augurium) / median(bareText));
     return 0;
 }

@@ -330,13 +330,16 @@ private slots:
         f->mdi->LaunchOracle(Domino);
         QTest::mouseClick(f->in("frmDominoOracleMain", "picProceed"), Qt::LeftButton);
         checkLiveWindows();
-        QCOMPARE(checked, 4); // the oracles built so far, both windows each
+        f->mdi->LaunchOracle(Mahjong);
+        QTest::mouseClick(f->in("frmMahjongOracleMain", "cmdFindMajong"), Qt::LeftButton);
+        checkLiveWindows();
+        QCOMPARE(checked, 6); // the oracles built so far, both windows each
 
         // The links lead where they say.
-        QTest::mouseClick(f->in("frmDominoOracleDisplay", "Label61"), Qt::LeftButton);
-        QTest::mouseClick(f->in("frmDominoOracleDisplay", "lblCobrand"), Qt::LeftButton);
+        QTest::mouseClick(f->in("frmMahjongOracleDisplay", "Label61"), Qt::LeftButton);
+        QTest::mouseClick(f->in("frmMahjongOracleDisplay", "lblCobrand"), Qt::LeftButton);
         QCOMPARE(f->t.urls.opened, (QStringList{page("home-page"), page("co-brand")}));
-        QVERIFY(f->in<QLabel>("frmDominoOracleDisplay", "lblCobrand")
+        QVERIFY(f->in<QLabel>("frmMahjongOracleDisplay", "lblCobrand")
                     ->text()
                     .endsWith(QStringLiteral("See \"Help\" for details.Click Here for more info on co-branding.")));
     }

@@ -1,6 +1,6 @@
-// reading-benchmark [RUNS]: times Domino readings in the real windows, from
-// the end of the pause to the painted result window, and prints the median.
-// The pause itself is made zero-length through the clock.
+// reading-benchmark [RUNS]: times the Domino and Mahjong readings in the real
+// windows, from the end of the pause to the painted result window, and prints
+// the medians. The pause itself is made zero-length through the clock.
 #include "frmmdi.h"
 #include "look.h"
 #include "oracles.h"
@@ -68,24 +68,34 @@ int main(int argc, char **argv)
     production.random.seed(7);
     frmMDI main(services, AuguriumOracles());
     main.showMaximized();
-    main.LaunchOracle(Domino);
-
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        OracleWindow *start = main.findOracleWindow(QStringLiteral("frmDominoOracleMain"));
-        PaintWatch watch("frmDominoOracleDisplay");
-        QElapsedTimer timer;
-        timer.start();
-        QMetaObject::invokeMethod(start, "picProceed_Click");
-        while (!watch.painted && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-        times.push_back(timer.nsecsElapsed() / 1e6);
-        QMetaObject::invokeMethod(main.findOracleWindow(QStringLiteral("frmDominoOracleDisplay")), "cmdOK_Click");
-        QCoreApplication::processEvents();
+    struct Reading {
+        const char *oracle;
+        OracleId id;
+        const char *start, *click, *result, *back;
+    };
+    const Reading readings[] = {
+        {"Domino", Domino, "frmDominoOracleMain", "picProceed_Click", "frmDominoOracleDisplay", "cmdOK_Click"},
+        {"Mahjong", Mahjong, "frmMahjongOracleMain", "cmdFindMajong_Click", "frmMahjongOracleDisplay", "cmdOK_Click"},
+    };
+    for (const Reading &reading : readings) {
+        main.LaunchOracle(reading.id);
+        std::vector<double> times;
+        for (int i = 0; i < runs; ++i) {
+            OracleWindow *start = main.findOracleWindow(QLatin1String(reading.start));
+            PaintWatch watch(reading.result);
+            QElapsedTimer timer;
+            timer.start();
+            QMetaObject::invokeMethod(start, reading.click);
+            while (!watch.painted && timer.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+            times.push_back(timer.nsecsElapsed() / 1e6);
+            QMetaObject::invokeMethod(main.findOracleWindow(QLatin1String(reading.result)), reading.back);
+            QCoreApplication::processEvents();
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%s reading, median of %d: %.1f ms from the end of the pause to the painted result "
+                    "(fastest %.1f ms, slowest %.1f ms)\n",
+                    reading.oracle, runs, times[times.size() / 2], times.front(), times.back());
     }
-    std::sort(times.begin(), times.end());
-    std::printf("Domino reading, median of %d: %.1f ms from the end of the pause to the painted result "
-                "(fastest %.1f ms, slowest %.1f ms)\n",
-                runs, times[times.size() / 2], times.front(), times.back());
     return 0;
 }

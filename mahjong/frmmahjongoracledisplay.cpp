@@ -1,0 +1,52 @@
+#include "frmmahjongoracledisplay.h"
+#include "ui_frmmahjongoracledisplay.h"
+
+#include "mahjongpictures.h"
+#include "modmajongoracle.h"
+
+frmMahjongOracleDisplay::frmMahjongOracleDisplay(OracleHost &host)
+    : OracleWindow(host, Mahjong)
+    , ui(std::make_unique<Ui::frmMahjongOracleDisplay>())
+{
+    ui->setupUi(this);
+    connectBack(ui->cmdOK, &frmMahjongOracleDisplay::cmdOK_Click);
+    connectExit(ui->cmdExit);
+}
+
+frmMahjongOracleDisplay::~frmMahjongOracleDisplay() = default;
+
+void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
+{
+    ui->picMajong->setPixmap(IMGMajong().picture(tile.MahjongIndex, devicePixelRatio()));
+    ui->lblName->setText(tile.MahjongName);
+    ui->lblEnglishName->setText(tile.MahjongEnglishName);
+    ui->lblChineseCharacter->setText(tile.MahjongChineseCharacter);
+    ui->lblDescription->setText(tile.MahjongDescription);
+
+    const MahjongTileDetail *detail = MahjongDetail(tile.MahjongEnglishName);
+    if (!detail)
+        return; // suits and dragons have no panel
+    using Values = QList<QLabel *>;
+    const auto fill = [detail](QWidget *panel, const Values &values) {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            values[i]->setText(detail->attributes.value(i));
+        panel->show();
+    };
+    switch (detail->category) {
+    case MahjongTileDetail::Wind:
+        fill(ui->picWind, Values{ui->lblWindSeason, ui->lblWindColor, ui->lblWindElement, ui->lblWindConstellation});
+        break;
+    case MahjongTileDetail::Flower:
+        fill(ui->picFlower, Values{ui->lblFlowerPlayer, ui->lblFlowerSeason});
+        break;
+    case MahjongTileDetail::Season:
+        fill(ui->picSeason, Values{ui->lblSeasonPlayer, ui->lblSeasonRepresentation, ui->lblSeasonFlower,
+                                   ui->lblSeasonColor, ui->lblSeasonElement});
+        break;
+    }
+}
+
+void frmMahjongOracleDisplay::cmdOK_Click()
+{
+    backToStart();
+}

@@ -1,0 +1,41 @@
+#include "frmmahjongoraclemain.h"
+#include "ui_frmmahjongoraclemain.h"
+
+#include "clickable.h"
+#include "frmmahjongoracledisplay.h"
+#include "mahjongpictures.h"
+#include "modmajongoracle.h"
+#include "services.h"
+
+#include <QIcon>
+
+frmMahjongOracleMain::frmMahjongOracleMain(OracleHost &host)
+    : OracleWindow(host, Mahjong)
+    , ui(std::make_unique<Ui::frmMahjongOracleMain>())
+{
+    ui->setupUi(this);
+    ui->cmdFindMajong->setPixmap(
+        QIcon(QStringLiteral(":/mahjong/") + MahjongStartPicture).pixmap(MahjongStartPictureSize, devicePixelRatio()));
+    makeClickable(
+        ui->cmdFindMajong, [this] { cmdFindMajong_Click(); }, Pointer::Hand);
+}
+
+frmMahjongOracleMain::~frmMahjongOracleMain() = default;
+
+void frmMahjongOracleMain::cmdFindMajong_Click()
+{
+    ui->cmdFindMajong->hide();
+    ui->picMessage->show(); // the prompt stays in sight beneath it
+    if (!PauseSeconds(3))
+        return; // closed while waiting: no reading
+    const MahjongDraw tile = DrawMahjong(services().random);
+    auto *display = OracleWindow::instance<frmMahjongOracleDisplay>(host());
+    display->showTile(tile);
+    showReading(*display);
+}
+
+void frmMahjongOracleMain::readyForAnotherReading()
+{
+    ui->cmdFindMajong->show();
+    ui->picMessage->hide();
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The Mahjong oracle's table of 42 tiles, the fixed attributes of its wind,
+// flower and season tiles, and the draw of one tile.
+#include <QString>
+#include <QStringList>
+
+class RandomSource;
+
+inline constexpr int MahjongTileCount = 42;
+
+struct MahjongTile {
+    QString TileName; // as players name it
+    QString TileEnglishName;
+    QString TileChineseCharacter; // romanised
+    QString TileDescription;      // the reading
+};
+
+// Row k (1 to 42); picture k of IMGMajong shows the same tile.
+const MahjongTile &MahjongTiles(int k);
+
+// The attributes of a wind, flower or season tile, in the order its panel
+// shows them: wind Season, Color, Element, Constellation; flower Player,
+// Season; season Player, Representation, Flower, Color, Element.
+struct MahjongTileDetail {
+    enum Category { Wind, Flower, Season } category;
+    QStringList attributes;
+};
+
+// The detail of the tile of that English name; null for suits and dragons.
+const MahjongTileDetail *MahjongDetail(const QString &englishName);
+
+// The last tile drawn: its row and copies of the row's four texts.
+struct MahjongDraw {
+    int MahjongIndex = 0;
+    QString MahjongName;
+    QString MahjongEnglishName;
+    QString MahjongChineseCharacter;
+    QString MahjongDescription;
+};
+
+// Row: the integer part of r * 42 + 1.
+MahjongDraw DrawMahjong(RandomSource &random);
