@@ -2,6 +2,7 @@
 
 #include "frmcelticoghamoraclemain.h"
 #include "frmdominooraclemain.h"
+#include "frmgoodlucksymboloraclemain.h"
 #include "frmmahjongoraclemain.h"
 #include "oraclewindow.h"
 
@@ -10,6 +11,7 @@ OracleRegistry AuguriumOracles()
     OracleRegistry oracles{};
     oracles[CelticOgham] = OracleWindow::instance<frmCelticOghamOracleMain>;
     oracles[Domino] = OracleWindow::instance<frmDominoOracleMain>;
+    oracles[GoodLuck] = OracleWindow::instance<frmGoodLuckSymbolOracleMain>;
     oracles[Mahjong] = OracleWindow::instance<frmMahjongOracleMain>;
     return oracles;
 }

@@ -4,20 +4,15 @@
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
-namespace {
-const QColor Face(192, 192, 192);
-}
-
 void CaptionButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QPalette bevel = palette();
-    bevel.setColor(QPalette::Button, Face);
     bevel.setColor(QPalette::Light, Qt::white);
     bevel.setColor(QPalette::Midlight, QColor(223, 223, 223));
     bevel.setColor(QPalette::Dark, QColor(128, 128, 128));
     bevel.setColor(QPalette::Shadow, Qt::black);
-    const QBrush face(Face);
+    const QBrush face = bevel.button();
     qDrawWinButton(&painter, rect(), bevel, isDown(), &face);
 
     const int shift = isDown() ? 1 : 0;

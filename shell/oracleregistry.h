@@ -6,7 +6,7 @@
 class OracleHost;
 class OracleWindow;
 
-enum OracleId { CelticOgham = 0, Domino = 1, GoodLuckSymbol = 2, Mahjong = 3, MysticalColor = 4 };
+enum OracleId { CelticOgham = 0, Domino = 1, GoodLuck = 2, Mahjong = 3, MysticalColor = 4 };
 inline constexpr int OracleCount = 5;
 
 // Each oracle's icon, beside its button and on its windows.

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
@@ -89,7 +90,22 @@ void OracleWindow::showWindow()
         return;
     frame->show();
     frame->mdiArea()->setActiveSubWindow(frame);
+    focusFirstTabStop();
     m_host.updateMenuBar();
+}
+
+// The keys go to the window in front: to its first tab stop, unless one of
+// its controls already holds the focus.
+void OracleWindow::focusFirstTabStop()
+{
+    const QWidget *focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused) && focused->isVisible())
+        return;
+    for (QWidget *w = nextInFocusChain(); w != this && isAncestorOf(w); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void OracleWindow::hideWindow()

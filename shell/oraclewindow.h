@@ -79,6 +79,7 @@ protected:
 
 private:
     void dress();
+    void focusFirstTabStop();
     const OracleWindowLook &look() const;
     QAction *addFileItem(const char *name, const QString &text, std::function<void()> run);
     void addBackItem(std::function<void()> run);

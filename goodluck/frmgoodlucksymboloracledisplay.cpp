@@ -1,0 +1,45 @@
+#include "frmgoodlucksymboloracledisplay.h"
+#include "ui_frmgoodlucksymboloracledisplay.h"
+
+#include "goodluckpictures.h"
+#include "modgoodlucksymbol.h"
+
+frmGoodLuckSymbolOracleDisplay::frmGoodLuckSymbolOracleDisplay(OracleHost &host)
+    : OracleWindow(host, GoodLuck)
+    , ui(std::make_unique<Ui::frmGoodLuckSymbolOracleDisplay>())
+{
+    ui->setupUi(this);
+    cmdGoodLuck = {ui->cmdGoodLuck_0, ui->cmdGoodLuck_1, ui->cmdGoodLuck_2, ui->cmdGoodLuck_3,
+                   ui->cmdGoodLuck_4, ui->cmdGoodLuck_5, ui->cmdGoodLuck_6};
+    m_panels = {ui->fraIndian,  ui->fraChinese, ui->fraJapanese,      ui->fraEgyptian,
+                ui->fraEnglish, ui->fraArabian, ui->fraNativeAmerican};
+    for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+        m_panels[culture]->setUp(GoodLuckHeading(culture));
+        connect(cmdGoodLuck[culture], &QPushButton::clicked, this, [this, culture] { cmdGoodLuck_Click(culture); });
+    }
+    connectBack(ui->cmdOK, &frmGoodLuckSymbolOracleDisplay::cmdOK_Click);
+    connectExit(ui->cmdExit);
+}
+
+frmGoodLuckSymbolOracleDisplay::~frmGoodLuckSymbolOracleDisplay() = default;
+
+void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
+{
+    const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, number);
+    m_panels[culture]->showSymbol(goodLuckPictures(culture).picture(number, devicePixelRatio()), symbol.name,
+                                  symbol.description);
+    m_panels[culture]->raise();
+    // Drawn in culture order, the buttons of the drawn cultures thus take the
+    // tab order from the last drawn to the first: they were made in that order.
+    cmdGoodLuck[culture]->setEnabled(true);
+}
+
+void frmGoodLuckSymbolOracleDisplay::cmdGoodLuck_Click(int index)
+{
+    m_panels.at(index)->raise();
+}
+
+void frmGoodLuckSymbolOracleDisplay::cmdOK_Click()
+{
+    backToStart();
+}

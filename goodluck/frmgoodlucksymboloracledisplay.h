@@ -1,0 +1,34 @@
+#pragma once
+#include "oraclewindow.h"
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class frmGoodLuckSymbolOracleDisplay;
+}
+class GoodLuckPanel;
+class QPushButton;
+
+// The reading: one panel per culture, the last drawn in front, and a column
+// of culture buttons, those of the drawn cultures enabled, to bring each to
+// the front.
+class frmGoodLuckSymbolOracleDisplay : public OracleWindow {
+    Q_OBJECT
+public:
+    explicit frmGoodLuckSymbolOracleDisplay(OracleHost &host);
+    ~frmGoodLuckSymbolOracleDisplay() override;
+
+    // Shows symbol `number` in the culture's panel, brings it to the front
+    // and enables its button.
+    void showSymbol(int culture, int number);
+
+private slots:
+    void cmdGoodLuck_Click(int index);
+    void cmdOK_Click();
+
+private:
+    std::unique_ptr<Ui::frmGoodLuckSymbolOracleDisplay> ui;
+    std::array<QPushButton *, 7> cmdGoodLuck{};
+    std::array<GoodLuckPanel *, 7> m_panels{};
+};

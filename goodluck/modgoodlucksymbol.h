@@ -1,0 +1,27 @@
+#pragma once
+// The Good Luck Symbol oracle's seven cultures, their 74 symbols (name,
+// picture and description, linked by the symbol number), and the draw of
+// one symbol for a culture.
+#include <QString>
+
+class RandomSource;
+
+enum GoodLuckCulture { Indian, Chinese, Japanese, Egyptian, English, Arabian, NativeAmerican };
+inline constexpr int GoodLuckCultureCount = 7;
+
+// "Indian Good Luck Symbols" and so on.
+QString GoodLuckHeading(int culture);
+// N: 12, 18, 10, 8, 12, 2, 12.
+int GoodLuckSymbolCount(int culture);
+
+struct GoodLuckSymbol {
+    QString name; // also the key of its picture
+    QString description;
+};
+
+// Symbol `number` (1 to N) of a culture; picture `number` of the culture's
+// picture list shows it.
+const GoodLuckSymbol &GoodLuckSymbols(int culture, int number);
+
+// A symbol number of the culture: the integer part of r * N + 1.
+int DrawGoodLuckSymbol(int culture, RandomSource &random);

@@ -1,0 +1,228 @@
+// The Good Luck Symbol selection and result windows, as the launcher opens them.
+#include "fixture.h"
+#include "goodluckpanel.h"
+#include "look.h"
+#include "modgoodlucksymbol.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// The next widget that Tab moves to.
+QWidget *nextTabStop(QWidget *w)
+{
+    do
+        w = w->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
+    return w;
+}
+
+constexpr char Selection[] = "frmGoodLuckSymbolOracleMain";
+constexpr char Result[] = "frmGoodLuckSymbolOracleDisplay";
+const char *const Panels[] = {"fraIndian",  "fraChinese", "fraJapanese",      "fraEgyptian",
+                              "fraEnglish", "fraArabian", "fraNativeAmerican"};
+const char *const Cultures[] = {"Indian", "Chinese", "Japanese", "Egyptian", "English", "Arabian", "NativeAmerican"};
+}
+
+class tst_GoodLuckWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<OracleFixture> f;
+
+    QCheckBox *box(int culture) const
+    {
+        return f->in<QCheckBox>(Selection, qPrintable(QStringLiteral("chkGoodLuck_%1").arg(culture)));
+    }
+    QPushButton *button(int culture) const
+    {
+        return f->in<QPushButton>(Result, qPrintable(QStringLiteral("cmdGoodLuck_%1").arg(culture)));
+    }
+    QString shown(int culture, const char *what) const
+    {
+        return f
+            ->in<QLabel>(Result, qPrintable(QStringLiteral("lbl%1%2").arg(QLatin1String(Cultures[culture]),
+                                                                          QLatin1String(what))))
+            ->text();
+    }
+    void find() const { QTest::mouseClick(f->in(Selection, "cmdNext"), Qt::LeftButton); }
+    // The culture whose panel is in front.
+    int inFront() const
+    {
+        OracleWindow *result = f->window(Result);
+        for (QWidget *w = result->childAt(184 + 200, 40 + 300); w; w = w->parentWidget())
+            for (int culture = 0; culture < GoodLuckCultureCount; ++culture)
+                if (w->objectName() == QLatin1String(Panels[culture]))
+                    return culture;
+        return -1;
+    }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<OracleFixture>();
+        QTest::mouseClick(f->child("cmdSelectOption_2"), Qt::LeftButton);
+    }
+    void cleanup() { f.reset(); }
+
+    void selectionAsLoaded()
+    {
+        OracleWindow *window = f->window(Selection);
+        QVERIFY(window && window->isShown());
+        QCOMPARE(window->size(), QSize(563, 379));
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+            QVERIFY(!box(culture)->isChecked());
+            QCOMPARE(box(culture)->text(), GoodLuckHeading(culture));
+        }
+        QCOMPARE(box(3)->x(), 8);
+        QCOMPARE(box(4)->x(), 280);
+        // After Find, the boxes from Native American back to Indian.
+        QWidget *w = f->in(Selection, "cmdNext");
+        for (int culture = 6; culture >= 0; --culture) {
+            w = nextTabStop(w);
+            QCOMPARE(w, box(culture));
+        }
+    }
+
+    void nothingTickedIsRefused_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Find button") << false;
+        QTest::newRow("File > Find") << true;
+    }
+    void nothingTickedIsRefused()
+    {
+        QFETCH(bool, byMenu);
+        if (byMenu)
+            f->window(Selection)->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
+        else
+            find();
+        QCOMPARE(f->t.messages.shown.size(), 1);
+        QCOMPARE(f->t.messages.shown[0].text, QStringLiteral("Please Select A Type of Good Luck Symbol"));
+        QCOMPARE(f->t.messages.shown[0].icon, Messages::Icon::Information);
+        QVERIFY(!f->window(Result));
+        QVERIFY(f->window(Selection)->isShown());
+        QCOMPARE(f->t.random.drawn, 0);
+    }
+
+    void arabianAlone_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("below 0.5") << 0.3 << QStringLiteral("Dolphins");
+        QTest::newRow("from 0.5") << 0.7 << QStringLiteral("Hamsa Hand");
+    }
+    void arabianAlone()
+    {
+        QFETCH(double, r);
+        QFETCH(QString, name);
+        box(Arabian)->setChecked(true);
+        f->t.random.values = {r};
+        find();
+        OracleWindow *result = f->window(Result);
+        QVERIFY(result && result->isShown());
+        QVERIFY(!f->window(Selection)->isShown());
+        QVERIFY(!f->welcomeVisible());
+        QCOMPARE(shown(Arabian, "Name"), name);
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture)
+            QCOMPARE(button(culture)->isEnabled(), culture == Arabian);
+        QCOMPARE(inFront(), int(Arabian));
+        // The whole medallion, fitted into its box.
+        const QPixmap picture = f->in<QLabel>(Result, "picArabian")->pixmap();
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(105, 105));
+        QCOMPARE(picture.devicePixelRatio(), result->devicePixelRatio() > 1 ? 2.0 : 1.0);
+    }
+
+    void allSevenCultures()
+    {
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture)
+            box(culture)->setChecked(true);
+        const double values[] = {0.0, 0.1, 0.25, 0.5, 0.6, 0.99, 0.75};
+        f->t.random.values.assign(std::begin(values), std::end(values));
+        find();
+        QCOMPARE(inFront(), int(NativeAmerican));
+        // The keys start at the last drawn culture's button; Tab goes on to the first.
+        QWidget *w = button(NativeAmerican);
+        QCOMPARE(f->window(Result)->focusWidget(), w);
+        for (int culture = 5; culture >= 0; --culture) {
+            w = nextTabStop(w);
+            QCOMPARE(w, button(culture));
+        }
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+            QVERIFY(button(culture)->isEnabled());
+            const int number =
+                std::min(int(values[culture] * GoodLuckSymbolCount(culture) + 1), GoodLuckSymbolCount(culture));
+            const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, number);
+            QCOMPARE(shown(culture, "Name"), symbol.name);
+            QCOMPARE(shown(culture, "Desc"), symbol.description);
+            // Every description can be read whole.
+            QLabel *desc =
+                f->in<QLabel>(Result, qPrintable(QStringLiteral("lbl%1Desc").arg(QLatin1String(Cultures[culture]))));
+            QVERIFY(desc->heightForWidth(desc->width()) <= desc->height());
+        }
+        // Each button brings its panel to the front, and draws nothing.
+        for (int culture : {0, 3, 6, 3, 1}) {
+            QTest::mouseClick(button(culture), Qt::LeftButton);
+            QCOMPARE(inFront(), culture);
+        }
+        QCOMPARE(f->t.random.drawn, 7);
+    }
+
+    void backKeepsTheTicks_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Back button") << false;
+        QTest::newRow("File > Back") << true;
+    }
+    void backKeepsTheTicks()
+    {
+        QFETCH(bool, byMenu);
+        box(Indian)->setChecked(true);
+        box(English)->setChecked(true);
+        find();
+        const QPointer<OracleWindow> first = f->window(Result);
+        if (byMenu)
+            first->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
+        else
+            QTest::mouseClick(f->in(Result, "cmdOK"), Qt::LeftButton);
+        QVERIFY(f->window(Selection)->isShown());
+        QVERIFY(!f->window(Result));
+        QVERIFY(!f->welcomeVisible());
+        QVERIFY(box(Indian)->isChecked() && box(English)->isChecked() && !box(Chinese)->isChecked());
+        find(); // the same cultures again, in a fresh window
+        QVERIFY(f->window(Result) != first);
+        QVERIFY(button(Indian)->isEnabled() && button(English)->isEnabled() && !button(Chinese)->isEnabled());
+    }
+
+    void exitDoesNotBringTheSelectionBack_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Exit button") << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void exitDoesNotBringTheSelectionBack()
+    {
+        QFETCH(int, key);
+        box(Egyptian)->setChecked(true);
+        find();
+        const QPointer<OracleWindow> result = f->window(Result);
+        if (key)
+            QTest::keyClick(result, Qt::Key(key));
+        else
+            QTest::mouseClick(f->in(Result, "cmdExit"), Qt::LeftButton);
+        QVERIFY(!result || result->isClosed());
+        QVERIFY(f->welcomeVisible());
+        QVERIFY(!f->window(Selection)->isShown());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    applyAuguriumLook(app);
+    tst_GoodLuckWindows test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_goodluckwindows.moc"
