@@ -4,6 +4,7 @@
 #include "frmdominooraclemain.h"
 #include "frmgoodlucksymboloraclemain.h"
 #include "frmmahjongoraclemain.h"
+#include "frmmysticcolororaclemain.h"
 #include "oraclewindow.h"
 
 OracleRegistry AuguriumOracles()
@@ -13,5 +14,6 @@ OracleRegistry AuguriumOracles()
     oracles[Domino] = OracleWindow::instance<frmDominoOracleMain>;
     oracles[GoodLuck] = OracleWindow::instance<frmGoodLuckSymbolOracleMain>;
     oracles[Mahjong] = OracleWindow::instance<frmMahjongOracleMain>;
+    oracles[MysticalColor] = OracleWindow::instance<frmMysticColorOracleMain>;
     return oracles;
 }

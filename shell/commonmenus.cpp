@@ -39,8 +39,10 @@ QList<QAction *> buildCommonMenuBar(QWidget *owner, Services &services, const Me
     item(help, "mnuAbout", QStringLiteral("&About Software"),
          [&services, owner] { frmAbout::showModal(services, owner); });
 
-    // Declared but switched off: shown greyed and never run.
-    auto *makeMoney = new QAction(QStringLiteral("Make Money &Online"), owner);
+    // Declared but switched off: shown greyed and never run. Its access key
+    // could never act, yet the menu bar would still claim Alt+O, and in the
+    // colour window that made the Open button's Alt+O do nothing.
+    auto *makeMoney = new QAction(QStringLiteral("Make Money Online"), owner);
     makeMoney->setObjectName(look.makeMoneyName);
     makeMoney->setEnabled(false);
 

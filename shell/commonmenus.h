@@ -1,6 +1,6 @@
 #pragma once
 // The menu bar every window of the suite carries: "&File" (the window's own
-// items, then "E&xit"), "&Help" and the switched-off "Make Money &Online".
+// items, then "E&xit"), "&Help" and the switched-off "Make Money Online".
 #include <QList>
 #include <QString>
 #include <functional>

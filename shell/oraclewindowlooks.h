@@ -10,7 +10,7 @@ struct OracleWindowLook {
     const char *window; // the window's class
     PromotionLayout promotions;
     MenuBarLook::UpdateCaption updateCaption;
-    const char *makeMoney; // the object name of the "Make Money &Online" item
+    const char *makeMoney; // the object name of the "Make Money Online" item
     struct BackItem {
         const char *name = nullptr; // result windows only
         const char *text = nullptr;

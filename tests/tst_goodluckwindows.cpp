@@ -10,15 +10,6 @@
 #include <QPushButton>
 
 namespace {
-// The next widget that Tab moves to.
-QWidget *nextTabStop(QWidget *w)
-{
-    do
-        w = w->nextInFocusChain();
-    while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
-    return w;
-}
-
 constexpr char Selection[] = "frmGoodLuckSymbolOracleMain";
 constexpr char Result[] = "frmGoodLuckSymbolOracleDisplay";
 const char *const Panels[] = {"fraIndian",  "fraChinese", "fraJapanese",      "fraEgyptian",

@@ -10,6 +10,15 @@
 #include <QTest>
 #include <memory>
 
+// The next widget that Tab moves to.
+inline QWidget *nextTabStop(QWidget *w)
+{
+    do
+        w = w->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
+    return w;
+}
+
 struct OracleFixture {
     TestServices t;
     Services services = t.services();
@@ -18,7 +27,8 @@ struct OracleFixture {
     OracleFixture()
     {
         mdi->showMaximized();
-        (void)QTest::qWaitForWindowExposed(mdi.get());
+        mdi->activateWindow(); // keys and access keys reach it, as they reach the window a user works in
+        (void)QTest::qWaitForWindowActive(mdi.get());
     }
 
     OracleWindow *window(const char *className) const { return mdi->findOracleWindow(QLatin1String(className)); }

@@ -1,0 +1,105 @@
+#include "frmmysticcolororaclemain.h"
+#include "ui_frmmysticcolororaclemain.h"
+
+#include "modcolororacle.h"
+#include "savedreading.h"
+#include "services.h"
+
+#include <QKeyEvent>
+
+frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
+    : OracleWindow(host, MysticalColor)
+    , ui(std::make_unique<Ui::frmMysticColorOracleMain>())
+{
+    ui->setupUi(this);
+    ui->lblResult_1->setText(ColorReadings(3).reading); // never seen: Ask replaces it
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdNext_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdBack_Click);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdOpen_Click);
+    ui->txtNameFirst->installEventFilter(this);
+    ui->txtNameLast->installEventFilter(this);
+    ui->Frame1->raise(); // Form_Load
+}
+
+frmMysticColorOracleMain::~frmMysticColorOracleMain() = default;
+
+bool frmMysticColorOracleMain::ValidateNames()
+{
+    // The raw text: a field of blanks counts as filled.
+    QLineEdit *empty = ui->txtNameFirst->text().isEmpty()  ? ui->txtNameFirst
+                       : ui->txtNameLast->text().isEmpty() ? ui->txtNameLast
+                                                           : nullptr;
+    if (!empty)
+        return true;
+    empty->setFocus();
+    services().messages.inform(this,
+                               empty == ui->txtNameFirst ? QStringLiteral("Please Enter Your First Name")
+                                                         : QStringLiteral("Please Enter Your Last Name"),
+                               Messages::Icon::Critical);
+    return false;
+}
+
+void frmMysticColorOracleMain::cmdNext_Click()
+{
+    const QString first = ui->txtNameFirst->text();
+    const QString last = ui->txtNameLast->text();
+    if (!ValidateNames())
+        return;
+    const ColorReading &colour = ColorReadings(LuckyColorNumber(first, last));
+    ui->lblResult_0->setText(colour.name);
+    ui->lblResult_1->setText(colour.reading);
+    ui->Frame2->raise();
+}
+
+void frmMysticColorOracleMain::cmdBack_Click()
+{
+    ui->txtNameFirst->clear();
+    ui->txtNameLast->clear();
+    ui->txtNameFirst->setFocus();
+    ui->Frame1->raise();
+}
+
+void frmMysticColorOracleMain::cmdOpen_Click()
+{
+    const QString path = services().files.openFileName(this, QStringLiteral("Select the source file"),
+                                                       QStringLiteral("Tallymere (*.num)"));
+    if (path.isEmpty())
+        return; // cancelled
+    if (!IsSavedReadingName(path)) {
+        services().messages.inform(this, QStringLiteral("Please Check The File."), Messages::Icon::Critical);
+        return;
+    }
+    const SavedBirthDay birthDay = ReadSavedReading(path);
+    ui->cboMonth->setEditText(birthDay.month);
+    ui->cboDate->setEditText(birthDay.date);
+    ui->cboYear->setEditText(birthDay.year);
+    cmdNext_Click();
+}
+
+bool frmMysticColorOracleMain::txtName_KeyPress(QLineEdit *field, const QString &typed)
+{
+    const bool accepted =
+        typed.size() == 1
+        && ((typed[0] >= u'A' && typed[0] <= u'Z') || (typed[0] >= u'a' && typed[0] <= u'z') || typed[0] == u'\b');
+    if (accepted)
+        return true;
+    field->setFocus();
+    services().messages.inform(this, QStringLiteral("Please Enter Character Only"), Messages::Icon::Critical);
+    return false;
+}
+
+bool frmMysticColorOracleMain::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if ((field == ui->txtNameFirst || field == ui->txtNameLast) && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Keys that type nothing (arrows, Home, End, Delete, Tab) and shortcuts
+        // such as paste go on as usual: pasted text is not filtered.
+        const bool typesNothing = key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
+                                  || key->key() == Qt::Key_Backtab
+                                  || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (!typesNothing && !txtName_KeyPress(field, key->text()))
+            return true; // the character never reaches the field
+    }
+    return OracleWindow::eventFilter(watched, event);
+}

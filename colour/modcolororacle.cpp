@@ -1,0 +1,55 @@
+#include "modcolororacle.h"
+
+#include "oracletables.h"
+
+#include <array>
+
+namespace {
+
+// Upper case, character by character, so that no letter turns into two;
+// then only blanks are stripped from the ends, not tabs.
+QString normalised(const QString &name)
+{
+    QString upper;
+    upper.reserve(name.size());
+    for (const QChar c : name)
+        upper.append(c.toUpper());
+    qsizetype first = 0;
+    qsizetype last = upper.size();
+    while (first < last && upper[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && upper[last - 1] == QLatin1Char(' '))
+        --last;
+    return upper.mid(first, last - first);
+}
+
+int letterValue(const QString &name)
+{
+    if (name.isEmpty())
+        return 0;
+    const char16_t c = name.front().unicode();
+    return c >= u'A' && c <= u'Z' ? c - u'A' + 1 : 0;
+}
+
+}
+
+const ColorReading &ColorReadings(int n)
+{
+    static const std::array<ColorReading, ColorCount> table = [] {
+        const QStringList readings = readParagraphs(QStringLiteral(":/colour/readings.txt"), ColorCount);
+        const char *const names[] = {"Blue", "Brown", "Green", "Red", "Yellow"};
+        std::array<ColorReading, ColorCount> rows;
+        for (int i = 0; i < ColorCount; ++i)
+            rows[i] = {QLatin1String(names[i]), readings[i]};
+        return rows;
+    }();
+    return table.at(n - 1);
+}
+
+int LuckyColorNumber(const QString &firstName, const QString &lastName)
+{
+    // Every character of the last name counts once, whatever its encoding.
+    const auto length = qsizetype(normalised(lastName).toUcs4().size());
+    const int remainder = int((length + letterValue(normalised(firstName))) % ColorCount);
+    return remainder == 0 ? ColorCount : remainder;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The Mystical Color oracle's computation: a lucky colour from a first and a
+// last name, and the five colours with their readings.
+#include <QString>
+
+inline constexpr int ColorCount = 5;
+
+struct ColorReading {
+    QString name; // "Blue", "Brown", "Green", "Red", "Yellow"
+    QString reading;
+};
+
+// Colour number n, 1 to 5.
+const ColorReading &ColorReadings(int n);
+
+// 1 to 5 from the two names exactly as typed: the first letter's place in
+// the alphabet (0 for anything but A to Z) plus the length of the last name,
+// both upper-cased and stripped of outer blanks, modulo 5, a remainder of 0
+// counting as 5.
+int LuckyColorNumber(const QString &firstName, const QString &lastName);
