@@ -152,6 +152,16 @@ private slots:
                 f->in<QLabel>(Result, qPrintable(QStringLiteral("lbl%1Desc").arg(QLatin1String(Cultures[culture]))));
             QVERIFY(desc->heightForWidth(desc->width()) <= desc->height());
         }
+        // Every one of the 74 descriptions reads whole in its panel, every name on one line.
+        QLabel *desc = f->in<QLabel>(Result, "lblEgyptianDesc");
+        QLabel *name = f->in<QLabel>(Result, "lblEgyptianName");
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture)
+            for (int number = 1; number <= GoodLuckSymbolCount(culture); ++number) {
+                const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, number);
+                desc->setText(symbol.description);
+                QVERIFY2(desc->heightForWidth(desc->width()) <= desc->height(), qPrintable(symbol.name));
+                QVERIFY2(name->fontMetrics().horizontalAdvance(symbol.name) <= name->width(), qPrintable(symbol.name));
+            }
         // Each button brings its panel to the front, and draws nothing.
         for (int culture : {0, 3, 6, 3, 1}) {
             QTest::mouseClick(button(culture), Qt::LeftButton);
