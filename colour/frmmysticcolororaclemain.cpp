@@ -16,8 +16,12 @@ frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdNext_Click);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdBack_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdOpen_Click);
-    ui->txtNameFirst->installEventFilter(this);
-    ui->txtNameLast->installEventFilter(this);
+    for (QLineEdit *name : {ui->txtNameFirst, ui->txtNameLast}) {
+        name->installEventFilter(this);
+        // Typing goes through key presses, where the rule sees it, not past it
+        // through an input method.
+        name->setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
     ui->Frame1->raise(); // Form_Load
 }
 
