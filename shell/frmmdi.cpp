@@ -38,11 +38,10 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
 
     for (int id = 0; id < OracleCount; ++id) {
         icons[id]->setPixmap(QIcon(QLatin1String(OracleIcon[id])).pixmap(QSize(32, 32), devicePixelRatio()));
-        cmdSelectOption[id]->setEnabled(offered(id));
         connect(cmdSelectOption[id], &QPushButton::clicked, this, [this, id] { cmdSelectOption_Click(id); });
     }
     for (int index = 0; index < int(lblCaption.size()); ++index) {
-        const bool link = index >= FirstLinkCaption && offered(index - FirstLinkCaption);
+        const bool link = index >= FirstLinkCaption;
         makeClickable(
             lblCaption[index], [this, index] { lblCaption_Click(index); },
             link ? std::optional(Pointer::Link) : std::nullopt);
@@ -118,7 +117,7 @@ void frmMDI::lblCaption_Click(int index)
 
 void frmMDI::lblCaption_MouseMove(int index)
 {
-    if (index < FirstLinkCaption || !offered(index - FirstLinkCaption))
+    if (index < FirstLinkCaption)
         return;
     QFont font = lblCaption[index]->font();
     font.setUnderline(true);
@@ -136,7 +135,7 @@ void frmMDI::picMain_MouseMove()
 
 void frmMDI::LaunchOracle(int oracleId)
 {
-    if (oracleId < 0 || oracleId >= OracleCount || !offered(oracleId))
+    if (oracleId < 0 || oracleId >= OracleCount)
         return;
     CloseAllOracleWindows();
     setWelcomeVisible(false);

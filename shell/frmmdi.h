@@ -45,7 +45,6 @@ private:
     void MDIForm_Load();
     void placeOracleWindow(QMdiSubWindow *subWindow) const;
     int screenWidth() const;
-    bool offered(int oracleId) const { return bool(m_oracles.at(oracleId)); }
 
     std::unique_ptr<Ui::frmMDI> ui;
     Services &m_services;

@@ -19,6 +19,6 @@ inline constexpr std::array<const char *, 9> OracleWindowClosingOrder{
     "frmDominoOracleMain",         "frmGoodLuckSymbolOracleDisplay", "frmGoodLuckSymbolOracleMain",
     "frmMahjongOracleDisplay",     "frmMahjongOracleMain",           "frmMysticColorOracleMain"};
 
-// Makes (or finds) an oracle's start window; an oracle without one is not offered.
+// Makes (or finds) an oracle's start window.
 using StartWindowFactory = std::function<OracleWindow *(OracleHost &)>;
 using OracleRegistry = std::array<StartWindowFactory, OracleCount>;
