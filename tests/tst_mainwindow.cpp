@@ -216,7 +216,7 @@ private slots:
             QVERIFY(f->window(Question)->isShown());
     }
 
-    void hoverUnderlinesOfferedLinkTitlesOnly()
+    void hoverUnderlinesLinkTitlesOnly()
     {
         const auto move = [](QWidget *w, QPoint at = {5, 5}) {
             QMouseEvent event(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
