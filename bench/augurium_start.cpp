@@ -4,18 +4,10 @@
 #include "oracles.h"
 #include "productionservices.h"
 #include "startup.h"
+#include "throwawaysettings.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <optional>
-
-namespace {
-class ThrowAwaySettings final : public SettingsLocation {
-public:
-    QTemporaryDir dir;
-    QString filePath() const override { return dir.filePath(QStringLiteral("augurium.conf")); }
-};
-}
 
 int main(int argc, char **argv)
 {

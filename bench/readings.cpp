@@ -8,12 +8,12 @@
 #include "oracles.h"
 #include "oraclewindow.h"
 #include "productionservices.h"
+#include "throwawaysettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -28,12 +28,6 @@ public:
 
 private:
     mutable qint64 m_msecs = 0;
-};
-
-class ThrowAwaySettings final : public SettingsLocation {
-public:
-    QTemporaryDir dir;
-    QString filePath() const override { return dir.filePath(QStringLiteral("augurium.conf")); }
 };
 
 // Waits until a widget of the named window paints.

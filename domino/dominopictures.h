@@ -9,10 +9,15 @@ inline const QStringList DominoHalfPictureKeys{QStringLiteral("pips-1.jpg"), QSt
 inline constexpr QSize DominoHalfPictureSize{78, 56};
 
 // The picture of dominoes the user clicks.
-inline const QString DominoStartPicture = QStringLiteral("dominoes.jpg");
 inline constexpr QSize DominoStartPictureSize{163, 115};
 
 inline PictureList IMGDomino()
 {
     return {QStringLiteral(":/domino"), DominoHalfPictureKeys};
+}
+
+// As a list of one, so that it loads like every other picture, @2x included.
+inline PictureList DominoStartPicture()
+{
+    return {QStringLiteral(":/domino"), {QStringLiteral("dominoes.jpg")}};
 }

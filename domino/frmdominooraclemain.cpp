@@ -7,15 +7,12 @@
 #include "moddominooracle.h"
 #include "services.h"
 
-#include <QIcon>
-
 frmDominoOracleMain::frmDominoOracleMain(OracleHost &host)
     : OracleWindow(host, Domino)
     , ui(std::make_unique<Ui::frmDominoOracleMain>())
 {
     ui->setupUi(this);
-    ui->picProceed->setPixmap(
-        QIcon(QStringLiteral(":/domino/") + DominoStartPicture).pixmap(DominoStartPictureSize, devicePixelRatio()));
+    ui->picProceed->setPixmap(DominoStartPicture().picture(1, devicePixelRatio()));
     makeClickable(
         ui->picProceed, [this] { picProceed_Click(); }, Pointer::Hand);
 }

@@ -7,15 +7,12 @@
 #include "modmajongoracle.h"
 #include "services.h"
 
-#include <QIcon>
-
 frmMahjongOracleMain::frmMahjongOracleMain(OracleHost &host)
     : OracleWindow(host, Mahjong)
     , ui(std::make_unique<Ui::frmMahjongOracleMain>())
 {
     ui->setupUi(this);
-    ui->cmdFindMajong->setPixmap(
-        QIcon(QStringLiteral(":/mahjong/") + MahjongStartPicture).pixmap(MahjongStartPictureSize, devicePixelRatio()));
+    ui->cmdFindMajong->setPixmap(MahjongStartPicture().picture(1, devicePixelRatio()));
     makeClickable(
         ui->cmdFindMajong, [this] { cmdFindMajong_Click(); }, Pointer::Hand);
 }

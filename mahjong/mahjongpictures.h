@@ -28,10 +28,15 @@ inline const QStringList MahjongTilePictureKeys{
 inline constexpr QSize MahjongTilePictureSize{40, 62};
 
 // The picture of six tiles the user clicks.
-inline const QString MahjongStartPicture = QStringLiteral("tiles.jpg");
 inline constexpr QSize MahjongStartPictureSize{119, 123};
 
 inline PictureList IMGMajong()
 {
     return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys};
+}
+
+// As a list of one, so that it loads like every other picture, @2x included.
+inline PictureList MahjongStartPicture()
+{
+    return {QStringLiteral(":/mahjong"), {QStringLiteral("tiles.jpg")}};
 }
