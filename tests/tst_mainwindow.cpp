@@ -70,6 +70,36 @@ class tst_MainWindow : public QObject {
         return f->window(Reading);
     }
 
+    // Opens the window of that class as a user reaches it: the launcher for a
+    // start window, the start window's command for a result window.
+    OracleWindow *open(const QString &window)
+    {
+        struct Way {
+            const char *start, *result;
+            OracleId oracle;
+            const char *command;
+        };
+        const Way ways[] = {
+            {"frmCelticOghamOracleMain", "frmCelticOghamOracleDisplay", CelticOgham, "picMainImage"},
+            {"frmDominoOracleMain", "frmDominoOracleDisplay", Domino, "picProceed"},
+            {"frmMahjongOracleMain", "frmMahjongOracleDisplay", Mahjong, "cmdFindMajong"},
+            {"frmGoodLuckSymbolOracleMain", "frmGoodLuckSymbolOracleDisplay", GoodLuck, "cmdNext"},
+            {"frmMysticColorOracleMain", nullptr, MysticalColor, nullptr},
+        };
+        for (const Way &way : ways) {
+            if (window != QLatin1String(way.start) && window != QLatin1String(way.result))
+                continue;
+            f->mdi->LaunchOracle(way.oracle);
+            if (window == QLatin1String(way.start))
+                return f->window(way.start);
+            if (auto *box = f->in<QCheckBox>(way.start, "chkGoodLuck_0"))
+                box->setChecked(true);
+            QTest::mouseClick(f->in(way.start, way.command), Qt::LeftButton);
+            return f->window(way.result);
+        }
+        return nullptr;
+    }
+
     bool showsOwnMenus() const
     {
         const QList<QAction *> bar = f->mdi->menuBar()->actions();
@@ -190,6 +220,56 @@ private slots:
         // The Exit of the main window's own File menu ends the program, not a reading.
         f->mdi->menuBar()->actions()[0]->menu()->actions().last()->trigger();
         QVERIFY(!f->mdi->isVisible());
+    }
+
+    // Every window, left every way a user can, gives the main window its own
+    // menus back, or for Back the start window's.
+    void everyWindowLeftEveryWay_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("way");
+        for (const OracleWindowLook &look : OracleWindowLooks()) {
+            const QString window = QLatin1String(look.window);
+            QStringList ways{QStringLiteral("File > Exit"), QStringLiteral("close box")};
+            if (look.back.name)
+                ways << QStringLiteral("Back");
+            if (window.endsWith(QLatin1String("Display")) && !window.contains(QLatin1String("Ogham")))
+                ways << QStringLiteral("Exit button") << QStringLiteral("Esc");
+            for (const QString &way : ways)
+                QTest::newRow(qPrintable(window + QStringLiteral(", ") + way)) << window << way;
+        }
+    }
+    void everyWindowLeftEveryWay()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, way);
+        OracleWindow *shown = open(window);
+        QVERIFY(shown && shown->isShown());
+        QCOMPARE(f->mdi->menuBar()->actions(), shown->menuBarActions());
+        const QPointer<OracleWindow> alive(shown);
+        if (way == QLatin1String("File > Exit"))
+            shown->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        else if (way == QLatin1String("close box"))
+            OracleFixture::frame(shown)->close();
+        else if (way == QLatin1String("Exit button"))
+            QTest::mouseClick(shown->findChild<QWidget *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+        else if (way == QLatin1String("Esc"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            shown->findChild<QAction *>(QLatin1String(oracleWindowLook(qPrintable(window))->back.name))->trigger();
+        QVERIFY(!alive || alive->isClosed());
+        QVERIFY(f->mdi->isVisible());
+        if (way == QLatin1String("Back")) {
+            OracleWindow *start = nullptr;
+            for (const OracleWindowLook &look : OracleWindowLooks())
+                if (OracleWindow *w = f->window(look.window); w && w->isShown())
+                    start = w;
+            QVERIFY(start && !f->welcomeVisible());
+            QCOMPARE(f->mdi->menuBar()->actions(), start->menuBarActions());
+        } else {
+            QVERIFY(f->welcomeVisible());
+            QVERIFY(showsOwnMenus());
+        }
     }
 
     void welcomeLabelClicks_data()
