@@ -89,7 +89,8 @@ class tst_MainWindow : public QObject {
         for (const Way &way : ways) {
             if (window != QLatin1String(way.start) && window != QLatin1String(way.result))
                 continue;
-            f->mdi->LaunchOracle(way.oracle);
+            QTest::mouseClick(f->child(qPrintable(QStringLiteral("cmdSelectOption_%1").arg(way.oracle))),
+                              Qt::LeftButton);
             if (window == QLatin1String(way.start))
                 return f->window(way.start);
             if (auto *box = f->in<QCheckBox>(way.start, "chkGoodLuck_0"))
@@ -230,7 +231,7 @@ private slots:
         QTest::addColumn<QString>("way");
         for (const OracleWindowLook &look : OracleWindowLooks()) {
             const QString window = QLatin1String(look.window);
-            QStringList ways{QStringLiteral("File > Exit"), QStringLiteral("close box")};
+            QStringList ways{QStringLiteral("File > Exit"), QStringLiteral("close box"), QStringLiteral("close key")};
             if (look.back.name)
                 ways << QStringLiteral("Back");
             if (window.endsWith(QLatin1String("Display")) && !window.contains(QLatin1String("Ogham")))
@@ -253,6 +254,8 @@ private slots:
             OracleFixture::frame(shown)->close();
         else if (way == QLatin1String("Exit button"))
             QTest::mouseClick(shown->findChild<QWidget *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+        else if (way == QLatin1String("close key")) // the desktop's key for it, where the keys are
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(QKeySequence::Close));
         else if (way == QLatin1String("Esc"))
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         else
