@@ -1,8 +1,9 @@
 // Good-luck symbols: a round medallion per culture (one colour scheme each)
 // with the symbol on it, as an emoji, a figure drawn here, or one of the
 // hand-drawn figures of goodluck_drawn.cpp.
-#include "artgen.h"
+#include "../artgen.h"
 #include "goodluck_drawn.h"
+#include "style.h"
 
 #include <QHash>
 #include <QLinearGradient>
@@ -1119,12 +1120,26 @@ Figure handDrawn()
     return {};
 }
 
-Group culture(const QString &id, const QString &title, const Scheme &scheme, const QList<Symbol> &symbols)
+Group culture(const QString &id, const QString &title, const Scheme &scheme, const QList<Symbol> &symbols,
+              const QList<goodluck::Symbol> &redrawn)
 {
     Group group{QStringLiteral("goodluck-") + id, QStringLiteral("goodluck/") + id, {}, title};
     for (const Symbol &sym : symbols) {
         const QString name = QString::fromUtf8(sym.name);
-        const Figure figure = sym.figure;
+        Figure figure = sym.figure;
+        for (const goodluck::Symbol &r : redrawn) {
+            if (name == QString::fromUtf8(r.name)) {
+                const goodluck::Figure draw = r.draw;
+                figure = [draw](QPainter &p, const QRectF &area, const Scheme &) {
+                    p.save();
+                    p.setRenderHint(QPainter::Antialiasing);
+                    p.translate(area.topLeft());
+                    p.scale(area.width() / 100, area.height() / 100);
+                    draw(p);
+                    p.restore();
+                };
+            }
+        }
         group.pictures.append(Picture{name + QStringLiteral(".jpg"), QSize(int(kSide), int(kSide)),
                                       [name, figure, scheme](QPainter &p, const QSizeF &) {
                                           drawMedallion(p, scheme);
@@ -1172,7 +1187,7 @@ QList<Group> goodLuckGroups()
                     {"Swastika", handDrawn()},
                     {"Tulsi", emoji("🪴")},
                     {"Wheel", drawWheel},
-                }),
+                }, goodluck::indianSymbols()),
         culture(QStringLiteral("chinese"), QStringLiteral("Chinese Good Luck Symbols"), chinese,
                 {
                     {"Bamboo", emoji("🎋")},
@@ -1193,7 +1208,7 @@ QList<Group> goodLuckGroups()
                     {"Tortoise", emoji("🐢")},
                     {"Wealth Ship", drawWealthShip},
                     {"Yin Yang", drawYinYang},
-                }),
+                }, goodluck::chineseSymbols()),
         culture(QStringLiteral("japanese"), QStringLiteral("Japanese Good Luck Symbols"), japanese,
                 {
                     {"Beckoning Cat", drawBeckoningCat},
@@ -1206,7 +1221,7 @@ QList<Group> goodLuckGroups()
                     {"Jurojin", handDrawn()},
                     {"Laughing Buddha", handDrawn()},
                     {"Tanuki", emoji("🦝")},
-                }),
+                }, goodluck::japaneseSymbols()),
         culture(QStringLiteral("egyptian"), QStringLiteral("Egyptian Good Luck Symbols"), egyptian,
                 {
                     {"Angel", emoji("👼")},
@@ -1217,7 +1232,7 @@ QList<Group> goodLuckGroups()
                     {"Isis", handDrawn()},
                     {"Lotus Flower", emoji("🪷")},
                     {"Scarab", emoji("🪲")},
-                }),
+                }, goodluck::egyptianSymbols()),
         culture(QStringLiteral("english"), QStringLiteral("English Good Luck Symbols"), english,
                 {
                     {"3 Keys", emojiFan("🗝️", -45, {-30, 0, 30}, 50, 64)},
@@ -1232,12 +1247,12 @@ QList<Group> goodLuckGroups()
                     {"Unicorn", emoji("🦄")},
                     {"Wishbone", handDrawn()},
                     {"Wood", emoji("🪵")},
-                }),
+                }, goodluck::englishSymbols()),
         culture(QStringLiteral("arabian"), QStringLiteral("Arabian Good Luck Symbols"), arabian,
                 {
                     {"Dolphins", emojiCopies("🐬", {{27, 50, -54, 0}, {73, 50, 54, 0}})},
                     {"Hamsa Hand", emoji("🪬")},
-                }),
+                }, goodluck::arabianSymbols()),
         culture(QStringLiteral("nativeamerican"), QStringLiteral("Native American Good Luck Symbols"), nativeAmerican,
                 {
                     {"Broken Arrow", handDrawn()},
@@ -1252,7 +1267,7 @@ QList<Group> goodLuckGroups()
                     {"Rain", emoji("☔")},
                     {"Sun", emoji("☀️")},
                     {"Thunderbird", emoji("🦅")},
-                }),
+                }, goodluck::nativeAmericanSymbols()),
     };
 }
 

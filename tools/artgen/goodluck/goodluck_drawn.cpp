@@ -3,7 +3,7 @@
 // carry their own dark outline, so they read on every culture's medallion.
 #include "goodluck_drawn.h"
 
-#include "artgen.h"
+#include "../artgen.h"
 
 #include <QFont>
 #include <QHash>

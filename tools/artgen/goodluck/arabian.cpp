@@ -1,0 +1,11 @@
+// Arabian good-luck symbols.
+#include "style.h"
+
+namespace artgen::goodluck {
+
+QList<Symbol> arabianSymbols()
+{
+    return {};
+}
+
+} // namespace artgen::goodluck
