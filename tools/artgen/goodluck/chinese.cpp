@@ -1,4 +1,4 @@
-// Chinese good-luck symbols.
+// Chinese good-luck symbols that are things and signs.
 #include "style.h"
 
 namespace artgen::goodluck {

@@ -1208,7 +1208,7 @@ QList<Group> goodLuckGroups()
                     {"Tortoise", emoji("🐢")},
                     {"Wealth Ship", drawWealthShip},
                     {"Yin Yang", drawYinYang},
-                }, goodluck::chineseSymbols()),
+                }, goodluck::chineseSymbols() + goodluck::chineseCreatureSymbols()),
         culture(QStringLiteral("japanese"), QStringLiteral("Japanese Good Luck Symbols"), japanese,
                 {
                     {"Beckoning Cat", drawBeckoningCat},

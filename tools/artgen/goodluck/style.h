@@ -47,6 +47,7 @@ struct Symbol {
 // The symbols of each culture, in the program's order.
 QList<Symbol> indianSymbols();
 QList<Symbol> chineseSymbols();
+QList<Symbol> chineseCreatureSymbols(); // the animals, drawn apart from the objects
 QList<Symbol> japaneseSymbols();
 QList<Symbol> egyptianSymbols();
 QList<Symbol> englishSymbols();
