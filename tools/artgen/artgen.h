@@ -27,6 +27,7 @@ struct Group {
     QString subdir; // under the assets folder, e.g. "ogham"
     QList<Picture> pictures;
     QString sheetTitle = {};
+    QList<int> scales = {1, 2}; // a picture for each; an icon theme sized in pixels needs only 1
 };
 
 // Renders a picture at the given scale, antialiased, on a transparent

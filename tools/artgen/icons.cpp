@@ -48,13 +48,13 @@ QPainterPath inset(const QPainterPath &path, qreal d)
 
 // A body with a one-pixel outline: outline colour under the whole shape, the
 // body brush on its inset.
-void outlined(QPainter &p, const QPainterPath &shape, const QColor &outline, const QBrush &body)
+void outlined(QPainter &p, const QPainterPath &shape, const QColor &outline, const QBrush &body, qreal width = 1)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(outline);
     p.drawPath(shape);
     p.setBrush(body);
-    p.drawPath(inset(shape, 1));
+    p.drawPath(inset(shape, width));
 }
 
 // Top-left light: lighter at the upper left corner of r, darker at the lower right.
@@ -98,46 +98,67 @@ const QColor kGold(0xe8, 0xb0, 0x2a);
 const QColor kGoldDark(0xa8, 0x6e, 0x08);
 const QColor kGoldOutline(0x5a, 0x36, 0x00);
 
-void drawApplicationIcon(QPainter &p, const QSizeF &)
+// Drawn for the size asked, not scaled from one size: edges fall on whole
+// pixels, the outline stays at least one pixel wide, and the smallest sizes
+// leave out the stars that would blur into the glass.
+void drawApplicationIcon(QPainter &p, const QSizeF &size)
 {
+    const qreal u = size.width() / 32;
+    const qreal line = qMax(1.0, qRound(size.width() / 48.0) * 1.0);
+    const auto at = [u](qreal x, qreal y) { return QPointF(x * u, y * u); };
+    const auto snapped = [u](qreal x, qreal y, qreal w, qreal h) {
+        return QRectF(qRound(x * u), qRound(y * u), qRound(w * u), qRound(h * u));
+    };
     const QColor ink(0x12, 0x0a, 0x30);
 
     // Foot of the stand, behind the ball.
-    const QRectF foot(5, 26, 22, 5);
-    outlined(p, roundedRect(foot, 2), kGoldOutline, lit(foot, kGoldLight, kGoldDark));
+    const QRectF foot = snapped(5, 26, 22, 5);
+    outlined(p, roundedRect(foot, 2 * u), kGoldOutline, lit(foot, kGoldLight, kGoldDark), line);
 
     // The ball: deep violet glass lit from the upper left, with light thrown
     // back along its lower rim so it still reads on a dark task bar.
-    const QRectF ball(3, 1, 26, 26);
-    QRadialGradient glass(QPointF(11, 8), 22, QPointF(10, 7));
+    const QRectF ball = snapped(3, 1, 26, 26);
+    QRadialGradient glass(at(11, 8), 22 * u, at(10, 7));
     glass.setColorAt(0.0, QColor(0xc8, 0xb8, 0xff));
     glass.setColorAt(0.25, QColor(0x7a, 0x5c, 0xe6));
     glass.setColorAt(0.6, QColor(0x3a, 0x24, 0xa8));
     glass.setColorAt(1.0, QColor(0x1a, 0x10, 0x5c));
-    outlined(p, ellipse(ball), ink, glass);
+    outlined(p, ellipse(ball), ink, glass, line);
 
-    QRadialGradient rim(ball.center() + QPointF(0, -3), 12.5);
+    QRadialGradient rim(ball.center() + at(0, -3), 12.5 * u);
     rim.setColorAt(0.78, QColor(0x9a, 0x80, 0xff, 0));
     rim.setColorAt(1.0, QColor(0xb0, 0x98, 0xff, 190));
     p.setBrush(rim);
-    p.drawPath(inset(ellipse(ball), 1));
+    p.drawPath(inset(ellipse(ball), line));
 
     // Stars.
     p.setBrush(kGoldLight);
-    p.drawPath(sparkle(QPointF(15.5, 13.5), 7));
+    p.drawPath(sparkle(at(15.5, 13.5), 7 * u));
     p.setBrush(QColor(0xff, 0xff, 0xff));
-    p.drawPath(sparkle(QPointF(15.5, 13.5), 2.6));
+    p.drawPath(sparkle(at(15.5, 13.5), 2.6 * u));
     p.setBrush(kGoldLight);
-    p.drawPath(sparkle(QPointF(22.5, 7.5), 3));
-    p.drawPath(sparkle(QPointF(21.5, 19.5), 2));
-    p.drawEllipse(QPointF(9.5, 19.5), 0.9, 0.9);
+    if (size.width() >= 22) {
+        p.drawPath(sparkle(at(22.5, 7.5), 3 * u));
+        p.drawPath(sparkle(at(21.5, 19.5), 2 * u));
+    }
+    if (size.width() >= 32)
+        p.drawEllipse(at(9.5, 19.5), 0.9 * u, 0.9 * u);
+    if (size.width() >= 64) {
+        // room for a few faint far stars
+        for (const QPointF &star : {at(8, 11), at(12, 6.5), at(25, 13), at(18, 22.5), at(11.5, 23)})
+            p.drawEllipse(star, 0.35 * u, 0.35 * u);
+    }
 
-    gloss(p, QRectF(6, 4, 8, 6), 220);
+    gloss(p, QRectF(at(6, 4), at(14, 10)), 220);
 
     // Collar of the stand in front of the ball's base.
-    QPainterPath collar = polygon({{8, 22}, {24, 22}, {22, 28}, {10, 28}});
-    collar = collar.united(roundedRect(QRectF(8, 22, 16, 3), 1.5));
-    outlined(p, collar, kGoldOutline, lit(QRectF(8, 22, 16, 6), kGoldLight, kGold));
+    const QRectF collarTop = snapped(8, 22, 16, 3);
+    const QRectF collarBox = snapped(8, 22, 16, 6);
+    QPainterPath collar = polygon({collarBox.topLeft(), collarBox.topRight(),
+                                   QPointF(collarBox.right() - qRound(2 * u), collarBox.bottom()),
+                                   QPointF(collarBox.left() + qRound(2 * u), collarBox.bottom())});
+    collar = collar.united(roundedRect(collarTop, 1.5 * u));
+    outlined(p, collar, kGoldOutline, lit(collarBox, kGoldLight, kGold), line);
 }
 
 // ---------------------------------------------------------------------------
@@ -430,6 +451,15 @@ Picture icon(const QString &key, artgen::DrawFn draw)
     return {key, kIconSize, std::move(draw)};
 }
 
+// The sizes the desktop's icon theme asks for, each drawn for its size.
+QList<Picture> desktopIcons()
+{
+    QList<Picture> pictures;
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        pictures.append({QStringLiteral("%1x%1.png").arg(side), QSize(side, side), drawApplicationIcon});
+    return pictures;
+}
+
 } // namespace
 
 QList<Group> artgen::iconGroups()
@@ -442,6 +472,11 @@ QList<Group> artgen::iconGroups()
           icon(QStringLiteral("link-pointer-2.png"), drawPromoPointer),
           icon(QStringLiteral("hand-pointer.png"), drawReadingPointer)},
          QStringLiteral("Shell (hotspots 2, 4: 7,1; 3: 1,1)")},
+        {QStringLiteral("icons-desktop"),
+         QStringLiteral("desktop/icons"),
+         desktopIcons(),
+         QStringLiteral("Application icon for the desktop's icon theme"),
+         {1}},
         {QStringLiteral("icons-ogham"),
          QStringLiteral("ogham"),
          {icon(QStringLiteral("icon.png"), drawOghamIcon)},

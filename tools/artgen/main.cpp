@@ -90,7 +90,7 @@ int main(int argc, char **argv)
         const QDir dir(assets + QLatin1Char('/') + group.subdir);
         QDir().mkpath(dir.path());
         for (const Picture &p : group.pictures)
-            for (int scale : {1, 2})
+            for (int scale : group.scales)
                 ok = write(render(p, scale), dir.filePath(scaledKey(p.key, scale))) && ok;
         if (!sheets.isEmpty()) {
             QDir().mkpath(sheets);
