@@ -5,7 +5,9 @@
 #include "savedreading.h"
 #include "services.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 
 frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
     : OracleWindow(host, MysticalColor)
@@ -22,6 +24,11 @@ frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
         // through an input method.
         name->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
+    // The text boxes inside the drop-downs carry their captions too, or a
+    // screen reader would announce them without a name.
+    for (const auto &[part, caption] : {std::pair{ui->cboMonth, ui->Label6}, std::pair{ui->cboDate, ui->Label3},
+                                        std::pair{ui->cboYear, ui->Label7}})
+        part->lineEdit()->setAccessibleName(caption->text());
     ui->Frame1->raise(); // Form_Load
 }
 

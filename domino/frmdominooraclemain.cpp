@@ -15,6 +15,8 @@ frmDominoOracleMain::frmDominoOracleMain(OracleHost &host)
     ui->picProceed->setPixmap(DominoStartPicture().picture(1, devicePixelRatio()));
     makeClickable(
         ui->picProceed, [this] { picProceed_Click(); }, Pointer::Hand);
+    ui->picProceed->setAccessibleName(QStringLiteral("Draw my domino"));
+    ui->picProceed->setAccessibleDescription(QStringLiteral("A picture of dominoes"));
 }
 
 frmDominoOracleMain::~frmDominoOracleMain() = default;

@@ -26,6 +26,7 @@ void GoodLuckPanel::showSymbol(const QPixmap &picture, const QString &name, cons
     QPixmap fitted = picture.scaled(ui->pic->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     fitted.setDevicePixelRatio(ratio);
     ui->pic->setPixmap(fitted);
+    ui->pic->setAccessibleName(name);
     ui->lblName->setText(name);
     ui->lblDesc->setText(description);
 }

@@ -15,6 +15,8 @@ frmMahjongOracleMain::frmMahjongOracleMain(OracleHost &host)
     ui->cmdFindMajong->setPixmap(MahjongStartPicture().picture(1, devicePixelRatio()));
     makeClickable(
         ui->cmdFindMajong, [this] { cmdFindMajong_Click(); }, Pointer::Hand);
+    ui->cmdFindMajong->setAccessibleName(QStringLiteral("Draw my tile"));
+    ui->cmdFindMajong->setAccessibleDescription(QStringLiteral("A picture of mahjong tiles"));
 }
 
 frmMahjongOracleMain::~frmMahjongOracleMain() = default;

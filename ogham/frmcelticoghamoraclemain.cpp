@@ -24,6 +24,8 @@ frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
     // Form_Load: a tree picture at random, independent of the trees a reading draws.
     const int tree = itemNumber(services().random.next(), OghamTreeCount);
     ui->picMainImage->setPixmap(IMGTree().picture(tree, devicePixelRatio()));
+    ui->picMainImage->setAccessibleName(QStringLiteral("Draw my three trees"));
+    ui->picMainImage->setAccessibleDescription(QStringLiteral("A picture of a tree"));
 }
 
 frmCelticOghamOracleMain::~frmCelticOghamOracleMain() = default;

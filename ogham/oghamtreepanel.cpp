@@ -33,6 +33,7 @@ void OghamTreePanel::showTree(const OghamTree &tree, const QPixmap &picture)
     ui->lblLuckyFlower->setText(tree.LuckyFlower);
     ui->txtCharacteristics->setPlainText(tree.Characteristics);
     ui->picImage->setPixmap(picture);
+    ui->picImage->setAccessibleName(tree.TreeName);
 }
 
 QLabel *OghamTreePanel::rulingAnimalCaption() const

@@ -1,8 +1,14 @@
 #include "clickable.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace {
@@ -16,6 +22,20 @@ public:
         , m_pointer(pointer)
     {
         widget->installEventFilter(this);
+        if (m_onClick)
+            widget->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    bool clickable() const { return bool(m_onClick); }
+    bool isLink() const { return m_pointer && *m_pointer != Pointer::Hand; }
+
+    // Returns false when the widget is gone after the click.
+    bool click()
+    {
+        const QPointer<QWidget> alive(m_widget);
+        const auto onClick = m_onClick; // this filter dies with the widget
+        onClick();
+        return bool(alive);
     }
 
 protected:
@@ -36,16 +56,34 @@ protected:
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton && m_pressed) {
                 m_pressed = false;
-                if (m_onClick && m_widget->rect().contains(mouse->position().toPoint())) {
-                    const QPointer<QWidget> alive(m_widget);
-                    const auto onClick = m_onClick; // this filter dies with the widget
-                    onClick();
-                    if (!alive)
-                        return true;
-                }
+                if (m_onClick && m_widget->rect().contains(mouse->position().toPoint()))
+                    click();
             }
             return bool(m_onClick);
         }
+        case QEvent::KeyPress: {
+            if (!m_onClick)
+                break;
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                click();
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            m_widget->update();
+            break;
+        case QEvent::Paint:
+            if (m_onClick && m_widget->hasFocus()) {
+                // The widget paints itself first; the mark goes on top.
+                static_cast<QObject *>(m_widget)->event(event);
+                QPainter painter(m_widget);
+                drawFocusMark(painter, m_widget->rect());
+                return true;
+            }
+            break;
         default:
             break;
         }
@@ -53,6 +91,17 @@ protected:
     }
 
 private:
+    // Two tones, so the mark shows on the purple, grey and white backgrounds alike.
+    static void drawFocusMark(QPainter &painter, const QRect &rect)
+    {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(rect.adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.drawRect(rect.adjusted(2, 2, -3, -3));
+    }
+
     QWidget *m_widget;
     std::function<void()> m_onClick;
     std::optional<Pointer> m_pointer;
@@ -60,11 +109,67 @@ private:
     bool m_cursorSet = false;
 };
 
+ClickFilter *clickFilterOf(QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    for (QObject *child : widget->children())
+        if (auto *filter = dynamic_cast<ClickFilter *>(child); filter && filter->clickable())
+            return filter;
+    return nullptr;
 }
+
+// What a screen reader needs of a clickable label or picture: a link or a
+// button, named by its accessible name or else its text, that can be pressed.
+class ClickableAccessible final : public QAccessibleWidget {
+public:
+    ClickableAccessible(QWidget *widget, bool link)
+        : QAccessibleWidget(widget, link ? QAccessible::Link : QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            if (const auto *label = qobject_cast<const QLabel *>(widget()))
+                return QTextDocumentFragment::fromHtml(label->text()).toPlainText().simplified();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            if (ClickFilter *filter = clickFilterOf(object()))
+                filter->click();
+    }
+};
+
+QAccessibleInterface *clickableAccessibleFactory(const QString &, QObject *object)
+{
+    if (ClickFilter *filter = clickFilterOf(object))
+        return new ClickableAccessible(static_cast<QWidget *>(object), filter->isLink());
+    return nullptr;
+}
+
+} // namespace
 
 void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional<Pointer> pointer)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(clickableAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     new ClickFilter(widget, std::move(onClick), pointer);
+    // Setting a label's text already made it known as plain text or picture;
+    // from now on it must be known as a link or button.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
 }
 
 void showPointer(QWidget *widget, Pointer pointer)

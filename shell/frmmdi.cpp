@@ -53,6 +53,9 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
 
     makeClickable(
         ui->Picture6, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
+    // The banner text on the strip is the same link: one tab stop is enough.
+    ui->Picture6->setFocusPolicy(Qt::NoFocus);
+    ui->Picture6->setAccessibleName(ui->lblStarloomBanner->text());
     makeClickable(
         ui->lblStarloomBanner, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
     makeClickable(

@@ -1,0 +1,251 @@
+// Every oracle used with the keyboard alone, and every window as a screen
+// reader sees it through the accessibility tree.
+#include "fixture.h"
+#include "frmabout.h"
+#include "productionservices.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Presses Tab on whatever has the focus until `target` has it; false when
+// the focus chain never reaches it.
+bool tabTo(QWidget *target)
+{
+    for (int presses = 0; presses < 100; ++presses) {
+        QWidget *focus = QApplication::focusWidget();
+        if (focus == target)
+            return true;
+        QTest::keyClick(focus ? focus : target->window(), Qt::Key_Tab);
+    }
+    return false;
+}
+
+QString describe(QAccessibleInterface *i)
+{
+    const QObject *o = i->object();
+    return QStringLiteral("%1 (role %2)")
+        .arg(o ? (o->objectName().isEmpty() ? QLatin1String(o->metaObject()->className()) : o->objectName())
+               : QStringLiteral("?"))
+        .arg(int(i->role()));
+}
+
+bool interactive(QAccessibleInterface *i)
+{
+    static const QList<QAccessible::Role> roles{QAccessible::PushButton, QAccessible::Button,
+                                                QAccessible::CheckBox,   QAccessible::RadioButton,
+                                                QAccessible::ComboBox,   QAccessible::EditableText,
+                                                QAccessible::Link,       QAccessible::SpinBox};
+    return i->state().focusable || roles.contains(i->role());
+}
+
+// The controls a user can reach that a screen reader would announce without
+// a name, and the pictures shown without one, other than `decorative`.
+QStringList unnamed(QWidget *window, const QStringList &decorative = {})
+{
+    QStringList found;
+    std::function<void(QAccessibleInterface *)> visit = [&](QAccessibleInterface *i) {
+        if (i->state().invisible)
+            return;
+        if (interactive(i) && i->text(QAccessible::Name).trimmed().isEmpty())
+            found << describe(i);
+        for (int c = 0; c < i->childCount(); ++c)
+            if (QAccessibleInterface *child = i->child(c))
+                visit(child);
+    };
+    visit(QAccessible::queryAccessibleInterface(window));
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->pixmap().isNull() || decorative.contains(label->objectName()))
+            continue;
+        if (QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name).isEmpty())
+            found << QStringLiteral("picture ") + label->objectName();
+    }
+    return found;
+}
+
+} // namespace
+
+class tst_Access : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<OracleFixture> f;
+
+    template <class T = QWidget> T *in(const char *window, const char *control) const
+    {
+        T *widget = f->in<T>(window, control);
+        if (!widget)
+            qFatal("no %s in %s", control, window);
+        return widget;
+    }
+
+    // The launcher button, reached and pressed from the keyboard.
+    void launch(const char *button, const char *startWindow)
+    {
+        auto *launcher = f->child(button);
+        QVERIFY(tabTo(launcher));
+        QTest::keyClick(launcher, Qt::Key_Space);
+        QVERIFY(f->window(startWindow) && f->window(startWindow)->isShown());
+    }
+
+    void press(QWidget *target, Qt::Key key)
+    {
+        QVERIFY2(tabTo(target), qPrintable(target->objectName()));
+        QTest::keyClick(target, key);
+    }
+
+    void expectNamed(const char *window)
+    {
+        const QStringList missing = unnamed(f->window(window));
+        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String(window) + QStringLiteral(": ") + missing.join(QStringLiteral(", "))));
+    }
+
+private slots:
+    void init() { f = std::make_unique<OracleFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void celticOghamByKeyboard()
+    {
+        launch("cmdSelectOption_0", "frmCelticOghamOracleMain");
+        expectNamed("frmCelticOghamOracleMain");
+        auto *question = in("frmCelticOghamOracleMain", "txtQuestion");
+        QCOMPARE(QApplication::focusWidget(), question);
+        QTest::keyClicks(question, QStringLiteral("Will the harvest be good?"));
+        press(in("frmCelticOghamOracleMain", "picMainImage"), Qt::Key_Return);
+        QVERIFY(f->window("frmCelticOghamOracleDisplay")->isShown());
+        expectNamed("frmCelticOghamOracleDisplay");
+    }
+
+    void dominoByKeyboard()
+    {
+        launch("cmdSelectOption_1", "frmDominoOracleMain");
+        expectNamed("frmDominoOracleMain");
+        f->t.random.values = {4.5 / 7, 0.5 / 7};
+        press(in("frmDominoOracleMain", "picProceed"), Qt::Key_Space);
+        QVERIFY(f->window("frmDominoOracleDisplay")->isShown());
+        expectNamed("frmDominoOracleDisplay");
+        auto name = [this](const char *half) {
+            return QAccessible::queryAccessibleInterface(in("frmDominoOracleDisplay", half))->text(QAccessible::Name);
+        };
+        QCOMPARE(name("picDominoOne"), QStringLiteral("4 pips"));
+        QCOMPARE(name("picDominoTwo"), QStringLiteral("blank"));
+    }
+
+    void mahjongByKeyboard()
+    {
+        launch("cmdSelectOption_3", "frmMahjongOracleMain");
+        expectNamed("frmMahjongOracleMain");
+        press(in("frmMahjongOracleMain", "cmdFindMajong"), Qt::Key_Enter);
+        QVERIFY(f->window("frmMahjongOracleDisplay")->isShown());
+        expectNamed("frmMahjongOracleDisplay");
+    }
+
+    void goodLuckByKeyboard()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        expectNamed("frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_0"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_4"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        QVERIFY(f->window("frmGoodLuckSymbolOracleDisplay")->isShown());
+        expectNamed("frmGoodLuckSymbolOracleDisplay");
+        // The other ticked culture's panel, by its button.
+        press(in("frmGoodLuckSymbolOracleDisplay", "cmdGoodLuck_4"), Qt::Key_Space);
+        QVERIFY(in("frmGoodLuckSymbolOracleDisplay", "fraEnglish")->isVisible());
+        expectNamed("frmGoodLuckSymbolOracleDisplay");
+    }
+
+    void mysticalColorByKeyboard()
+    {
+        launch("cmdSelectOption_4", "frmMysticColorOracleMain");
+        expectNamed("frmMysticColorOracleMain");
+        auto *first = in<QLineEdit>("frmMysticColorOracleMain", "txtNameFirst");
+        QCOMPARE(QApplication::focusWidget(), first);
+        QTest::keyClicks(first, QStringLiteral("Ada"));
+        auto *last = in<QLineEdit>("frmMysticColorOracleMain", "txtNameLast");
+        QVERIFY(tabTo(last));
+        QTest::keyClicks(last, QStringLiteral("Lovelace"));
+        press(in("frmMysticColorOracleMain", "cmdNext"), Qt::Key_Space);
+        QVERIFY(in("frmMysticColorOracleMain", "lblResult_0")->isVisible());
+        QVERIFY(!in<QLabel>("frmMysticColorOracleMain", "lblResult_0")->text().isEmpty());
+        expectNamed("frmMysticColorOracleMain");
+    }
+
+    void mainWindowAndAboutBoxAreNamed()
+    {
+        const QStringList launcherIcons{QStringLiteral("Picture2"), QStringLiteral("Picture3"), QStringLiteral("Picture4"),
+                                        QStringLiteral("Picture5"), QStringLiteral("Picture7")};
+        QStringList missing = unnamed(f->mdi.get(), launcherIcons);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+        frmAbout about(f->services, f->mdi.get());
+        about.show();
+        missing = unnamed(&about, {QStringLiteral("Picture1")});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    }
+
+    // Every link label of the main window is a tab stop that Enter follows.
+    void linksFollowedByKeyboard_data()
+    {
+        QTest::addColumn<QString>("link");
+        for (const char *name : {"lblStarloomBanner", "Label7", "lblCaption_3", "lblCaption_7"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void linksFollowedByKeyboard()
+    {
+        QFETCH(QString, link);
+        auto *label = f->mdi->findChild<QLabel *>(link);
+        QVERIFY(label);
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(reader->role(), QAccessible::Link);
+        const int opened = int(f->t.urls.opened.size()) + int(f->t.messages.shown.size());
+        press(label, Qt::Key_Return);
+        const bool launched = f->mdi->findChildren<OracleWindow *>().size() > 0;
+        QVERIFY(launched || int(f->t.urls.opened.size()) + int(f->t.messages.shown.size()) > opened);
+    }
+
+    // A screen reader's "press" on a picture acts like the click.
+    void screenReaderPressesThePicture()
+    {
+        launch("cmdSelectOption_1", "frmDominoOracleMain");
+        QAccessibleInterface *picture
+            = QAccessible::queryAccessibleInterface(in("frmDominoOracleMain", "picProceed"));
+        QCOMPARE(picture->role(), QAccessible::Button);
+        QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Draw my domino"));
+        picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(f->window("frmDominoOracleDisplay")->isShown());
+    }
+
+    // The real message box speaks its text.
+    void messageBoxIsRead()
+    {
+        DialogMessages messages;
+        QString spoken;
+        QAccessible::Role role = QAccessible::NoRole;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+            role = reader->role();
+            spoken = reader->text(QAccessible::Value) + reader->text(QAccessible::Name)
+                     + reader->text(QAccessible::Description);
+            std::function<void(QAccessibleInterface *)> collect = [&](QAccessibleInterface *i) {
+                spoken += i->text(QAccessible::Name);
+                for (int c = 0; c < i->childCount(); ++c)
+                    collect(i->child(c));
+            };
+            collect(reader);
+            box->accept();
+        });
+        messages.inform(f->mdi.get(), QStringLiteral("Plese Enter Your Question"), Messages::Icon::Information);
+        QCOMPARE(role, QAccessible::AlertMessage);
+        QVERIFY2(spoken.contains(QStringLiteral("Plese Enter Your Question")), qPrintable(spoken));
+    }
+};
+
+QTEST_MAIN(tst_Access)
+#include "tst_access.moc"
