@@ -3,6 +3,7 @@
 
 #include <QTransform>
 #include <QtMath>
+#include <cmath>
 
 namespace artgen::goodluck {
 
@@ -79,9 +80,6 @@ void drawBell(QPainter &p)
     // The mouth: the rim, and the dark hollow inside it.
     fill(p, ellipse(P(50, 80), 34, 6.5), linear(P(16, 76), P(84, 86), brassLight, kBrassDark));
     fill(p, ellipse(P(50, 80.5), 28, 3.6), QColor(0x4a, 0x30, 0x10), kDetail);
-    // A red cord tied at the ring.
-    fill(p, thick(quad(P(45, 24), P(38, 30), P(33, 31)), 2.6), accent::indian, kDetail);
-    fill(p, thick(quad(P(55, 24), P(60, 30), P(66, 30)), 2.6), accent::indian, kDetail);
     highlight(p, quad(P(41, 30), P(38, 55), P(28, 72)).united(quad(P(28, 72), P(36, 56), P(43, 30))), 120);
 }
 
@@ -208,32 +206,50 @@ void drawConch(QPainter &p)
     p.rotate(24);
     p.translate(-50, -50);
     p.translate(0, 2);
-    QPainterPath shell(P(4, 50));
-    shell.cubicTo(P(14, 44), P(22, 38), P(32, 33));
-    shell.cubicTo(P(48, 20), P(72, 24), P(82, 37));
+    // The spire: ever larger whorls stacked from the tip to the body.
+    const QList<QRectF> whorls = {QRectF(6, 44, 11, 12), QRectF(12, 39, 16, 21), QRectF(19, 32, 22, 34)};
+    const QPainterPath top = curve(P(30, 35), P(46, 21), P(72, 24), P(82, 37));
+    QPainterPath shell(P(30, 35));
+    shell.cubicTo(P(46, 21), P(72, 24), P(82, 37));
     shell.cubicTo(P(89, 45), P(94, 53), P(97, 60));
     shell.cubicTo(P(91, 62), P(85, 62), P(79, 64));
     shell.cubicTo(P(66, 77), P(44, 77), P(33, 67));
-    shell.cubicTo(P(23, 61), P(13, 56), P(4, 50));
+    shell.closeSubpath();
+    for (const QRectF &w : whorls) {
+        QPainterPath e;
+        e.addEllipse(w);
+        shell = shell.united(e);
+    }
+    shell = shell.united(polygon({P(2, 50), P(8, 47), P(8, 53)}));
+    // Knobs along the shoulder of the body whorl.
+    for (qreal at : {0.18, 0.4, 0.62, 0.84})
+        shell = shell.united(circle(top.pointAtPercent(at) + P(0, 0.6), 3.2));
+    shell = shell.simplified();
     fill(p, shell, lit(P(44, 40), 60, kWhite, QColor(0xdf, 0xcc, 0xb0)));
-    // The spire's whorls, each a turn of the spiral.
-    const QColor whorl{0xa8, 0x8c, 0x6a};
-    stroke(p, quad(P(13, 45.5), P(16, 50), P(13, 54.5)), whorl, 1.2);
-    stroke(p, quad(P(21, 40.5), P(25.5, 50), P(21, 58.5)), whorl, 1.2);
-    stroke(p, quad(P(31, 34), P(37, 50), P(31, 64)), whorl, 1.4);
+    // Each whorl's seam, the spiral turning round the spire.
+    const QColor seam{0x8a, 0x6c, 0x4c};
+    for (int i = 1; i < whorls.size(); ++i) {
+        QPainterPath arc;
+        arc.arcMoveTo(whorls[i], 75);
+        arc.arcTo(whorls[i], 75, 210);
+        stroke(p, arc, seam, 1.3);
+    }
+    QPainterPath bodySeam;
+    bodySeam.arcMoveTo(QRectF(29, 26, 26, 48), 80);
+    bodySeam.arcTo(QRectF(29, 26, 26, 48), 80, 200);
+    stroke(p, bodySeam, seam, 1.3);
     // The ridges that wind round the body whorl.
-    stroke(p, curve(P(38, 31), P(52, 34), P(70, 40), P(92, 57)), whorl, 1.0);
-    stroke(p, curve(P(40, 28), P(58, 26), P(72, 30), P(84, 42)), whorl, 0.8);
+    stroke(p, curve(P(42, 31), P(56, 34), P(72, 40), P(92, 57)), seam, 1.0);
     // The flared lip and the rosy opening inside it.
     QPainterPath lip(P(40, 60));
-    lip.cubicTo(P(48, 84), P(82, 82), P(95, 60));
+    lip.cubicTo(P(48, 86), P(84, 84), P(97, 60));
     lip.cubicTo(P(80, 66), P(58, 66), P(40, 60));
     fill(p, lip, linear(P(40, 60), P(95, 80), kWhite, QColor(0xe6, 0xd2, 0xb4)));
     QPainterPath mouth(P(47, 62));
-    mouth.cubicTo(P(55, 76), P(78, 76), P(89, 62.5));
+    mouth.cubicTo(P(55, 78), P(80, 78), P(91, 62.5));
     mouth.cubicTo(P(76, 66.5), P(60, 66.5), P(47, 62));
     fill(p, mouth, linear(P(50, 62), P(80, 74), QColor(0xfb, 0xc0, 0x96), QColor(0xe0, 0x78, 0x58)), kDetail);
-    highlight(p, rotated(ellipse(P(50, 34), 9, 3), P(50, 34), -8), 150);
+    highlight(p, rotated(ellipse(P(58, 33), 9, 2.6), P(58, 33), 4), 150);
     p.restore();
 }
 
@@ -333,25 +349,25 @@ void drawBead(QPainter &p, P c, qreal r)
 
 void drawRudraksha(QPainter &p)
 {
-    QPainterPath loop(P(50, 68));
-    loop.cubicTo(P(4, 58), P(2, 6), P(50, 8));
-    loop.cubicTo(P(98, 6), P(96, 58), P(50, 68));
+    QPainterPath loop(P(50, 64));
+    loop.cubicTo(P(4, 54), P(2, 2), P(50, 4));
+    loop.cubicTo(P(98, 2), P(96, 54), P(50, 64));
     stroke(p, loop, accent::indian, 1.4);
     const int beads = 17;
     for (int i = 0; i < beads; ++i)
         drawBead(p, loop.pointAtPercent((i + 0.5) / beads), 5.8);
     // The tassel: the crowning bead, a gold knot and a red fringe.
-    fill(p, thick(segment(P(50, 66), P(50, 78)), 1.6), accent::indian, kDetail);
-    drawBead(p, P(50, 72), 6.4);
-    fill(p, ellipse(P(50, 81), 3.6, 2.6), gold(P(46, 78), P(54, 84)));
-    QPainterPath tassel(P(47, 83));
-    tassel.cubicTo(P(46, 88), P(42, 92), P(41, 97));
-    tassel.lineTo(59, 97);
-    tassel.cubicTo(P(58, 92), P(54, 88), P(53, 83));
+    fill(p, thick(segment(P(50, 62), P(50, 78)), 1.6), accent::indian, kDetail);
+    drawBead(p, P(50, 70), 6.6);
+    fill(p, ellipse(P(50, 80), 4.6, 3.2), gold(P(45, 77), P(55, 83)));
+    QPainterPath tassel(P(46.5, 83));
+    tassel.cubicTo(P(45, 88), P(40, 92), P(38, 98));
+    tassel.lineTo(62, 98);
+    tassel.cubicTo(P(60, 92), P(55, 88), P(53.5, 83));
     tassel.closeSubpath();
-    fill(p, tassel, linear(P(42, 84), P(58, 97), QColor(0xd8, 0x30, 0x28), accent::indian));
-    for (qreal x : {45.0, 48.5, 51.5, 55.0})
-        stroke(p, segment(P(50 + (x - 50) * 0.3, 86), P(x, 96)), QColor(0x60, 0x08, 0x0c), 0.8);
+    fill(p, tassel, linear(P(40, 84), P(60, 98), QColor(0xe0, 0x38, 0x2c), accent::indian));
+    for (qreal x : {43.0, 47.0, 50.0, 53.0, 57.0})
+        stroke(p, segment(P(50 + (x - 50) * 0.3, 87), P(x, 97)), QColor(0x60, 0x08, 0x0c), 0.8);
 }
 
 // ---- Swastika
@@ -359,27 +375,15 @@ void drawRudraksha(QPainter &p)
 void drawSwastika(QPainter &p)
 {
     // The auspicious form stands square, arms turning clockwise.
-    const qreal a = 9, b = 19.5, c = 44.75, d = 55.25, e = 80.5, f = 91;
+    const qreal a = 10, b = 19, c = 45.5, d = 54.5, e = 81, f = 90;
     auto rect = [](qreal x0, qreal y0, qreal x1, qreal y1) { return box(x0, y0, x1 - x0, y1 - y0); };
     QPainterPath sign = rect(c, a, d, f).united(rect(a, c, f, d));
     sign = sign.united(rect(c, a, f, b)); // top arm turns right
     sign = sign.united(rect(e, c, f, f)); // right arm turns down
     sign = sign.united(rect(a, e, d, f)); // bottom arm turns left
     sign = sign.united(rect(a, a, b, d)); // left arm turns up
-    sign = sign.simplified();
-    fill(p, sign, linear(P(a, a), P(f, f), kVermilionLight, kVermilionDark));
-    // A gold inlay runs down the middle of every arm.
-    const qreal m = (a + b) / 2, n = (e + f) / 2;
-    QPainterPath inlay(P(n, m));
-    inlay.lineTo(50, m);
-    inlay.lineTo(50, n);
-    inlay.lineTo(m, n);
-    inlay.moveTo(m, m);
-    inlay.lineTo(m, 50);
-    inlay.lineTo(n, 50);
-    inlay.lineTo(n, n);
-    stroke(p, inlay, QColor(0xf6, 0xc8, 0x4a), 2.0);
-    for (P dot : {P(31, 31), P(69, 31), P(69, 69), P(31, 69)}) {
+    enamel(p, sign.simplified(), 2.6, P(a, a), P(f, f));
+    for (P dot : {P(32.25, 32.25), P(67.75, 32.25), P(67.75, 67.75), P(32.25, 67.75)}) {
         fill(p, circle(dot, 6.6), gold(dot - P(6, 6), dot + P(6, 6)));
         fill(p, circle(dot, 4.2), lit(dot, 5, kVermilionLight, kVermilionDark), kDetail);
     }
@@ -387,68 +391,69 @@ void drawSwastika(QPainter &p)
 
 // ---- Tulsi
 
-void leafPair(QPainter &p, const QPainterPath &branch, qreal at, qreal size, int shade)
-{
-    static const QColor leafColours[] = {{0x3e, 0x8a, 0x2c}, {0x2e, 0x6e, 0x26}, {0x5a, 0x4a, 0x3c}};
-    static const QColor leafLight[] = {{0x8c, 0xc8, 0x54}, {0x6a, 0xaa, 0x44}, {0x8a, 0x7a, 0x5a}};
-    const P c = branch.pointAtPercent(at);
-    const qreal angle = -branch.angleAtPercent(at);
-    for (int side : {-1, 1}) {
-        QTransform t;
-        t.translate(c.x(), c.y());
-        t.rotate(angle + side * 55);
-        const QPainterPath leaf = t.map(ellipse(P(size, 0), size, size * 0.58));
-        const int k = (shade + (side > 0)) % 3;
-        fill(p, leaf, lit(t.map(P(size, 0)), size * 1.4, leafLight[k], leafColours[k]), 1.1);
-    }
-}
-
 void drawTulsi(QPainter &p)
 {
     const QColor plaster{0xf6, 0xec, 0xd8};
     const QColor plasterShade{0xd8, 0xc4, 0xa0};
-    // The raised square planter: plinth, painted body, and a lipped top.
-    fill(p, box(18, 86, 64, 8), linear(P(18, 86), P(82, 94), plaster, plasterShade));
-    fill(p, box(24, 60, 52, 27), linear(P(24, 60), P(76, 87), plaster, plasterShade));
-    fill(p, box(26, 63, 48, 3.2), accent::indian, kDetail);
-    fill(p, box(26, 80, 48, 3.2), accent::indian, kDetail);
-    // The little niche where the lamp is set.
-    QPainterPath niche(P(43, 79));
-    niche.lineTo(43, 72);
-    niche.cubicTo(P(43, 67), P(57, 67), P(57, 72));
-    niche.lineTo(57, 79);
+    // The raised square planter, an altar in itself: plinth, mouldings, a
+    // painted body with its lamp niche, and a rim with knobbed corners.
+    const QColor saffronDark{0xc8, 0x6a, 0x14};
+    fill(p, box(19, 88, 62, 6), linear(P(19, 88), P(81, 94), kSaffron, saffronDark));
+    fill(p, box(23, 83, 54, 5.5), linear(P(23, 83), P(77, 88), plaster, plasterShade));
+    fill(p, box(27, 61, 46, 22), linear(P(27, 61), P(73, 83), plaster, plasterShade));
+    stroke(p, box(30.5, 64.5, 39, 15), accent::indian, 1.8);
+    QPainterPath niche(P(43, 80));
+    niche.lineTo(43, 73);
+    niche.cubicTo(P(43, 67), P(57, 67), P(57, 73));
+    niche.lineTo(57, 80);
     niche.closeSubpath();
-    fill(p, niche, linear(P(43, 68), P(57, 79), kSaffron, QColor(0xc0, 0x5a, 0x10)), kDetail);
-    fill(p, circle(P(50, 75), 1.6), QColor(0xff, 0xf0, 0xa0), 0);
-    fill(p, box(20, 54, 60, 6.5), linear(P(20, 54), P(80, 60), kSaffron, QColor(0xc8, 0x6a, 0x14)));
+    fill(p, niche, linear(P(43, 68), P(57, 80), kSaffron, QColor(0xc0, 0x5a, 0x10)), kDetail);
+    fill(p, circle(P(50, 76), 1.8), QColor(0xff, 0xf0, 0xa0), kDetail);
+    for (qreal x : {24.5, 75.5})
+        fill(p, quad(P(x - 4.5, 56), P(x, 44), P(x + 4.5, 56)), linear(P(x - 4, 48), P(x + 4, 56), plaster, plasterShade));
+    fill(p, box(21, 55, 58, 6.5), linear(P(21, 55), P(79, 61), kSaffron, saffronDark));
 
-    // The bush: woody stems branching out, set with small opposite leaves.
+    // The bush: woody stems fanning out, set with pairs of small oval
+    // leaves and tipped with purple flower spikes.
     const QColor stem{0x6a, 0x46, 0x2a};
     const QList<QPainterPath> branches = {
-        curve(P(50, 56), P(50, 40), P(49, 24), P(50, 8)),
-        curve(P(49, 50), P(40, 42), P(30, 34), P(22, 18)),
-        curve(P(51, 50), P(60, 42), P(70, 34), P(78, 18)),
-        curve(P(49, 54), P(38, 52), P(26, 48), P(12, 40)),
-        curve(P(51, 54), P(62, 52), P(74, 48), P(88, 40)),
-        curve(P(50, 40), P(44, 32), P(38, 24), P(36, 10)),
-        curve(P(50, 40), P(56, 32), P(62, 24), P(64, 10)),
+        curve(P(50, 58), P(50, 42), P(50, 26), P(50, 7)),
+        curve(P(50, 50), P(42, 40), P(36, 28), P(35, 11)),
+        curve(P(50, 50), P(58, 40), P(64, 28), P(65, 11)),
+        curve(P(50, 52), P(38, 46), P(27, 36), P(20, 21)),
+        curve(P(50, 52), P(62, 46), P(73, 36), P(80, 21)),
+        curve(P(50, 56), P(37, 54), P(23, 50), P(10, 40)),
+        curve(P(50, 56), P(63, 54), P(77, 50), P(90, 40)),
     };
     for (const QPainterPath &b : branches)
-        stroke(p, b, stem, 1.8);
-    int shade = 0;
+        fill(p, thick(b, 2.2), stem, kDetail);
+    static const QColor leafDark[] = {{0x2a, 0x7a, 0x22}, {0x38, 0x8c, 0x2a}, {0x22, 0x62, 0x20}, {0x4e, 0x4c, 0x2e}};
+    static const QColor leafLight[] = {{0x7c, 0xc4, 0x4c}, {0x9c, 0xd6, 0x5c}, {0x62, 0xa4, 0x3e}, {0x86, 0x86, 0x4c}};
+    auto leaf = [&](P at, qreal degrees, qreal size, int k) {
+        QPainterPath shape(P(0, 0));
+        shape.cubicTo(P(0.3 * size, -0.7 * size), P(1.4 * size, -0.65 * size), P(2 * size, 0));
+        shape.cubicTo(P(1.4 * size, 0.65 * size), P(0.3 * size, 0.7 * size), P(0, 0));
+        QTransform t;
+        t.translate(at.x(), at.y());
+        t.rotate(degrees);
+        fill(p, t.map(shape), lit(t.map(P(size, 0)), size * 1.6, leafLight[k % 4], leafDark[k % 4]), kDetail);
+    };
+    int k = 0;
     for (const QPainterPath &b : branches) {
-        for (qreal at : {0.3, 0.55, 0.8})
-            leafPair(p, b, at, 4.6 - at * 1.2, shade++);
+        for (qreal at : {0.22, 0.36, 0.5, 0.64, 0.78, 0.9}) {
+            const qreal along = -b.angleAtPercent(at);
+            for (int side : {-1, 1})
+                leaf(b.pointAtPercent(at), along + side * (48 + 14 * at), 4.8 - 1.2 * at, k++);
+        }
     }
-    // Purple flower spikes at the branch tips.
     for (const QPainterPath &b : branches) {
         const P tip = b.pointAtPercent(1);
-        const qreal angle = -b.angleAtPercent(1);
+        const qreal along = -b.angleAtPercent(1);
         QTransform t;
         t.translate(tip.x(), tip.y());
-        t.rotate(angle);
-        fill(p, t.map(ellipse(P(1, 0), 4.2, 2.4)), lit(tip, 5, QColor(0xb0, 0x80, 0xb8), QColor(0x6a, 0x3a, 0x6e)),
-             1.1);
+        t.rotate(along);
+        fill(p, t.map(ellipse(P(1.5, 0), 4, 2.2)), lit(tip, 5, QColor(0xb8, 0x88, 0xc0), QColor(0x6a, 0x3a, 0x6e)),
+             kDetail);
     }
 }
 
