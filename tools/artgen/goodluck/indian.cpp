@@ -9,11 +9,9 @@ namespace artgen::goodluck {
 
 namespace {
 
-const QColor kVermilion{0xd9, 0x26, 0x18};
 const QColor kVermilionLight{0xf5, 0x5a, 0x2a};
 const QColor kVermilionDark{0x9e, 0x12, 0x0c};
 const QColor kSaffron{0xf4, 0x9a, 0x1c};
-const QColor kBrass{0xe0, 0xa8, 0x30};
 const QColor kBrassDark{0x9a, 0x64, 0x10};
 
 // A small repeatable scatter, so the coconut's fibres land the same way on
@@ -40,10 +38,8 @@ void enamel(QPainter &p, const QPainterPath &shape, qreal rim, P from, P to)
 void drawAum(QPainter &p)
 {
     const QPainterPath aum =
-        glyph(QString::fromUtf8("ॐ"), QStringLiteral("Noto Serif Devanagari"), QRectF(11, 9, 78, 82));
-    enamel(p, aum, 2.6, P(14, 10), P(86, 92));
-    // One gloss on the big lower curve, where the enamel bulges.
-    highlight(p, rotated(ellipse(P(30, 62), 5, 2), P(30, 62), -40), 90);
+        glyph(QString::fromUtf8("ॐ"), QStringLiteral("Noto Serif Devanagari"), QRectF(7, 6, 86, 88));
+    enamel(p, aum, 2.8, P(10, 8), P(90, 94));
 }
 
 // ---- Bell
@@ -60,27 +56,31 @@ void drawBell(QPainter &p)
     const QPainterPath ring = ellipse(P(50, 20), 6, 5).subtracted(ellipse(P(50, 20), 3, 2.4));
     fill(p, ring, gold(P(44, 15), P(56, 25)));
 
-    QPainterPath body(P(37, 32));
-    body.cubicTo(P(37, 20), P(63, 20), P(63, 32));
-    body.cubicTo(P(64, 54), P(70, 68), P(84, 78));
-    body.quadTo(P(50, 88), P(16, 78));
-    body.cubicTo(P(30, 68), P(36, 54), P(37, 32));
+    QPainterPath body(P(35, 32));
+    body.cubicTo(P(35, 19), P(65, 19), P(65, 32));
+    body.cubicTo(P(66, 54), P(72, 68), P(88, 78));
+    body.quadTo(P(50, 88), P(12, 78));
+    body.cubicTo(P(28, 68), P(34, 54), P(35, 32));
     // The clapper hangs below the mouth; draw it first so the lip covers its rod.
     fill(p, thick(segment(P(50, 76), P(50, 88)), 2.6), kBrassDark);
     fill(p, circle(P(50, 90), 5.2), lit(P(50, 90), 6, brassLight, kBrassDark));
-    fill(p, body, linear(P(28, 30), P(78, 80), brassLight, kBrassDark));
+    QLinearGradient brass(P(24, 40), P(80, 70));
+    brass.setColorAt(0, brassLight);
+    brass.setColorAt(0.45, QColor(0xf0, 0xb8, 0x3c));
+    brass.setColorAt(1, QColor(0xb0, 0x70, 0x14));
+    fill(p, body, brass);
     // A crowning knob and raised bands, the marks of a temple bell.
-    fill(p, ellipse(P(50, 25), 7.5, 3), gold(P(42, 22), P(58, 28)));
-    stroke(p, quad(P(37.4, 40), P(50, 44), P(62.6, 40)), kBrassDark, 1.4);
-    stroke(p, quad(P(36.6, 46), P(50, 50), P(63.4, 46)), kBrassDark, 1.4);
-    const QPainterPath band = quad(P(25, 70), P(50, 80), P(75, 70));
+    fill(p, ellipse(P(50, 24.5), 8.5, 3.2), gold(P(41, 21), P(58, 28)));
+    stroke(p, quad(P(35.4, 40), P(50, 44.5), P(64.6, 40)), kBrassDark, 1.4);
+    stroke(p, quad(P(34.8, 46), P(50, 50.5), P(65.2, 46)), kBrassDark, 1.4);
+    const QPainterPath band = quad(P(23, 70), P(50, 80), P(77, 70));
     stroke(p, band, kBrassDark, 2.2);
     for (qreal at : {0.15, 0.32, 0.5, 0.68, 0.85})
         fill(p, circle(band.pointAtPercent(at) + P(0, -0.3), 1.6), accent::indian, kDetail);
     // The mouth: the rim, and the dark hollow inside it.
-    fill(p, ellipse(P(50, 80), 34, 6.5), linear(P(16, 76), P(84, 86), brassLight, kBrassDark));
-    fill(p, ellipse(P(50, 80.5), 28, 3.6), QColor(0x4a, 0x30, 0x10), kDetail);
-    highlight(p, quad(P(41, 30), P(38, 55), P(28, 72)).united(quad(P(28, 72), P(36, 56), P(43, 30))), 120);
+    fill(p, ellipse(P(50, 80), 38, 7), linear(P(12, 76), P(88, 86), brassLight, kBrassDark));
+    fill(p, ellipse(P(50, 80.6), 31.5, 4), QColor(0x4a, 0x30, 0x10), kDetail);
+    highlight(p, quad(P(40, 30), P(37, 55), P(25, 72)).united(quad(P(25, 72), P(35, 56), P(42, 30))), 120);
 }
 
 // ---- Betel leaf
@@ -204,8 +204,9 @@ void drawConch(QPainter &p)
     p.save();
     p.translate(50, 50);
     p.rotate(24);
+    p.scale(1.1, 1.1);
     p.translate(-50, -50);
-    p.translate(0, 2);
+    p.translate(-1, 1);
     // The spire: ever larger whorls stacked from the tip to the body.
     const QList<QRectF> whorls = {QRectF(6, 44, 11, 12), QRectF(12, 39, 16, 21), QRectF(19, 32, 22, 34)};
     const QPainterPath top = curve(P(30, 35), P(46, 21), P(72, 24), P(82, 37));
