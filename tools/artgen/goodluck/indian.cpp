@@ -1,11 +1,504 @@
 // Indian good-luck symbols.
 #include "style.h"
 
+#include <QTransform>
+#include <QtMath>
+#include <cmath>
+
 namespace artgen::goodluck {
+
+namespace {
+
+const QColor kVermilionLight{0xf5, 0x5a, 0x2a};
+const QColor kVermilionDark{0x9e, 0x12, 0x0c};
+const QColor kSaffron{0xf4, 0x9a, 0x1c};
+const QColor kBrassDark{0x9a, 0x64, 0x10};
+
+// A small repeatable scatter, so the coconut's fibres land the same way on
+// every run.
+struct Scatter {
+    quint32 state;
+    qreal next()
+    {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) / qreal(1 << 24);
+    }
+};
+
+// A shape edged in gold and filled with red enamel inside the gold.
+void enamel(QPainter &p, const QPainterPath &shape, qreal rim, P from, P to)
+{
+    const QPainterPath outer = shape.united(thick(shape, rim * 2));
+    fill(p, outer, gold(from, to));
+    fill(p, shape, linear(from, to, kVermilionLight, kVermilionDark), kDetail, QColor(0x6a, 0x0a, 0x04));
+}
+
+// ---- Aum
+
+void drawAum(QPainter &p)
+{
+    const QPainterPath aum =
+        glyph(QString::fromUtf8("ॐ"), QStringLiteral("Noto Serif Devanagari"), QRectF(7, 6, 86, 88));
+    enamel(p, aum, 2.8, P(10, 8), P(90, 94));
+}
+
+// ---- Bell
+
+void drawBell(QPainter &p)
+{
+    const QColor brassLight{0xff, 0xe4, 0x8a};
+    // Chain: two links, the lower one turned to face us edge-on.
+    const QPainterPath link1 = ellipse(P(50, 7), 3.4, 5).subtracted(ellipse(P(50, 7), 1.4, 3));
+    fill(p, link1, gold(P(46, 2), P(54, 12)));
+    const QPainterPath link2 = box(48.6, 10, 2.8, 8);
+    fill(p, link2, gold(P(48, 10), P(52, 18)));
+    // The ring the bell hangs by.
+    const QPainterPath ring = ellipse(P(50, 20), 6, 5).subtracted(ellipse(P(50, 20), 3, 2.4));
+    fill(p, ring, gold(P(44, 15), P(56, 25)));
+
+    QPainterPath body(P(35, 32));
+    body.cubicTo(P(35, 19), P(65, 19), P(65, 32));
+    body.cubicTo(P(66, 54), P(72, 68), P(88, 78));
+    body.quadTo(P(50, 88), P(12, 78));
+    body.cubicTo(P(28, 68), P(34, 54), P(35, 32));
+    // The clapper hangs below the mouth; draw it first so the lip covers its rod.
+    fill(p, thick(segment(P(50, 76), P(50, 88)), 2.6), kBrassDark);
+    fill(p, circle(P(50, 90), 5.2), lit(P(50, 90), 6, brassLight, kBrassDark));
+    QLinearGradient brass(P(24, 40), P(80, 70));
+    brass.setColorAt(0, brassLight);
+    brass.setColorAt(0.45, QColor(0xf0, 0xb8, 0x3c));
+    brass.setColorAt(1, QColor(0xb0, 0x70, 0x14));
+    fill(p, body, brass);
+    // A crowning knob and raised bands, the marks of a temple bell.
+    fill(p, ellipse(P(50, 24.5), 8.5, 3.2), gold(P(41, 21), P(58, 28)));
+    stroke(p, quad(P(35.4, 40), P(50, 44.5), P(64.6, 40)), kBrassDark, 1.4);
+    stroke(p, quad(P(34.8, 46), P(50, 50.5), P(65.2, 46)), kBrassDark, 1.4);
+    const QPainterPath band = quad(P(23, 70), P(50, 80), P(77, 70));
+    stroke(p, band, kBrassDark, 2.2);
+    for (qreal at : {0.15, 0.32, 0.5, 0.68, 0.85})
+        fill(p, circle(band.pointAtPercent(at) + P(0, -0.3), 1.6), accent::indian, kDetail);
+    // The mouth: the rim, and the dark hollow inside it.
+    fill(p, ellipse(P(50, 80), 38, 7), linear(P(12, 76), P(88, 86), brassLight, kBrassDark));
+    fill(p, ellipse(P(50, 80.6), 31.5, 4), QColor(0x4a, 0x30, 0x10), kDetail);
+    highlight(p, quad(P(40, 30), P(37, 55), P(25, 72)).united(quad(P(25, 72), P(35, 56), P(42, 30))), 120);
+}
+
+// ---- Betel leaf
+
+void drawBetelLeaf(QPainter &p)
+{
+    p.save();
+    p.translate(50, 50);
+    p.rotate(-24);
+    p.translate(-50, -50);
+    QPainterPath leaf(P(50, 20));
+    leaf.cubicTo(P(38, 5), P(5, 9), P(7, 40));
+    leaf.cubicTo(P(9, 63), P(35, 80), P(50, 99));
+    leaf.cubicTo(P(65, 80), P(91, 63), P(93, 40));
+    leaf.cubicTo(P(95, 9), P(62, 5), P(50, 20));
+    const QPainterPath stalk = thick(quad(P(50, 22), P(46, 9), P(53, 1)), 3.4);
+    fill(p, stalk, QColor(0x5c, 0x9a, 0x2e));
+    fill(p, leaf, lit(P(46, 46), 62, QColor(0x9b, 0xdc, 0x5a), QColor(0x2f, 0x78, 0x22)));
+    // Curving veins, darker than the blade, sweeping from the stalk to the tip.
+    const QColor vein{0x23, 0x5e, 0x1a};
+    QPainterPath veins(P(50, 21));
+    veins.quadTo(P(51, 60), P(50, 95));
+    for (int side : {-1, 1}) {
+        veins.moveTo(50, 23);
+        veins.cubicTo(P(50 + side * 24, 24), P(50 + side * 37, 50), P(50 + side * 16, 82));
+        veins.moveTo(50, 26);
+        veins.cubicTo(P(50 + side * 14, 34), P(50 + side * 22, 56), P(50 + side * 7, 88));
+        veins.moveTo(50 + side * 1, 52);
+        veins.quadTo(P(50 + side * 18, 54), P(50 + side * 30, 46));
+    }
+    stroke(p, veins, vein, 1.2);
+    highlight(p, rotated(ellipse(P(30, 32), 9, 4), P(30, 32), -30), 90);
+    p.restore();
+}
+
+// ---- Bindi
+
+void drawBindi(QPainter &p)
+{
+    const P c(50, 50);
+    // An ornamental rosette of gold petals and kumkum dots around the bindi.
+    for (int i = 0; i < 12; ++i) {
+        QPainterPath petal(P(50, 20));
+        petal.cubicTo(P(44, 15), P(46, 9), P(50, 5));
+        petal.cubicTo(P(54, 9), P(56, 15), P(50, 20));
+        fill(p, rotated(petal, c, 30 * i), gold(P(44, 5), P(56, 20)));
+    }
+    for (int i = 0; i < 12; ++i) {
+        const qreal a = qDegreesToRadians(30.0 * i + 15);
+        const P at = c + P(qSin(a), -qCos(a)) * 35;
+        fill(p, circle(at, 3), lit(at, 3.5, kVermilionLight, kVermilionDark), kDetail);
+    }
+    fill(p, circle(c, 31).subtracted(circle(c, 27)), gold(P(20, 20), P(80, 80)));
+    for (int i = 0; i < 24; ++i) {
+        const qreal a = qDegreesToRadians(15.0 * i);
+        fill(p, circle(c + P(qSin(a), -qCos(a)) * 29, 0.9), kGoldDark, 0);
+    }
+    fill(p, circle(c, 24), lit(c, 28, QColor(0xff, 0x5e, 0x4a), QColor(0xa8, 0x08, 0x12)));
+    highlight(p, ellipse(P(41, 40), 7, 4), 110);
+}
+
+// ---- Coconut
+
+void drawCoconut(QPainter &p)
+{
+    const QColor husk{0x7a, 0x4a, 0x22};
+    const QColor huskLight{0xb0, 0x76, 0x3e};
+    const QColor fibre{0x4a, 0x2a, 0x10};
+    // The whole nut behind, with its hairy husk and three eyes.
+    const P nut(60, 40);
+    const QPainterPath whole = rotated(ellipse(nut, 30, 32), nut, 20);
+    fill(p, whole, lit(nut, 38, huskLight, husk));
+    Scatter s{7};
+    p.save();
+    p.setClipPath(whole);
+    for (int i = 0; i < 70; ++i) {
+        const qreal a = s.next() * 2 * M_PI;
+        const qreal r = qSqrt(s.next()) * 30;
+        const P at = nut + P(qCos(a) * r, qSin(a) * r);
+        const qreal tilt = a + M_PI / 2 + (s.next() - 0.5);
+        stroke(p, segment(at, at + P(qCos(tilt), qSin(tilt)) * 5), fibre, 0.8);
+    }
+    p.restore();
+    // Tufts standing off the husk, so it reads hairy at a glance.
+    for (int i = 0; i < 14; ++i) {
+        const qreal a = qDegreesToRadians(-150 + 15.0 * i);
+        const P root = nut + P(qCos(a) * 30, qSin(a) * 31);
+        stroke(p, quad(root, root + P(qCos(a + 0.5), qSin(a + 0.5)) * 3, root + P(qCos(a + 0.2), qSin(a + 0.2)) * 5),
+               fibre, 1.0);
+    }
+    for (P eye : {P(52, 22), P(60, 20), P(56, 28)})
+        fill(p, ellipse(eye, 2.4, 2), QColor(0x2e, 0x1a, 0x0a), kDetail);
+
+    // A split half in front: brown shell, white flesh, the pale hollow.
+    const P half(36, 67);
+    QPainterPath shell(half + P(-30, 0));
+    shell.cubicTo(half + P(-30, 18), half + P(-16, 27), half + P(0, 27));
+    shell.cubicTo(half + P(16, 27), half + P(30, 18), half + P(30, 0));
+    shell.closeSubpath();
+    fill(p, shell, lit(half + P(0, 8), 34, huskLight, husk));
+    p.save();
+    p.setClipPath(shell);
+    Scatter t{31};
+    for (int i = 0; i < 26; ++i) {
+        const P at = half + P(-28 + t.next() * 56, 4 + t.next() * 22);
+        stroke(p, segment(at, at + P(3 + t.next() * 2, 1.2)), fibre, 0.8);
+    }
+    p.restore();
+    fill(p, ellipse(half, 30, 9), QColor(0x5a, 0x34, 0x14));
+    fill(p, ellipse(half, 27, 7.6), linear(half + P(-20, -6), half + P(20, 6), kWhite, QColor(0xec, 0xe6, 0xd8)),
+         kDetail);
+    fill(p, ellipse(half + P(0, 0.6), 20.5, 5), linear(half + P(-18, -4), half + P(18, 4), QColor(0xf2, 0xee, 0xe2),
+                                                       QColor(0xd2, 0xcc, 0xbc)),
+         kDetail, QColor(0xb8, 0xae, 0x98));
+}
+
+// ---- Conch
+
+void drawConch(QPainter &p)
+{
+    p.save();
+    p.translate(50, 50);
+    p.rotate(24);
+    p.scale(1.1, 1.1);
+    p.translate(-50, -50);
+    p.translate(-1, 1);
+    // The spire: ever larger whorls stacked from the tip to the body.
+    const QList<QRectF> whorls = {QRectF(6, 44, 11, 12), QRectF(12, 39, 16, 21), QRectF(19, 32, 22, 34)};
+    const QPainterPath top = curve(P(30, 35), P(46, 21), P(72, 24), P(82, 37));
+    QPainterPath shell(P(30, 35));
+    shell.cubicTo(P(46, 21), P(72, 24), P(82, 37));
+    shell.cubicTo(P(89, 45), P(94, 53), P(97, 60));
+    shell.cubicTo(P(91, 62), P(85, 62), P(79, 64));
+    shell.cubicTo(P(66, 77), P(44, 77), P(33, 67));
+    shell.closeSubpath();
+    for (const QRectF &w : whorls) {
+        QPainterPath e;
+        e.addEllipse(w);
+        shell = shell.united(e);
+    }
+    shell = shell.united(polygon({P(2, 50), P(8, 47), P(8, 53)}));
+    // Knobs along the shoulder of the body whorl.
+    for (qreal at : {0.18, 0.4, 0.62, 0.84})
+        shell = shell.united(circle(top.pointAtPercent(at) + P(0, 0.6), 3.2));
+    shell = shell.simplified();
+    fill(p, shell, lit(P(44, 40), 60, kWhite, QColor(0xdf, 0xcc, 0xb0)));
+    // Each whorl's seam, the spiral turning round the spire.
+    const QColor seam{0x8a, 0x6c, 0x4c};
+    for (int i = 1; i < whorls.size(); ++i) {
+        QPainterPath arc;
+        arc.arcMoveTo(whorls[i], 75);
+        arc.arcTo(whorls[i], 75, 210);
+        stroke(p, arc, seam, 1.3);
+    }
+    QPainterPath bodySeam;
+    bodySeam.arcMoveTo(QRectF(29, 26, 26, 48), 80);
+    bodySeam.arcTo(QRectF(29, 26, 26, 48), 80, 200);
+    stroke(p, bodySeam, seam, 1.3);
+    // The ridges that wind round the body whorl.
+    stroke(p, curve(P(42, 31), P(56, 34), P(72, 40), P(92, 57)), seam, 1.0);
+    // The flared lip and the rosy opening inside it.
+    QPainterPath lip(P(40, 60));
+    lip.cubicTo(P(48, 86), P(84, 84), P(97, 60));
+    lip.cubicTo(P(80, 66), P(58, 66), P(40, 60));
+    fill(p, lip, linear(P(40, 60), P(95, 80), kWhite, QColor(0xe6, 0xd2, 0xb4)));
+    QPainterPath mouth(P(47, 62));
+    mouth.cubicTo(P(55, 78), P(80, 78), P(91, 62.5));
+    mouth.cubicTo(P(76, 66.5), P(60, 66.5), P(47, 62));
+    fill(p, mouth, linear(P(50, 62), P(80, 74), QColor(0xfb, 0xc0, 0x96), QColor(0xe0, 0x78, 0x58)), kDetail);
+    highlight(p, rotated(ellipse(P(58, 33), 9, 2.6), P(58, 33), 4), 150);
+    p.restore();
+}
+
+// ---- Lamp
+
+void drawLamp(QPainter &p)
+{
+    const QColor clay{0xc0, 0x5a, 0x2a};
+    const QColor clayLight{0xee, 0x9a, 0x5c};
+    const QColor clayDark{0x86, 0x34, 0x16};
+    // A warm glow round the flame; it carries no outline, being light.
+    QRadialGradient glow(P(74, 32), 26);
+    glow.setColorAt(0, QColor(0xff, 0xe0, 0x70, 170));
+    glow.setColorAt(1, QColor(0xff, 0xc0, 0x40, 0));
+    fill(p, circle(P(74, 32), 26), glow, 0);
+
+    QPainterPath body(P(6, 62));
+    body.cubicTo(P(8, 82), P(26, 90), P(42, 90));
+    body.cubicTo(P(60, 90), P(74, 80), P(88, 60));
+    body.cubicTo(P(70, 72), P(20, 74), P(6, 62));
+    fill(p, body, linear(P(10, 62), P(70, 92), clayLight, clayDark));
+    // Painted dots round the belly, as on a festival diya.
+    const QPainterPath row = curve(P(13, 74), P(26, 84), P(56, 86), P(76, 74));
+    for (int i = 0; i <= 8; ++i) {
+        const P at = row.pointAtPercent(i / 8.0);
+        fill(p, circle(at, 1.9), i % 2 ? QColor(kWhite) : QColor(0xf6, 0xc8, 0x3a), kDetail);
+    }
+    // The rim: the open bowl pinched to a spout on the right.
+    QPainterPath rim(P(88, 60));
+    rim.cubicTo(P(74, 52), P(64, 51), P(44, 51));
+    rim.cubicTo(P(18, 51), P(6, 56), P(6, 62));
+    rim.cubicTo(P(6, 68), P(22, 73), P(44, 73));
+    rim.cubicTo(P(64, 73), P(74, 66), P(88, 60));
+    fill(p, rim, linear(P(10, 52), P(80, 72), clayLight, clay));
+    QPainterPath oil(P(80, 61));
+    oil.cubicTo(P(70, 56), P(62, 55), P(44, 55));
+    oil.cubicTo(P(22, 55), P(12, 58), P(12, 62));
+    oil.cubicTo(P(12, 66), P(24, 69), P(44, 69));
+    oil.cubicTo(P(62, 69), P(70, 64), P(80, 61));
+    fill(p, oil, linear(P(14, 56), P(70, 68), QColor(0xf0, 0xb0, 0x40), QColor(0x9a, 0x5a, 0x10)), kDetail);
+    // Wick and flame.
+    fill(p, thick(quad(P(74, 61), P(80, 58), P(82, 54)), 2.4), QColor(0xf4, 0xe8, 0xd0), kDetail);
+    QPainterPath flame(P(82, 56));
+    flame.cubicTo(P(70, 56), P(68, 44), P(72, 35));
+    flame.cubicTo(P(75, 27), P(80, 18), P(78, 6));
+    flame.cubicTo(P(87, 16), P(94, 30), P(92, 42));
+    flame.cubicTo(P(91, 51), P(88, 56), P(82, 56));
+    QLinearGradient fire(P(80, 8), P(82, 56));
+    fire.setColorAt(0, QColor(0xf2, 0x5a, 0x12));
+    fire.setColorAt(0.5, QColor(0xfb, 0xa8, 0x1c));
+    fire.setColorAt(1, QColor(0xff, 0xd8, 0x40));
+    fill(p, flame, fire, kOutline, QColor(0x8a, 0x2a, 0x08));
+    QPainterPath core(P(82, 53));
+    core.cubicTo(P(76, 53), P(75, 45), P(78, 39));
+    core.cubicTo(P(80, 35), P(81, 31), P(81, 27));
+    core.cubicTo(P(86, 33), P(89, 42), P(87, 48));
+    core.cubicTo(P(86, 52), P(84, 53), P(82, 53));
+    fill(p, core, linear(P(80, 28), P(82, 53), QColor(0xff, 0xf2, 0xa0), QColor(0xff, 0xfc, 0xe8)), 0);
+}
+
+// ---- Pyramid
+
+void drawPyramid(QPainter &p)
+{
+    groundShadow(p, P(52, 88), 46, 7);
+    const P apex(46, 7), left(5, 83), front(60, 92), right(95, 77);
+    const QPainterPath sunlit = polygon({apex, left, front});
+    const QPainterPath shade = polygon({apex, front, right});
+    // Sandstone warmed by saffron light on the left face, in shadow on the right.
+    fill(p, sunlit, linear(apex, P(30, 90), QColor(0xff, 0xe0, 0x94), QColor(0xe8, 0x9c, 0x3c)));
+    fill(p, shade, linear(apex, P(84, 86), QColor(0xc8, 0x84, 0x34), QColor(0x8e, 0x50, 0x1c)));
+    for (int i = 1; i < 7; ++i) {
+        const qreal t = i / 7.0;
+        auto along = [&](P a, P b) { return a + (b - a) * t; };
+        stroke(p, segment(along(apex, left), along(apex, front)), QColor(0xa8, 0x62, 0x22), kDetail);
+        stroke(p, segment(along(apex, front), along(apex, right)), QColor(0x6a, 0x38, 0x12), kDetail);
+    }
+    // Gilded capstone catching the light.
+    const qreal cap = 0.16;
+    auto capAt = [&](P b) { return apex + (b - apex) * cap; };
+    fill(p, polygon({apex, capAt(left), capAt(front)}), gold(apex, capAt(left)));
+    fill(p, polygon({apex, capAt(front), capAt(right)}), linear(apex, capAt(right), kGold, kGoldDark));
+    stroke(p, polygon({apex, left, front, right}), kLine, kOutline);
+}
+
+// ---- Rudraksha
+
+void drawBead(QPainter &p, P c, qreal r)
+{
+    fill(p, circle(c, r), lit(c, r * 1.3, QColor(0xc2, 0x6e, 0x3a), QColor(0x5e, 0x28, 0x10)));
+    // The deep grooves and knobbly ridges that make a rudraksha bead.
+    const QColor groove{0x3a, 0x16, 0x06};
+    stroke(p, quad(c + P(-r * 0.35, -r * 0.85), c + P(-r * 0.75, 0), c + P(-r * 0.35, r * 0.85)), groove, 0.8);
+    stroke(p, quad(c + P(r * 0.35, -r * 0.85), c + P(r * 0.75, 0), c + P(r * 0.35, r * 0.85)), groove, 0.8);
+    stroke(p, segment(c + P(0, -r * 0.9), c + P(0, r * 0.9)), groove, 0.8);
+}
+
+void drawRudraksha(QPainter &p)
+{
+    QPainterPath loop(P(50, 64));
+    loop.cubicTo(P(4, 54), P(2, 2), P(50, 4));
+    loop.cubicTo(P(98, 2), P(96, 54), P(50, 64));
+    stroke(p, loop, accent::indian, 1.4);
+    const int beads = 17;
+    for (int i = 0; i < beads; ++i)
+        drawBead(p, loop.pointAtPercent((i + 0.5) / beads), 5.8);
+    // The tassel: the crowning bead, a gold knot and a red fringe.
+    fill(p, thick(segment(P(50, 62), P(50, 78)), 1.6), accent::indian, kDetail);
+    drawBead(p, P(50, 70), 6.6);
+    fill(p, ellipse(P(50, 80), 4.6, 3.2), gold(P(45, 77), P(55, 83)));
+    QPainterPath tassel(P(46.5, 83));
+    tassel.cubicTo(P(45, 88), P(40, 92), P(38, 98));
+    tassel.lineTo(62, 98);
+    tassel.cubicTo(P(60, 92), P(55, 88), P(53.5, 83));
+    tassel.closeSubpath();
+    fill(p, tassel, linear(P(40, 84), P(60, 98), QColor(0xe0, 0x38, 0x2c), accent::indian));
+    for (qreal x : {43.0, 47.0, 50.0, 53.0, 57.0})
+        stroke(p, segment(P(50 + (x - 50) * 0.3, 87), P(x, 97)), QColor(0x60, 0x08, 0x0c), 0.8);
+}
+
+// ---- Swastika
+
+void drawSwastika(QPainter &p)
+{
+    // The auspicious form stands square, arms turning clockwise.
+    const qreal a = 10, b = 19, c = 45.5, d = 54.5, e = 81, f = 90;
+    auto rect = [](qreal x0, qreal y0, qreal x1, qreal y1) { return box(x0, y0, x1 - x0, y1 - y0); };
+    QPainterPath sign = rect(c, a, d, f).united(rect(a, c, f, d));
+    sign = sign.united(rect(c, a, f, b)); // top arm turns right
+    sign = sign.united(rect(e, c, f, f)); // right arm turns down
+    sign = sign.united(rect(a, e, d, f)); // bottom arm turns left
+    sign = sign.united(rect(a, a, b, d)); // left arm turns up
+    enamel(p, sign.simplified(), 2.6, P(a, a), P(f, f));
+    for (P dot : {P(32.25, 32.25), P(67.75, 32.25), P(67.75, 67.75), P(32.25, 67.75)}) {
+        fill(p, circle(dot, 6.6), gold(dot - P(6, 6), dot + P(6, 6)));
+        fill(p, circle(dot, 4.2), lit(dot, 5, kVermilionLight, kVermilionDark), kDetail);
+    }
+}
+
+// ---- Tulsi
+
+void drawTulsi(QPainter &p)
+{
+    const QColor plaster{0xf6, 0xec, 0xd8};
+    const QColor plasterShade{0xd8, 0xc4, 0xa0};
+    // The raised square planter, an altar in itself: plinth, mouldings, a
+    // painted body with its lamp niche, and a rim with knobbed corners.
+    const QColor saffronDark{0xc8, 0x6a, 0x14};
+    fill(p, box(19, 88, 62, 6), linear(P(19, 88), P(81, 94), kSaffron, saffronDark));
+    fill(p, box(23, 83, 54, 5.5), linear(P(23, 83), P(77, 88), plaster, plasterShade));
+    fill(p, box(27, 61, 46, 22), linear(P(27, 61), P(73, 83), plaster, plasterShade));
+    stroke(p, box(30.5, 64.5, 39, 15), accent::indian, 1.8);
+    QPainterPath niche(P(43, 80));
+    niche.lineTo(43, 73);
+    niche.cubicTo(P(43, 67), P(57, 67), P(57, 73));
+    niche.lineTo(57, 80);
+    niche.closeSubpath();
+    fill(p, niche, linear(P(43, 68), P(57, 80), kSaffron, QColor(0xc0, 0x5a, 0x10)), kDetail);
+    fill(p, circle(P(50, 76), 1.8), QColor(0xff, 0xf0, 0xa0), kDetail);
+    for (qreal x : {24.5, 75.5})
+        fill(p, quad(P(x - 4.5, 56), P(x, 44), P(x + 4.5, 56)), linear(P(x - 4, 48), P(x + 4, 56), plaster, plasterShade));
+    fill(p, box(21, 55, 58, 6.5), linear(P(21, 55), P(79, 61), kSaffron, saffronDark));
+
+    // The bush: woody stems fanning out, set with pairs of small oval
+    // leaves and tipped with purple flower spikes.
+    const QColor stem{0x6a, 0x46, 0x2a};
+    const QList<QPainterPath> branches = {
+        curve(P(50, 58), P(50, 42), P(50, 26), P(50, 7)),
+        curve(P(50, 50), P(42, 40), P(36, 28), P(35, 11)),
+        curve(P(50, 50), P(58, 40), P(64, 28), P(65, 11)),
+        curve(P(50, 52), P(38, 46), P(27, 36), P(20, 21)),
+        curve(P(50, 52), P(62, 46), P(73, 36), P(80, 21)),
+        curve(P(50, 56), P(37, 54), P(23, 50), P(10, 40)),
+        curve(P(50, 56), P(63, 54), P(77, 50), P(90, 40)),
+    };
+    for (const QPainterPath &b : branches)
+        fill(p, thick(b, 2.2), stem, kDetail);
+    static const QColor leafDark[] = {{0x2a, 0x7a, 0x22}, {0x38, 0x8c, 0x2a}, {0x22, 0x62, 0x20}, {0x4e, 0x4c, 0x2e}};
+    static const QColor leafLight[] = {{0x7c, 0xc4, 0x4c}, {0x9c, 0xd6, 0x5c}, {0x62, 0xa4, 0x3e}, {0x86, 0x86, 0x4c}};
+    auto leaf = [&](P at, qreal degrees, qreal size, int k) {
+        QPainterPath shape(P(0, 0));
+        shape.cubicTo(P(0.3 * size, -0.7 * size), P(1.4 * size, -0.65 * size), P(2 * size, 0));
+        shape.cubicTo(P(1.4 * size, 0.65 * size), P(0.3 * size, 0.7 * size), P(0, 0));
+        QTransform t;
+        t.translate(at.x(), at.y());
+        t.rotate(degrees);
+        fill(p, t.map(shape), lit(t.map(P(size, 0)), size * 1.6, leafLight[k % 4], leafDark[k % 4]), kDetail);
+    };
+    int k = 0;
+    for (const QPainterPath &b : branches) {
+        for (qreal at : {0.22, 0.36, 0.5, 0.64, 0.78, 0.9}) {
+            const qreal along = -b.angleAtPercent(at);
+            for (int side : {-1, 1})
+                leaf(b.pointAtPercent(at), along + side * (48 + 14 * at), 4.8 - 1.2 * at, k++);
+        }
+    }
+    for (const QPainterPath &b : branches) {
+        const P tip = b.pointAtPercent(1);
+        const qreal along = -b.angleAtPercent(1);
+        QTransform t;
+        t.translate(tip.x(), tip.y());
+        t.rotate(along);
+        fill(p, t.map(ellipse(P(1.5, 0), 4, 2.2)), lit(tip, 5, QColor(0xb8, 0x88, 0xc0), QColor(0x6a, 0x3a, 0x6e)),
+             kDetail);
+    }
+}
+
+// ---- Wheel
+
+void drawWheel(QPainter &p)
+{
+    const P c(50, 50);
+    QPainterPath wheel = circle(c, 45).subtracted(circle(c, 35));
+    wheel = wheel.united(circle(c, 13));
+    for (int i = 0; i < 8; ++i)
+        wheel = wheel.united(rotated(polygon({{50, 40}, {54.6, 28}, {50, 13}, {45.4, 28}}), c, 45 * i));
+    fill(p, wheel.simplified(), gold(P(8, 6), P(92, 94)));
+    stroke(p, circle(c, 40), kGoldDark, kDetail);
+    for (int i = 0; i < 8; ++i)
+        stroke(p, rotated(segment(P(50, 37), P(50, 16)), c, 45 * i), kGoldDark, kDetail);
+    // Red enamel studs round the rim, between the spokes.
+    for (int i = 0; i < 8; ++i) {
+        const qreal a = qDegreesToRadians(45.0 * i + 22.5);
+        const P at = c + P(qSin(a), -qCos(a)) * 40;
+        fill(p, circle(at, 2.8), lit(at, 3.4, kVermilionLight, kVermilionDark), kDetail);
+    }
+    fill(p, circle(c, 8.5), lit(c, 10, kVermilionLight, kVermilionDark), kDetail);
+    fill(p, circle(c, 3), gold(c - P(3, 3), c + P(3, 3)), kDetail);
+}
+
+} // namespace
 
 QList<Symbol> indianSymbols()
 {
-    return {};
+    return {
+        {"Aum", drawAum},
+        {"Bell", drawBell},
+        {"Betel Leaf (Paan)", drawBetelLeaf},
+        {"Bindi or Dot", drawBindi},
+        {"Coconut", drawCoconut},
+        {"Conch shells (Shankh)", drawConch},
+        {"Lamp", drawLamp},
+        {"Pyramid", drawPyramid},
+        {"Rudraksha", drawRudraksha},
+        {"Swastika", drawSwastika},
+        {"Tulsi", drawTulsi},
+        {"Wheel", drawWheel},
+    };
 }
 
 } // namespace artgen::goodluck
