@@ -60,8 +60,8 @@ void drawBamboo(QPainter &p)
         const qreal side = s.topX < 50 ? -1 : 1;
         const P j1 = top + (base - top) * 0.12;
         const P j2 = top + (base - top) * 0.3;
-        leafWithRib(p, j1, j1 + P(side * 20, -6), 7, leafLight, leafDark);
-        leafWithRib(p, j2, j2 + P(-side * 15, -9), 6, leafLight, leafDark);
+        leafWithRib(p, j1, j1 + P(side * 25, -5), 8.5, leafLight, leafDark);
+        leafWithRib(p, j2, j2 + P(-side * 19, -10), 7.5, leafLight, leafDark);
         const QPainterPath stem = thick(segment(base, top), w, Qt::FlatCap);
         fill(p, stem, linear(P(base.x() - w / 2, 0), P(base.x() + w / 2, 0), greenLight, green));
         // joints: a dark ring with a light lip above it
@@ -143,7 +143,7 @@ void drawFu(QPainter &p)
     fill(p, diamond, lit(P(50, 50), 56, kRedLight, kRedDark));
     stroke(p, polygon({P(50, 12.5), P(87.5, 50), P(50, 87.5), P(12.5, 50)}), kGold, 1.8);
     const QPainterPath fu =
-        glyph(QStringLiteral("福"), QStringLiteral("Noto Serif CJK SC"), QRectF(27, 27, 46, 46), QFont::Black);
+        glyph(QStringLiteral("福"), QStringLiteral("Noto Serif CJK SC"), QRectF(25, 25, 50, 50), QFont::Black);
     fill(p, fu, gold(P(30, 28), P(68, 72)), kDetail);
 }
 
@@ -192,12 +192,12 @@ void drawGoldIngots(QPainter &p)
 // below.
 void drawJade(QPainter &p)
 {
-    const P c(50, 50);
-    const qreal r = 27, hole = 9;
+    const P c(50, 47);
+    const qreal r = 30, hole = 9.5;
     const QColor jadeLight{0xb8, 0xeb, 0xc0}, jade{0x2e, 0x96, 0x5a}, jadeDark{0x17, 0x63, 0x39};
 
     // the cord behind the disc, from the hole down to the tassel
-    const QPainterPath lower = thick(segment(c, P(50, 82)), 3.6);
+    const QPainterPath lower = thick(segment(c, P(50, 80)), 3.6);
     fill(p, lower, linear(P(48, 0), P(52, 0), kRedLight, kRed), kDetail + 0.2);
 
     const QPainterPath bi = circle(c, r).subtracted(circle(c, hole));
@@ -207,28 +207,28 @@ void drawJade(QPainter &p)
     // raised grain carved between the rings
     for (int i = 0; i < 12; ++i) {
         const qreal a = qDegreesToRadians(30.0 * i + 15);
-        const P at = c + P(qCos(a), qSin(a)) * (hole + 8.2);
-        fill(p, circle(at, 2.4), lit(at, 3.2, QColor(0xd4, 0xf6, 0xd8), QColor(0x4c, 0xb0, 0x72)), kDetail,
+        const P at = c + P(qCos(a), qSin(a)) * (hole + 9.5);
+        fill(p, circle(at, 2.7), lit(at, 3.6, QColor(0xd4, 0xf6, 0xd8), QColor(0x4c, 0xb0, 0x72)), kDetail,
              jadeDark);
     }
-    highlight(p, rotated(ellipse(P(34, 36), 7, 2.8), P(34, 36), -45), 150);
+    highlight(p, rotated(ellipse(P(31, 32), 7.5, 3), P(31, 32), -45), 150);
 
     // the knot at the top and the two strands down into the hole
-    QPainterPath strands(P(50, 18));
-    strands.cubicTo(P(45, 26), P(45, 34), P(46.5, 44));
-    strands.moveTo(50, 18);
-    strands.cubicTo(P(55, 26), P(55, 34), P(53.5, 44));
+    QPainterPath strands(P(50, 14));
+    strands.cubicTo(P(45, 22), P(45, 30), P(46.5, 41));
+    strands.moveTo(50, 14);
+    strands.cubicTo(P(55, 22), P(55, 30), P(53.5, 41));
     const QBrush cordRed = linear(P(44, 10), P(56, 40), kRedLight, kRed);
     fill(p, thick(strands, 3.6), cordRed, kDetail + 0.2);
     // a small Chinese knot: a diamond of cord with a loop at each side
-    const P k(50, 12);
-    QPainterPath knot = circle(k + P(-6.5, 0), 3.4).united(circle(k + P(6.5, 0), 3.4)).united(circle(k + P(0, -6.5), 3.4));
-    knot = knot.united(polygon({k + P(0, -7), k + P(7, 0), k + P(0, 7), k + P(-7, 0)}));
+    const P k(50, 9);
+    QPainterPath knot = circle(k + P(-6, 0), 3).united(circle(k + P(6, 0), 3)).united(circle(k + P(0, -5.5), 2.6));
+    knot = knot.united(polygon({k + P(0, -6.5), k + P(6.5, 0), k + P(0, 6.5), k + P(-6.5, 0)}));
     fill(p, knot, cordRed);
     stroke(p, polygon({k + P(0, -3.6), k + P(3.6, 0), k + P(0, 3.6), k + P(-3.6, 0)}), kRedDark, kDetail);
 
     // the tassel: a gold bead, a bound head and a fall of threads
-    fill(p, circle(P(50, 80), 3.6), lit(P(50, 80), 4.5, QColor(0xff, 0xf0, 0xb0), kGold));
+    fill(p, circle(P(50, 80.5), 3.6), lit(P(50, 80.5), 4.5, QColor(0xff, 0xf0, 0xb0), kGold));
     QPainterPath tassel(P(47.2, 84));
     tassel.lineTo(52.8, 84);
     tassel.cubicTo(P(54, 88), P(57, 93), P(58, 97));
@@ -299,7 +299,7 @@ void drawOrchid(QPainter &p)
     stem.cubicTo(P(36, 12), P(22, 18), P(14, 30));
     fill(p, thick(stem, 2.8), linear(P(60, 10), P(80, 90), stemGreen.lighter(130), stemGreen), kDetail);
     // a short stalk to each flower
-    fill(p, thick(quad(P(44, 15), P(42, 24), P(38, 34)), 2.4), stemGreen, kDetail);
+    fill(p, thick(quad(P(44, 15), P(40, 24), P(36, 32)), 2.4), stemGreen, kDetail);
     fill(p, thick(quad(P(76, 40), P(72, 44), P(70, 48)), 2.4), stemGreen, kDetail);
     bud(p, P(14, 31), 3.4, 70);
     bud(p, P(22, 21), 4.2, 40);
@@ -317,8 +317,8 @@ void drawOrchid(QPainter &p)
     fill(p, right, linear(P(74, 78), P(94, 92), leafLight, leafDark));
     stroke(p, quad(P(75, 89), P(84, 80), P(93, 78)), leafDark.darker(130), kDetail);
 
-    orchidFlower(p, P(68, 52), 17, 8);
-    orchidFlower(p, P(36, 50), 22, -6);
+    orchidFlower(p, P(70, 50), 20, 10);
+    orchidFlower(p, P(35, 50), 26, -6);
 }
 
 // ---------------------------------------------------------------- ship
@@ -358,9 +358,9 @@ void drawWealthShip(QPainter &p)
     fill(p, polygon({P(46, 2), P(36, 4), P(46, 6.5)}), kGold, kDetail);
 
     // gold heaped on deck
-    ingot(p, P(30, 60), 20, 1.1);
-    ingot(p, P(62, 60), 20, 1.1);
-    ingot(p, P(46, 58), 22, 1.1);
+    ingot(p, P(29, 60), 24, 1.2);
+    ingot(p, P(63, 60), 24, 1.2);
+    ingot(p, P(46, 57), 26, 1.2);
 
     // the hull: a low bow at the left, a high square stern at the right
     QPainterPath hull(P(6, 58));
