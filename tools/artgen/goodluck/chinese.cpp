@@ -197,7 +197,7 @@ void drawJade(QPainter &p)
     const QColor jadeLight{0xb8, 0xeb, 0xc0}, jade{0x2e, 0x96, 0x5a}, jadeDark{0x17, 0x63, 0x39};
 
     // the cord behind the disc, from the hole down to the tassel
-    const QPainterPath lower = thick(segment(c, P(50, 80)), 3.6);
+    const QPainterPath lower = thick(segment(c + P(0, -3), P(50, 80)), 3.6);
     fill(p, lower, linear(P(48, 0), P(52, 0), kRedLight, kRed), kDetail + 0.2);
 
     const QPainterPath bi = circle(c, r).subtracted(circle(c, hole));
@@ -215,9 +215,9 @@ void drawJade(QPainter &p)
 
     // the knot at the top and the two strands down into the hole
     QPainterPath strands(P(50, 14));
-    strands.cubicTo(P(45, 22), P(45, 30), P(46.5, 41));
+    strands.cubicTo(P(44, 22), P(44, 32), P(49, 45));
     strands.moveTo(50, 14);
-    strands.cubicTo(P(55, 22), P(55, 30), P(53.5, 41));
+    strands.cubicTo(P(56, 22), P(56, 32), P(51, 45));
     const QBrush cordRed = linear(P(44, 10), P(56, 40), kRedLight, kRed);
     fill(p, thick(strands, 3.6), cordRed, kDetail + 0.2);
     // a small Chinese knot: a diamond of cord with a loop at each side
@@ -275,8 +275,6 @@ void orchidFlower(QPainter &p, P c, qreal s, qreal angle)
     lip.cubicTo(P(5 * u, 15 * u), P(7 * u, 10 * u), P(3 * u, 4 * u));
     lip.closeSubpath();
     fill(p, lip, linear(P(0, 4 * u), P(0, 15 * u), QColor(0xe8, 0x3a, 0x8a), QColor(0x9a, 0x10, 0x5a)));
-    stroke(p, quad(P(-2 * u, 14.5 * u), P(-4 * u, 18 * u), P(-6.5 * u, 17 * u)), QColor(0x9a, 0x10, 0x5a), kDetail);
-    stroke(p, quad(P(2 * u, 14.5 * u), P(4 * u, 18 * u), P(6.5 * u, 17 * u)), QColor(0x9a, 0x10, 0x5a), kDetail);
     // the column
     fill(p, ellipse(P(0, -1 * u), 2.6 * u, 3.4 * u), QColor(0xff, 0xfb, 0xf2), kDetail);
     p.restore();
