@@ -255,17 +255,17 @@ void orchidFlower(QPainter &p, P c, qreal s, qreal angle)
     p.translate(c);
     p.rotate(angle);
     const QBrush petalFill = lit(P(0, 0), s * 1.1, QColor(0xff, 0xf4, 0xfa), QColor(0xe4, 0x7c, 0xc0));
-    auto part = [&](qreal deg, qreal length, qreal width) {
+    auto petal = [&](qreal deg, qreal length, qreal width) {
         QPainterPath path(P(0, 0));
         path.cubicTo(P(-width, -length * 0.3), P(-width * 0.9, -length), P(0, -length));
         path.cubicTo(P(width * 0.9, -length), P(width, -length * 0.3), P(0, 0));
         fill(p, rotated(path, P(0, 0), deg), petalFill);
     };
-    part(0, s * 0.95, s * 0.34);
-    part(145, s * 0.9, s * 0.32);
-    part(-145, s * 0.9, s * 0.32);
-    part(80, s * 0.92, s * 0.72);
-    part(-80, s * 0.92, s * 0.72);
+    petal(0, s * 0.95, s * 0.34);
+    petal(145, s * 0.9, s * 0.32);
+    petal(-145, s * 0.9, s * 0.32);
+    petal(80, s * 0.92, s * 0.72);
+    petal(-80, s * 0.92, s * 0.72);
     // the lip: two side lobes curling up and a deep front lobe
     const qreal u = s / 20;
     fill(p, ellipse(P(-4.5 * u, 4 * u), 3.4 * u, 4.8 * u), linear(P(0, 0), P(0, 9 * u), QColor(0xff, 0xd8, 0x3c), QColor(0xe0, 0x40, 0x70)));
