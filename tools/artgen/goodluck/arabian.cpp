@@ -45,90 +45,94 @@ QPainterPath arched(const QPainterPath &straight, qreal radius, bool closed = tr
 // about the origin through `t`.
 void dolphin(QPainter &p, const QTransform &t)
 {
-    const qreal bend = 40;
+    const qreal bend = 36;
     auto place = [&](const QPainterPath &straight) { return t.map(arched(straight, bend)); };
 
-    // Tail flukes and the far flipper lie behind the body.
-    QPainterPath flukes(P(-27, -1));
-    flukes.cubicTo(P(-31, -4), P(-35, -9), P(-40, -10));
-    flukes.cubicTo(P(-38, -5), P(-36, -2), P(-35, 0));
-    flukes.cubicTo(P(-36, 2), P(-38, 5), P(-40, 10));
-    flukes.cubicTo(P(-35, 9), P(-31, 4), P(-27, 1.5));
+    // Tail flukes and the dorsal fin lie behind the body.
+    QPainterPath flukes(P(-30, -1));
+    flukes.cubicTo(P(-34, -4), P(-37, -9), P(-42, -10.5));
+    flukes.cubicTo(P(-40.5, -5), P(-39, -2), P(-38, 0));
+    flukes.cubicTo(P(-39, 2), P(-40.5, 5), P(-42, 10.5));
+    flukes.cubicTo(P(-37, 9), P(-34, 4), P(-30, 1.2));
     flukes.closeSubpath();
     fill(p, place(flukes), kDolphinDark);
-    QPainterPath fin(P(4, -8.5));
-    fin.cubicTo(P(0, -14), P(-5, -18), P(-11, -19));
-    fin.cubicTo(P(-8, -15), P(-7, -11), P(-8, -6));
+    QPainterPath fin(P(4, -7.5));
+    fin.cubicTo(P(1, -11), P(-4, -14.5), P(-10, -15));
+    fin.cubicTo(P(-8, -12), P(-7, -9), P(-8, -6));
     fin.closeSubpath();
     fill(p, place(fin), linear(P(0, -20), P(0, -6), kDolphin, kDolphinDark));
 
-    // The body: long beak, round melon, tapering tail stock.
-    QPainterPath body(P(33, 2.2));
-    body.cubicTo(P(30, 0.4), P(26, 0), P(23, -1.5));
-    body.cubicTo(P(20, -7), P(12, -9.5), P(2, -9.5));
-    body.cubicTo(P(-10, -9), P(-20, -5), P(-28, -1.5));
-    body.lineTo(-28, 1.8);
-    body.cubicTo(P(-18, 4), P(-8, 8.5), P(6, 8.5));
-    body.cubicTo(P(16, 8.5), P(24, 5.5), P(33, 3.6));
+    // The body: long beak, round melon, slim tail stock.
+    QPainterPath body(P(38, 1.6));
+    body.cubicTo(P(35, 0.2), P(31, -0.2), P(28, -1.2));
+    body.cubicTo(P(25, -6), P(18, -8), P(6, -8));
+    body.cubicTo(P(-8, -7.5), P(-20, -4), P(-31, -1.2));
+    body.lineTo(-31, 1.4);
+    body.cubicTo(P(-20, 3.5), P(-8, 7), P(6, 7));
+    body.cubicTo(P(18, 7), P(26, 4.5), P(38, 2.8));
     body.closeSubpath();
     const QPainterPath shape = place(body);
-    fill(p, shape, linear(t.map(P(0, -10)), t.map(P(0, 9)), kDolphin.lighter(125), kDolphinDark));
+    fill(p, shape, linear(t.map(P(0, -8)), t.map(P(0, 7)), kDolphin.lighter(130), kDolphinDark));
     // Pale belly and throat.
-    QPainterPath belly(P(34, 2.9));
-    belly.cubicTo(P(26, 3), P(16, 2), P(8, 2.5));
-    belly.cubicTo(P(-4, 3), P(-14, 3), P(-26, 1.6));
-    belly.lineTo(-26, 12);
-    belly.lineTo(34, 12);
+    QPainterPath belly(P(38, 2.3));
+    belly.cubicTo(P(30, 2.4), P(20, 1.4), P(10, 2));
+    belly.cubicTo(P(-4, 2.5), P(-16, 2.5), P(-29, 1.3));
+    belly.lineTo(-29, 12);
+    belly.lineTo(40, 12);
     belly.closeSubpath();
     fill(p, place(belly).intersected(shape), kDolphinBelly, 0);
     stroke(p, shape, kLine, kOutline);
     // Near flipper, eye and the line of the mouth.
-    QPainterPath flipper(P(13, 4));
-    flipper.cubicTo(P(11, 8), P(7, 11), P(3, 13));
-    flipper.cubicTo(P(5, 9), P(6, 6), P(6.5, 4.5));
+    QPainterPath flipper(P(15, 3.5));
+    flipper.cubicTo(P(13, 7), P(9, 10), P(5, 12));
+    flipper.cubicTo(P(7, 8), P(8, 5.5), P(8.5, 4));
     flipper.closeSubpath();
     fill(p, place(flipper), kDolphinDark);
-    animalEye(p, t.map(arched(P(20.5, -1.5), bend)), 1.6);
-    stroke(p, t.map(arched(quad(P(31, 2.9), P(27, 3.2), P(24, 1.8)), bend, false)), kLine, kDetail);
+    animalEye(p, t.map(arched(P(25, -1.8), bend)), 1.5);
+    stroke(p, t.map(arched(quad(P(36, 2.3), P(32, 2.6), P(28.5, 1.2)), bend, false)), kLine, kDetail);
 }
 
+// The sea the pair leap from: a swell behind them, and in front a band of
+// breaking waves that hides their tails.
 void wave(QPainter &p)
 {
-    // The back swell, then the curling crest in front of the dolphins' tails.
-    QPainterPath back(P(6, 80));
-    back.cubicTo(P(20, 72), P(34, 74), P(50, 79));
-    back.cubicTo(P(66, 84), P(80, 76), P(94, 78));
-    back.lineTo(94, 92);
-    back.quadTo(P(50, 96), P(6, 92));
+    QPainterPath back(P(10, 86));
+    back.cubicTo(P(22, 76), P(38, 78), P(50, 82));
+    back.cubicTo(P(62, 78), P(78, 76), P(90, 86));
+    back.quadTo(P(50, 94), P(10, 86));
     back.closeSubpath();
-    fill(p, back, linear(P(0, 72), P(0, 94), kSea.lighter(115), kSea.darker(125)));
+    fill(p, back, linear(P(0, 76), P(0, 92), kSea, kSea.darker(140)));
 }
 
 void waveFront(QPainter &p)
 {
-    QPainterPath front(P(8, 92));
-    front.cubicTo(P(10, 84), P(18, 80), P(26, 82));
-    front.cubicTo(P(32, 84), P(31, 90), P(26, 89));
-    front.cubicTo(P(34, 93), P(40, 84), P(50, 86));
-    front.cubicTo(P(60, 84), P(66, 93), P(74, 89));
-    front.cubicTo(P(69, 90), P(68, 84), P(74, 82));
-    front.cubicTo(P(82, 80), P(90, 84), P(92, 92));
-    front.quadTo(P(50, 97), P(8, 92));
+    // Three crests, each curling over to the right.
+    QPainterPath front(P(6, 90));
+    QPainterPath foam;
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = 6 + i * 29.3;
+        front.cubicTo(P(x + 3, 82), P(x + 12, 76), P(x + 21, 79));
+        front.cubicTo(P(x + 26, 81), P(x + 25, 86), P(x + 20.5, 85.5));
+        front.cubicTo(P(x + 23, 89), P(x + 27, 89), P(x + 29.3, 88));
+        foam.moveTo(x + 5, 86);
+        foam.cubicTo(P(x + 8, 81), P(x + 14, 79), P(x + 19, 80));
+    }
+    front.cubicTo(P(86, 96), P(20, 97), P(6, 90));
     front.closeSubpath();
-    fill(p, front, linear(P(0, 80), P(0, 96), kSeaLight, kSea));
-    stroke(p, curve(P(12, 88), P(14, 84), P(20, 82.5), P(25, 83.5)), kWhite, 1.4);
-    stroke(p, curve(P(88, 88), P(86, 84), P(80, 82.5), P(75, 83.5)), kWhite, 1.4);
+    fill(p, front, linear(P(0, 76), P(0, 96), kSeaLight, kSea));
+    stroke(p, foam, kWhite, 1.5);
 }
 
 void dolphins(QPainter &p)
 {
     wave(p);
-    // A pair leaping towards each other, their arches meeting over the wave.
+    // A pair leaping out of the sea face to face, their arched backs drawing
+    // a heart over the wave.
     for (int side : {-1, 1}) {
         QTransform t;
-        t.translate(50 + side * 22, 44);
-        t.scale(-side * 1.0, 1.0);
-        t.rotate(-48);
+        t.translate(50 + side * 27.5, 47);
+        t.scale(-side * 1.1, 1.1);
+        t.rotate(-85);
         dolphin(p, t);
     }
     waveFront(p);
@@ -153,8 +157,8 @@ void hamsaHand(QPainter &p)
     struct Finger {
         qreal x, top;
     };
-    const Finger fingers[] = {{36, 14}, {45, 9}, {54, 14}};
-    const qreal fw = 10;
+    const Finger fingers[] = {{33.5, 14}, {44.5, 8}, {55.5, 14}};
+    const qreal fw = 11;
     QPainterPath hand;
     for (const Finger &f : fingers)
         hand = hand.united(rounded(f.x, f.top, fw, 50 - f.top, fw / 2));
@@ -167,12 +171,12 @@ void hamsaHand(QPainter &p)
     for (int side : {-1, 1}) {
         QPainterPath thumb(P(50 + side * 16, 72));
         thumb.cubicTo(P(50 + side * 27, 66), P(50 + side * 31, 54), P(50 + side * 29, 38));
-        hand = hand.united(thick(thumb, 10));
+        hand = hand.united(thick(thumb, 11));
     }
     fill(p, hand, gold(P(20, 8), P(80, 92)));
     // Where the fingers meet.
     for (const Finger &f : fingers)
-        if (f.x > 36)
+        if (f.x > fingers[0].x)
             stroke(p, segment(P(f.x, f.top + 8), P(f.x, 46)), kGoldDark.darker(120), kDetail);
     // Teal enamel inlaid in each finger and thumb, with a blue drop.
     for (const Finger &f : fingers) {
@@ -186,7 +190,7 @@ void hamsaHand(QPainter &p)
     for (int side : {-1, 1}) {
         QPainterPath thumb(P(50 + side * 19, 69));
         thumb.cubicTo(P(50 + side * 26, 64), P(50 + side * 29, 54), P(50 + side * 28, 42));
-        fill(p, thick(thumb, 4.2), linear(P(20, 40), P(80, 72), kTeal.lighter(140), kTeal), kDetail);
+        fill(p, thick(thumb, 5), linear(P(20, 40), P(80, 72), kTeal.lighter(140), kTeal), kDetail);
     }
     // The palm: an enamel shield with the eye that turns harm away.
     QPainterPath shield(P(36, 50));

@@ -749,18 +749,33 @@ void tanuki(QPainter &p)
     fill(p, thick(curve(P(33, 50), P(25, 52), P(24, 60), P(30, 64)), 7), tanukiCoat(P(24, 50), P(34, 64)));
     // The other arm hangs down, the sake flask swinging from its cord.
     fill(p, thick(curve(P(62, 50), P(70, 54), P(72, 62), P(70, 67)), 7), tanukiCoat(P(62, 50), P(74, 68)));
-    stroke(p, quad(P(71, 67), P(73, 70), P(76, 71)), QColor(0xc0, 0x30, 0x26), 1.4);
-    QPainterPath flask(P(75, 70));
-    flask.lineTo(80, 70);
-    flask.cubicTo(P(79, 74), P(80, 75), P(85, 79));
-    flask.cubicTo(P(90, 84), P(88, 93), P(77.5, 93));
-    flask.cubicTo(P(67, 93), P(65, 84), P(70, 79));
-    flask.cubicTo(P(75, 75), P(76, 74), P(75, 70));
-    fill(p, flask, linear(P(68, 70), P(88, 93), QColor(0xfb, 0xf4, 0xe4), QColor(0xd8, 0xc8, 0xa8)));
-    fill(p, box(74.5, 68.5, 6, 2.5), QColor(0x7a, 0x4a, 0x22), kDetail);
-    // A painted label on the flask.
-    stroke(p, segment(P(77.5, 80), P(77.5, 89)), accent::japanese, 1.6);
-    stroke(p, segment(P(74.5, 84), P(80.5, 84)), accent::japanese, 1.2);
+    // A tall tokkuri: long neck, round belly, glazed blue over the top.
+    QPainterPath flask(P(76, 66));
+    flask.lineTo(81, 66);
+    flask.cubicTo(P(80.5, 72), P(80.5, 74), P(84, 78));
+    flask.cubicTo(P(91, 84), P(89, 94), P(78.5, 94));
+    flask.cubicTo(P(68, 94), P(66, 84), P(73, 78));
+    flask.cubicTo(P(76.5, 74), P(76.5, 72), P(76, 66));
+    flask.closeSubpath();
+    fill(p, flask, linear(P(68, 70), P(88, 94), QColor(0xfb, 0xf4, 0xe4), QColor(0xd4, 0xc4, 0xa2)));
+    p.save();
+    p.setClipPath(flask);
+    QPainterPath glaze(P(66, 66));
+    glaze.lineTo(92, 66);
+    glaze.lineTo(92, 79);
+    glaze.quadTo(P(86, 81), P(82, 79));
+    glaze.quadTo(P(78, 82), P(74, 79.5));
+    glaze.quadTo(P(70, 81), P(66, 79));
+    glaze.closeSubpath();
+    fill(p, glaze, linear(P(70, 66), P(88, 80), QColor(0x4a, 0x5e, 0x98), accent::japanese), 0);
+    p.restore();
+    stroke(p, flask, kLine, kOutline);
+    // The red cord knotted round its neck.
+    stroke(p, curve(P(70.5, 67), P(72, 71), P(76, 71), P(79, 69.5)), QColor(0xc0, 0x30, 0x26), 1.6);
+    // Brushed writing on the flask's belly.
+    stroke(p, segment(P(78.5, 83), P(78.5, 90.5)), accent::japanese, 1.5);
+    stroke(p, segment(P(75.5, 85), P(81.5, 85)), accent::japanese, 1.2);
+    stroke(p, segment(P(76, 88.5), P(81, 88.5)), accent::japanese, 1.2);
     fill(p, circle(P(70.5, 67), 3.4), tanukiCoat(P(67, 64), P(74, 70)));
     // Head: round face, pale muzzle and the dark mask around the eyes.
     QPainterPath head = ellipse(P(48, 38), 16, 13);
