@@ -744,8 +744,8 @@ void tanuki(QPainter &p)
     QPainterPath book;
     book.addRoundedRect(QRectF(23, 55, 12, 15), 1.5, 1.5);
     book = rotated(book, P(29, 62), -12);
-    fill(p, book, linear(P(23, 55), P(35, 70), QColor(0xfb, 0xf2, 0xdc), QColor(0xdc, 0xcc, 0xa8)));
-    stroke(p, rotated(segment(P(26, 58), P(32, 58)), P(29, 62), -12), kTanukiDark, kDetail);
+    fill(p, book, linear(P(23, 55), P(35, 70), QColor(0x4a, 0x5e, 0x98), accent::japanese));
+    fill(p, rotated(box(27.5, 57, 3.5, 10), P(29, 62), -12), kWhite, kDetail);
     fill(p, thick(curve(P(33, 50), P(25, 52), P(24, 60), P(30, 64)), 7), tanukiCoat(P(24, 50), P(34, 64)));
     // The other arm hangs down, the sake flask swinging from its cord.
     fill(p, thick(curve(P(62, 50), P(70, 54), P(72, 62), P(70, 67)), 7), tanukiCoat(P(62, 50), P(74, 68)));
@@ -787,15 +787,20 @@ void tanuki(QPainter &p)
         stroke(p, quad(P(48 + side * 4.8, 37), P(48 + side * 7, 34), P(48 + side * 9.2, 37)), kBelly, 1.6);
     fill(p, ellipse(P(48, 41.2), 2.6, 1.8), kHair, 0);
     openSmile(p, P(48, 44.5), 7);
-    // The wide straw hat, tipped back.
-    QPainterPath hat(P(16, 29));
-    hat.quadTo(P(30, 18), P(48, 8));
-    hat.quadTo(P(66, 18), P(80, 29));
-    hat.quadTo(P(48, 34), P(16, 29));
+    // The wide straw hat, tipped back on his head.
+    QPainterPath hat(P(13, 30));
+    hat.cubicTo(P(20, 22), P(30, 9), P(48, 9));
+    hat.cubicTo(P(66, 9), P(76, 22), P(83, 30));
+    hat.quadTo(P(48, 36), P(13, 30));
     fill(p, hat, linear(P(20, 8), P(76, 32), kStraw.lighter(118), kStraw.darker(118)));
-    for (qreal x : {30.0, 39.0, 57.0, 66.0})
-        stroke(p, segment(P(48 + (x - 48) * 0.12, 11), P(x, 29.5)), QColor(0xa6, 0x7a, 0x2c), kDetail);
-    fill(p, circle(P(48, 8.5), 2), kStraw.darker(110));
+    p.save();
+    p.setClipPath(hat);
+    for (qreal x : {26.0, 37.0, 48.0, 59.0, 70.0})
+        stroke(p, quad(P(48 + (x - 48) * 0.15, 9), P(48 + (x - 48) * 0.75, 16), P(x, 33)), QColor(0xa6, 0x7a, 0x2c),
+               kDetail);
+    stroke(p, quad(P(16, 27), P(48, 20), P(80, 27)), QColor(0xa6, 0x7a, 0x2c), kDetail);
+    p.restore();
+    stroke(p, hat, kLine, kOutline);
 }
 
 } // namespace
