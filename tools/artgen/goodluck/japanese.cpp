@@ -621,12 +621,16 @@ void jurojin(QPainter &p)
 
 } // namespace grid80
 
-// Runs a figure drawn on the 80-unit grid in the 100 box.
-Figure on80(void (*draw)(QPainter &))
+// Runs a figure drawn on the 80-unit grid in the 100 box; the squat ones are
+// grown a little about their middle so they fill it like the tall ones.
+Figure on80(void (*draw)(QPainter &), qreal grow = 1, P middle = P(40, 40))
 {
-    return [draw](QPainter &p) {
+    return [=](QPainter &p) {
         p.save();
         p.scale(1.25, 1.25);
+        p.translate(middle);
+        p.scale(grow, grow);
+        p.translate(-middle);
         draw(p);
         p.restore();
     };
@@ -778,13 +782,13 @@ void tanuki(QPainter &p)
     stroke(p, segment(P(76, 88.5), P(81, 88.5)), accent::japanese, 1.2);
     fill(p, circle(P(70.5, 67), 3.4), tanukiCoat(P(67, 64), P(74, 70)));
     // Head: round face, pale muzzle and the dark mask around the eyes.
-    QPainterPath head = ellipse(P(48, 38), 16, 13);
+    QPainterPath head = ellipse(P(48, 38), 17, 13.5);
     fill(p, head, tanukiCoat(P(32, 26), P(64, 52)));
     for (int side : {-1, 1})
-        fill(p, rotated(ellipse(P(48 + side * 7, 37), 5.6, 4.2), P(48 + side * 7, 37), side * 20), kTanukiDark, 0);
+        fill(p, rotated(ellipse(P(48 + side * 7.5, 37.5), 6.2, 4.6), P(48 + side * 7.5, 37.5), side * 22), kHair, 0);
     fill(p, ellipse(P(48, 44), 7.5, 5.5), kBelly, kDetail);
     for (int side : {-1, 1})
-        stroke(p, quad(P(48 + side * 4.8, 37), P(48 + side * 7, 34), P(48 + side * 9.2, 37)), kBelly, 1.6);
+        stroke(p, quad(P(48 + side * 5, 37.5), P(48 + side * 7.4, 34.2), P(48 + side * 9.8, 37.5)), kBelly, 1.8);
     fill(p, ellipse(P(48, 41.2), 2.6, 1.8), kHair, 0);
     openSmile(p, P(48, 44.5), 7);
     // The wide straw hat, tipped back on his head.
@@ -812,11 +816,11 @@ QList<Symbol> japaneseSymbols()
         {"Benten", on80(grid80::benten)},
         {"Bishamon", on80(grid80::bishamon)},
         {"Daikokuten", on80(grid80::daikokuten)},
-        {"Daruma Doll", on80(grid80::darumaDoll)},
+        {"Daruma Doll", on80(grid80::darumaDoll, 1.08, P(40, 41))},
         {"Ebisu", on80(grid80::ebisu)},
         {"Fukurokuju", on80(grid80::fukurokuju)},
         {"Jurojin", on80(grid80::jurojin)},
-        {"Laughing Buddha", on80(grid80::laughingBuddha)},
+        {"Laughing Buddha", on80(grid80::laughingBuddha, 1.06, P(41, 43))},
         {"Tanuki", tanuki},
     };
 }
