@@ -60,7 +60,7 @@ void dolphin(QPainter &p, const QTransform &t)
     fin.cubicTo(P(1, -11), P(-4, -14.5), P(-10, -15));
     fin.cubicTo(P(-8, -12), P(-7, -9), P(-8, -6));
     fin.closeSubpath();
-    fill(p, place(fin), linear(P(0, -20), P(0, -6), kDolphin, kDolphinDark));
+    fill(p, place(fin), kDolphinDark);
 
     // The body: long beak, round melon, slim tail stock.
     QPainterPath body(P(38, 1.6));
@@ -72,7 +72,7 @@ void dolphin(QPainter &p, const QTransform &t)
     body.cubicTo(P(18, 7), P(26, 4.5), P(38, 2.8));
     body.closeSubpath();
     const QPainterPath shape = place(body);
-    fill(p, shape, linear(t.map(P(0, -8)), t.map(P(0, 7)), kDolphin.lighter(130), kDolphinDark));
+    fill(p, shape, linear(P(20, 10), P(80, 90), kDolphin.lighter(135), kDolphin.darker(115)));
     // Pale belly and throat.
     QPainterPath belly(P(38, 2.3));
     belly.cubicTo(P(30, 2.4), P(20, 1.4), P(10, 2));
