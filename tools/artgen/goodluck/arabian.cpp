@@ -18,7 +18,7 @@ const QColor kSea{0x1c, 0x8a, 0x94};
 const QColor kSeaLight{0x7c, 0xd0, 0xcc};
 
 // Bends a path drawn straight along the x axis into an arch of radius
-// `radius`, so the dolphin's body and all its parts curve together.
+// `radius`, so the dolphin's body, fins and flukes curve together.
 P arched(P q, qreal radius)
 {
     const qreal a = q.x() / radius;
@@ -180,11 +180,13 @@ void hamsaHand(QPainter &p)
             stroke(p, segment(P(f.x, f.top + 8), P(f.x, 46)), kGoldDark.darker(120), kDetail);
     // Teal enamel inlaid in each finger and thumb, with a blue drop.
     for (const Finger &f : fingers) {
-        fill(p, rounded(f.x + 2.3, f.top + 3, fw - 4.6, 30 - f.top + 13, (fw - 4.6) / 2),
+        fill(p, rounded(f.x + 2.3, f.top + 3, fw - 4.6, 43 - f.top, (fw - 4.6) / 2),
              linear(P(f.x, f.top), P(f.x + fw, 44), kTeal.lighter(140), kTeal), kDetail);
         QPainterPath drop(P(f.x + fw / 2, f.top + 6));
-        drop.cubicTo(P(f.x + fw / 2 + 2.6, f.top + 10), P(f.x + fw / 2 + 2.4, f.top + 13.5), P(f.x + fw / 2, f.top + 13.5));
-        drop.cubicTo(P(f.x + fw / 2 - 2.4, f.top + 13.5), P(f.x + fw / 2 - 2.6, f.top + 10), P(f.x + fw / 2, f.top + 6));
+        drop.cubicTo(P(f.x + fw / 2 + 2.6, f.top + 10), P(f.x + fw / 2 + 2.4, f.top + 13.5),
+                     P(f.x + fw / 2, f.top + 13.5));
+        drop.cubicTo(P(f.x + fw / 2 - 2.4, f.top + 13.5), P(f.x + fw / 2 - 2.6, f.top + 10),
+                     P(f.x + fw / 2, f.top + 6));
         fill(p, drop, kLapis, kDetail);
     }
     for (int side : {-1, 1}) {

@@ -618,7 +618,6 @@ void jurojin(QPainter &p)
     deer(p, P(63, 62), 1.05);
 }
 
-
 } // namespace grid80
 
 // Runs a figure drawn on the 80-unit grid in the 100 box; the squat ones are
