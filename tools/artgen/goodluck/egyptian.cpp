@@ -119,10 +119,10 @@ void ankh(QPainter &p)
     QPainterPath ring(P(40, 30));
     ring.cubicTo(P(29.5, 24.5), P(31, 7), P(40, 7));
     ring.cubicTo(P(49, 7), P(50.5, 24.5), P(40, 30));
-    QPainterPath inlay = thick(ring, 2.2);
-    inlay = inlay.united(polygon({P(19.5, 32.9), P(36.5, 32.7), P(36.5, 35.8), P(19.5, 35.6)}));
-    inlay = inlay.united(polygon({P(60.5, 32.9), P(43.5, 32.7), P(43.5, 35.8), P(60.5, 35.6)}));
-    inlay = inlay.united(polygon({P(38.3, 32.7), P(41.7, 32.7), P(43.2, 71), P(36.8, 71)}));
+    QPainterPath inlay = thick(ring, 1.6);
+    inlay = inlay.united(polygon({P(20, 33.5), P(37, 33.4), P(37, 35.1), P(20, 35)}));
+    inlay = inlay.united(polygon({P(60, 33.5), P(43, 33.4), P(43, 35.1), P(60, 35)}));
+    inlay = inlay.united(polygon({P(39, 33.4), P(41, 33.4), P(42, 70), P(38, 70)}));
     fill(p, inlay, lapis(P(36, 30), 40), kDetail / s);
     stroke(p, quad(P(31.6, 20), P(30.6, 8), P(38, 5.6)), QColor(255, 255, 255, 150), 1.0);
     p.restore();
@@ -452,33 +452,34 @@ void elephant(QPainter &p)
     const QColor hideDark(0x72, 0x76, 0x86);
     groundShadow(p, P(48, 88), 34, 4);
     // Far legs, in shadow.
-    for (qreal x : {26.0, 62.0})
-        fill(p, polygon({P(x - 5, 60), P(x + 5.5, 60), P(x + 5, 86.5), P(x - 4.5, 86.5)}), hideDark);
+    for (qreal x : {29.0, 64.0})
+        fill(p, polygon({P(x - 6, 60), P(x + 6, 60), P(x + 5.5, 86.5), P(x - 5.5, 86.5)}), hideDark);
     // Tail with a tuft.
     fill(p, tapered(P(15, 46), P(10, 52), P(9, 58), P(10, 66), 2.6, 1.6), hide);
     fill(p, ellipse(P(10, 67.5), 2, 3), kHair, kDetail);
     // Body.
-    QPainterPath body(P(14, 54));
-    body.cubicTo(P(12, 36), P(28, 27), P(46, 28));
-    body.cubicTo(P(58, 28.5), P(66, 32), P(70, 38));
-    body.lineTo(P(72, 60));
-    body.cubicTo(P(64, 68), P(30, 70), P(18, 66));
-    body.quadTo(P(14, 62), P(14, 54));
+    QPainterPath body(P(13, 54));
+    body.cubicTo(P(11, 34), P(28, 24), P(46, 25));
+    body.cubicTo(P(58, 25.5), P(66, 29), P(70, 36));
+    body.lineTo(P(72, 62));
+    body.cubicTo(P(64, 72), P(30, 74), P(18, 69));
+    body.quadTo(P(12.5, 64), P(13, 54));
     fill(p, body, lit(P(36, 42), 44, hideLight, hide));
     // Near legs.
-    for (qreal x : {20.0, 56.0}) {
-        QPainterPath leg(P(x - 6, 58));
-        leg.lineTo(P(x + 6, 58));
-        leg.lineTo(P(x + 6, 87.5));
-        leg.quadTo(P(x, 89), P(x - 6, 87.5));
+    for (qreal x : {21.0, 56.0}) {
+        QPainterPath leg(P(x - 7, 58));
+        leg.lineTo(P(x + 7, 58));
+        leg.quadTo(P(x + 5.5, 72), P(x + 6.5, 87.5));
+        leg.quadTo(P(x, 89), P(x - 6.5, 87.5));
+        leg.quadTo(P(x - 5.5, 72), P(x - 7, 58));
         leg.closeSubpath();
         fill(p, leg, linear(P(x - 6, 60), P(x + 6, 88), hideLight, hide));
         for (qreal dx : {-3.0, 0.0, 3.0})
             fill(p, ellipse(P(x + dx, 87.2), 1.3, 0.8), kWhite, kDetail * 0.8);
     }
     // A lapis saddle-cloth bordered with gold, turquoise and carnelian.
-    QPainterPath cloth(P(28, 30.5));
-    cloth.quadTo(P(44, 26.5), P(58, 30));
+    QPainterPath cloth(P(28, 27.5));
+    cloth.quadTo(P(44, 23.5), P(58, 27));
     cloth.lineTo(P(60, 58));
     cloth.lineTo(P(30, 58));
     cloth.closeSubpath();
@@ -528,14 +529,14 @@ void elephant(QPainter &p)
 void lotus(QPainter &p)
 {
     // Water and the flat leaf floating on it.
-    for (int i = 0; i < 2; ++i) {
-        QPainterPath ripple(P(12 + i * 8, 86 + i * 4));
-        for (int k = 0; k < 4 - i; ++k)
-            ripple.quadTo(P(17 + i * 8 + k * 20, 83 + i * 4), P(22 + i * 8 + k * 20, 86 + i * 4));
-        for (int k = 0; k < 4 - i; ++k)
-            ripple.quadTo(P(27 + i * 8 + k * 20, 89 + i * 4), P(32 + i * 8 + k * 20, 86 + i * 4));
-        stroke(p, ripple, kTurq, 2.0);
-    }
+    QPainterPath water(P(12, 84));
+    for (int k = 0; k < 8; ++k)
+        water.quadTo(P(16.75 + k * 9.5, k % 2 ? 86.5 : 81.5), P(21.5 + k * 9.5, 84));
+    water.quadTo(P(88, 90), P(78, 92));
+    water.lineTo(P(22, 92));
+    water.quadTo(P(12, 90), P(12, 84));
+    fill(p, water, linear(P(30, 80), P(60, 92), kTurqLight, kTurq));
+    stroke(p, quad(P(30, 88.5), P(50, 86.5), P(70, 88.5)), kWhite, kDetail);
     QPainterPath pad = ellipse(P(30, 82), 20, 5.5);
     pad = pad.subtracted(polygon({P(30, 82), P(12, 74), P(6, 79)}));
     fill(p, pad, linear(P(14, 78), P(46, 88), QColor(0x8c, 0xd0, 0x6a), QColor(0x2e, 0x84, 0x3a)));
@@ -545,15 +546,15 @@ void lotus(QPainter &p)
                                                                                    QColor(0x7c, 0xc0, 0x5a),
                                                                                    QColor(0x2e, 0x7a, 0x34)));
     // A bud beside the flower.
-    fill(p, tapered(P(52, 86), P(62, 74), P(72, 66), P(78, 52), 3, 2.4), QColor(0x4e, 0x9a, 0x44));
-    QPainterPath bud(P(78, 34));
-    bud.cubicTo(P(84, 42), P(84, 50), P(78, 53));
-    bud.cubicTo(P(72, 50), P(72, 42), P(78, 34));
-    fill(p, bud, linear(P(74, 36), P(82, 52), QColor(0xa8, 0xbc, 0xf4), QColor(0x3c, 0x5c, 0xc4)));
-    QPainterPath budSepals(P(73.6, 46));
-    budSepals.quadTo(P(78, 42), P(82.4, 46));
-    budSepals.quadTo(P(82, 51), P(78, 53.5));
-    budSepals.quadTo(P(74, 51), P(73.6, 46));
+    fill(p, tapered(P(54, 86), P(66, 82), P(82, 76), P(85, 60), 3, 2.6), QColor(0x4e, 0x9a, 0x44));
+    QPainterPath bud(P(85, 39));
+    bud.cubicTo(P(90.5, 47), P(90.5, 56), P(85, 60));
+    bud.cubicTo(P(79.5, 56), P(79.5, 47), P(85, 39));
+    fill(p, bud, linear(P(81, 41), P(89, 59), QColor(0xa8, 0xbc, 0xf4), QColor(0x3c, 0x5c, 0xc4)));
+    QPainterPath budSepals(P(80.4, 52));
+    budSepals.quadTo(P(85, 47), P(89.6, 52));
+    budSepals.quadTo(P(89, 58), P(85, 60.5));
+    budSepals.quadTo(P(81, 58), P(80.4, 52));
     fill(p, budSepals, QColor(0x4e, 0x9a, 0x44), kDetail);
     // The open flower in profile: narrow pointed petals fanned upwards,
     // the far ones pale, the near ones deep blue, over green sepals.
@@ -602,7 +603,7 @@ void scarab(QPainter &p)
 {
     // Six jointed gold legs, drawn first so the body covers their roots; the
     // front pair lifts the red sun.
-    const qreal legW = 3.2;
+    const qreal legW = 4.2;
     for (int side : {-1, 1}) {
         auto at = [side](qreal dx, qreal y) { return P(50 + side * dx, y); };
         QPainterPath front(at(12, 42));
