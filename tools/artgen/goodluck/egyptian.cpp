@@ -321,8 +321,16 @@ void isis(QPainter &p)
         fill(p, rotated(box(cuff.x() - 1.4, cuff.y() - 2.8, 2.8, 5.6), cuff, side * -6), gold(cuff, cuff + P(0, 3)),
              kDetail);
     }
+    // Head, drawn a little larger than life so the face reads at small sizes.
+    constexpr qreal hs = 1.12;
+    const qreal line = kOutline / hs;
+    const qreal detail = kDetail / hs;
+    p.save();
+    p.translate(52, 42.5);
+    p.scale(hs, hs);
+    p.translate(-52, -41);
     // Neck and face in profile.
-    fill(p, box(49.5, 33, 5, 8.5), kSkin);
+    fill(p, box(49.5, 33, 5, 8.5), kSkin, line);
     QPainterPath face(P(50, 22));
     face.cubicTo(P(55, 19.5), P(58.5, 22), P(58.8, 25.5));
     face.lineTo(P(61.6, 30.2));
@@ -331,15 +339,15 @@ void isis(QPainter &p)
     face.quadTo(P(59.2, 35.6), P(56.6, 36.4));
     face.quadTo(P(53, 37.6), P(49, 35));
     face.closeSubpath();
-    fill(p, face, lit(P(55, 28), 11, QColor(0xff, 0xe8, 0xcc), kSkin));
+    fill(p, face, lit(P(55, 28), 11, QColor(0xff, 0xe8, 0xcc), kSkin), line);
     fill(p, ellipse(P(59.2, 33.3), 1.1, 0.55), kMouth, 0);
     // The painted eye with its long line of kohl.
     QPainterPath eye(P(53.6, 27));
     eye.quadTo(P(55.6, 25.4), P(57.4, 26.8));
     eye.quadTo(P(55.6, 28.4), P(53.6, 27));
-    fill(p, eye, kWhite, kDetail);
+    fill(p, eye, kWhite, detail);
     fill(p, circle(P(56, 26.9), 0.9), kHair, 0);
-    stroke(p, segment(P(53.6, 27), P(51.2, 26.4)), kLine, kDetail);
+    stroke(p, segment(P(53.6, 27), P(51.2, 26.4)), kLine, detail);
     // Long wig, lapis-black, banded with gold, falling behind the shoulder.
     QPainterPath wig(P(57.5, 22.5));
     wig.cubicTo(P(56, 16.5), P(44, 15.5), P(42.5, 25));
@@ -347,20 +355,21 @@ void isis(QPainter &p)
     wig.lineTo(P(50.5, 47));
     wig.lineTo(P(50, 31));
     wig.quadTo(P(52.5, 25), P(57.5, 22.5));
-    fill(p, wig, lit(P(48, 24), 20, QColor(0x3a, 0x42, 0x6e), QColor(0x16, 0x1a, 0x30)));
+    fill(p, wig, lit(P(48, 24), 20, QColor(0x3a, 0x42, 0x6e), QColor(0x16, 0x1a, 0x30)), line);
     for (qreal x : {45.5, 48.0})
-        stroke(p, segment(P(x, 30), P(x, 46)), QColor(0x4a, 0x56, 0x8a), kDetail);
-    fill(p, box(42.4, 42.5, 8.4, 2.4), gold(P(42, 42), P(51, 45)), kDetail);
+        stroke(p, segment(P(x, 30), P(x, 46)), QColor(0x4a, 0x56, 0x8a), detail);
+    fill(p, box(42.4, 42.5, 8.4, 2.4), gold(P(42, 42), P(51, 45)), detail);
     QPainterPath band(P(43.3, 22));
     band.quadTo(P(50, 17.5), P(57, 21.2));
-    fill(p, thick(band, 2.4, Qt::FlatCap), gold(P(43, 18), P(57, 22)), kDetail);
+    fill(p, thick(band, 2.4, Qt::FlatCap), gold(P(43, 18), P(57, 22)), detail);
     // Her name-sign on her head: the throne, high back behind, seat in front.
-    fill(p, box(44, 17, 13, 2.6), gold(P(44, 16), P(57, 20)));
+    fill(p, box(44, 17, 13, 2.6), gold(P(44, 16), P(57, 20)), line);
     const QPainterPath throne = polygon({P(42.5, 3.5), P(48.5, 3.5), P(48.5, 10.5), P(58.5, 10.5), P(58.5, 17),
                                          P(42.5, 17)});
-    fill(p, throne, gold(P(42, 3), P(58, 17)));
-    fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), kDetail);
-    stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, kDetail);
+    fill(p, throne, gold(P(42, 3), P(58, 17)), line);
+    fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), detail);
+    stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, detail);
+    p.restore();
 }
 
 // ---------------------------------------------------------------- angel
