@@ -264,7 +264,7 @@ void isisWing(QPainter &p, int side)
     for (int i = n - 1; i >= 0; --i) {
         const qreal t = qreal(i) / (n - 1);
         const P root = lerp(rootIn, rootOut, t) + P(0, 6);
-        const qreal length = 32 - 20 * t;
+        const qreal length = 35 - 21 * t;
         const P dir = unit(P(side * (0.12 + 0.62 * t), 1));
         const P across(-dir.y() * side, dir.x() * side);
         const qreal w = 3.6 - 0.8 * t;
@@ -385,7 +385,7 @@ void angel(QPainter &p)
         wing.cubicTo(at(10, 28), at(24, 10), tips[0]);
         for (int i = 1; i < 7; ++i) {
             const P mid = (tips[i - 1] + tips[i]) / 2;
-            wing.quadTo(lerp(mid, at(20, 36), -0.12), tips[i]);
+            wing.quadTo(lerp(mid, at(20, 36), -0.22), tips[i]);
         }
         wing.quadTo(at(10, 62), at(6, 52));
         wing.closeSubpath();
