@@ -22,15 +22,16 @@ QColor hex(unsigned rgb, int alpha = 255)
 // as fur even at 1x where single hairs are lost.
 QPainterPath furred(const QPainterPath &outline, int tufts, qreal depth)
 {
-    const P centre = outline.boundingRect().center();
     QPainterPath fur(outline.pointAtPercent(0));
     for (int i = 1; i <= tufts; ++i) {
-        const P a = outline.pointAtPercent((i - 1.0) / tufts);
-        const P b = outline.pointAtPercent(std::min(1.0, qreal(i) / tufts));
+        const qreal ta = (i - 1.0) / tufts, tb = std::min(1.0, qreal(i) / tufts);
+        const P a = outline.pointAtPercent(ta), b = outline.pointAtPercent(tb);
         const P mid = (a + b) / 2;
-        const P out = mid - centre;
-        const qreal len = std::hypot(out.x(), out.y());
-        fur.quadTo(mid + out / len * depth, b);
+        const qreal angle = qDegreesToRadians(outline.angleAtPercent((ta + tb) / 2));
+        P normal(std::sin(angle), std::cos(angle));
+        if (outline.contains(mid + normal * 0.6))
+            normal = -normal;
+        fur.quadTo(mid + normal * depth * 2, b);
     }
     fur.closeSubpath();
     return fur;
@@ -325,9 +326,9 @@ void drawOldBoot(QPainter &p)
     fill(p, polygon({{42, 18}, {45, 6}, {55, 8}, {53, 22}}), linear(P(44, 6), P(54, 22), hex(0xa87a4c), hex(0x6a4526)));
 
     // The gaping mouth where the sole has come away, with the nails showing.
-    fill(p, polygon({{54, 81}, {90, 77}, {95, 88}}), dark);
+    fill(p, polygon({{54, 81}, {90, 74.5}, {95, 91.5}}), dark);
     for (qreal x : {66.0, 76.0, 86.0}) {
-        const qreal y = 82.7 + (x - 54) * 0.15;
+        const qreal y = 82.5 + (x - 54) * 0.22;
         fill(p, polygon({{x - 1, y}, {x, y - 4}, {x + 1, y}}), hex(0xbfc4c8), 0.6);
     }
 
@@ -336,7 +337,7 @@ void drawOldBoot(QPainter &p)
     upper.cubicTo(26, 12, 38, 12, 47, 15);
     upper.cubicTo(49, 26, 52, 38, 58, 46);
     upper.cubicTo(66, 52, 80, 54, 88, 60);
-    upper.cubicTo(95, 64, 97, 74, 90, 78);
+    upper.cubicTo(96, 63, 97, 71, 90, 74.5);
     upper.lineTo(54, 81);
     upper.lineTo(13, 81);
     upper.cubicTo(10, 70, 12, 60, 16, 50);
@@ -378,9 +379,9 @@ void drawOldBoot(QPainter &p)
     fill(p, polygon({{12, 80}, {56, 80}, {56, 86}, {36, 86}, {35, 92}, {13, 92}}), linear(P(12, 80), P(40, 92), hex(0x5a4030), hex(0x2e2018)));
     QPainterPath loose;
     loose.moveTo(54, 80.5);
-    loose.lineTo(93, 87);
-    loose.quadTo(98, 87.5, 97, 90.5);
-    loose.lineTo(93, 92);
+    loose.lineTo(93, 89.5);
+    loose.quadTo(98, 90, 97, 93);
+    loose.lineTo(92, 94.5);
     loose.lineTo(56, 86);
     loose.closeSubpath();
     fill(p, loose, linear(P(54, 80), P(96, 92), hex(0x5a4030), hex(0x2e2018)));
@@ -414,14 +415,16 @@ void drawPig(QPainter &p)
     groundShadow(p, P(52, 89), 38, 4);
 
     auto leg = [&](qreal x, const QColor &colour) {
-        fill(p, polygon({{x - 1, 62}, {x + 11, 62}, {x + 9.5, 84}, {x + 0.5, 84}}), colour);
+        fill(p, polygon({{x - 1, 60}, {x + 10, 60}, {x + 8.5, 85}, {x + 0.5, 85}}), colour);
         QPainterPath h;
-        h.addRoundedRect(QRectF(x + 0.5, 83, 9, 6), 1.5, 1.5);
+        h.addRoundedRect(QRectF(x + 0.3, 84.5, 8.4, 4.5), 1.5, 1.5);
         fill(p, h, hoof);
-        stroke(p, segment(P(x + 5, 84), P(x + 5, 89)), hex(0x3a2218), kDetail);
+        stroke(p, segment(P(x + 4.5, 85), P(x + 4.5, 89)), hex(0x3a2218), kDetail);
     };
-    leg(31, pinkFar);
-    leg(74, pinkFar);
+    leg(35, pinkFar);
+    leg(77, pinkFar);
+    leg(23, pink);
+    leg(65, pink);
 
     QPainterPath tail(P(86, 46));
     tail.cubicTo(P(93, 44), P(97, 36), P(92, 32));
@@ -429,7 +432,7 @@ void drawPig(QPainter &p)
     tail.cubicTo(P(94, 40), P(97, 31), P(94, 26));
     fill(p, thick(tail, 3), pink, kDetail + 0.2);
 
-    QPainterPath body = ellipse(P(57, 53), 33, 24);
+    QPainterPath body = ellipse(P(57, 52), 33, 23);
     body = body.united(ellipse(P(27, 51), 17, 16));
     body = body.united(polygon({{26, 42}, {9, 45.5}, {9, 61.5}, {24, 66}}));
     fill(p, body, lit(P(46, 46), 52, pinkLight, pink));
@@ -449,9 +452,6 @@ void drawPig(QPainter &p)
     fill(p, ear, linear(P(20, 24), P(40, 38), hex(0xf6b3bc), hex(0xd97d8c)));
     stroke(p, quad(P(23, 27), P(31, 28), P(36, 36)), hex(0xb85c6c), kDetail);
     animalEye(p, P(25, 45.5), 2.1);
-
-    leg(27, pink);
-    leg(68, pink);
 }
 
 // ---- Rabbit's Foot
@@ -461,7 +461,8 @@ void drawRabbitsFoot(QPainter &p)
     p.save();
     p.translate(50, 50);
     p.rotate(35);
-    p.translate(-50, -50);
+    p.scale(1.07, 1.07);
+    p.translate(-50, -48);
 
     // ring, one link, and the eye of the cap
     fill(p, thick(circle(P(50, 6), 6.5), 2.8), steel(P(43, -1), P(57, 13)));
@@ -469,30 +470,36 @@ void drawRabbitsFoot(QPainter &p)
     fill(p, thick(circle(P(50, 20), 2.2), 1.6), steel(P(47, 18), P(53, 22)));
 
     // Four toes at the end of the long foot, each with a dark hooked claw.
-    const P toes[] = {{37, 80}, {45.5, 86}, {55, 86.5}, {63.5, 81}};
-    const qreal lean[] = {-5, -1.5, 1.5, 5};
+    const P tips[] = {{36.5, 88}, {46.5, 93}, {55, 93}, {64, 88}};
+    const qreal lean[] = {-4, -1.2, 1.2, 4};
     for (int i = 0; i < 4; ++i) {
-        const P t = toes[i];
-        QPainterPath claw(t + P(-3, 3));
-        claw.quadTo(t + P(lean[i] - 1, 10), t + P(lean[i] * 1.3, 14));
-        claw.quadTo(t + P(lean[i] + 2.5, 8), t + P(3, 3));
+        const P t = tips[i] + P(0, -4);
+        QPainterPath claw(t + P(-2.8, 0));
+        claw.quadTo(t + P(lean[i] - 1.5, 7), t + P(lean[i] * 1.3, 11));
+        claw.quadTo(t + P(lean[i] + 2.8, 6), t + P(2.8, 0));
         claw.closeSubpath();
-        fill(p, claw, linear(t, t + P(0, 13), hex(0x6a584a), hex(0x2e241e)), kDetail + 0.2);
+        fill(p, claw, linear(t, t + P(0, 10), hex(0x6a584a), hex(0x2e241e)), kDetail + 0.2);
     }
-    QPainterPath foot;
-    foot.moveTo(42, 33);
-    foot.cubicTo(37, 46, 32, 60, 32, 76);
-    foot.lineTo(68, 76);
-    foot.cubicTo(68, 60, 63, 46, 58, 33);
+    QPainterPath foot(P(40, 33));
+    foot.cubicTo(P(34, 46), P(32, 60), P(32.5, 78));
+    foot.quadTo(P(31, 88), P(37.5, 88.5));
+    foot.quadTo(P(41, 88.5), P(42, 87));
+    foot.quadTo(P(42.5, 94), P(46.5, 93.5));
+    foot.quadTo(P(50.5, 93), P(50.8, 89));
+    foot.quadTo(P(51, 94), P(55, 93.5));
+    foot.quadTo(P(58.5, 93), P(58.8, 87));
+    foot.quadTo(P(60, 89), P(63, 88.5));
+    foot.quadTo(P(69, 87.5), P(67.5, 78));
+    foot.cubicTo(P(68, 60), P(66, 46), P(60, 33));
     foot.closeSubpath();
-    foot = foot.united(circle(toes[0], 6.8)).united(circle(toes[1], 7.2)).united(circle(toes[2], 7.2)).united(circle(toes[3], 6.8));
-    fill(p, furred(foot.simplified(), 34, 1.6), linear(P(36, 32), P(66, 92), hex(0xf2e8d8), hex(0xb0926e)));
-    QPainterPath strands;
-    for (int i = 0; i < 3; ++i) {
-        const P a = (toes[i] + toes[i + 1]) / 2;
-        strands.moveTo(a + P(0, 6));
-        strands.quadTo(a + P(0, -2), a + P(0.6 * (i - 1), -9));
+    fill(p, furred(foot, 40, 1.1), linear(P(36, 32), P(66, 92), hex(0xf2e8d8), hex(0xb0926e)));
+    QPainterPath toeLines;
+    for (const P &gap : {P(42, 87), P(50.8, 89), P(58.8, 87)}) {
+        toeLines.moveTo(gap);
+        toeLines.quadTo(gap + P(0, -4), gap + P((gap.x() - 50.5) * 0.15, -8));
     }
+    stroke(p, toeLines, kLine, kDetail + 0.2);
+    QPainterPath strands;
     for (int i = 0; i < 8; ++i) {
         const qreal x = 41 + (i * 7) % 18, y = 42 + i * 3.6;
         strands.moveTo(x, y);
@@ -502,14 +509,14 @@ void drawRabbitsFoot(QPainter &p)
 
     // the metal cap
     QPainterPath cap;
-    cap.moveTo(43, 22);
-    cap.lineTo(57, 22);
-    cap.lineTo(59.5, 35);
-    cap.quadTo(50, 37.5, 40.5, 35);
+    cap.moveTo(41.5, 22);
+    cap.lineTo(58.5, 22);
+    cap.lineTo(61, 35);
+    cap.quadTo(50, 37.5, 39, 35);
     cap.closeSubpath();
     fill(p, cap, gold(P(40, 22), P(60, 37)));
-    stroke(p, quad(P(42, 26.5), P(50, 28), P(58, 26.5)), kGoldDark, kDetail);
-    stroke(p, quad(P(41.5, 30.5), P(50, 32), P(58.5, 30.5)), kGoldDark, kDetail);
+    stroke(p, quad(P(41, 26.5), P(50, 28), P(59, 26.5)), kGoldDark, kDetail);
+    stroke(p, quad(P(40.3, 30.5), P(50, 32), P(59.7, 30.5)), kGoldDark, kDetail);
     p.restore();
 }
 
