@@ -48,7 +48,7 @@ QBrush steel(P a, P b)
 
 // ---- 3 Keys
 
-constexpr qreal kKeyScale = 1.25;
+constexpr qreal kKeyScale = 1.2;
 
 // An old key hanging from the ring at the origin along +y: a trefoil bow
 // whose top hole takes the ring, a long shaft and a notched bit.
@@ -83,12 +83,12 @@ void key(QPainter &p, P ring, qreal angle, qreal length, bool mirrored, const QC
 
 void drawThreeKeys(QPainter &p)
 {
-    const P ring(50, 17);
+    const P ring(50, 17.5);
     const qreal r = 12.5 * kKeyScale;
     fill(p, thick(circle(ring, r), 3.4), steel(ring + P(-r, -r), ring + P(r, r)));
-    key(p, ring, 37, 52, false, hex(0xd9dde2), hex(0x5c6570));
-    key(p, ring, -37, 52, true, hex(0xf3c08c), hex(0x94531f));
-    key(p, ring, 0, 60, false, hex(0xffe58a), kGoldDark);
+    key(p, ring, 44, 48, false, hex(0xd9dde2), hex(0x5c6570));
+    key(p, ring, -44, 48, true, hex(0xf3c08c), hex(0x94531f));
+    key(p, ring, 0, 62, false, hex(0xffe58a), kGoldDark);
 }
 
 // ---- Acorn
@@ -474,27 +474,27 @@ void drawRabbitsFoot(QPainter &p)
     const qreal lean[] = {-4, -1.2, 1.2, 4};
     for (int i = 0; i < 4; ++i) {
         const P t = tips[i] + P(0, -4);
-        QPainterPath claw(t + P(-2.8, 0));
-        claw.quadTo(t + P(lean[i] - 1.5, 7), t + P(lean[i] * 1.3, 11));
-        claw.quadTo(t + P(lean[i] + 2.8, 6), t + P(2.8, 0));
+        QPainterPath claw(t + P(-3.4, 0));
+        claw.quadTo(t + P(lean[i] - 2, 9), t + P(lean[i] * 1.5, 14));
+        claw.quadTo(t + P(lean[i] + 3.4, 8), t + P(3.4, 0));
         claw.closeSubpath();
         fill(p, claw, linear(t, t + P(0, 10), hex(0x6a584a), hex(0x2e241e)), kDetail + 0.2);
     }
     QPainterPath foot(P(40, 33));
     foot.cubicTo(P(34, 46), P(32, 60), P(32.5, 78));
     foot.quadTo(P(31, 88), P(37.5, 88.5));
-    foot.quadTo(P(41, 88.5), P(42, 87));
+    foot.quadTo(P(41, 88.5), P(42, 85.5));
     foot.quadTo(P(42.5, 94), P(46.5, 93.5));
-    foot.quadTo(P(50.5, 93), P(50.8, 89));
+    foot.quadTo(P(50.5, 93), P(50.8, 87.5));
     foot.quadTo(P(51, 94), P(55, 93.5));
-    foot.quadTo(P(58.5, 93), P(58.8, 87));
+    foot.quadTo(P(58.5, 93), P(58.8, 85.5));
     foot.quadTo(P(60, 89), P(63, 88.5));
     foot.quadTo(P(69, 87.5), P(67.5, 78));
     foot.cubicTo(P(68, 60), P(66, 46), P(60, 33));
     foot.closeSubpath();
     fill(p, furred(foot, 40, 1.1), linear(P(36, 32), P(66, 92), hex(0xf2e8d8), hex(0xb0926e)));
     QPainterPath toeLines;
-    for (const P &gap : {P(42, 87), P(50.8, 89), P(58.8, 87)}) {
+    for (const P &gap : {P(42, 85.5), P(50.8, 87.5), P(58.8, 85.5)}) {
         toeLines.moveTo(gap);
         toeLines.quadTo(gap + P(0, -4), gap + P((gap.x() - 50.5) * 0.15, -8));
     }
