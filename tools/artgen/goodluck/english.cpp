@@ -58,7 +58,6 @@ void key(QPainter &p, P ring, qreal angle, qreal length, bool mirrored, const QC
     p.translate(ring);
     p.rotate(angle);
     p.scale(mirrored ? -kKeyScale : kKeyScale, kKeyScale);
-    p.setPen(Qt::NoPen);
     const P c(0, 18);
     QPainterPath shape = circle(c, 6.2)
                              .united(circle(c + P(-5.8, 1), 5))
@@ -206,7 +205,7 @@ void drawCoin(QPainter &p)
     for (qreal x : {-8.0, 0.0, 8.0})
         fill(p, circle(P(x, 8.5), 1.6), hex(0xb07a12), 0.6, hex(0x7a4e08));
     p.restore();
-    highlight(p, ellipse(c + P(-17, -18), 6, 3.2).translated(0, 0), 120);
+    highlight(p, ellipse(c + P(-17, -18), 6, 3.2), 120);
 }
 
 // ---- Four Leaf Clover
