@@ -109,11 +109,11 @@ QPainterPath oakLeaf()
 void drawAcorn(QPainter &p)
 {
     p.save();
-    p.translate(50, 48);
-    p.rotate(-50);
-    p.scale(1.22, 1.22);
+    p.translate(50, 47);
+    p.rotate(-48);
+    p.scale(1.32, 1.32);
     const QPainterPath leaf = oakLeaf();
-    fill(p, leaf, linear(P(0, -12), P(48, 12), hex(0x9ccc5c), hex(0x4f8a2c)), kOutline / 1.22);
+    fill(p, leaf, linear(P(0, -12), P(48, 12), hex(0x9ccc5c), hex(0x4f8a2c)), kOutline / 1.32);
     QPainterPath veins = segment(P(-4, 0), P(46, 0));
     for (qreal x : {11.0, 21.0, 32.0}) {
         veins.moveTo(x - 3, 0);
@@ -121,7 +121,7 @@ void drawAcorn(QPainter &p)
         veins.moveTo(x - 2, 0);
         veins.lineTo(x + 2, -8);
     }
-    stroke(p, veins, hex(0x3d6e22), kDetail / 1.22);
+    stroke(p, veins, hex(0x3d6e22), kDetail / 1.32);
     p.restore();
 
     p.save();
@@ -612,11 +612,11 @@ void drawWishbone(QPainter &p)
     t.translate(-40, -42);
     const QPainterPath left = t.map(curve(P(40, 18), P(34, 30), P(22, 44), P(20, 66)));
     const QPainterPath right = t.map(curve(P(40, 18), P(46, 30), P(58, 44), P(60, 66)));
-    QPainterPath bone = thick(left, 9).united(thick(right, 9));
-    bone = bone.united(t.map(ellipse(P(40, 16), 6.2, 4.8)));
-    bone = bone.united(t.map(ellipse(P(19.6, 66.5), 4.2, 3.6)));
-    bone = bone.united(t.map(ellipse(P(60.4, 66.5), 4.2, 3.6)));
-    fill(p, bone, linear(P(20, 6), P(80, 94), hex(0xfff3da), hex(0xcfa872)));
+    QPainterPath bone = thick(left, 11.5).united(thick(right, 11.5));
+    bone = bone.united(t.map(ellipse(P(40, 16), 6.8, 5.2)));
+    bone = bone.united(t.map(ellipse(P(19.6, 66.5), 5, 4)));
+    bone = bone.united(t.map(ellipse(P(60.4, 66.5), 5, 4)));
+    fill(p, bone, linear(P(20, 6), P(80, 94), hex(0xfcebc8), hex(0xc49a60)));
     stroke(p, t.map(curve(P(37.8, 21), P(33, 30), P(23.5, 43), P(21.4, 60))), QColor(255, 255, 255, 190), 1.6);
     stroke(p, t.map(curve(P(58.8, 60), P(56.8, 45), P(48, 32), P(42.6, 22))).translated(2.4, 0),
            hex(0xb08650, 160), kDetail);
