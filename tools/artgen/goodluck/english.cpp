@@ -311,8 +311,7 @@ void drawLadybug(QPainter &p)
     fill(p, ellipse(P(36, 33), 4, 2.6), kWhite, 0);
     fill(p, ellipse(P(64, 33), 4, 2.6), kWhite, 0);
     fill(p, ellipse(P(50, 22), 11, 7.5), black);
-    fill(p, circle(P(44.5, 20.5), 2), kWhite, 0);
-    fill(p, circle(P(55.5, 20.5), 2), kWhite, 0);
+    highlight(p, ellipse(P(46, 19.5), 3, 1.4), 90);
 }
 
 // ---- Old Boot
