@@ -37,7 +37,7 @@ QTransform frame(P origin, qreal degrees)
 
 // ---- arrows
 
-// A piece of arrow laid along the x axis from 0 (tail) to `length` (head) in
+// A piece of arrow, `half` its shaft's half width, laid along the x axis from 0 (tail) to `length` (head) in
 // the frame of `t`: fletching at the tail, a flint point at the head, and a
 // splintered end wherever it was snapped.
 struct ArrowPiece {
@@ -46,13 +46,14 @@ struct ArrowPiece {
     bool fletching = false;
     bool snappedTail = false;
     bool snappedHead = false;
+    qreal half = 2.6; // bold enough to read at 1x
 };
 
 void arrowPiece(QPainter &p, const QTransform &t, const ArrowPiece &a)
 {
     p.save();
     p.setTransform(t, true);
-    const qreal h = 2.6; // half the shaft's width: bold enough to read at 1x
+    const qreal h = a.half;
     const qreal pointLength = 17;
     const qreal end = a.point ? a.length - pointLength + 2 : a.length;
 
@@ -76,22 +77,22 @@ void arrowPiece(QPainter &p, const QTransform &t, const ArrowPiece &a)
         }
     }
 
-    QPainterPath shaft(P(a.snappedTail ? 1 : 0, -h));
+    QPainterPath shaft(P(a.snappedTail ? 1.5 : 0, -h));
     if (a.snappedHead) {
-        shaft.lineTo(end - 2, -h);
-        shaft.lineTo(end + 2.5, -h * 0.5);
-        shaft.lineTo(end - 0.5, h * 0.1);
-        shaft.lineTo(end + 3.5, h * 0.6);
-        shaft.lineTo(end - 1, h);
+        shaft.lineTo(end - 3, -h);
+        shaft.lineTo(end + 4, -h * 0.5);
+        shaft.lineTo(end, -h * 0.1);
+        shaft.lineTo(end + 5.5, h * 0.5);
+        shaft.lineTo(end - 1.5, h);
     } else {
         shaft.lineTo(end, -h);
         shaft.lineTo(end, h);
     }
     if (a.snappedTail) {
-        shaft.lineTo(2, h);
-        shaft.lineTo(-3, h * 0.4);
+        shaft.lineTo(3, h);
+        shaft.lineTo(-4.5, h * 0.4);
         shaft.lineTo(0.5, -h * 0.1);
-        shaft.lineTo(-2.5, -h * 0.6);
+        shaft.lineTo(-4, -h * 0.7);
     } else {
         shaft.lineTo(0, h);
     }
@@ -119,12 +120,13 @@ void arrowPiece(QPainter &p, const QTransform &t, const ArrowPiece &a)
 
 void drawBrokenArrow(QPainter &p)
 {
-    // One arrow laid corner to corner, snapped in the middle: the two halves
-    // knocked apart and askew, with a couple of splinters between them.
-    arrowPiece(p, frame(P(8, 87), -38), {.length = 52, .fletching = true, .snappedHead = true});
-    arrowPiece(p, frame(P(52, 43), -52), {.length = 50, .point = true, .snappedTail = true});
-    fill(p, rotated(box(44, 46, 5, 2), P(46.5, 47), 30), kWoodLight, kDetail);
-    fill(p, rotated(box(54, 54, 4, 1.8), P(56, 55), -20), kWoodLight, kDetail);
+    // One arrow snapped in the middle as over a knee: the two halves bent
+    // down from the break, with splinters flying from it.
+    arrowPiece(p, frame(P(7, 68), -36), {.length = 49, .fletching = true, .snappedHead = true, .half = 3.2});
+    arrowPiece(p, frame(P(54, 36), 36), {.length = 49, .point = true, .snappedTail = true, .half = 3.2});
+    fill(p, rotated(box(44, 26, 6, 2.2), P(47, 27), -40), kWoodLight, kDetail);
+    fill(p, rotated(box(53, 25, 5, 2), P(55.5, 26), 30), kWoodLight, kDetail);
+    fill(p, rotated(box(49, 20, 3.5, 1.8), P(50.7, 21), 80), kWoodLight, kDetail);
 }
 
 void drawCrossedArrows(QPainter &p)
@@ -151,8 +153,8 @@ void eagleFeather(QPainter &p, const QTransform &t, qreal length, qreal width)
     p.save();
     p.setClipPath(vane);
     // The dark tip of a young eagle's tail feather.
-    QPainterPath tip(P(-w - 1, length * 0.56));
-    tip.quadTo(P(0, length * 0.52), P(w + 1, length * 0.6));
+    QPainterPath tip(P(-w - 1, length * 0.64));
+    tip.quadTo(P(0, length * 0.6), P(w + 1, length * 0.68));
     tip.lineTo(w + 1, length + 1);
     tip.lineTo(-w - 1, length + 1);
     tip.closeSubpath();
@@ -174,19 +176,19 @@ void eagleFeather(QPainter &p, const QTransform &t, qreal length, qreal width)
 
 void drawFeathers(QPainter &p)
 {
-    const P knot(50, 17);
-    eagleFeather(p, frame(knot, 24), 70, 15);
-    eagleFeather(p, frame(knot, -24), 70, 15);
-    eagleFeather(p, frame(knot, 0), 74, 16);
+    const P knot(50, 16);
+    eagleFeather(p, frame(knot, 30), 70, 20);
+    eagleFeather(p, frame(knot, -30), 70, 20);
+    eagleFeather(p, frame(knot, 0), 75, 21);
     // The hanging loop and the beaded binding that holds the quills.
-    stroke(p, quad(P(45, 13), P(50, -2), P(55, 13)), kLine, 3.4);
-    stroke(p, quad(P(45, 13), P(50, -2), P(55, 13)), kTerracotta, 1.8);
+    stroke(p, quad(P(45, 12), P(50, -1), P(55, 12)), kLine, 3.4);
+    stroke(p, quad(P(45, 12), P(50, -1), P(55, 12)), kTerracotta, 1.8);
     QPainterPath band;
-    band.addRoundedRect(QRectF(38, 11, 24, 11), 4, 4);
-    fill(p, band, linear(P(38, 11), P(62, 22), kWoodLight, kWood));
+    band.addRoundedRect(QRectF(36, 10, 28, 12), 4, 4);
+    fill(p, band, linear(P(36, 10), P(64, 22), kWoodLight, kWood));
     const QColor beads[] = {kTurquoise, kWhite, kTerracotta, kWhite, kTurquoise};
     for (int i = 0; i < 5; ++i)
-        fill(p, circle(P(41.6 + i * 4.2, 16.5), 2.0), beads[i], kDetail);
+        fill(p, circle(P(40.4 + i * 4.8, 16), 2.3), beads[i], kDetail);
 }
 
 // ---- fence
