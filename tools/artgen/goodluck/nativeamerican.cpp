@@ -436,30 +436,32 @@ void drawRain(QPainter &p)
 {
     // Rain slanting down onto a puddle that rings with the drops.
     QPainterPath puddle;
-    puddle.addEllipse(P(50, 81), 44, 12);
-    fill(p, puddle, linear(P(10, 70), P(90, 92), kWaterLight, kWater));
+    puddle.addEllipse(P(50, 83), 45, 11);
+    fill(p, puddle, linear(P(10, 72), P(90, 94), kWaterLight, kWater));
     p.save();
     p.setClipPath(puddle);
-    for (const auto &[c, rx] : {std::pair{P(34, 81), 12.0}, std::pair{P(68, 84), 10.0}}) {
-        stroke(p, ellipse(c, rx, rx * 0.3), kWhite, 1.4);
-        stroke(p, ellipse(c, rx * 0.5, rx * 0.15), kWhite, 1.2);
+    for (const auto &[c, rx] : {std::pair{P(27, 83), 12.0}, std::pair{P(74, 85), 11.0}}) {
+        stroke(p, ellipse(c, rx, rx * 0.3), kWhite, 1.5);
+        stroke(p, ellipse(c, rx * 0.5, rx * 0.15), kWhite, 1.3);
     }
     p.restore();
-    // A splash where a drop just landed.
-    for (int side : {-1, 1}) {
-        const QPainterPath jet = thick(quad(P(50, 78), P(50 + side * 3, 72), P(50 + side * 6, 70)), 2.2);
+    // A crown of splash where a drop just landed.
+    for (int side : {-1, 0, 1}) {
+        const QPainterPath jet =
+            thick(quad(P(50 + side * 1.5, 82), P(50 + side * 4, 76), P(50 + side * 8, 73 - (side == 0) * 3)), 2.6);
         fill(p, jet, kWaterLight, kDetail);
     }
-    fill(p, circle(P(50, 66), 1.8), kWaterLight, kDetail);
+    for (int side : {-1, 1})
+        fill(p, circle(P(50 + side * 11, 70), 1.9), kWaterLight, kDetail);
 
-    // Long streaks of falling rain, slanting the same way.
-    const qreal dx = -9, dy = 26;
-    for (const P top : {P(20, 6), P(44, 4), P(70, 6), P(92, 12), P(32, 34), P(60, 30), P(84, 40)}) {
-        const QPainterPath streak = thick(segment(top, top + P(dx, dy)), 3.4);
-        fill(p, streak, linear(top, top + P(dx, dy), kWaterLight, kWater));
+    // Streaks of falling rain and drops among them, all slanting one way.
+    const P fall(-8, 24);
+    for (const P top : {P(30, 4), P(56, 4), P(84, 10), P(22, 36), P(48, 34), P(76, 38)}) {
+        const QPainterPath streak = thick(segment(top, top + fall), 4.4);
+        fill(p, streak, linear(top, top + fall, kWaterLight, kWater));
     }
-    for (const P tip : {P(16, 40), P(46, 40), P(74, 56), P(24, 60)})
-        waterDrop(p, tip, 12, 4.2, 19);
+    for (const P tip : {P(12, 12), P(40, 20), P(68, 22), P(10, 48), P(61, 50), P(89, 44)})
+        waterDrop(p, tip, 15, 5.2, 18);
 }
 
 // ---- sun
