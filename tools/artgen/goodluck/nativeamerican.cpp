@@ -263,9 +263,8 @@ void drawKokopelli(QPainter &p)
     for (int i = 0; i < 5; ++i)
         zig.lineTo(38.5 + i * 4, (i % 2) ? 33 : 28.5);
     zig = rotated(zig, P(46, 35), -30).translated(1.5, 3);
-    QTransform zt = t;
-    stroke(p, zt.map(zig), kLine, 5.2);
-    stroke(p, zt.map(zig), kTurquoise, 3.0);
+    stroke(p, t.map(zig), kLine, 5.2);
+    stroke(p, t.map(zig), kTurquoise, 3.0);
     p.restore();
     stroke(p, t.map(hump), kLine, kOutline);
 
@@ -298,11 +297,6 @@ void drawLeaf(QPainter &p)
     for (int i = half.size() - 1; i >= 1; --i)
         leaf.lineTo(P(100 - half[i].x(), half[i].y()));
     leaf.closeSubpath();
-    QTransform t;
-    t.translate(50, 50);
-    t.scale(1.0, 1.0);
-    t.translate(-50, -50);
-    leaf = t.map(leaf);
     const QPainterPath stalk = thick(quad(P(50, 70), P(50, 84), P(44, 93)), 3.2);
     fill(p, stalk, linear(P(44, 70), P(52, 93), kOchre, QColor(0x8a, 0x3a, 0x18)));
     QLinearGradient autumn(P(18, 12), P(80, 80));
@@ -421,7 +415,9 @@ void drawRainDrop(QPainter &p)
     // The darker water pooled at its base, and its one glint.
     p.save();
     p.setClipPath(drop);
-    fill(p, ellipse(P(56, 86), 34, 14), QColor(0x12, 0x5a, 0xa4, 90), 0);
+    QColor pooled = kWaterDark;
+    pooled.setAlpha(90);
+    fill(p, ellipse(P(56, 86), 34, 14), pooled, 0);
     p.restore();
     stroke(p, drop, kLine, kOutline);
     QPainterPath glint(P(32, 56));
@@ -469,7 +465,7 @@ void drawRain(QPainter &p)
 void drawSun(QPainter &p)
 {
     // A rayed sun of the Southwest: long ochre rays with short terracotta
-    // ones between, around a golden disc ringed in turquoise.
+    // ones between, around a golden disc.
     const P c(50, 50);
     for (int i = 0; i < 16; ++i) {
         const bool longRay = i % 2 == 0;
@@ -483,15 +479,10 @@ void drawSun(QPainter &p)
         fill(p, polygon({left, tipPoint, right}),
              longRay ? QBrush(linear(c, tipPoint, kOchreLight, kOchre)) : QBrush(linear(c, tipPoint, kTerracottaLight, kTerracotta)));
     }
-    fill(p, circle(c, 28), lit(c, 34, QColor(0xff, 0xef, 0xa8), kOchre));
-    // The turquoise ring with its stepped inner edge.
-    QPainterPath ring = circle(c, 22.5).subtracted(circle(c, 18));
+    fill(p, circle(c, 28), lit(c, 34, QColor(0xff, 0xe8, 0x8a), QColor(0xec, 0x9a, 0x1c)));
+    // A turquoise ring inlaid near the rim leaves the glowing face clear.
+    const QPainterPath ring = circle(c, 24).subtracted(circle(c, 20.5));
     fill(p, ring, linear(P(28, 28), P(72, 72), kTurquoiseLight, kTurquoiseDark), kDetail);
-    for (int i = 0; i < 12; ++i) {
-        const qreal a = qDegreesToRadians(i * 30.0);
-        fill(p, circle(c + P(std::cos(a), std::sin(a)) * 13.5, 1.6), kTerracotta, 0);
-    }
-    fill(p, circle(c, 6), lit(c, 8, kTerracottaLight, kTerracotta), kDetail);
 }
 
 // ---- Thunderbird
