@@ -1,11 +1,838 @@
 // Chinese good-luck symbols that are animals.
 #include "style.h"
 
+#include <QTransform>
+#include <QtMath>
+#include <vector>
+
 namespace artgen::goodluck {
+
+namespace {
+
+QColor hex(unsigned rgb)
+{
+    return QColor::fromRgb(rgb);
+}
+
+QLinearGradient stops(P a, P b, std::initializer_list<std::pair<qreal, unsigned>> colours)
+{
+    QLinearGradient g(a, b);
+    for (const auto &[at, rgb] : colours)
+        g.setColorAt(at, hex(rgb));
+    return g;
+}
+
+// Mirrors a shape drawn on the left half onto the right half of the box.
+QPainterPath mirrored(const QPainterPath &path)
+{
+    return QTransform(-1, 0, 0, 1, 100, 0).map(path);
+}
+
+QPainterPath polyline(std::initializer_list<P> points)
+{
+    QPainterPath path;
+    bool first = true;
+    for (const P &at : points) {
+        if (first)
+            path.moveTo(at);
+        else
+            path.lineTo(at);
+        first = false;
+    }
+    return path;
+}
+
+// A point on a centre line with its left-hand normal (the side that faces up
+// when the line runs to the right).
+struct Station {
+    P at;
+    P normal;
+};
+
+std::vector<Station> stations(const QPainterPath &centre, int count)
+{
+    std::vector<Station> out;
+    for (int i = 0; i <= count; ++i) {
+        const qreal t = qreal(i) / count;
+        const qreal a = qDegreesToRadians(centre.angleAtPercent(t));
+        out.push_back({centre.pointAtPercent(t), P(-qSin(a), -qCos(a))});
+    }
+    return out;
+}
+
+// A band along a centre line whose width runs from `from` to `to`: bodies of
+// serpents, necks, limbs and plumes that taper.
+QPainterPath tube(const QPainterPath &centre, qreal from, qreal to, int count = 48)
+{
+    const auto st = stations(centre, count);
+    QPainterPath path;
+    for (int i = 0; i <= count; ++i) {
+        const qreal w = (from + (to - from) * i / count) / 2;
+        const P at = st[i].at + st[i].normal * w;
+        if (i == 0)
+            path.moveTo(at);
+        else
+            path.lineTo(at);
+    }
+    for (int i = count; i >= 0; --i) {
+        const qreal w = (from + (to - from) * i / count) / 2;
+        path.lineTo(st[i].at - st[i].normal * w);
+    }
+    path.closeSubpath();
+    return path.simplified();
+}
+
+// A Chinese cash coin, round with a square hole, squashed when seen lying.
+void cashCoin(QPainter &p, P at, qreal r, qreal squash = 1)
+{
+    p.save();
+    p.translate(at);
+    p.scale(1, squash);
+    const qreal h = r * 0.3;
+    QPainterPath coin = circle({0, 0}, r).subtracted(box(-h, -h, 2 * h, 2 * h));
+    fill(p, coin, gold({-r, -r}, {r, r}), kOutline / std::max<qreal>(squash, 0.6));
+    QPainterPath rim = circle({0, 0}, r * 0.75);
+    QPainterPath inner;
+    inner.addRect(QRectF(-h * 1.6, -h * 1.6, h * 3.2, h * 3.2));
+    stroke(p, rim, kGoldDark, kDetail * 0.8);
+    stroke(p, inner, kGoldDark, kDetail * 0.8);
+    p.restore();
+}
+
+// ---------------------------------------------------------------- bat
+
+// A red bat, wings spread wide: the red bat is a pun on "great fortune".
+void drawBat(QPainter &p)
+{
+    p.save();
+    p.translate(0, 4);
+    const P wrist(25, 23);
+    const P tip(4, 40);
+    const std::vector<P> fingers{{13, 60}, {25, 68}, {36, 70}, {45, 62}};
+    QPainterPath wing(P(45, 44));
+    wing.cubicTo(P(39, 32), P(32, 24), wrist);
+    wing.cubicTo(P(17, 23), P(9, 30), tip);
+    P from = tip;
+    for (const P &to : fingers) {
+        const P mid = (from + to) / 2;
+        wing.quadTo(mid + (wrist - mid) * 0.3, to);
+        from = to;
+    }
+    wing.closeSubpath();
+    QPainterPath bones;
+    for (int i = 0; i < 3; ++i)
+        bones.addPath(quad(wrist, (wrist + fingers[i]) / 2 + P(-2, 0), fingers[i]));
+    const QBrush membrane = lit({30, 34}, 40, hex(0xef5a40), hex(0xa11a18));
+    for (const QPainterPath &w : {wing, mirrored(wing)}) {
+        fill(p, w, membrane);
+    }
+    stroke(p, bones, hex(0x6e1210), kDetail);
+    stroke(p, mirrored(bones), hex(0x6e1210), kDetail);
+    // thumbs at the wrists
+    for (const QPainterPath &t : {quad(wrist, wrist + P(-1, -4), wrist + P(2, -6))})
+        for (const QPainterPath &m : {t, mirrored(t)})
+            stroke(p, m, kLine, 1.6);
+    // body and head
+    const QBrush fur = lit({47, 40}, 24, hex(0xb8362a), hex(0x6e1412));
+    QPainterPath ears = polygon({{43.5, 34}, {40.5, 20}, {49, 30}});
+    ears = ears.united(mirrored(ears));
+    QPainterPath body = ellipse({50, 52}, 8.5, 15).united(circle({50, 36}, 8)).united(ears);
+    fill(p, body, fur);
+    fill(p, polygon({{43.5, 31}, {42, 24}, {46.5, 29.5}}), hex(0xe77a6a), 0);
+    fill(p, polygon({{56.5, 31}, {58, 24}, {53.5, 29.5}}), hex(0xe77a6a), 0);
+    stroke(p, quad({44, 50}, {50, 54}, {56, 50}), hex(0x4e0c0a), kDetail);
+    stroke(p, quad({45, 57}, {50, 60}, {55, 57}), hex(0x4e0c0a), kDetail);
+    animalEye(p, {46.8, 36}, 1.5);
+    animalEye(p, {53.2, 36}, 1.5);
+    fill(p, ellipse({50, 40.5}, 2.2, 1.4), hex(0x4e0c0a), 0);
+    // feet
+    stroke(p, polyline({{47, 66}, {46, 70}}), kLine, 1.6);
+    stroke(p, polyline({{53, 66}, {54, 70}}), kLine, 1.6);
+    p.restore();
+}
+
+// ---------------------------------------------------------------- butterfly
+
+void drawButterfly(QPainter &p)
+{
+    QPainterPath fore(P(48, 46));
+    fore.cubicTo(P(40, 28), P(24, 10), P(10, 11));
+    fore.cubicTo(P(1, 13), P(2, 30), P(9, 40));
+    fore.cubicTo(P(16, 49), P(34, 52), P(48, 50));
+    fore.closeSubpath();
+    QPainterPath hind(P(48, 52));
+    hind.cubicTo(P(36, 51), P(19, 55), P(17, 68));
+    hind.cubicTo(P(15, 81), P(28, 90), P(37, 85));
+    hind.cubicTo(P(45, 80), P(47, 66), P(49, 56));
+    hind.closeSubpath();
+
+    const QColor border = hex(0x2e1d14);
+    auto wing = [&](const QPainterPath &shape, const QBrush &brush, const std::vector<qreal> &spots) {
+        fill(p, shape, brush, 0);
+        p.save();
+        p.setClipPath(shape);
+        // veins fanning from the root
+        QPainterPath veins;
+        const P root = shape.pointAtPercent(0);
+        for (qreal t : {0.22, 0.34, 0.46, 0.58, 0.7})
+            veins.addPath(segment(root, shape.pointAtPercent(t)));
+        stroke(p, veins, border, kDetail);
+        stroke(p, shape, border, 8);
+        for (qreal t : spots)
+            fill(p, circle(shape.pointAtPercent(t), 1.5), kWhite, 0);
+        p.restore();
+        fill(p, shape, Qt::NoBrush);
+    };
+    for (bool right : {false, true}) {
+        const QPainterPath f = right ? mirrored(fore) : fore;
+        const QPainterPath h = right ? mirrored(hind) : hind;
+        const qreal x = right ? 70 : 30;
+        wing(h, lit({x, 62}, 26, hex(0xffd447), hex(0xe0501c)), {0.32, 0.42, 0.52, 0.62});
+        // eye spot on the hind wing
+        const P eye(right ? 72 : 28, 73);
+        fill(p, circle(eye, 5), border, 0);
+        fill(p, circle(eye, 3.6), hex(0x2f7fd0), 0);
+        fill(p, circle(eye + P(-0.8, -0.8), 1.2), kWhite, 0);
+        wing(f, lit({x, 26}, 34, hex(0xffe36a), hex(0xf06418)), {0.3, 0.36, 0.42, 0.48, 0.54});
+        // a bright band across the forewing tip
+        const P band(right ? 82 : 18, 24);
+        fill(p, rotated(ellipse(band, 5.5, 3), band, right ? 35 : -35), hex(0xfff4c0), 0);
+    }
+    // body
+    fill(p, ellipse({50, 54}, 3.6, 19), lit({48, 44}, 20, hex(0x6a4a32), hex(0x2a1a10)));
+    fill(p, circle({50, 33}, 4.2), lit({48, 31}, 5, hex(0x6a4a32), hex(0x2a1a10)));
+    for (const QPainterPath &a : {curve({48.5, 30}, {46, 22}, {42, 14}, {37, 10})}) {
+        for (const QPainterPath &m : {a, mirrored(a)})
+            stroke(p, m, kLine, 1.3);
+    }
+    fill(p, circle({37, 10}, 1.8), kLine, 0);
+    fill(p, circle({63, 10}, 1.8), kLine, 0);
+}
+
+// ---------------------------------------------------------------- crab
+
+void drawCrab(QPainter &p)
+{
+    const QBrush shell = lit({40, 50}, 34, hex(0xf6774a), hex(0xb3221a));
+    const QBrush limb = lit({30, 40}, 60, hex(0xf06a40), hex(0xb8281c));
+    // walking legs, four a side, behind the shell
+    QPainterPath legs;
+    for (int i = 0; i < 4; ++i) {
+        const qreal y = 58 + i * 5;
+        legs.addPath(thick(polyline({{32, y}, {15 - i, y - 6 + i * 3}, {6 + i * 3, y + 6 + i * 3.5}}), 4.4));
+    }
+    legs = legs.simplified();
+    fill(p, legs, limb);
+    fill(p, mirrored(legs), limb);
+    // arms and claws, raised
+    QPainterPath arm = thick(polyline({{34, 52}, {21, 46}, {20, 34}}), 6.5);
+    fill(p, arm, limb);
+    fill(p, mirrored(arm), limb);
+    QPainterPath claw = rotated(ellipse({21, 23}, 9.5, 12.5), {21, 23}, -12);
+    claw = claw.subtracted(polygon({{22, 21}, {12, 4}, {29, 5}}));
+    const QBrush clawBrush = lit({18, 18}, 16, hex(0xf88a58), hex(0xb8281c));
+    fill(p, claw, clawBrush);
+    fill(p, mirrored(claw), clawBrush);
+    // eyes on stalks
+    for (const QPainterPath &stalk : {thick(segment({45, 46}, {42, 38}), 2.4)}) {
+        fill(p, stalk, limb, kDetail);
+        fill(p, mirrored(stalk), limb, kDetail);
+    }
+    // shell, wide and rounded at the back
+    QPainterPath body(P(24, 57));
+    body.cubicTo(P(23, 42), P(77, 42), P(76, 57));
+    body.cubicTo(P(76, 72), P(62, 79), P(50, 79));
+    body.cubicTo(P(38, 79), P(24, 72), P(24, 57));
+    body.closeSubpath();
+    fill(p, body, shell);
+    QPainterPath grooves;
+    grooves.addPath(quad({38, 52}, {44, 60}, {41, 70}));
+    grooves.addPath(quad({62, 52}, {56, 60}, {59, 70}));
+    grooves.addPath(quad({44, 60}, {50, 63}, {56, 60}));
+    stroke(p, grooves, hex(0x8e1a14), kDetail);
+    fill(p, ellipse({36, 52}, 6, 3), QColor(255, 255, 255, 110), 0);
+    // mouth
+    stroke(p, quad({45, 47.5}, {50, 50}, {55, 47.5}), hex(0x8e1a14), kDetail);
+    animalEye(p, {41.6, 37.4}, 2.6);
+    animalEye(p, {58.4, 37.4}, 2.6);
+}
+
+// ---------------------------------------------------------------- crane
+
+// A red-crowned crane standing on one leg, the other tucked up.
+void drawCrane(QPainter &p)
+{
+    const QColor black = hex(0x1e1c20);
+    const QColor legGrey = hex(0x5a5a62);
+    // legs: one straight, one folded
+    fill(p, thick(polyline({{53, 60}, {55, 77}, {53, 95}}), 2.6), legGrey, kDetail);
+    fill(p, thick(polyline({{59, 60}, {67, 72}, {59, 79}}), 2.6), legGrey, kDetail);
+    fill(p, thick(polyline({{45, 95}, {60, 95}}), 2.4), legGrey, kDetail);
+    // white body
+    QPainterPath body(P(30, 40));
+    body.cubicTo(P(38, 31), P(66, 32), P(80, 49));
+    body.cubicTo(P(70, 62), P(46, 66), P(38, 57));
+    body.cubicTo(P(33, 52), P(28, 46), P(30, 40));
+    fill(p, body, stops({40, 34}, {60, 66}, {{0, 0xffffff}, {1, 0xd9d8dc}}));
+    stroke(p, curve({40, 45}, {52, 41}, {64, 45}, {74, 52}), hex(0x9a98a2), kDetail);
+    // the black plumes drooping over the tail
+    QPainterPath tail(P(58, 47));
+    tail.cubicTo(P(74, 44), P(90, 54), P(95, 71));
+    tail.cubicTo(P(90, 66), P(88, 70), P(83, 66));
+    tail.cubicTo(P(80, 71), P(74, 68), P(70, 64));
+    tail.cubicTo(P(66, 66), P(60, 62), P(56, 57));
+    tail.closeSubpath();
+    fill(p, tail, stops({60, 46}, {94, 70}, {{0, 0x3c3a40}, {1, 0x121114}}));
+    stroke(p, curve({64, 51}, {74, 52}, {82, 58}, {88, 64}), hex(0x55525a), kDetail);
+    // black neck curving up to the head
+    const QPainterPath neckLine = curve({36, 46}, {24, 36}, {34, 24}, {30, 13});
+    fill(p, tube(neckLine, 8, 5.6), black);
+    // white nape behind the eye
+    stroke(p, curve({32.5, 14}, {35, 20}, {31, 28}, {33, 34}), kWhite, 2.0);
+    fill(p, ellipse({30.5, 12}, 5.2, 4.4), black);
+    fill(p, polygon({{26, 9.5}, {27, 14.5}, {6, 16}}), stops({8, 14}, {26, 12}, {{0, 0x8a7a44}, {1, 0xcbb978}}),
+         kDetail);
+    fill(p, ellipse({31.8, 8.6}, 3.8, 2.5), hex(0xe3141e), kDetail);
+    fill(p, circle({29, 12}, 1.1), kWhite, 0);
+}
+
+// ---------------------------------------------------------------- dragon
+
+// A long Chinese dragon coiled in an S: scaled serpent body, four clawed
+// legs, antlers, whiskers and a red mane.
+void drawDragon(QPainter &p)
+{
+    QPainterPath spine(P(29, 27));
+    spine.cubicTo(P(44, 12), P(72, 10), P(80, 27));
+    spine.cubicTo(P(86, 41), P(72, 50), P(56, 48));
+    spine.cubicTo(P(40, 46), P(22, 47), P(20, 60));
+    spine.cubicTo(P(18, 74), P(34, 83), P(52, 81));
+    spine.cubicTo(P(66, 79), P(78, 77), P(86, 66));
+    const int n = 96;
+    const auto st = stations(spine, n);
+    auto width = [&](int i) { return 13.0 - 9.0 * i / n; };
+
+    const QColor red = hex(0xd42a1e);
+    const QBrush green = lit({40, 36}, 70, hex(0x8fd27a), hex(0x2f7a3e));
+    const QBrush limbBrush = lit({40, 40}, 70, hex(0x7cc46a), hex(0x2f7a3e));
+
+    // four legs on the belly side, each ending in three claws
+    auto leg = [&](int i, P bend, P foot) {
+        const P root = st[i].at;
+        const P knee = root - st[i].normal * (width(i) / 2 + 4) + bend;
+        fill(p, thick(polyline({root, knee, foot}), 4.6), limbBrush);
+        const P dir = foot - knee;
+        const qreal len = std::hypot(dir.x(), dir.y());
+        const P u = dir / len;
+        const P side(-u.y(), u.x());
+        QPainterPath claws;
+        for (int k = -1; k <= 1; ++k)
+            claws.addPath(quad(foot, foot + u * 3 + side * k * 2.5, foot + u * 4.5 + side * k * 4.2));
+        stroke(p, claws, kLine, 2.2);
+        stroke(p, claws, hex(0xf2e6c0), 1.0);
+    };
+    leg(14, {-2, 0}, {36, 42});   // front legs under the top run
+    leg(26, {2, 2}, {70, 44});
+    leg(58, {-2, -2}, {34, 70});  // hind legs above the bottom run
+    leg(74, {0, -2}, {64, 70});
+
+    // spiky red fin along the back
+    QPainterPath fin;
+    for (int i = 4; i < n - 6; i += 5) {
+        const qreal w = width(i) / 2;
+        const P base = st[i].at + st[i].normal * (w - 0.5);
+        const P along = st[std::min(i + 3, n)].at - st[i].at;
+        fin.addPath(polygon({base - along * 0.4, base + st[i].normal * 4.5 + along * 0.6, base + along * 0.6}));
+    }
+    fill(p, fin.simplified(), red, kDetail);
+
+    // the body with its pale belly plates
+    const QPainterPath body = tube(spine, 13, 4, n);
+    fill(p, body, green);
+    p.save();
+    p.setClipPath(body);
+    QPainterPath belly;
+    QPainterPath plates;
+    for (int i = 0; i <= n; ++i) {
+        const P edge = st[i].at - st[i].normal * (width(i) / 2);
+        if (i == 0)
+            belly.moveTo(edge);
+        else
+            belly.lineTo(edge);
+    }
+    for (int i = n; i >= 0; --i)
+        belly.lineTo(st[i].at - st[i].normal * (width(i) * 0.12));
+    belly.closeSubpath();
+    for (int i = 2; i < n; i += 3)
+        plates.addPath(segment(st[i].at - st[i].normal * (width(i) * 0.12), st[i].at - st[i].normal * (width(i) / 2)));
+    fill(p, belly, stops({0, 10}, {0, 90}, {{0, 0xfbe39a}, {1, 0xe0b050}}), 0);
+    stroke(p, plates, hex(0xb07a2a), 0.8);
+    // scales as rows of little arcs on the back
+    QPainterPath scales;
+    for (int i = 3; i < n - 4; i += 4) {
+        const qreal w = width(i);
+        for (qreal off : {0.22, 0.38}) {
+            const P at = st[i].at + st[i].normal * (w * off) + (i % 8 ? P() : P());
+            const P ahead = st[i + 2].at - st[i].at;
+            scales.addPath(quad(at + st[i].normal * 1.6, at + ahead * 0.9, at - st[i].normal * 1.6));
+        }
+    }
+    stroke(p, scales, hex(0x1f5a2c), 0.8);
+    p.restore();
+    fill(p, body, Qt::NoBrush);
+    // tail tuft
+    QPainterPath tuft(P(85, 67));
+    tuft.cubicTo(P(92, 60), P(96, 56), P(95, 48));
+    tuft.cubicTo(P(92, 54), P(90, 54), P(88, 58));
+    tuft.cubicTo(P(92, 62), P(92, 70), P(96, 72));
+    tuft.cubicTo(P(90, 74), P(86, 72), P(84, 69));
+    tuft.closeSubpath();
+    fill(p, tuft, red);
+
+    // head, looking left, jaws open
+    // mane behind the head
+    QPainterPath mane;
+    mane.moveTo(24, 22);
+    mane.cubicTo(30, 10, 40, 14, 44, 12);
+    mane.cubicTo(42, 18, 44, 20, 48, 20);
+    mane.cubicTo(42, 26, 40, 28, 42, 34);
+    mane.cubicTo(36, 32, 32, 34, 30, 38);
+    mane.closeSubpath();
+    fill(p, mane, lit({32, 18}, 20, hex(0xf0583c), hex(0xb0181a)));
+    // antlers
+    QPainterPath antler = curve({26, 16}, {26, 10}, {30, 6}, {36, 3});
+    antler.addPath(quad({28.5, 9}, {24, 6}, {22, 2}));
+    fill(p, thick(antler, 2.8).simplified(), hex(0xe8c060), kDetail);
+    QPainterPath head(P(8, 22));
+    head.cubicTo(P(10, 16), P(16, 14), P(20, 12));
+    head.cubicTo(P(26, 10), P(34, 14), P(34, 22));
+    head.cubicTo(P(35, 28), P(31, 32), P(24, 32));
+    head.lineTo(12, 30);       // lower jaw
+    head.lineTo(6, 32);
+    head.lineTo(5, 28.5);
+    head.lineTo(15, 26);       // open mouth
+    head.lineTo(6, 26);
+    head.cubicTo(P(4, 25), P(5, 22), P(8, 22));
+    head.closeSubpath();
+    fill(p, head, lit({18, 16}, 20, hex(0x9ee08a), hex(0x2f7a3e)));
+    fill(p, polygon({{15, 26}, {7, 26}, {7.5, 27.8}, {13, 27.3}}), hex(0x9a221e), 0);
+    fill(p, polygon({{8, 26}, {9, 27.6}, {10, 26}}), kWhite, 0);
+    // brow ridge and eye
+    stroke(p, quad({17, 15.5}, {21, 13}, {25, 15}), kLine, kDetail);
+    fill(p, ellipse({22, 18}, 2.6, 2.2), hex(0xffd23a), kDetail);
+    fill(p, circle({22.4, 18}, 1.2), kHair, 0);
+    fill(p, circle({6.5, 22.5}, 1), kLine, 0);
+    // long whiskers trailing back
+    stroke(p, curve({7, 23}, {2, 16}, {8, 8}, {14, 9}), kLine, 1.8);
+    stroke(p, curve({7, 23}, {2, 16}, {8, 8}, {14, 9}), hex(0xf2c14e), 0.8);
+    stroke(p, curve({9, 29}, {6, 38}, {12, 42}, {8, 48}), kLine, 1.8);
+    stroke(p, curve({9, 29}, {6, 38}, {12, 42}, {8, 48}), hex(0xf2c14e), 0.8);
+}
+
+// ---------------------------------------------------------------- goldfish
+
+// A fancy goldfish: round body, bulging eye and a flowing double tail.
+void drawGoldFish(QPainter &p)
+{
+    const QBrush finBrush = stops({50, 30}, {96, 80}, {{0, 0xffb070}, {1, 0xf0621e}});
+    QPainterPath tail(P(60, 50));
+    tail.cubicTo(P(74, 30), P(90, 16), P(97, 24));
+    tail.cubicTo(P(90, 34), P(86, 44), P(91, 52));
+    tail.cubicTo(P(97, 62), P(95, 78), P(87, 86));
+    tail.cubicTo(P(84, 72), P(72, 62), P(60, 56));
+    tail.closeSubpath();
+    // the second lobe of the double tail, behind
+    const QPainterPath back = rotated(tail, {60, 53}, 16);
+    fill(p, back, stops({60, 40}, {96, 90}, {{0, 0xf08a48}, {1, 0xc8461a}}));
+    fill(p, tail, finBrush);
+    QPainterPath rays;
+    for (int i = 0; i < 5; ++i)
+        rays.addPath(quad({64, 52}, {78, 44 + i * 4}, {89, 28 + i * 12}));
+    stroke(p, rays, hex(0xc44a14), kDetail);
+    QPainterPath dorsal(P(28, 34));
+    dorsal.cubicTo(P(34, 12), P(52, 12), P(58, 36));
+    dorsal.closeSubpath();
+    fill(p, dorsal, finBrush);
+    QPainterPath belly(P(34, 64));
+    belly.cubicTo(P(30, 80), P(42, 84), P(48, 66));
+    belly.closeSubpath();
+    fill(p, belly, finBrush);
+    QPainterPath body(P(6, 50));
+    body.cubicTo(P(8, 29), P(40, 23), P(58, 39));
+    body.cubicTo(P(67, 47), P(67, 57), P(58, 63));
+    body.cubicTo(P(40, 77), P(8, 71), P(6, 50));
+    fill(p, body, lit({30, 46}, 40, hex(0xffd070), hex(0xe0520e)));
+    p.save();
+    p.setClipPath(body);
+    QPainterPath scales;
+    for (int col = 0; col < 5; ++col)
+        for (int row = 0; row < 6; ++row) {
+            const P at(30 + col * 6, 32 + row * 7 + (col % 2) * 3.5);
+            scales.addPath(quad(at + P(0, -3), at + P(4, 0), at + P(0, 3)));
+        }
+    stroke(p, scales, QColor(0xc0, 0x48, 0x10, 150), 0.8);
+    p.restore();
+    stroke(p, quad({25, 37}, {31, 50}, {25, 63}), hex(0xa8380c), kDetail);
+    // a little pectoral fin
+    fill(p, polygon({{30, 54}, {40, 60}, {32, 62}}), finBrush, kDetail);
+    fill(p, circle({17, 46}, 5), kWhite, kDetail);
+    animalEye(p, {16, 46}, 2.8);
+    stroke(p, quad({6.5, 52}, {9, 54}, {12, 53}), kLine, kDetail);
+    highlight(p, ellipse({36, 39}, 7, 3), 110);
+}
+
+// ---------------------------------------------------------------- horse
+
+// A chestnut horse at full gallop, seen from the side.
+void drawHorse(QPainter &p)
+{
+    p.save();
+    p.translate(0, 6);
+    const QColor dark = hex(0x2e1c14);
+    const QBrush coat = lit({40, 30}, 70, hex(0xd9884a), hex(0x8a4418));
+    const QBrush farCoat = lit({40, 30}, 70, hex(0xb06a34), hex(0x6a3210));
+    // tail streaming out behind
+    QPainterPath tail(P(78, 38));
+    tail.cubicTo(P(88, 34), P(94, 34), P(98, 30));
+    tail.cubicTo(P(98, 40), P(92, 48), P(96, 58));
+    tail.cubicTo(P(86, 54), P(82, 46), P(76, 44));
+    tail.closeSubpath();
+    fill(p, tail, stops({78, 34}, {96, 56}, {{0, 0x4a2c1c}, {1, 0x24140c}}));
+    // far legs, darker: front one reaching forward, hind one pushing back
+    auto leg = [&](std::initializer_list<P> joints, const QBrush &brush) {
+        fill(p, thick(polyline(joints), 6.0), brush);
+    };
+    leg({{40, 50}, {28, 58}, {16, 54}}, farCoat);
+    leg({{72, 52}, {78, 66}, {92, 70}}, farCoat);
+    fill(p, rotated(ellipse({14, 52.5}, 3.6, 2.6), {14, 52.5}, -40), dark, kDetail);
+    fill(p, rotated(ellipse({93.5, 71}, 3.6, 2.6), {93.5, 71}, 60), dark, kDetail);
+    // body: chest, barrel, haunch, neck and head as one silhouette
+    QPainterPath body = rotated(ellipse({55, 46}, 22, 12.5), {55, 46}, -4);
+    body = body.united(circle({37, 46}, 11.5));
+    body = body.united(circle({70, 44}, 12));
+    body = body.united(tube(curve({38, 44}, {32, 34}, {28, 26}, {23, 17}), 17, 10));
+    body = body.united(tube(curve({24, 14}, {19, 18}, {14, 23}, {8, 29}), 11, 7.5));
+    body = body.united(circle({9, 28.8}, 3.8));
+    body = body.united(polygon({{21, 10}, {25, 1}, {28, 11}}));
+    // near legs
+    body = body.united(thick(polyline({{38, 52}, {30, 66}, {20, 74}}), 6.4));
+    body = body.united(thick(polyline({{68, 50}, {66, 66}, {80, 78}}), 6.4));
+    fill(p, body, coat);
+    fill(p, rotated(ellipse({18, 75.5}, 3.6, 2.6), {18, 75.5}, 30), dark, kDetail);
+    fill(p, rotated(ellipse({81.5, 79.5}, 3.6, 2.6), {81.5, 79.5}, 40), dark, kDetail);
+    // mane flying back along the neck
+    QPainterPath mane(P(26, 8));
+    mane.cubicTo(P(34, 12), P(40, 24), P(46, 34));
+    mane.cubicTo(P(48, 30), P(50, 26), P(54, 26));
+    mane.cubicTo(P(48, 22), P(46, 18), P(48, 12));
+    mane.cubicTo(P(42, 16), P(40, 12), P(40, 6));
+    mane.cubicTo(P(36, 10), P(32, 4), P(26, 8));
+    mane.closeSubpath();
+    fill(p, mane, stops({26, 6}, {52, 30}, {{0, 0x4a2c1c}, {1, 0x24140c}}));
+    // muscles, nostril, mouth and eye
+    QPainterPath lines;
+    lines.addPath(quad({62, 36}, {58, 46}, {62, 54}));
+    lines.addPath(quad({44, 40}, {42, 48}, {44, 56}));
+    stroke(p, lines, hex(0x8a4418), kDetail);
+    fill(p, circle({8, 27}, 1), dark, 0);
+    stroke(p, quad({6.5, 31.5}, {9, 32}, {11, 31}), dark, kDetail);
+    animalEye(p, {19.5, 17.5}, 1.7);
+    highlight(p, ellipse({52, 39}, 10, 3), 70);
+    p.restore();
+}
+
+// ---------------------------------------------------------------- magpie
+
+// A magpie, the bird of joy, on a flowering plum branch.
+void drawMagpie(QPainter &p)
+{
+    const QColor black = hex(0x1a1c24);
+    const QBrush bark = stops({0, 60}, {0, 90}, {{0, 0x8a5a34}, {1, 0x5a3418}});
+    QPainterPath branch = thick(quad({2, 78}, {40, 68}, {84, 76}), 4.2);
+    branch = branch.united(thick(polyline({{26, 73}, {18, 64}, {12, 58}}), 2.8));
+    branch = branch.united(thick(polyline({{58, 72}, {64, 84}, {62, 92}}), 2.6));
+    fill(p, branch, bark);
+    auto blossom = [&](P at, qreal r) {
+        QPainterPath petals;
+        for (int k = 0; k < 5; ++k) {
+            const qreal a = qDegreesToRadians(-90.0 + 72 * k);
+            petals = petals.united(circle(at + P(qCos(a), qSin(a)) * r * 0.62, r * 0.52));
+        }
+        fill(p, petals, lit(at, r * 1.4, hex(0xfff0f2), hex(0xf08aa0)), kDetail);
+        fill(p, circle(at, r * 0.28), hex(0xd8283a), 0);
+        for (int k = 0; k < 5; ++k) {
+            const qreal a = qDegreesToRadians(-54.0 + 72 * k);
+            fill(p, circle(at + P(qCos(a), qSin(a)) * r * 0.45, 0.6), hex(0xf2c14e), 0);
+        }
+    };
+    blossom({10, 56}, 7);
+    blossom({84, 76}, 6.5);
+    blossom({62, 91}, 5.5);
+    fill(p, circle({20, 70}, 2.6), hex(0xf5a0b0), kDetail);
+    // long glossy tail to the lower right
+    QPainterPath tail = tube(quad({54, 56}, {76, 70}, {97, 90}), 9, 6);
+    fill(p, tail, stops({56, 56}, {94, 92}, {{0, 0x1a2a40}, {0.5, 0x2a6a88}, {1, 0x1a3a2a}}));
+    stroke(p, quad({56, 57}, {76, 71}, {95, 89}), hex(0x4a8aa8), kDetail);
+    // legs gripping the branch
+    fill(p, thick(polyline({{38, 60}, {36, 70}}), 2.2), black, kDetail);
+    fill(p, thick(polyline({{45, 60}, {45, 71}}), 2.2), black, kDetail);
+    // body: black head and back
+    QPainterPath body(P(13, 30));
+    body.cubicTo(P(13, 17), P(30, 14), P(34, 27));
+    body.cubicTo(P(45, 31), P(57, 41), P(61, 56));
+    body.cubicTo(P(51, 65), P(34, 67), P(27, 57));
+    body.cubicTo(P(23, 49), P(21, 41), P(19, 38));
+    body.closeSubpath();
+    fill(p, body, lit({24, 26}, 40, hex(0x3a3e4c), black));
+    QPainterPath belly(P(24, 44));
+    belly.cubicTo(P(30, 40), P(45, 46), P(51, 60));
+    belly.cubicTo(P(42, 65), P(32, 65), P(27.5, 57));
+    belly.closeSubpath();
+    fill(p, belly, stops({30, 44}, {44, 62}, {{0, 0xffffff}, {1, 0xd8dce2}}), kDetail);
+    // folded wing with its white shoulder patch and blue sheen
+    QPainterPath wing(P(30, 36));
+    wing.cubicTo(P(42, 31), P(58, 41), P(65, 59));
+    wing.cubicTo(P(52, 57), P(40, 50), P(30, 36));
+    fill(p, wing, stops({30, 36}, {64, 58}, {{0, 0x1a1e28}, {0.6, 0x2a5a88}, {1, 0x14202e}}), kDetail);
+    QPainterPath patch(P(32, 38));
+    patch.cubicTo(P(40, 35), P(48, 41), P(51, 48));
+    patch.cubicTo(P(42, 48), P(36, 44), P(32, 38));
+    fill(p, patch, kWhite, kDetail);
+    fill(p, polygon({{15, 25.5}, {3, 30}, {15, 31}}), black, kDetail);
+    animalEye(p, {20.5, 25}, 1.9);
+}
+
+// ---------------------------------------------------------------- phoenix
+
+// The fenghuang in flight: crested head, raised wings and long curling tail
+// plumes in red, gold and green.
+void drawPhoenix(QPainter &p)
+{
+    const QColor red = hex(0xd8281e);
+    const QColor goldC = hex(0xf2b628);
+    const QColor green = hex(0x2e9a5a);
+    // tail plumes, each ending in a curl
+    struct Plume {
+        QPainterPath line;
+        QColor colour;
+        qreal width;
+    };
+    auto plume = [](P a, P c1, P c2, P b, P curlTo) {
+        QPainterPath path = curve(a, c1, c2, b);
+        path.quadTo(b + (curlTo - b) * 1.6 + P(0, 0), curlTo);
+        return path;
+    };
+    const std::vector<Plume> plumes{
+        {plume({56, 58}, {70, 60}, {84, 52}, {94, 58}, {90, 66}), green, 6},
+        {plume({56, 58}, {66, 70}, {86, 70}, {92, 82}, {84, 84}), red, 7},
+        {plume({54, 60}, {58, 76}, {72, 84}, {72, 94}, {64, 92}), goldC, 7},
+        {plume({52, 60}, {50, 76}, {52, 88}, {44, 96}, {38, 90}), green, 6},
+    };
+    for (const Plume &pl : plumes) {
+        const QPainterPath band = tube(pl.line, pl.width, 2.2, 60);
+        fill(p, band, lit(pl.line.pointAtPercent(0.4), 30, pl.colour.lighter(150), pl.colour));
+        stroke(p, pl.line, pl.colour.darker(150), kDetail * 0.8);
+    }
+    // a wing: red flight feathers, then gold and green coverts
+    auto wing = [&](const QPainterPath &outline, qreal scaleFrom, P shoulder) {
+        fill(p, outline, lit(shoulder, 40, hex(0xff7a4a), red));
+        const QColor covers[] = {goldC, green};
+        qreal s = scaleFrom;
+        for (const QColor &c : covers) {
+            QTransform t;
+            t.translate(shoulder.x(), shoulder.y());
+            t.scale(s, s);
+            t.translate(-shoulder.x(), -shoulder.y());
+            fill(p, t.map(outline), lit(shoulder, 30, c.lighter(140), c), kDetail);
+            s *= 0.62;
+        }
+    };
+    auto featheredWing = [&](P shoulder, const std::vector<P> &tips, P end) {
+        QPainterPath w(shoulder);
+        w.cubicTo(shoulder + P(2, -14), tips[0] + P(-14, 6), tips[0]);
+        P from = tips[0];
+        for (std::size_t i = 1; i < tips.size(); ++i) {
+            const P mid = (from + tips[i]) / 2;
+            w.quadTo(mid + (mid - shoulder) * 0.18, tips[i]);
+            from = tips[i];
+        }
+        const P mid = (from + end) / 2;
+        w.quadTo(mid + (mid - shoulder) * 0.18, end);
+        w.closeSubpath();
+        return w;
+    };
+    // far wing, behind
+    wing(featheredWing({44, 44}, {{52, 3}, {62, 6}, {68, 14}, {70, 24}}, {58, 44}), 0.6, {44, 44});
+    // body
+    QPainterPath body(P(30, 42));
+    body.cubicTo(P(40, 35), P(56, 42), P(60, 56));
+    body.cubicTo(P(54, 63), P(38, 62), P(33, 54));
+    body.closeSubpath();
+    fill(p, body, lit({38, 44}, 26, hex(0xffc24a), hex(0xe0601c)));
+    stroke(p, quad({36, 50}, {44, 54}, {54, 55}), hex(0xb04a14), kDetail);
+    // near wing
+    wing(featheredWing({46, 46}, {{74, 6}, {84, 14}, {89, 24}, {88, 34}, {82, 42}}, {60, 50}), 0.62, {46, 46});
+    // neck and crested head
+    const QPainterPath neckLine = curve({36, 48}, {26, 42}, {18, 34}, {22, 22});
+    fill(p, tube(neckLine, 10, 6.5), lit({22, 30}, 20, hex(0xffd060), hex(0xe0601c)));
+    QPainterPath crest;
+    crest.addPath(curve({24, 16}, {26, 8}, {32, 4}, {36, 6}));
+    crest.addPath(curve({22, 15}, {20, 8}, {22, 2}, {28, 1}));
+    crest.addPath(curve({26, 17}, {32, 12}, {38, 12}, {40, 15}));
+    fill(p, thick(crest, 2.6).simplified(), hex(0x2e9a5a), kDetail);
+    fill(p, circle({36.5, 6.8}, 2.2), red, kDetail);
+    fill(p, circle({28, 1.8}, 2.2), goldC, kDetail);
+    fill(p, circle({40.2, 16}, 2.2), red, kDetail);
+    fill(p, circle({23.5, 20}, 6.2), lit({22, 18}, 7, hex(0xffd868), hex(0xe87a22)));
+    fill(p, polygon({{18, 18.5}, {9, 23}, {18.5, 23.5}}), gold({9, 18}, {18, 24}), kDetail);
+    animalEye(p, {22.5, 19}, 1.5);
+    // the short plumes under the chin
+    stroke(p, curve({19, 25}, {16, 30}, {14, 34}, {16, 37}), hex(0xd8281e), 1.6);
+}
+
+// ---------------------------------------------------------------- toad
+
+// The three-legged money toad: the whole toad in profile on a heap of coins,
+// two front legs, one hind leg at the back and a coin in its mouth.
+void drawMoneyToad(QPainter &p)
+{
+    // the heap of coins it sits on
+    for (P at : {P{40, 79}, P{60, 79}, P{26, 84}, P{48, 84}, P{70, 84}, P{14, 90}, P{34, 90}, P{56, 90}, P{78, 90}})
+        cashCoin(p, at, 10, 0.42);
+    const QBrush skin = lit({44, 40}, 50, hex(0xc6d86a), hex(0x55762a));
+    const QBrush farSkin = lit({44, 40}, 50, hex(0x9ab452), hex(0x44601e));
+    auto foot = [&](P at, const QBrush &brush) {
+        QPainterPath toes;
+        for (int k = -1; k <= 1; ++k)
+            toes = toes.united(rotated(ellipse(at + P(k * 4.2, 0), 2.6, 1.8), at + P(k * 4.2, 0), k * 20));
+        fill(p, toes, brush, kDetail);
+    };
+    // far front leg
+    fill(p, thick(polyline({{28, 62}, {22, 70}, {18, 77}}), 6.5), farSkin);
+    foot({16, 78}, farSkin);
+    // the single hind leg, out at the back
+    fill(p, thick(polyline({{78, 62}, {93, 68}, {88, 77}}), 7.5), skin);
+    foot({88, 78.5}, skin);
+    // body
+    QPainterPath body(P(12, 54));
+    body.cubicTo(P(12, 42), P(24, 36), P(40, 37));
+    body.cubicTo(P(56, 30), P(82, 32), P(88, 50));
+    body.cubicTo(P(92, 63), P(84, 76), P(70, 76));
+    body.lineTo(34, 76);
+    body.cubicTo(P(20, 76), P(12, 66), P(12, 54));
+    body.closeSubpath();
+    fill(p, body, skin);
+    p.save();
+    p.setClipPath(body);
+    fill(p, ellipse({50, 78}, 36, 11), stops({0, 66}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
+    p.restore();
+    // warts on the back
+    for (P at : {P{52, 42}, P{62, 39}, P{72, 42}, P{80, 50}, P{60, 50}, P{70, 54}, P{50, 54}, P{44, 46}})
+        fill(p, circle(at, 2.4), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
+    // bulging eye on top of the head
+    fill(p, circle({32, 37}, 6.5), skin);
+    fill(p, circle({31.5, 36.5}, 3.6), hex(0xf2c14e), kDetail);
+    fill(p, ellipse({31.5, 36.5}, 2.8, 1.5), kHair, 0);
+    fill(p, circle({30.2, 35.4}, 0.8), kWhite, 0);
+    // near front leg
+    fill(p, thick(polyline({{36, 62}, {34, 72}, {30, 78}}), 7.5), skin);
+    foot({28, 79}, skin);
+    // wide mouth holding a coin
+    stroke(p, quad({14, 57}, {24, 62}, {34, 56}), kLine, kOutline);
+    cashCoin(p, {14, 60}, 9);
+    stroke(p, quad({16, 55.5}, {12.5, 56.5}, {10, 55.5}), kLine, kOutline);
+    fill(p, circle({16.5, 48}, 0.9), kLine, 0);
+}
+
+// ---------------------------------------------------------------- tortoise
+
+// A tortoise walking, seen from the front left: a high patterned shell with
+// head and legs out.
+void drawTortoise(QPainter &p)
+{
+    p.save();
+    p.translate(2, 4);
+    const QBrush skin = lit({20, 44}, 60, hex(0xb8c07a), hex(0x5e6a34));
+    const QBrush farSkin = lit({20, 44}, 60, hex(0x9aa262), hex(0x4a5428));
+    // far legs and tail
+    fill(p, thick(polyline({{46, 64}, {48, 74}}), 8), farSkin);
+    fill(p, thick(polyline({{82, 60}, {88, 70}}), 7.5), farSkin);
+    fill(p, polygon({{84, 56}, {96, 62}, {86, 62}}), skin);
+    // neck and head
+    fill(p, tube(curve({32, 58}, {24, 58}, {18, 54}, {13, 48}), 12, 9), skin);
+    QPainterPath head = ellipse({10, 46}, 9, 7);
+    fill(p, head, skin);
+    animalEye(p, {9, 43.5}, 1.7);
+    stroke(p, quad({2.5, 49}, {6, 51}, {11, 49.5}), kLine, kDetail);
+    // shell: dome and rim
+    QPainterPath dome(P(20, 58));
+    dome.cubicTo(P(20, 24), P(84, 20), P(88, 56));
+    dome.cubicTo(P(78, 66), P(32, 68), P(20, 58));
+    dome.closeSubpath();
+    fill(p, dome, lit({42, 32}, 60, hex(0xd8b060), hex(0x7a5020)));
+    p.save();
+    p.setClipPath(dome);
+    auto plate = [&](P c, qreal rx, qreal ry) {
+        QPainterPath hexagon;
+        for (int k = 0; k < 6; ++k) {
+            const qreal a = qDegreesToRadians(60.0 * k);
+            const P at = c + P(qCos(a) * rx, qSin(a) * ry);
+            if (k == 0)
+                hexagon.moveTo(at);
+            else
+                hexagon.lineTo(at);
+        }
+        hexagon.closeSubpath();
+        fill(p, hexagon, lit(c, rx * 1.4, hex(0xf2d48a), hex(0xb08036)), kDetail);
+    };
+    plate({38, 36}, 8, 6);
+    plate({55, 31}, 8.5, 6);
+    plate({72, 37}, 8, 6);
+    plate({29, 50}, 7.5, 6.5);
+    plate({46, 48}, 8, 7);
+    plate({63, 47}, 8, 7);
+    plate({80, 50}, 7.5, 6.5);
+    // marginal plates along the rim
+    QPainterPath rim(P(18, 58));
+    rim.cubicTo(P(32, 68), P(78, 66), P(90, 56));
+    fill(p, thick(rim, 7), stops({0, 54}, {0, 66}, {{0, 0xc08a40}, {1, 0x7a4c1c}}), kDetail);
+    QPainterPath ticks;
+    for (qreal t = 0.1; t < 0.95; t += 0.12) {
+        const P at = rim.pointAtPercent(t);
+        ticks.addPath(segment(at + P(0, -3.5), at + P(0, 3.5)));
+    }
+    stroke(p, ticks, kLine, kDetail);
+    p.restore();
+    fill(p, dome, Qt::NoBrush);
+    // near legs, stout with claws
+    for (P at : {P{30, 62}, P{74, 62}}) {
+        const P footAt = at + P(-2, 14);
+        fill(p, thick(polyline({at, footAt}), 9), skin);
+        QPainterPath claws;
+        for (int k = -1; k <= 1; ++k)
+            claws.addPath(segment(footAt + P(k * 2.6, 2.5), footAt + P(k * 3.2 - 0.5, 5.5)));
+        stroke(p, claws, kLine, 1.4);
+    }
+    p.restore();
+}
+
+} // namespace
 
 QList<Symbol> chineseCreatureSymbols()
 {
-    return {};
+    return {
+        {"Bat", drawBat},
+        {"Butterfly", drawButterfly},
+        {"Crab", drawCrab},
+        {"Crane", drawCrane},
+        {"Dragon", drawDragon},
+        {"Gold Fish", drawGoldFish},
+        {"Horse", drawHorse},
+        {"Magpie", drawMagpie},
+        {"Phoenix", drawPhoenix},
+        {"Three Legged Toad", drawMoneyToad},
+        {"Tortoise", drawTortoise},
+    };
 }
 
 } // namespace artgen::goodluck
