@@ -219,7 +219,8 @@ void drawCrab(QPainter &p)
     QPainterPath legs;
     for (int i = 0; i < 4; ++i) {
         const qreal y = 58 + i * 5;
-        legs.addPath(thick(polyline({{32, y}, {15 - i, y - 6 + i * 3}, {6 + i * 3, y + 6 + i * 3.5}}), 4.4));
+        const qreal k = i;
+        legs.addPath(thick(polyline({{32, y}, {15 - k, y - 6 + k * 3}, {6 + k * 3, y + 6 + k * 3.5}}), 4.4));
     }
     legs = legs.simplified();
     fill(p, legs, limb);
@@ -316,26 +317,6 @@ void drawDragon(QPainter &p)
     const QBrush green = lit({40, 36}, 70, hex(0x8fd27a), hex(0x2f7a3e));
     const QBrush limbBrush = lit({40, 40}, 70, hex(0x7cc46a), hex(0x2f7a3e));
 
-    // four legs on the belly side, each ending in three claws
-    auto leg = [&](int i, P bend, P foot) {
-        const P root = st[i].at;
-        const P knee = root - st[i].normal * (width(i) / 2 + 4) + bend;
-        fill(p, thick(polyline({root, knee, foot}), 4.6), limbBrush);
-        const P dir = foot - knee;
-        const qreal len = std::hypot(dir.x(), dir.y());
-        const P u = dir / len;
-        const P side(-u.y(), u.x());
-        QPainterPath claws;
-        for (int k = -1; k <= 1; ++k)
-            claws.addPath(quad(foot, foot + u * 3 + side * k * 2.5, foot + u * 4.5 + side * k * 4.2));
-        stroke(p, claws, kLine, 2.2);
-        stroke(p, claws, hex(0xf2e6c0), 1.0);
-    };
-    leg(14, {-2, 0}, {36, 42});   // front legs under the top run
-    leg(26, {2, 2}, {70, 44});
-    leg(58, {-2, -2}, {34, 70});  // hind legs above the bottom run
-    leg(74, {0, -2}, {64, 70});
-
     // spiky red fin along the back
     QPainterPath fin;
     for (int i = 4; i < n - 6; i += 5) {
@@ -389,7 +370,29 @@ void drawDragon(QPainter &p)
     tuft.closeSubpath();
     fill(p, tuft, red);
 
-    // head, looking left, jaws open
+    // four legs, each ending in three claws
+    auto leg = [&](P root, P knee, P foot) {
+        fill(p, tube(quad(root, knee, foot), 6.5, 4), limbBrush);
+        fill(p, polygon({knee + P(-1, -1), knee + (knee - root) * 0.6 + P(0, -3), knee + P(2, 1)}), red, kDetail);
+        const P dir = foot - knee;
+        const P u = dir / std::hypot(dir.x(), dir.y());
+        const P side(-u.y(), u.x());
+        QPainterPath claws;
+        for (int k = -1; k <= 1; ++k)
+            claws.addPath(quad(foot, foot + u * 3 + side * k * 2.8, foot + u * 5 + side * k * 4.8));
+        stroke(p, claws, kLine, 2.6);
+        stroke(p, claws, hex(0xf6ecd0), 1.1);
+    };
+    leg({44, 20}, {34, 28}, {40, 38});   // front legs under the top run
+    leg({64, 19}, {58, 30}, {64, 38});
+    leg({21, 64}, {10, 62}, {7, 72});    // hind legs
+    leg({58, 80}, {62, 90}, {72, 92});
+
+    // head, looking left, jaws open, drawn a little large
+    p.save();
+    p.translate(30, 27);
+    p.scale(1.18, 1.18);
+    p.translate(-30, -27);
     // mane behind the head
     QPainterPath mane;
     mane.moveTo(24, 22);
@@ -427,6 +430,7 @@ void drawDragon(QPainter &p)
     stroke(p, curve({7, 23}, {2, 16}, {8, 8}, {14, 9}), hex(0xf2c14e), 0.8);
     stroke(p, curve({9, 29}, {6, 38}, {12, 42}, {8, 48}), kLine, 1.8);
     stroke(p, curve({9, 29}, {6, 38}, {12, 42}, {8, 48}), hex(0xf2c14e), 0.8);
+    p.restore();
 }
 
 // ---------------------------------------------------------------- goldfish
@@ -446,7 +450,7 @@ void drawGoldFish(QPainter &p)
     fill(p, back, stops({60, 40}, {96, 90}, {{0, 0xf08a48}, {1, 0xc8461a}}));
     fill(p, tail, finBrush);
     QPainterPath rays;
-    for (int i = 0; i < 5; ++i)
+    for (qreal i = 0; i < 5; ++i)
         rays.addPath(quad({64, 52}, {78, 44 + i * 4}, {89, 28 + i * 12}));
     stroke(p, rays, hex(0xc44a14), kDetail);
     QPainterPath dorsal(P(28, 34));
@@ -498,28 +502,41 @@ void drawHorse(QPainter &p)
     tail.cubicTo(P(86, 54), P(82, 46), P(76, 44));
     tail.closeSubpath();
     fill(p, tail, stops({78, 34}, {96, 56}, {{0, 0x4a2c1c}, {1, 0x24140c}}));
-    // far legs, darker: front one reaching forward, hind one pushing back
-    auto leg = [&](std::initializer_list<P> joints, const QBrush &brush) {
-        fill(p, thick(polyline(joints), 6.0), brush);
+    // a leg: strong upper part, a knobbly joint, a slim cannon and a hoof
+    auto leg = [&](P root, P joint, P fetlock) {
+        QPainterPath l = tube(segment(root, joint), 9, 5, 8);
+        l = l.united(circle(joint, 2.8));
+        l = l.united(tube(segment(joint, fetlock), 4.4, 3.6, 8));
+        return l.united(circle(fetlock, 2.4));
     };
-    leg({{40, 50}, {28, 58}, {16, 54}}, farCoat);
-    leg({{72, 52}, {78, 66}, {92, 70}}, farCoat);
-    fill(p, rotated(ellipse({14, 52.5}, 3.6, 2.6), {14, 52.5}, -40), dark, kDetail);
-    fill(p, rotated(ellipse({93.5, 71}, 3.6, 2.6), {93.5, 71}, 60), dark, kDetail);
+    auto hoof = [&](P fetlock, P joint) {
+        const P d = fetlock - joint;
+        const P u = d / std::hypot(d.x(), d.y());
+        const P side(-u.y(), u.x());
+        fill(p, polygon({fetlock + u * 1.5 + side * 2.4, fetlock + u * 5.5 + side * 3, fetlock + u * 5.5 - side * 3,
+                         fetlock + u * 1.5 - side * 2.4}),
+             dark, kDetail);
+    };
+    // far legs, darker: front one folded under, hind one reaching forward
+    fill(p, leg({42, 50}, {36, 64}, {44, 72}), farCoat);
+    hoof({44, 72}, {36, 64});
+    fill(p, leg({66, 50}, {70, 64}, {62, 74}), farCoat);
+    hoof({62, 74}, {70, 64});
     // body: chest, barrel, haunch, neck and head as one silhouette
     QPainterPath body = rotated(ellipse({55, 46}, 22, 12.5), {55, 46}, -4);
     body = body.united(circle({37, 46}, 11.5));
-    body = body.united(circle({70, 44}, 12));
-    body = body.united(tube(curve({38, 44}, {32, 34}, {28, 26}, {23, 17}), 17, 10));
-    body = body.united(tube(curve({24, 14}, {19, 18}, {14, 23}, {8, 29}), 11, 7.5));
-    body = body.united(circle({9, 28.8}, 3.8));
-    body = body.united(polygon({{21, 10}, {25, 1}, {28, 11}}));
-    // near legs
-    body = body.united(thick(polyline({{38, 52}, {30, 66}, {20, 74}}), 6.4));
-    body = body.united(thick(polyline({{68, 50}, {66, 66}, {80, 78}}), 6.4));
+    body = body.united(circle({70, 44}, 12.5));
+    body = body.united(tube(curve({40, 46}, {32, 34}, {28, 26}, {23, 17}), 20, 11));
+    body = body.united(circle({21, 18}, 7));
+    body = body.united(tube(curve({22, 16}, {18, 20}, {13, 24}, {8, 29}), 12, 8));
+    body = body.united(circle({9, 28.8}, 4.2));
+    body = body.united(polygon({{20, 12}, {24, 1}, {28, 12}}));
+    // near legs: front one stretched forward, hind one thrust back
+    body = body.united(leg({36, 52}, {24, 60}, {14, 58}));
+    body = body.united(leg({74, 50}, {82, 62}, {94, 66}));
     fill(p, body, coat);
-    fill(p, rotated(ellipse({18, 75.5}, 3.6, 2.6), {18, 75.5}, 30), dark, kDetail);
-    fill(p, rotated(ellipse({81.5, 79.5}, 3.6, 2.6), {81.5, 79.5}, 40), dark, kDetail);
+    hoof({14, 58}, {24, 60});
+    hoof({94, 66}, {82, 62});
     // mane flying back along the neck
     QPainterPath mane(P(26, 8));
     mane.cubicTo(P(34, 12), P(40, 24), P(46, 34));
@@ -531,8 +548,7 @@ void drawHorse(QPainter &p)
     fill(p, mane, stops({26, 6}, {52, 30}, {{0, 0x4a2c1c}, {1, 0x24140c}}));
     // muscles, nostril, mouth and eye
     QPainterPath lines;
-    lines.addPath(quad({62, 36}, {58, 46}, {62, 54}));
-    lines.addPath(quad({44, 40}, {42, 48}, {44, 56}));
+    lines.addPath(quad({64, 36}, {60, 44}, {64, 52}));
     stroke(p, lines, hex(0x8a4418), kDetail);
     fill(p, circle({8, 27}, 1), dark, 0);
     stroke(p, quad({6.5, 31.5}, {9, 32}, {11, 31}), dark, kDetail);
@@ -619,19 +635,31 @@ void drawPhoenix(QPainter &p)
     };
     auto plume = [](P a, P c1, P c2, P b, P curlTo) {
         QPainterPath path = curve(a, c1, c2, b);
-        path.quadTo(b + (curlTo - b) * 1.6 + P(0, 0), curlTo);
+        const P on = b - c2;
+        path.quadTo(b + on / std::hypot(on.x(), on.y()) * 7, curlTo);
         return path;
     };
     const std::vector<Plume> plumes{
-        {plume({56, 58}, {70, 60}, {84, 52}, {94, 58}, {90, 66}), green, 6},
-        {plume({56, 58}, {66, 70}, {86, 70}, {92, 82}, {84, 84}), red, 7},
-        {plume({54, 60}, {58, 76}, {72, 84}, {72, 94}, {64, 92}), goldC, 7},
-        {plume({52, 60}, {50, 76}, {52, 88}, {44, 96}, {38, 90}), green, 6},
+        {plume({55, 56}, {70, 60}, {90, 64}, {95, 50}, {88, 44}), green, 9},
+        {plume({56, 58}, {70, 66}, {88, 72}, {90, 88}, {81, 90}), red, 10},
+        {plume({55, 60}, {64, 70}, {72, 84}, {62, 95}, {56, 88}), goldC, 9},
     };
     for (const Plume &pl : plumes) {
-        const QPainterPath band = tube(pl.line, pl.width, 2.2, 60);
-        fill(p, band, lit(pl.line.pointAtPercent(0.4), 30, pl.colour.lighter(150), pl.colour));
-        stroke(p, pl.line, pl.colour.darker(150), kDetail * 0.8);
+        const QPainterPath band = tube(pl.line, pl.width, 2.5, 60);
+        fill(p, band, lit(pl.line.pointAtPercent(0.3), 34, pl.colour.lighter(150), pl.colour));
+        // a bright quill down the middle and barbs along it
+        QPainterPath barbs;
+        for (qreal t = 0.12; t < 0.8; t += 0.07) {
+            const P at = pl.line.pointAtPercent(t);
+            const qreal a = qDegreesToRadians(pl.line.angleAtPercent(t));
+            const P n(-qSin(a), -qCos(a));
+            const P back(-qCos(a) * 2, qSin(a) * 2);
+            const qreal w = (pl.width + (2.5 - pl.width) * t) * 0.4;
+            barbs.addPath(segment(at + n * w + back, at));
+            barbs.addPath(segment(at - n * w + back, at));
+        }
+        stroke(p, barbs, pl.colour.darker(160), 0.7);
+        stroke(p, pl.line, pl.colour.lighter(170), 0.9);
     }
     // a wing: red flight feathers, then gold and green coverts
     auto wing = [&](const QPainterPath &outline, qreal scaleFrom, P shoulder) {
@@ -697,7 +725,7 @@ void drawPhoenix(QPainter &p)
 void drawMoneyToad(QPainter &p)
 {
     // the heap of coins it sits on
-    for (P at : {P{40, 79}, P{60, 79}, P{26, 84}, P{48, 84}, P{70, 84}, P{14, 90}, P{34, 90}, P{56, 90}, P{78, 90}})
+    for (P at : {P{50, 73}, P{38, 78}, P{62, 78}, P{26, 83}, P{50, 83}, P{74, 83}, P{14, 89}, P{36, 89}, P{60, 89}, P{84, 89}})
         cashCoin(p, at, 10, 0.42);
     const QBrush skin = lit({44, 40}, 50, hex(0xc6d86a), hex(0x55762a));
     const QBrush farSkin = lit({44, 40}, 50, hex(0x9ab452), hex(0x44601e));
