@@ -105,13 +105,13 @@ void cashCoin(QPainter &p, P at, qreal r, qreal squash = 1)
 void drawBat(QPainter &p)
 {
     p.save();
-    p.translate(0, 4);
-    const P wrist(25, 23);
-    const P tip(4, 40);
-    const std::vector<P> fingers{{13, 60}, {25, 68}, {36, 70}, {45, 62}};
+    p.translate(0, 3);
+    const P wrist(25, 17);
+    const P tip(3, 36);
+    const std::vector<P> fingers{{12, 62}, {24, 72}, {36, 74}, {45, 63}};
     QPainterPath wing(P(45, 44));
-    wing.cubicTo(P(39, 32), P(32, 24), wrist);
-    wing.cubicTo(P(17, 23), P(9, 30), tip);
+    wing.cubicTo(P(39, 30), P(32, 20), wrist);
+    wing.cubicTo(P(16, 17), P(8, 25), tip);
     P from = tip;
     for (const P &to : fingers) {
         const P mid = (from + to) / 2;
@@ -438,51 +438,85 @@ void drawDragon(QPainter &p)
 // A fancy goldfish: round body, bulging eye and a flowing double tail.
 void drawGoldFish(QPainter &p)
 {
-    const QBrush finBrush = stops({50, 30}, {96, 80}, {{0, 0xffb070}, {1, 0xf0621e}});
-    QPainterPath tail(P(60, 50));
-    tail.cubicTo(P(74, 30), P(90, 16), P(97, 24));
-    tail.cubicTo(P(90, 34), P(86, 44), P(91, 52));
-    tail.cubicTo(P(97, 62), P(95, 78), P(87, 86));
-    tail.cubicTo(P(84, 72), P(72, 62), P(60, 56));
-    tail.closeSubpath();
-    // the second lobe of the double tail, behind
-    const QPainterPath back = rotated(tail, {60, 53}, 16);
-    fill(p, back, stops({60, 40}, {96, 90}, {{0, 0xf08a48}, {1, 0xc8461a}}));
-    fill(p, tail, finBrush);
-    QPainterPath rays;
-    for (qreal i = 0; i < 5; ++i)
-        rays.addPath(quad({64, 52}, {78, 44 + i * 4}, {89, 28 + i * 12}));
-    stroke(p, rays, hex(0xc44a14), kDetail);
-    QPainterPath dorsal(P(28, 34));
-    dorsal.cubicTo(P(34, 12), P(52, 12), P(58, 36));
+    // fins pale towards their edges, as if the light shone through them
+    QRadialGradient finBrush({52, 52}, 46);
+    finBrush.setColorAt(0, hex(0xf06a20));
+    finBrush.setColorAt(1, hex(0xffd6a0));
+    QRadialGradient farFin({52, 52}, 46);
+    farFin.setColorAt(0, hex(0xc8461a));
+    farFin.setColorAt(1, hex(0xf2a068));
+    const QColor ray = hex(0xc44a14);
+    auto fin = [&](const QPainterPath &shape, const QBrush &brush, P root, int count) {
+        fill(p, shape, brush);
+        p.save();
+        p.setClipPath(shape);
+        QPainterPath rays;
+        for (int i = 1; i < count; ++i)
+            rays.addPath(segment(root, shape.pointAtPercent(0.15 + 0.55 * i / count)));
+        stroke(p, rays, ray, 0.8);
+        p.restore();
+        fill(p, shape, Qt::NoBrush);
+    };
+    // the double tail: an upper and a lower lobe fanning from the root,
+    // the far pair showing behind
+    QPainterPath upper(P(58, 47));
+    upper.cubicTo(P(66, 30), P(82, 12), P(96, 14));
+    upper.cubicTo(P(90, 24), P(90, 36), P(95, 46));
+    upper.cubicTo(P(84, 48), P(70, 52), P(60, 53));
+    upper.closeSubpath();
+    QPainterPath lower(P(60, 53));
+    lower.cubicTo(P(72, 54), P(86, 56), P(96, 60));
+    lower.cubicTo(P(90, 68), P(92, 80), P(90, 92));
+    lower.cubicTo(P(78, 86), P(66, 70), P(58, 58));
+    lower.closeSubpath();
+    fin(rotated(upper, {60, 52}, -14), farFin, {60, 52}, 5);
+    fin(rotated(lower, {60, 52}, 12), farFin, {60, 52}, 5);
+    fin(upper, finBrush, {60, 52}, 6);
+    fin(lower, finBrush, {60, 52}, 6);
+    // dorsal, paired belly and anal fins
+    QPainterPath dorsal(P(24, 32));
+    dorsal.cubicTo(P(30, 14), P(46, 8), P(62, 18));
+    dorsal.cubicTo(P(56, 22), P(56, 30), P(58, 40));
     dorsal.closeSubpath();
-    fill(p, dorsal, finBrush);
-    QPainterPath belly(P(34, 64));
-    belly.cubicTo(P(30, 80), P(42, 84), P(48, 66));
-    belly.closeSubpath();
-    fill(p, belly, finBrush);
-    QPainterPath body(P(6, 50));
-    body.cubicTo(P(8, 29), P(40, 23), P(58, 39));
-    body.cubicTo(P(67, 47), P(67, 57), P(58, 63));
-    body.cubicTo(P(40, 77), P(8, 71), P(6, 50));
-    fill(p, body, lit({30, 46}, 40, hex(0xffd070), hex(0xe0520e)));
+    fin(dorsal, finBrush, {40, 34}, 5);
+    QPainterPath anal(P(48, 64));
+    anal.cubicTo(P(56, 70), P(64, 78), P(66, 86));
+    anal.cubicTo(P(56, 84), P(46, 78), P(40, 70));
+    anal.closeSubpath();
+    fin(anal, finBrush, {44, 66}, 3);
+    QPainterPath ventral(P(30, 68));
+    ventral.cubicTo(P(34, 76), P(40, 82), P(44, 86));
+    ventral.cubicTo(P(34, 86), P(26, 80), P(24, 70));
+    ventral.closeSubpath();
+    fin(ventral, finBrush, {25, 68}, 3);
+    // the round, egg-shaped body
+    QPainterPath body(P(5, 48));
+    body.cubicTo(P(6, 26), P(38, 18), P(56, 36));
+    body.cubicTo(P(66, 46), P(66, 58), P(56, 64));
+    body.cubicTo(P(38, 80), P(6, 72), P(5, 48));
+    fill(p, body, lit({28, 42}, 42, hex(0xffd070), hex(0xe0520e)));
     p.save();
     p.setClipPath(body);
     QPainterPath scales;
     for (int col = 0; col < 5; ++col)
-        for (int row = 0; row < 6; ++row) {
-            const P at(30 + col * 6, 32 + row * 7 + (col % 2) * 3.5);
+        for (int row = 0; row < 7; ++row) {
+            const P at(30 + col * 6, 28 + row * 7 + (col % 2) * 3.5);
             scales.addPath(quad(at + P(0, -3), at + P(4, 0), at + P(0, 3)));
         }
     stroke(p, scales, QColor(0xc0, 0x48, 0x10, 150), 0.8);
     p.restore();
-    stroke(p, quad({25, 37}, {31, 50}, {25, 63}), hex(0xa8380c), kDetail);
-    // a little pectoral fin
-    fill(p, polygon({{30, 54}, {40, 60}, {32, 62}}), finBrush, kDetail);
-    fill(p, circle({17, 46}, 5), kWhite, kDetail);
-    animalEye(p, {16, 46}, 2.8);
-    stroke(p, quad({6.5, 52}, {9, 54}, {12, 53}), kLine, kDetail);
-    highlight(p, ellipse({36, 39}, 7, 3), 110);
+    stroke(p, quad({24, 35}, {30, 48}, {24, 62}), hex(0xa8380c), kDetail);
+    // pectoral fin
+    QPainterPath pectoral(P(30, 54));
+    pectoral.cubicTo(P(36, 56), P(42, 62), P(40, 68));
+    pectoral.cubicTo(P(34, 66), P(30, 62), P(30, 54));
+    pectoral.closeSubpath();
+    fill(p, pectoral, finBrush, kDetail);
+    // bulging eye: gold ring, dark pupil
+    fill(p, circle({15, 44}, 4.8), lit({14, 43}, 5, hex(0xfff0b0), hex(0xf2a030)), kDetail);
+    animalEye(p, {14.6, 44}, 2.9);
+    fill(p, ellipse({6.5, 51}, 1.6, 1.2), hex(0x9a2a10), kDetail);
+    highlight(p, ellipse({36, 36}, 8, 3), 110);
 }
 
 // ---------------------------------------------------------------- horse
@@ -788,13 +822,13 @@ void drawTortoise(QPainter &p)
     fill(p, polygon({{84, 56}, {96, 62}, {86, 62}}), skin);
     // neck and head
     fill(p, tube(curve({32, 58}, {24, 58}, {18, 54}, {13, 48}), 12, 9), skin);
-    QPainterPath head = ellipse({10, 46}, 9, 7);
+    QPainterPath head = rotated(ellipse({10, 47}, 9.5, 7.5), {10, 47}, 12);
     fill(p, head, skin);
     animalEye(p, {9, 43.5}, 1.7);
-    stroke(p, quad({2.5, 49}, {6, 51}, {11, 49.5}), kLine, kDetail);
+    stroke(p, segment({1.5, 49.5}, {8.5, 51.5}), kLine, kDetail);
     // shell: dome and rim
     QPainterPath dome(P(20, 58));
-    dome.cubicTo(P(20, 24), P(84, 20), P(88, 56));
+    dome.cubicTo(P(18, 10), P(86, 6), P(88, 56));
     dome.cubicTo(P(78, 66), P(32, 68), P(20, 58));
     dome.closeSubpath();
     fill(p, dome, lit({42, 32}, 60, hex(0xd8b060), hex(0x7a5020)));
@@ -813,13 +847,13 @@ void drawTortoise(QPainter &p)
         hexagon.closeSubpath();
         fill(p, hexagon, lit(c, rx * 1.4, hex(0xf2d48a), hex(0xb08036)), kDetail);
     };
-    plate({38, 36}, 8, 6);
-    plate({55, 31}, 8.5, 6);
-    plate({72, 37}, 8, 6);
-    plate({29, 50}, 7.5, 6.5);
-    plate({46, 48}, 8, 7);
-    plate({63, 47}, 8, 7);
-    plate({80, 50}, 7.5, 6.5);
+    plate({37, 30}, 8.5, 7);
+    plate({54.5, 25}, 9, 7);
+    plate({72, 30}, 8.5, 7);
+    plate({27, 46}, 8, 8);
+    plate({45, 42}, 8.5, 8);
+    plate({64, 42}, 8.5, 8);
+    plate({81, 47}, 8, 8);
     // marginal plates along the rim
     QPainterPath rim(P(18, 58));
     rim.cubicTo(P(32, 68), P(78, 66), P(90, 56));
