@@ -311,7 +311,7 @@ void drawDragon(QPainter &p)
     spine.cubicTo(P(66, 79), P(78, 77), P(86, 66));
     const int n = 96;
     const auto st = stations(spine, n);
-    auto width = [&](int i) { return 13.0 - 9.0 * i / n; };
+    auto width = [&](int i) { return 14.5 - 10.0 * i / n; };
 
     const QColor red = hex(0xd42a1e);
     const QBrush green = lit({40, 36}, 70, hex(0x8fd27a), hex(0x2f7a3e));
@@ -328,7 +328,7 @@ void drawDragon(QPainter &p)
     fill(p, fin.simplified(), red, kDetail);
 
     // the body with its pale belly plates
-    const QPainterPath body = tube(spine, 13, 4, n);
+    const QPainterPath body = tube(spine, width(0), width(n), n);
     fill(p, body, green);
     p.save();
     p.setClipPath(body);
@@ -393,43 +393,51 @@ void drawDragon(QPainter &p)
     p.translate(30, 27);
     p.scale(1.18, 1.18);
     p.translate(-30, -27);
-    // mane behind the head
-    QPainterPath mane;
-    mane.moveTo(24, 22);
-    mane.cubicTo(30, 10, 40, 14, 44, 12);
-    mane.cubicTo(42, 18, 44, 20, 48, 20);
-    mane.cubicTo(42, 26, 40, 28, 42, 34);
-    mane.cubicTo(36, 32, 32, 34, 30, 38);
+    // flame-like mane streaming back from the head
+    QPainterPath mane(P(31, 10));
+    mane.lineTo(46, 6);
+    mane.lineTo(41, 13);
+    mane.lineTo(51, 15);
+    mane.lineTo(43, 20);
+    mane.lineTo(49, 27);
+    mane.lineTo(39, 26);
+    mane.lineTo(38, 33);
+    mane.lineTo(32, 29);
     mane.closeSubpath();
-    fill(p, mane, lit({32, 18}, 20, hex(0xf0583c), hex(0xb0181a)));
-    // antlers
-    QPainterPath antler = curve({26, 16}, {26, 10}, {30, 6}, {36, 3});
-    antler.addPath(quad({28.5, 9}, {24, 6}, {22, 2}));
-    fill(p, thick(antler, 2.8).simplified(), hex(0xe8c060), kDetail);
-    QPainterPath head(P(8, 22));
-    head.cubicTo(P(10, 16), P(16, 14), P(20, 12));
-    head.cubicTo(P(26, 10), P(34, 14), P(34, 22));
-    head.cubicTo(P(35, 28), P(31, 32), P(24, 32));
-    head.lineTo(12, 30);       // lower jaw
-    head.lineTo(6, 32);
-    head.lineTo(5, 28.5);
-    head.lineTo(15, 26);       // open mouth
-    head.lineTo(6, 26);
-    head.cubicTo(P(4, 25), P(5, 22), P(8, 22));
+    fill(p, mane, lit({36, 14}, 22, hex(0xf6764a), hex(0xb8181a)));
+    // branched antlers
+    QPainterPath antler = quad({29, 11}, {33, 6}, {40, 1});
+    antler.addPath(quad({33, 6.5}, {31, 3}, {28, 1}));
+    antler.addPath(quad({36.5, 3.5}, {38, 5}, {42, 5}));
+    fill(p, thick(antler, 2.8).simplified(), lit({32, 4}, 10, hex(0xfbe7a0), hex(0xd8a040)), kDetail);
+    // beard under the chin
+    fill(p, polygon({{9, 30}, {6, 37}, {12, 34}, {14, 39}, {17, 33}, {21, 37}, {22, 32}}), hex(0xd8281e), kDetail);
+    // the head: long snout with an upturned nose, jaws open
+    QPainterPath head(P(32, 12));
+    head.cubicTo(P(28, 9), P(22, 10), P(20, 13));
+    head.cubicTo(P(16, 15), P(12, 15), P(9, 12));
+    head.cubicTo(P(6, 10), P(2, 12), P(3, 16));
+    head.cubicTo(P(3, 19), P(5, 21), P(8, 21));
+    head.lineTo(21, 22.5);
+    head.lineTo(8, 26);
+    head.cubicTo(P(5, 26), P(4, 29), P(6, 31));
+    head.cubicTo(P(12, 33), P(22, 34), P(30, 31));
+    head.cubicTo(P(36, 28), P(37, 18), P(32, 12));
     head.closeSubpath();
-    fill(p, head, lit({18, 16}, 20, hex(0x9ee08a), hex(0x2f7a3e)));
-    fill(p, polygon({{15, 26}, {7, 26}, {7.5, 27.8}, {13, 27.3}}), hex(0x9a221e), 0);
-    fill(p, polygon({{8, 26}, {9, 27.6}, {10, 26}}), kWhite, 0);
-    // brow ridge and eye
-    stroke(p, quad({17, 15.5}, {21, 13}, {25, 15}), kLine, kDetail);
-    fill(p, ellipse({22, 18}, 2.6, 2.2), hex(0xffd23a), kDetail);
-    fill(p, circle({22.4, 18}, 1.2), kHair, 0);
-    fill(p, circle({6.5, 22.5}, 1), kLine, 0);
-    // long whiskers trailing back
-    stroke(p, curve({7, 23}, {2, 16}, {8, 8}, {14, 9}), kLine, 1.8);
-    stroke(p, curve({7, 23}, {2, 16}, {8, 8}, {14, 9}), hex(0xf2c14e), 0.8);
-    stroke(p, curve({9, 29}, {6, 38}, {12, 42}, {8, 48}), kLine, 1.8);
-    stroke(p, curve({9, 29}, {6, 38}, {12, 42}, {8, 48}), hex(0xf2c14e), 0.8);
+    fill(p, head, lit({16, 14}, 24, hex(0xa6e690), hex(0x2f7a3e)));
+    fill(p, polygon({{8.5, 21.6}, {20, 22.6}, {8.5, 25.4}}), hex(0x9a1c18), 0);
+    fill(p, polygon({{9.5, 21.5}, {11, 24}, {12.5, 21.7}}), kWhite, 0.6);
+    fill(p, polygon({{9.5, 25.5}, {11, 23.2}, {12.5, 25.1}}), kWhite, 0.6);
+    // bushy brow over a fierce golden eye
+    fill(p, polygon({{18, 13}, {23, 9}, {31, 8}, {27, 11}, {31, 12.5}, {24, 13}}), hex(0xe8402a), kDetail);
+    fill(p, ellipse({23.5, 16}, 2.8, 2.1), hex(0xffd23a), kDetail);
+    fill(p, circle({23.3, 16}, 1.2), kHair, 0);
+    fill(p, circle({5, 14}, 1), kLine, 0);
+    // long whiskers from the nose
+    for (const QPainterPath &w : {curve({5, 19}, {-1, 28}, {9, 36}, {3, 46}), curve({6, 12}, {3, 5}, {10, 2}, {17, 6})}) {
+        stroke(p, w, kLine, 2.0);
+        stroke(p, w, hex(0xf2c14e), 0.9);
+    }
     p.restore();
 }
 
