@@ -669,7 +669,7 @@ void drawPhoenix(QPainter &p)
     const QColor red = hex(0xd8281e);
     const QColor goldC = hex(0xf2b628);
     const QColor green = hex(0x2e9a5a);
-    // tail plumes, each ending in a curl
+    // tail plumes streaming back, each ending in a curl
     struct Plume {
         QPainterPath line;
         QColor colour;
@@ -682,9 +682,10 @@ void drawPhoenix(QPainter &p)
         return path;
     };
     const std::vector<Plume> plumes{
-        {plume({55, 56}, {70, 60}, {90, 64}, {95, 50}, {88, 44}), green, 9},
-        {plume({56, 58}, {70, 66}, {88, 72}, {90, 88}, {81, 90}), red, 10},
-        {plume({55, 60}, {64, 70}, {72, 84}, {62, 95}, {56, 88}), goldC, 9},
+        {plume({50, 50}, {62, 46}, {78, 54}, {95, 46}, {92, 38}), green, 8},
+        {plume({50, 53}, {64, 56}, {76, 72}, {95, 70}, {94, 62}), red, 10},
+        {plume({50, 55}, {58, 66}, {68, 86}, {84, 90}, {86, 82}), goldC, 9},
+        {plume({48, 56}, {52, 70}, {54, 88}, {66, 96}, {70, 90}), red, 7},
     };
     for (const Plume &pl : plumes) {
         const QPainterPath band = tube(pl.line, pl.width, 2.5, 60);
@@ -703,61 +704,57 @@ void drawPhoenix(QPainter &p)
         stroke(p, barbs, pl.colour.darker(160), 0.7);
         stroke(p, pl.line, pl.colour.lighter(170), 0.9);
     }
-    // a wing: red flight feathers, then gold and green coverts
-    auto wing = [&](const QPainterPath &outline, qreal scaleFrom, P shoulder) {
-        fill(p, outline, lit(shoulder, 40, hex(0xff7a4a), red));
-        const QColor covers[] = {goldC, green};
-        qreal s = scaleFrom;
-        for (const QColor &c : covers) {
-            QTransform t;
-            t.translate(shoulder.x(), shoulder.y());
-            t.scale(s, s);
-            t.translate(-shoulder.x(), -shoulder.y());
-            fill(p, t.map(outline), lit(shoulder, 30, c.lighter(140), c), kDetail);
-            s *= 0.62;
+    // a raised wing: long red flight feathers under gold and green coverts
+    auto wing = [&](const QTransform &t, bool far) {
+        const std::vector<P> tips{{54, 5}, {63, 6}, {71, 11}, {77, 19}, {80, 29}};
+        const P wrist(46, 24), elbow(58, 44);
+        for (std::size_t i = tips.size(); i-- > 0;) {
+            const P root = wrist + (elbow - wrist) * (qreal(i) / (tips.size() - 1));
+            const P mid = (root + tips[i]) / 2 + P(-2, 1);
+            const QColor c = far ? red.darker(125) : red;
+            const QPainterPath feather = tube(quad(root, mid, tips[i]), 10, 6.5, 24).united(circle(tips[i], 3.25));
+            fill(p, t.map(feather), lit(t.map(root), 40, far ? hex(0xd8603a) : hex(0xff8a54), c));
+            stroke(p, t.map(quad(root, mid, tips[i] - (tips[i] - root) * 0.08)), c.darker(150), kDetail * 0.8);
         }
-    };
-    auto featheredWing = [&](P shoulder, const std::vector<P> &tips, P end) {
-        QPainterPath w(shoulder);
-        w.cubicTo(shoulder + P(2, -14), tips[0] + P(-14, 6), tips[0]);
-        P from = tips[0];
-        for (std::size_t i = 1; i < tips.size(); ++i) {
-            const P mid = (from + tips[i]) / 2;
-            w.quadTo(mid + (mid - shoulder) * 0.18, tips[i]);
-            from = tips[i];
+        QPainterPath coverts(P(38, 46));
+        coverts.cubicTo(P(38, 34), P(42, 22), P(48, 16));
+        const std::vector<P> edge{{56, 22}, {60, 30}, {63, 38}, {62, 47}};
+        P from(48, 16);
+        for (const P &to : edge) {
+            const P m = (from + to) / 2;
+            coverts.quadTo(m + P(4, -1), to);
+            from = to;
         }
-        const P mid = (from + end) / 2;
-        w.quadTo(mid + (mid - shoulder) * 0.18, end);
-        w.closeSubpath();
-        return w;
+        coverts.closeSubpath();
+        fill(p, t.map(coverts), lit(t.map(P(44, 26)), 30, hex(0xffe27a), far ? hex(0xc8901a) : goldC));
+        QTransform inner = QTransform().translate(40, 46).scale(0.6, 0.6).translate(-40, -46);
+        fill(p, t.map(inner.map(coverts)), lit(t.map(P(42, 36)), 16, hex(0x7ad39a), far ? green.darker(130) : green),
+             kDetail);
     };
-    // far wing, behind
-    wing(featheredWing({44, 44}, {{52, 3}, {62, 6}, {68, 14}, {70, 24}}, {58, 44}), 0.6, {44, 44});
+    wing(QTransform().translate(40, 46).rotate(-14).translate(-40, -46), true);
     // body
-    QPainterPath body(P(30, 42));
-    body.cubicTo(P(40, 35), P(56, 42), P(60, 56));
-    body.cubicTo(P(54, 63), P(38, 62), P(33, 54));
+    QPainterPath body(P(22, 40));
+    body.cubicTo(P(32, 33), P(52, 37), P(58, 50));
+    body.cubicTo(P(50, 59), P(32, 59), P(25, 51));
     body.closeSubpath();
-    fill(p, body, lit({38, 44}, 26, hex(0xffc24a), hex(0xe0601c)));
-    stroke(p, quad({36, 50}, {44, 54}, {54, 55}), hex(0xb04a14), kDetail);
-    // near wing
-    wing(featheredWing({46, 46}, {{74, 6}, {84, 14}, {89, 24}, {88, 34}, {82, 42}}, {60, 50}), 0.62, {46, 46});
-    // neck and crested head
-    const QPainterPath neckLine = curve({36, 48}, {26, 42}, {18, 34}, {22, 22});
-    fill(p, tube(neckLine, 10, 6.5), lit({22, 30}, 20, hex(0xffd060), hex(0xe0601c)));
+    body = body.united(tube(curve({32, 48}, {22, 40}, {15, 36}, {16, 26}), 12, 7));
+    fill(p, body, lit({26, 38}, 32, hex(0xffd868), hex(0xe0601c)));
+    wing(QTransform(), false);
+    // crested head
     QPainterPath crest;
-    crest.addPath(curve({24, 16}, {26, 8}, {32, 4}, {36, 6}));
-    crest.addPath(curve({22, 15}, {20, 8}, {22, 2}, {28, 1}));
-    crest.addPath(curve({26, 17}, {32, 12}, {38, 12}, {40, 15}));
-    fill(p, thick(crest, 2.6).simplified(), hex(0x2e9a5a), kDetail);
-    fill(p, circle({36.5, 6.8}, 2.2), red, kDetail);
-    fill(p, circle({28, 1.8}, 2.2), goldC, kDetail);
-    fill(p, circle({40.2, 16}, 2.2), red, kDetail);
-    fill(p, circle({23.5, 20}, 6.2), lit({22, 18}, 7, hex(0xffd868), hex(0xe87a22)));
-    fill(p, polygon({{18, 18.5}, {9, 23}, {18.5, 23.5}}), gold({9, 18}, {18, 24}), kDetail);
-    animalEye(p, {22.5, 19}, 1.5);
-    // the short plumes under the chin
-    stroke(p, curve({19, 25}, {16, 30}, {14, 34}, {16, 37}), hex(0xd8281e), 1.6);
+    crest.addPath(curve({18, 19}, {19, 11}, {25, 7}, {30, 9}));
+    crest.addPath(curve({16, 19}, {13, 12}, {15, 5}, {21, 3}));
+    crest.addPath(curve({20, 20}, {26, 15}, {32, 16}, {34, 19}));
+    fill(p, thick(crest, 2.6).simplified(), green, kDetail);
+    fill(p, circle({30.5, 9.8}, 2.3), red, kDetail);
+    fill(p, circle({21.5, 3.2}, 2.3), goldC, kDetail);
+    fill(p, circle({34.2, 19.8}, 2.3), red, kDetail);
+    fill(p, circle({17, 24}, 6.4), lit({15, 22}, 7, hex(0xffe070), hex(0xe87a22)));
+    fill(p, polygon({{11.5, 22}, {2, 27}, {12, 27.5}}), gold({2, 22}, {12, 28}), kDetail);
+    animalEye(p, {16, 23}, 1.6);
+    // long plumes trailing from the back of the head
+    stroke(p, curve({21, 27}, {28, 30}, {30, 36}, {36, 36}), kLine, 2.4);
+    stroke(p, curve({21, 27}, {28, 30}, {30, 36}, {36, 36}), red, 1.2);
 }
 
 // ---------------------------------------------------------------- toad
