@@ -249,11 +249,14 @@ void drawCrab(QPainter &p)
     QPainterPath grooves;
     grooves.addPath(quad({38, 52}, {44, 60}, {41, 70}));
     grooves.addPath(quad({62, 52}, {56, 60}, {59, 70}));
-    grooves.addPath(quad({44, 60}, {50, 63}, {56, 60}));
+    grooves.addPath(segment({43, 61}, {57, 61}));
     stroke(p, grooves, hex(0x8e1a14), kDetail);
     fill(p, ellipse({36, 52}, 6, 3), QColor(255, 255, 255, 110), 0);
-    // mouth
-    stroke(p, quad({45, 47.5}, {50, 50}, {55, 47.5}), hex(0x8e1a14), kDetail);
+    // little spines along the front edge of the shell
+    for (const QPainterPath &spines : {polygon({{27, 50}, {23, 47}, {28.5, 47.5}, {26.5, 44}, {31, 45.5}})}) {
+        fill(p, spines, shell, kDetail);
+        fill(p, mirrored(spines), shell, kDetail);
+    }
     animalEye(p, {41.6, 37.4}, 2.6);
     animalEye(p, {58.4, 37.4}, 2.6);
 }
@@ -268,7 +271,12 @@ void drawCrane(QPainter &p)
     // legs: one straight, one folded
     fill(p, thick(polyline({{53, 60}, {55, 77}, {53, 95}}), 2.6), legGrey, kDetail);
     fill(p, thick(polyline({{59, 60}, {67, 72}, {59, 79}}), 2.6), legGrey, kDetail);
-    fill(p, thick(polyline({{45, 95}, {60, 95}}), 2.4), legGrey, kDetail);
+    QPainterPath toes;
+    toes.addPath(polyline({{53, 94}, {45, 96.5}}));
+    toes.addPath(polyline({{53, 94}, {51, 97}}));
+    toes.addPath(polyline({{53, 94}, {61, 96.5}}));
+    stroke(p, toes, kLine, 2.4);
+    stroke(p, toes, legGrey, 1.2);
     // white body
     QPainterPath body(P(30, 40));
     body.cubicTo(P(38, 31), P(66, 32), P(80, 49));
