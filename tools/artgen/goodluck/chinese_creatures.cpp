@@ -545,13 +545,11 @@ void drawHorse(QPainter &p)
     const QColor dark = hex(0x2e1c14);
     const QBrush coat = lit({40, 30}, 70, hex(0xd9884a), hex(0x8a4418));
     const QBrush farCoat = lit({40, 30}, 70, hex(0xb06a34), hex(0x6a3210));
-    // tail streaming out behind
-    QPainterPath tail(P(78, 38));
-    tail.cubicTo(P(88, 34), P(94, 34), P(98, 30));
-    tail.cubicTo(P(98, 40), P(92, 48), P(96, 58));
-    tail.cubicTo(P(86, 54), P(82, 46), P(76, 44));
-    tail.closeSubpath();
-    fill(p, tail, stops({78, 34}, {96, 56}, {{0, 0x4a2c1c}, {1, 0x24140c}}));
+    const QBrush hair = stops({30, 0}, {96, 60}, {{0, 0x5a3422}, {1, 0x24140c}});
+    // tail streaming out behind in two locks
+    QPainterPath tail = tube(curve({78, 40}, {86, 34}, {94, 36}, {98, 30}), 9, 2, 24);
+    tail = tail.united(tube(curve({78, 42}, {88, 42}, {92, 50}, {97, 56}), 9, 2, 24));
+    fill(p, tail, hair);
     // a leg: strong upper part, a knobbly joint, a slim cannon and a hoof
     auto leg = [&](P root, P joint, P fetlock) {
         QPainterPath l = tube(segment(root, joint), 9, 5, 8);
@@ -587,23 +585,19 @@ void drawHorse(QPainter &p)
     fill(p, body, coat);
     hoof({14, 58}, {24, 60});
     hoof({94, 66}, {82, 62});
-    // mane flying back along the neck
-    QPainterPath mane(P(26, 8));
-    mane.cubicTo(P(34, 12), P(40, 24), P(46, 34));
-    mane.cubicTo(P(48, 30), P(50, 26), P(54, 26));
-    mane.cubicTo(P(48, 22), P(46, 18), P(48, 12));
-    mane.cubicTo(P(42, 16), P(40, 12), P(40, 6));
-    mane.cubicTo(P(36, 10), P(32, 4), P(26, 8));
-    mane.closeSubpath();
-    fill(p, mane, stops({26, 6}, {52, 30}, {{0, 0x4a2c1c}, {1, 0x24140c}}));
+    // mane flying back from the crest of the neck
+    QPainterPath mane;
+    for (int i = 0; i < 5; ++i) {
+        const P root = P(24, 11) + (P(42, 34) - P(24, 11)) * (i / 4.0);
+        const P tip = root + P(12, -3 + i * 1.5);
+        mane = mane.united(tube(quad(root, root + P(6, -5), tip), 7, 1, 16));
+    }
+    fill(p, mane, hair);
     // muscles, nostril, mouth and eye
-    QPainterPath lines;
-    lines.addPath(quad({64, 36}, {60, 44}, {64, 52}));
-    stroke(p, lines, hex(0x8a4418), kDetail);
+    stroke(p, quad({62, 38}, {59, 44}, {61, 50}), hex(0x8a4418), kDetail);
     fill(p, circle({8, 27}, 1), dark, 0);
     stroke(p, quad({6.5, 31.5}, {9, 32}, {11, 31}), dark, kDetail);
     animalEye(p, {19.5, 17.5}, 1.7);
-    highlight(p, ellipse({52, 39}, 10, 3), 70);
     p.restore();
 }
 
