@@ -820,25 +820,32 @@ void drawMoneyToad(QPainter &p)
 void drawTortoise(QPainter &p)
 {
     p.save();
-    p.translate(2, 4);
-    const QBrush skin = lit({20, 44}, 60, hex(0xb8c07a), hex(0x5e6a34));
-    const QBrush farSkin = lit({20, 44}, 60, hex(0x9aa262), hex(0x4a5428));
-    // far legs and tail
-    fill(p, thick(polyline({{46, 64}, {48, 74}}), 8), farSkin);
-    fill(p, thick(polyline({{82, 60}, {88, 70}}), 7.5), farSkin);
-    fill(p, polygon({{84, 56}, {96, 62}, {86, 62}}), skin);
-    // neck and head
-    fill(p, tube(curve({32, 58}, {24, 58}, {18, 54}, {13, 48}), 12, 9), skin);
-    QPainterPath head = rotated(ellipse({10, 47}, 9.5, 7.5), {10, 47}, 12);
-    fill(p, head, skin);
-    animalEye(p, {9, 43.5}, 1.7);
-    stroke(p, segment({1.5, 49.5}, {8.5, 51.5}), kLine, kDetail);
-    // shell: dome and rim
-    QPainterPath dome(P(20, 58));
-    dome.cubicTo(P(18, 10), P(86, 6), P(88, 56));
-    dome.cubicTo(P(78, 66), P(32, 68), P(20, 58));
+    p.translate(0, 2);
+    const QBrush skin = lit({20, 50}, 60, hex(0xb8c07a), hex(0x5e6a34));
+    const QBrush farSkin = lit({20, 50}, 60, hex(0x9aa262), hex(0x4a5428));
+    auto leg = [&](P root, P foot, const QBrush &brush, qreal w) {
+        fill(p, tube(segment(root, foot), w, w * 0.85, 8).united(ellipse(foot, w * 0.55, w * 0.3)), brush);
+        QPainterPath claws;
+        for (int k = -1; k <= 1; ++k)
+            claws.addPath(segment(foot + P(k * w * 0.3, w * 0.1), foot + P(k * w * 0.36 - 0.5, w * 0.1 + 2.6)));
+        stroke(p, claws, kLine, 1.4);
+    };
+    // the far legs and the tail, behind the shell
+    leg({48, 68}, {49, 78}, farSkin, 9.5);
+    leg({84, 62}, {90, 72}, farSkin, 9);
+    fill(p, polygon({{88, 54}, {98, 60}, {88, 60}}), skin);
+    // neck and head coming out towards us
+    fill(p, tube(curve({30, 64}, {24, 64}, {18, 60}, {12, 54}), 13, 10.5), skin);
+    fill(p, rotated(ellipse({10, 52}, 10, 8), {10, 52}, 10), skin);
+    animalEye(p, {9, 49}, 1.9);
+    fill(p, circle({1.8, 51.5}, 0.8), kLine, 0);
+    stroke(p, segment({1.5, 55}, {9, 57.5}), kLine, kDetail);
+    // shell: a high dome whose rim curves down towards us
+    QPainterPath dome(P(16, 58));
+    dome.cubicTo(P(14, 8), P(88, 2), P(92, 52));
+    dome.cubicTo(P(84, 70), P(32, 78), P(16, 58));
     dome.closeSubpath();
-    fill(p, dome, lit({42, 32}, 60, hex(0xd8b060), hex(0x7a5020)));
+    fill(p, dome, lit({42, 30}, 60, hex(0xd8b060), hex(0x7a5020)));
     p.save();
     p.setClipPath(dome);
     auto plate = [&](P c, qreal rx, qreal ry) {
@@ -854,34 +861,28 @@ void drawTortoise(QPainter &p)
         hexagon.closeSubpath();
         fill(p, hexagon, lit(c, rx * 1.4, hex(0xf2d48a), hex(0xb08036)), kDetail);
     };
-    plate({37, 30}, 8.5, 7);
-    plate({54.5, 25}, 9, 7);
-    plate({72, 30}, 8.5, 7);
-    plate({27, 46}, 8, 8);
-    plate({45, 42}, 8.5, 8);
-    plate({64, 42}, 8.5, 8);
-    plate({81, 47}, 8, 8);
+    plate({38, 26}, 8.5, 7);
+    plate({56, 21}, 9, 7);
+    plate({74, 27}, 8.5, 7);
+    plate({26, 43}, 8, 8.5);
+    plate({44, 40}, 9, 8.5);
+    plate({63, 39}, 9, 8.5);
+    plate({81, 43}, 7.5, 8.5);
     // marginal plates along the rim
-    QPainterPath rim(P(18, 58));
-    rim.cubicTo(P(32, 68), P(78, 66), P(90, 56));
-    fill(p, thick(rim, 7), stops({0, 54}, {0, 66}, {{0, 0xc08a40}, {1, 0x7a4c1c}}), kDetail);
+    QPainterPath rim(P(14, 56));
+    rim.cubicTo(P(30, 78), P(84, 70), P(94, 50));
+    fill(p, thick(rim, 8), stops({0, 54}, {0, 72}, {{0, 0xc08a40}, {1, 0x7a4c1c}}), kDetail);
     QPainterPath ticks;
-    for (qreal t = 0.1; t < 0.95; t += 0.12) {
+    for (qreal t = 0.08; t < 0.95; t += 0.1) {
         const P at = rim.pointAtPercent(t);
-        ticks.addPath(segment(at + P(0, -3.5), at + P(0, 3.5)));
+        ticks.addPath(segment(at + P(0, -4), at + P(0, 4)));
     }
     stroke(p, ticks, kLine, kDetail);
     p.restore();
     fill(p, dome, Qt::NoBrush);
-    // near legs, stout with claws
-    for (P at : {P{30, 62}, P{74, 62}}) {
-        const P footAt = at + P(-2, 14);
-        fill(p, thick(polyline({at, footAt}), 9), skin);
-        QPainterPath claws;
-        for (int k = -1; k <= 1; ++k)
-            claws.addPath(segment(footAt + P(k * 2.6, 2.5), footAt + P(k * 3.2 - 0.5, 5.5)));
-        stroke(p, claws, kLine, 1.4);
-    }
+    // near legs, stout and splayed
+    leg({28, 68}, {24, 80}, skin, 11);
+    leg({72, 68}, {76, 80}, skin, 11);
     p.restore();
 }
 
