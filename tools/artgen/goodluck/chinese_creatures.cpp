@@ -766,8 +766,14 @@ void drawPhoenix(QPainter &p)
 void drawMoneyToad(QPainter &p)
 {
     // the heap of coins it sits on
-    for (P at : {P{50, 73}, P{38, 78}, P{62, 78}, P{26, 83}, P{50, 83}, P{74, 83}, P{14, 89}, P{36, 89}, P{60, 89}, P{84, 89}})
+    for (P at : {P{44, 68}, P{64, 69}, P{32, 74}, P{54, 74}, P{76, 75}, P{20, 80}, P{42, 80}, P{64, 80}, P{86, 81},
+                 P{12, 87}, P{32, 87}, P{52, 87}, P{72, 87}, P{90, 88}})
         cashCoin(p, at, 10, 0.42);
+    // the toad, a little raised and enlarged so that it sits on the heap
+    p.save();
+    p.translate(52, 50);
+    p.scale(1.06, 1.06);
+    p.translate(-52, -57);
     const QBrush skin = lit({44, 40}, 50, hex(0xc6d86a), hex(0x55762a));
     const QBrush farSkin = lit({44, 40}, 50, hex(0x9ab452), hex(0x44601e));
     auto foot = [&](P at, const QBrush &brush) {
@@ -807,10 +813,11 @@ void drawMoneyToad(QPainter &p)
     fill(p, thick(polyline({{36, 62}, {34, 72}, {30, 78}}), 7.5), skin);
     foot({28, 79}, skin);
     // wide mouth holding a coin
-    stroke(p, quad({14, 57}, {24, 62}, {34, 56}), kLine, kOutline);
+    stroke(p, quad({14, 57}, {26, 58}, {35, 55}), kLine, kOutline);
     cashCoin(p, {14, 60}, 9);
     stroke(p, quad({16, 55.5}, {12.5, 56.5}, {10, 55.5}), kLine, kOutline);
     fill(p, circle({16.5, 48}, 0.9), kLine, 0);
+    p.restore();
 }
 
 // ---------------------------------------------------------------- tortoise
