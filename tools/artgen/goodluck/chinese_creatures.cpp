@@ -3,6 +3,9 @@
 
 #include <QTransform>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 #include <vector>
 
 namespace artgen::goodluck {
@@ -123,15 +126,14 @@ void drawBat(QPainter &p)
     for (int i = 0; i < 3; ++i)
         bones.addPath(quad(wrist, (wrist + fingers[i]) / 2 + P(-2, 0), fingers[i]));
     const QBrush membrane = lit({30, 34}, 40, hex(0xef5a40), hex(0xa11a18));
-    for (const QPainterPath &w : {wing, mirrored(wing)}) {
-        fill(p, w, membrane);
-    }
+    fill(p, wing, membrane);
+    fill(p, mirrored(wing), membrane);
     stroke(p, bones, hex(0x6e1210), kDetail);
     stroke(p, mirrored(bones), hex(0x6e1210), kDetail);
     // thumbs at the wrists
-    for (const QPainterPath &t : {quad(wrist, wrist + P(-1, -4), wrist + P(2, -6))})
-        for (const QPainterPath &m : {t, mirrored(t)})
-            stroke(p, m, kLine, 1.6);
+    const QPainterPath thumb = quad(wrist, wrist + P(-1, -4), wrist + P(2, -6));
+    stroke(p, thumb, kLine, 1.6);
+    stroke(p, mirrored(thumb), kLine, 1.6);
     // body and head
     const QBrush fur = lit({47, 40}, 24, hex(0xb8362a), hex(0x6e1412));
     QPainterPath ears = polygon({{43.5, 34}, {40.5, 20}, {49, 30}});
@@ -201,10 +203,9 @@ void drawButterfly(QPainter &p)
     // body
     fill(p, ellipse({50, 54}, 3.6, 19), lit({48, 44}, 20, hex(0x6a4a32), hex(0x2a1a10)));
     fill(p, circle({50, 33}, 4.2), lit({48, 31}, 5, hex(0x6a4a32), hex(0x2a1a10)));
-    for (const QPainterPath &a : {curve({48.5, 30}, {46, 22}, {42, 14}, {37, 10})}) {
-        for (const QPainterPath &m : {a, mirrored(a)})
-            stroke(p, m, kLine, 1.3);
-    }
+    const QPainterPath antenna = curve({48.5, 30}, {46, 22}, {42, 14}, {37, 10});
+    stroke(p, antenna, kLine, 1.3);
+    stroke(p, mirrored(antenna), kLine, 1.3);
     fill(p, circle({37, 10}, 1.8), kLine, 0);
     fill(p, circle({63, 10}, 1.8), kLine, 0);
 }
@@ -235,10 +236,9 @@ void drawCrab(QPainter &p)
     fill(p, claw, clawBrush);
     fill(p, mirrored(claw), clawBrush);
     // eyes on stalks
-    for (const QPainterPath &stalk : {thick(segment({45, 46}, {42, 38}), 2.4)}) {
-        fill(p, stalk, limb, kDetail);
-        fill(p, mirrored(stalk), limb, kDetail);
-    }
+    const QPainterPath stalk = thick(segment({45, 46}, {42, 38}), 2.4);
+    fill(p, stalk, limb, kDetail);
+    fill(p, mirrored(stalk), limb, kDetail);
     // shell, wide and rounded at the back
     QPainterPath body(P(24, 57));
     body.cubicTo(P(23, 42), P(77, 42), P(76, 57));
@@ -253,10 +253,9 @@ void drawCrab(QPainter &p)
     stroke(p, grooves, hex(0x8e1a14), kDetail);
     fill(p, ellipse({36, 52}, 6, 3), QColor(255, 255, 255, 110), 0);
     // little spines along the front edge of the shell
-    for (const QPainterPath &spines : {polygon({{27, 50}, {23, 47}, {28.5, 47.5}, {26.5, 44}, {31, 45.5}})}) {
-        fill(p, spines, shell, kDetail);
-        fill(p, mirrored(spines), shell, kDetail);
-    }
+    const QPainterPath spines = polygon({{27, 50}, {23, 47}, {28.5, 47.5}, {26.5, 44}, {31, 45.5}});
+    fill(p, spines, shell, kDetail);
+    fill(p, mirrored(spines), shell, kDetail);
     animalEye(p, {41.6, 37.4}, 2.6);
     animalEye(p, {58.4, 37.4}, 2.6);
 }
@@ -361,7 +360,7 @@ void drawDragon(QPainter &p)
     for (int i = 3; i < n - 4; i += 4) {
         const qreal w = width(i);
         for (qreal off : {0.22, 0.38}) {
-            const P at = st[i].at + st[i].normal * (w * off) + (i % 8 ? P() : P());
+            const P at = st[i].at + st[i].normal * (w * off);
             const P ahead = st[i + 2].at - st[i].at;
             scales.addPath(quad(at + st[i].normal * 1.6, at + ahead * 0.9, at - st[i].normal * 1.6));
         }
