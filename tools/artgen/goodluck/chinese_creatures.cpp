@@ -549,7 +549,7 @@ void drawHorse(QPainter &p)
     QPainterPath tail = tube(curve({78, 40}, {86, 34}, {94, 36}, {98, 30}), 9, 2, 24);
     tail = tail.united(tube(curve({78, 42}, {88, 42}, {92, 50}, {97, 56}), 9, 2, 24));
     fill(p, tail, hair);
-    // a leg: strong upper part, a knobbly joint, a slim cannon and a hoof
+    // a leg: a strong forearm or gaskin, a knobbly joint, a slim cannon and a hoof
     auto leg = [&](P root, P joint, P fetlock) {
         QPainterPath l = tube(segment(root, joint), 9, 5, 8);
         l = l.united(circle(joint, 2.8));
