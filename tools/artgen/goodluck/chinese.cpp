@@ -87,9 +87,9 @@ void drawBamboo(QPainter &p)
     const QColor stoneC{0xd8, 0xb8, 0x92}, stoneD{0x9a, 0x74, 0x52};
     const QColor stoneE{0xb8, 0xbc, 0xbc}, stoneF{0x6e, 0x74, 0x78};
     const Pebble pebbles[] = {
-        {28, 75, 6, 4, stoneC, stoneD}, {72, 75, 6, 4, stoneE, stoneF}, {38, 76, 6, 4.2, stoneA, stoneB},
-        {62, 76, 6, 4.2, stoneC, stoneD}, {50, 77, 6.5, 4.2, stoneE, stoneF}, {44, 80, 5.5, 3.5, stoneC, stoneD},
-        {56, 80, 5.5, 3.5, stoneA, stoneB}, {32, 79, 5, 3.4, stoneE, stoneF}, {68, 79, 5, 3.4, stoneA, stoneB},
+        {28, 75, 6, 4, stoneC, stoneD},     {72, 75, 6, 4, stoneE, stoneF},     {38, 76, 6, 4.2, stoneA, stoneB},
+        {62, 76, 6, 4.2, stoneC, stoneD},   {50, 77, 6.5, 4.2, stoneE, stoneF}, {44, 80, 5.5, 3.5, stoneC, stoneD},
+        {56, 80, 5.5, 3.5, stoneA, stoneB}, {32, 79, 5, 3.4, stoneE, stoneF},   {68, 79, 5, 3.4, stoneA, stoneB},
     };
     for (const Pebble &s : pebbles)
         fill(p, ellipse(P(s.x, s.y), s.rx, s.ry), lit(P(s.x, s.y), s.rx * 1.4, s.light, s.dark));
@@ -102,8 +102,9 @@ void drawBamboo(QPainter &p)
     bowl.cubicTo(P(30, 95), P(19, 88), rim + P(-rimX, 0));
     bowl.closeSubpath();
     fill(p, bowl, linear(P(24, 76), P(72, 96), QColor(0x5a, 0x86, 0xd0), QColor(0x1c, 0x3c, 0x86)));
-    stroke(p, curve(rim + P(-rimX + 3, 4.5), rim + P(-rimX + 8, 2 * rimY * 0.55 + 3),
-                    rim + P(rimX - 8, 2 * rimY * 0.55 + 3), rim + P(rimX - 3, 4.5)),
+    stroke(p,
+           curve(rim + P(-rimX + 3, 4.5), rim + P(-rimX + 8, 2 * rimY * 0.55 + 3),
+                 rim + P(rimX - 8, 2 * rimY * 0.55 + 3), rim + P(rimX - 3, 4.5)),
            kGold, 1.6);
     highlight(p, rotated(ellipse(P(29, 84), 3.5, 1.6), P(29, 84), 50), 120);
 
@@ -208,8 +209,7 @@ void drawJade(QPainter &p)
     for (int i = 0; i < 12; ++i) {
         const qreal a = qDegreesToRadians(30.0 * i + 15);
         const P at = c + P(qCos(a), qSin(a)) * (hole + 9.5);
-        fill(p, circle(at, 2.7), lit(at, 3.6, QColor(0xd4, 0xf6, 0xd8), QColor(0x4c, 0xb0, 0x72)), kDetail,
-             jadeDark);
+        fill(p, circle(at, 2.7), lit(at, 3.6, QColor(0xd4, 0xf6, 0xd8), QColor(0x4c, 0xb0, 0x72)), kDetail, jadeDark);
     }
     highlight(p, rotated(ellipse(P(31, 32), 7.5, 3), P(31, 32), -45), 150);
 
@@ -268,8 +268,10 @@ void orchidFlower(QPainter &p, P c, qreal s, qreal angle)
     petal(-80, s * 0.92, s * 0.72);
     // the lip: two side lobes curling up and a deep front lobe
     const qreal u = s / 20;
-    fill(p, ellipse(P(-4.5 * u, 4 * u), 3.4 * u, 4.8 * u), linear(P(0, 0), P(0, 9 * u), QColor(0xff, 0xd8, 0x3c), QColor(0xe0, 0x40, 0x70)));
-    fill(p, ellipse(P(4.5 * u, 4 * u), 3.4 * u, 4.8 * u), linear(P(0, 0), P(0, 9 * u), QColor(0xff, 0xd8, 0x3c), QColor(0xe0, 0x40, 0x70)));
+    fill(p, ellipse(P(-4.5 * u, 4 * u), 3.4 * u, 4.8 * u),
+         linear(P(0, 0), P(0, 9 * u), QColor(0xff, 0xd8, 0x3c), QColor(0xe0, 0x40, 0x70)));
+    fill(p, ellipse(P(4.5 * u, 4 * u), 3.4 * u, 4.8 * u),
+         linear(P(0, 0), P(0, 9 * u), QColor(0xff, 0xd8, 0x3c), QColor(0xe0, 0x40, 0x70)));
     QPainterPath lip(P(-3 * u, 4 * u));
     lip.cubicTo(P(-7 * u, 10 * u), P(-5 * u, 15 * u), P(0, 15 * u));
     lip.cubicTo(P(5 * u, 15 * u), P(7 * u, 10 * u), P(3 * u, 4 * u));
@@ -282,7 +284,8 @@ void orchidFlower(QPainter &p, P c, qreal s, qreal angle)
 
 void bud(QPainter &p, P at, qreal r, qreal angle)
 {
-    fill(p, rotated(ellipse(at, r, r * 0.8), at, angle), lit(at, r * 1.3, QColor(0xfb, 0xe0, 0xf0), QColor(0xcc, 0x6a, 0xac)));
+    fill(p, rotated(ellipse(at, r, r * 0.8), at, angle),
+         lit(at, r * 1.3, QColor(0xfb, 0xe0, 0xf0), QColor(0xcc, 0x6a, 0xac)));
 }
 
 // An orchid spray: two broad leaves, an arching stem with open flowers
@@ -331,7 +334,8 @@ void drawWealthShip(QPainter &p)
     // the main sail first, then the smaller fore and mizzen sails
     const Sail sails[] = {{46, 6, 60, 28}, {22, 22, 61, 20}, {76, 26, 57, 15}};
     for (const Sail &s : sails) {
-        fill(p, thick(segment(P(s.mast, s.top - 4), P(s.mast, 66)), 2.6, Qt::FlatCap), linear(P(s.mast - 1, 0), P(s.mast + 1, 0), wood, woodDark), kDetail);
+        fill(p, thick(segment(P(s.mast, s.top - 4), P(s.mast, 66)), 2.6, Qt::FlatCap),
+             linear(P(s.mast - 1, 0), P(s.mast + 1, 0), wood, woodDark), kDetail);
         // the sail hangs aft of its mast, its back edge a full curve
         QPainterPath sail(P(s.mast + 1, s.top + 3));
         sail.lineTo(s.mast + s.width * 0.7, s.top);
@@ -413,9 +417,8 @@ void drawYinYang(QPainter &p)
     const QPainterPath whole = circle(c, r);
     const QPainterPath upper = circle(c - P(0, r / 2), r / 2);
     const QPainterPath lower = circle(c + P(0, r / 2), r / 2);
-    const QPainterPath dark = whole.intersected(box(c.x() - r - 1, c.y() - r - 1, r + 1, 2 * r + 2))
-                                  .subtracted(upper)
-                                  .united(lower);
+    const QPainterPath dark =
+        whole.intersected(box(c.x() - r - 1, c.y() - r - 1, r + 1, 2 * r + 2)).subtracted(upper).united(lower);
     fill(p, whole, lit(c, r * 1.2, QColor(0xff, 0xff, 0xfc), QColor(0xe4, 0xdc, 0xcc)));
     fill(p, dark, lit(c, r * 1.2, QColor(0x5a, 0x52, 0x50), QColor(0x16, 0x12, 0x12)));
     fill(p, circle(c - P(0, r / 2), r / 7), QColor(0x1e, 0x1a, 0x1a));
@@ -428,13 +431,8 @@ void drawYinYang(QPainter &p)
 QList<Symbol> chineseSymbols()
 {
     return {
-        {"Bamboo", drawBamboo},
-        {"Fu Symbol", drawFu},
-        {"Gold Ingots", drawGoldIngots},
-        {"Jade", drawJade},
-        {"Orchid", drawOrchid},
-        {"Wealth Ship", drawWealthShip},
-        {"Yin Yang", drawYinYang},
+        {"Bamboo", drawBamboo}, {"Fu Symbol", drawFu},           {"Gold Ingots", drawGoldIngots}, {"Jade", drawJade},
+        {"Orchid", drawOrchid}, {"Wealth Ship", drawWealthShip}, {"Yin Yang", drawYinYang},
     };
 }
 

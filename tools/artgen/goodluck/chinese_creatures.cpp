@@ -390,9 +390,9 @@ void drawDragon(QPainter &p)
         stroke(p, claws, kLine, 2.6);
         stroke(p, claws, hex(0xf6ecd0), 1.1);
     };
-    leg({44, 20}, {34, 28}, {40, 38});   // front legs under the top run
+    leg({44, 20}, {34, 28}, {40, 38}); // front legs under the top run
     leg({64, 19}, {58, 30}, {64, 38});
-    leg({21, 64}, {10, 62}, {7, 72});    // hind legs
+    leg({21, 64}, {10, 62}, {7, 72}); // hind legs
     leg({58, 80}, {62, 90}, {72, 92});
 
     // head, looking left, jaws open, drawn a little large
@@ -441,7 +441,8 @@ void drawDragon(QPainter &p)
     fill(p, circle({23.3, 16}, 1.2), kHair, 0);
     fill(p, circle({5, 14}, 1), kLine, 0);
     // long whiskers from the nose
-    for (const QPainterPath &w : {curve({5, 19}, {-1, 28}, {9, 36}, {3, 46}), curve({6, 12}, {3, 5}, {10, 2}, {17, 6})}) {
+    for (const QPainterPath &w :
+         {curve({5, 19}, {-1, 28}, {9, 36}, {3, 46}), curve({6, 12}, {3, 5}, {10, 2}, {17, 6})}) {
         stroke(p, w, kLine, 2.0);
         stroke(p, w, hex(0xf2c14e), 0.9);
     }
@@ -560,8 +561,9 @@ void drawHorse(QPainter &p)
         const P d = fetlock - joint;
         const P u = d / std::hypot(d.x(), d.y());
         const P side(-u.y(), u.x());
-        fill(p, polygon({fetlock + u * 1.5 + side * 2.4, fetlock + u * 5.5 + side * 3, fetlock + u * 5.5 - side * 3,
-                         fetlock + u * 1.5 - side * 2.4}),
+        fill(p,
+             polygon({fetlock + u * 1.5 + side * 2.4, fetlock + u * 5.5 + side * 3, fetlock + u * 5.5 - side * 3,
+                      fetlock + u * 1.5 - side * 2.4}),
              dark, kDetail);
     };
     // far legs, darker: front one folded under, hind one reaching forward
@@ -897,16 +899,11 @@ void drawTortoise(QPainter &p)
 QList<Symbol> chineseCreatureSymbols()
 {
     return {
-        {"Bat", drawBat},
-        {"Butterfly", drawButterfly},
-        {"Crab", drawCrab},
-        {"Crane", drawCrane},
-        {"Dragon", drawDragon},
-        {"Gold Fish", drawGoldFish},
-        {"Horse", drawHorse},
-        {"Magpie", drawMagpie},
-        {"Phoenix", drawPhoenix},
-        {"Three Legged Toad", drawMoneyToad},
+        {"Bat", drawBat},           {"Butterfly", drawButterfly},
+        {"Crab", drawCrab},         {"Crane", drawCrane},
+        {"Dragon", drawDragon},     {"Gold Fish", drawGoldFish},
+        {"Horse", drawHorse},       {"Magpie", drawMagpie},
+        {"Phoenix", drawPhoenix},   {"Three Legged Toad", drawMoneyToad},
         {"Tortoise", drawTortoise},
     };
 }

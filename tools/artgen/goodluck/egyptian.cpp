@@ -314,7 +314,8 @@ void isis(QPainter &p)
     // Arms spread along the tops of the wings.
     for (int side : {-1, 1}) {
         const P hand(50 + side * 39, 38.5);
-        const QPainterPath arm = tapered(P(50 + side * 3, 45), P(50 + side * 14, 44), P(50 + side * 28, 40.5), hand, 5, 3.6);
+        const QPainterPath arm =
+            tapered(P(50 + side * 3, 45), P(50 + side * 14, 44), P(50 + side * 28, 40.5), hand, 5, 3.6);
         fill(p, arm, linear(P(50, 40), P(50, 46), QColor(0xff, 0xe4, 0xc2), kSkinShade));
         fill(p, ellipse(hand + P(side * 1.5, -0.3), 2.8, 2.1), kSkin);
         const P cuff = lerp(P(50 + side * 3, 45), hand, 0.78);
@@ -364,8 +365,8 @@ void isis(QPainter &p)
     fill(p, thick(band, 2.4, Qt::FlatCap), gold(P(43, 18), P(57, 22)), detail);
     // Her name-sign on her head: the throne, high back behind, seat in front.
     fill(p, box(44, 17, 13, 2.6), gold(P(44, 16), P(57, 20)), line);
-    const QPainterPath throne = polygon({P(42.5, 3.5), P(48.5, 3.5), P(48.5, 10.5), P(58.5, 10.5), P(58.5, 17),
-                                         P(42.5, 17)});
+    const QPainterPath throne =
+        polygon({P(42.5, 3.5), P(48.5, 3.5), P(48.5, 10.5), P(58.5, 10.5), P(58.5, 17), P(42.5, 17)});
     fill(p, throne, gold(P(42, 3), P(58, 17)), line);
     fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), detail);
     stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, detail);
@@ -551,9 +552,8 @@ void lotus(QPainter &p)
     fill(p, pad, linear(P(14, 78), P(46, 88), QColor(0x8c, 0xd0, 0x6a), QColor(0x2e, 0x84, 0x3a)));
     stroke(p, segment(P(30, 82), P(44, 80)), QColor(0x22, 0x66, 0x2c), kDetail);
     // The stem rising out of the water.
-    fill(p, tapered(P(52, 88), P(51, 78), P(49, 70), P(50, 60), 4, 3.4), linear(P(48, 60), P(54, 88),
-                                                                                   QColor(0x7c, 0xc0, 0x5a),
-                                                                                   QColor(0x2e, 0x7a, 0x34)));
+    fill(p, tapered(P(52, 88), P(51, 78), P(49, 70), P(50, 60), 4, 3.4),
+         linear(P(48, 60), P(54, 88), QColor(0x7c, 0xc0, 0x5a), QColor(0x2e, 0x7a, 0x34)));
     // A bud beside the flower.
     fill(p, tapered(P(54, 86), P(66, 82), P(82, 76), P(85, 60), 3, 2.6), QColor(0x4e, 0x9a, 0x44));
     QPainterPath bud(P(85, 39));
@@ -579,8 +579,8 @@ void lotus(QPainter &p)
         const QPainterPath shape = t.map(leaf);
         const P tip = t.map(P(0, -length));
         fill(p, shape, linear(tip, base, tipColour, rootColour), line);
-        stroke(p, segment(t.map(P(0, -length * 0.15)), t.map(P(0, -length * 0.8))),
-               tipColour.darker(150), kDetail * 0.8);
+        stroke(p, segment(t.map(P(0, -length * 0.15)), t.map(P(0, -length * 0.8))), tipColour.darker(150),
+               kDetail * 0.8);
     };
     const QColor paleTip(0x8e, 0xa6, 0xee), paleRoot(0xe6, 0xec, 0xff);
     const QColor deepTip(0x2e, 0x4c, 0xb8), deepRoot(0xc8, 0xd4, 0xfa);

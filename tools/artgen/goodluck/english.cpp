@@ -68,8 +68,14 @@ void key(QPainter &p, P ring, qreal angle, qreal length, bool mirrored, const QC
     collar.addRoundedRect(QRectF(-4, 25.5, 8, 3.2), 1.2, 1.2);
     shape = shape.united(collar);
     const qreal L = length;
-    shape = shape.united(polygon({{1.5, L - 13}, {11, L - 13}, {11, L - 9.5}, {7.5, L - 9.5}, {7.5, L - 6.5},
-                                  {11, L - 6.5}, {11, L - 1}, {1.5, L - 1}}));
+    shape = shape.united(polygon({{1.5, L - 13},
+                                  {11, L - 13},
+                                  {11, L - 9.5},
+                                  {7.5, L - 9.5},
+                                  {7.5, L - 6.5},
+                                  {11, L - 6.5},
+                                  {11, L - 1},
+                                  {1.5, L - 1}}));
     shape = shape.united(circle(P(0, L - 1), 2.6));
     shape = shape.subtracted(circle(c + P(0, -5.5), 2.4))
                 .subtracted(circle(c + P(-6.3, 1.2), 1.6))
@@ -99,8 +105,8 @@ QPainterPath oakLeaf()
     QPainterPath leaf = ellipse(P(24, 0), 21, 7.5);
     const struct {
         qreal x, y, r;
-    } lobes[] = {{8, 6.5, 4.8}, {11, -7, 5}, {20, 10, 6.5}, {23, -10.5, 6.5},
-                 {33, 9, 6}, {35, -8.5, 5.5}, {42, 5, 4.2}, {43, -4, 4}, {47, 0, 3.6}};
+    } lobes[] = {{8, 6.5, 4.8},   {11, -7, 5},  {20, 10, 6.5}, {23, -10.5, 6.5}, {33, 9, 6},
+                 {35, -8.5, 5.5}, {42, 5, 4.2}, {43, -4, 4},   {47, 0, 3.6}};
     for (const auto &l : lobes)
         leaf = leaf.united(circle(P(l.x, l.y), l.r));
     return leaf.united(thick(segment(P(-6, 0), P(4, 0)), 2.4));
@@ -213,7 +219,8 @@ void drawCoin(QPainter &p)
 void drawClover(QPainter &p)
 {
     const P c(50, 43);
-    fill(p, thick(curve(c, P(50, 66), P(60, 78), P(62, 95)), 4.6), linear(P(48, 50), P(62, 95), hex(0x7db948), hex(0x3f7a24)));
+    fill(p, thick(curve(c, P(50, 66), P(60, 78), P(62, 95)), 4.6),
+         linear(P(48, 50), P(62, 95), hex(0x7db948), hex(0x3f7a24)));
     QPainterPath heart;
     heart.moveTo(0, 0);
     heart.cubicTo(-5, -4, -18, -10, -17, -20);
@@ -276,9 +283,9 @@ void drawLadybug(QPainter &p)
     const QColor black = hex(0x1f1b1c);
     for (int side : {-1, 1}) {
         auto m = [side](qreal x, qreal y) { return P(50 + side * (50 - x), y); };
-        for (const auto &leg : {std::array<P, 3>{m(37, 46), m(22, 40), m(14, 30)},
-                                std::array<P, 3>{m(33, 60), m(18, 60), m(10, 68)},
-                                std::array<P, 3>{m(37, 74), m(24, 82), m(20, 92)}}) {
+        for (const auto &leg :
+             {std::array<P, 3>{m(37, 46), m(22, 40), m(14, 30)}, std::array<P, 3>{m(33, 60), m(18, 60), m(10, 68)},
+              std::array<P, 3>{m(37, 74), m(24, 82), m(20, 92)}}) {
             QPainterPath path(leg[0]);
             path.lineTo(leg[1]);
             path.lineTo(leg[2]);
@@ -374,7 +381,8 @@ void drawOldBoot(QPainter &p)
     stroke(p, cracks, dark, 1.1);
 
     // The sole: heel and waist still fast, the fore part hanging loose.
-    fill(p, polygon({{12, 80}, {56, 80}, {56, 86}, {36, 86}, {35, 92}, {13, 92}}), linear(P(12, 80), P(40, 92), hex(0x5a4030), hex(0x2e2018)));
+    fill(p, polygon({{12, 80}, {56, 80}, {56, 86}, {36, 86}, {35, 92}, {13, 92}}),
+         linear(P(12, 80), P(40, 92), hex(0x5a4030), hex(0x2e2018)));
     QPainterPath loose;
     loose.moveTo(54, 80.5);
     loose.lineTo(93, 89.5);
@@ -617,8 +625,8 @@ void drawWishbone(QPainter &p)
     bone = bone.united(t.map(ellipse(P(60.4, 66.5), 5, 4)));
     fill(p, bone, linear(P(20, 6), P(80, 94), hex(0xfcebc8), hex(0xc49a60)));
     stroke(p, t.map(curve(P(37.8, 21), P(33, 30), P(23.5, 43), P(21.4, 60))), QColor(255, 255, 255, 190), 1.6);
-    stroke(p, t.map(curve(P(58.8, 60), P(56.8, 45), P(48, 32), P(42.6, 22))).translated(2.4, 0),
-           hex(0xb08650, 160), kDetail);
+    stroke(p, t.map(curve(P(58.8, 60), P(56.8, 45), P(48, 32), P(42.6, 22))).translated(2.4, 0), hex(0xb08650, 160),
+           kDetail);
 }
 
 // ---- Wood

@@ -192,9 +192,9 @@ void drawCoconut(QPainter &p)
     fill(p, ellipse(half, 30, 9), QColor(0x5a, 0x34, 0x14));
     fill(p, ellipse(half, 27, 7.6), linear(half + P(-20, -6), half + P(20, 6), kWhite, QColor(0xec, 0xe6, 0xd8)),
          kDetail);
-    fill(p, ellipse(half + P(0, 0.6), 20.5, 5), linear(half + P(-18, -4), half + P(18, 4), QColor(0xf2, 0xee, 0xe2),
-                                                       QColor(0xd2, 0xcc, 0xbc)),
-         kDetail, QColor(0xb8, 0xae, 0x98));
+    fill(p, ellipse(half + P(0, 0.6), 20.5, 5),
+         linear(half + P(-18, -4), half + P(18, 4), QColor(0xf2, 0xee, 0xe2), QColor(0xd2, 0xcc, 0xbc)), kDetail,
+         QColor(0xb8, 0xae, 0x98));
 }
 
 // ---- Conch
@@ -411,19 +411,17 @@ void drawTulsi(QPainter &p)
     fill(p, niche, linear(P(43, 68), P(57, 80), kSaffron, QColor(0xc0, 0x5a, 0x10)), kDetail);
     fill(p, circle(P(50, 76), 1.8), QColor(0xff, 0xf0, 0xa0), kDetail);
     for (qreal x : {24.5, 75.5})
-        fill(p, quad(P(x - 4.5, 56), P(x, 44), P(x + 4.5, 56)), linear(P(x - 4, 48), P(x + 4, 56), plaster, plasterShade));
+        fill(p, quad(P(x - 4.5, 56), P(x, 44), P(x + 4.5, 56)),
+             linear(P(x - 4, 48), P(x + 4, 56), plaster, plasterShade));
     fill(p, box(21, 55, 58, 6.5), linear(P(21, 55), P(79, 61), kSaffron, saffronDark));
 
     // The bush: woody stems fanning out, set with pairs of small oval
     // leaves and tipped with purple flower spikes.
     const QColor stem{0x6a, 0x46, 0x2a};
     const QList<QPainterPath> branches = {
-        curve(P(50, 58), P(50, 42), P(50, 26), P(50, 7)),
-        curve(P(50, 50), P(42, 40), P(36, 28), P(35, 11)),
-        curve(P(50, 50), P(58, 40), P(64, 28), P(65, 11)),
-        curve(P(50, 52), P(38, 46), P(27, 36), P(20, 21)),
-        curve(P(50, 52), P(62, 46), P(73, 36), P(80, 21)),
-        curve(P(50, 56), P(37, 54), P(23, 50), P(10, 40)),
+        curve(P(50, 58), P(50, 42), P(50, 26), P(50, 7)),  curve(P(50, 50), P(42, 40), P(36, 28), P(35, 11)),
+        curve(P(50, 50), P(58, 40), P(64, 28), P(65, 11)), curve(P(50, 52), P(38, 46), P(27, 36), P(20, 21)),
+        curve(P(50, 52), P(62, 46), P(73, 36), P(80, 21)), curve(P(50, 56), P(37, 54), P(23, 50), P(10, 40)),
         curve(P(50, 56), P(63, 54), P(77, 50), P(90, 40)),
     };
     for (const QPainterPath &b : branches)

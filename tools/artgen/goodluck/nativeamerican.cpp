@@ -208,7 +208,8 @@ void drawFence(QPainter &p)
     for (int i = 0; i < 6; ++i) {
         const qreal x = 9 + i * 14.4;
         const qreal top = (i % 2) ? 12 : 9;
-        const QPainterPath pale = polygon({P(x, top + 7), P(x + 5.5, top), P(x + 11, top + 7), P(x + 11, 84), P(x, 84)});
+        const QPainterPath pale =
+            polygon({P(x, top + 7), P(x + 5.5, top), P(x + 11, top + 7), P(x + 11, 84), P(x, 84)});
         fill(p, pale, linear(P(x, 0), P(x + 11, 0), kWoodLight, kWood));
         stroke(p, segment(P(x + 7.5, top + 16), P(x + 7.5, top + 30)), kWoodDark, kDetail);
         stroke(p, segment(P(x + 3.5, 48), P(x + 3.5, 58)), kWoodDark, kDetail);
@@ -288,9 +289,8 @@ void drawKokopelli(QPainter &p)
 void drawLeaf(QPainter &p)
 {
     // A maple leaf turned red and gold in autumn, on its stalk.
-    const QList<P> half = {P(50, 5),  P(55, 17), P(62, 13), P(60, 34), P(70, 26), P(74, 18), P(79, 25),
-                           P(92, 21), P(85, 35), P(92, 40), P(74, 51), P(79, 61), P(69, 60), P(65, 69),
-                           P(55, 62), P(52, 75)};
+    const QList<P> half = {P(50, 5),  P(55, 17), P(62, 13), P(60, 34), P(70, 26), P(74, 18), P(79, 25), P(92, 21),
+                           P(85, 35), P(92, 40), P(74, 51), P(79, 61), P(69, 60), P(65, 69), P(55, 62), P(52, 75)};
     QPainterPath leaf(half.first());
     for (int i = 1; i < half.size(); ++i)
         leaf.lineTo(half[i]);
@@ -395,9 +395,8 @@ void drawRainCloud(QPainter &p)
         const QPainterPath streak = thick(segment(P(x, 60), P(x - 7, 88 - (i % 2) * 6)), 4.0);
         fill(p, streak, linear(P(x, 60), P(x - 6, 88), kWaterLight, kWater));
     }
-    const QPainterPath cloud = cloudShape({{P(30, 38), 14}, {P(51, 29), 19}, {P(71, 38), 14}, {P(16, 50), 10},
-                                           {P(84, 50), 10}},
-                                          QRectF(8, 42, 84, 20));
+    const QPainterPath cloud = cloudShape(
+        {{P(30, 38), 14}, {P(51, 29), 19}, {P(71, 38), 14}, {P(16, 50), 10}, {P(84, 50), 10}}, QRectF(8, 42, 84, 20));
     QLinearGradient grey(P(30, 12), P(60, 62));
     grey.setColorAt(0, QColor(0xfb, 0xfd, 0xff));
     grey.setColorAt(0.6, QColor(0xc6, 0xd0, 0xdc));
@@ -477,7 +476,8 @@ void drawSun(QPainter &p)
         const P left = c + P(std::cos(a - spread), std::sin(a - spread)) * inner;
         const P right = c + P(std::cos(a + spread), std::sin(a + spread)) * inner;
         fill(p, polygon({left, tipPoint, right}),
-             longRay ? QBrush(linear(c, tipPoint, kOchreLight, kOchre)) : QBrush(linear(c, tipPoint, kTerracottaLight, kTerracotta)));
+             longRay ? QBrush(linear(c, tipPoint, kOchreLight, kOchre))
+                     : QBrush(linear(c, tipPoint, kTerracottaLight, kTerracotta)));
     }
     fill(p, circle(c, 28), lit(c, 34, QColor(0xff, 0xe8, 0x8a), QColor(0xec, 0x9a, 0x1c)));
     // A turquoise ring inlaid near the rim leaves the glowing face clear.
@@ -498,9 +498,9 @@ void drawThunderbird(QPainter &p)
     for (int side : {-1, 1}) {
         const qreal s = side;
         auto X = [s](qreal x) { return 50 + s * x; };
-        const QPainterPath bolt = polygon({P(X(36), 58), P(X(30), 72), P(X(35), 72), P(X(27), 84), P(X(32), 84),
-                                           P(X(22), 97), P(X(41), 80), P(X(36), 80), P(X(44), 68), P(X(39), 68),
-                                           P(X(46), 58)});
+        const QPainterPath bolt =
+            polygon({P(X(36), 58), P(X(30), 72), P(X(35), 72), P(X(27), 84), P(X(32), 84), P(X(22), 97), P(X(41), 80),
+                     P(X(36), 80), P(X(44), 68), P(X(39), 68), P(X(46), 58)});
         fill(p, bolt, linear(P(X(28), 58), P(X(44), 96), kOchreLight, kOchre));
     }
 

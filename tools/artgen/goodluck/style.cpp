@@ -141,8 +141,10 @@ void animalEye(QPainter &p, P centre, qreal r)
 
 void happyEye(QPainter &p, P centre, qreal width)
 {
-    stroke(p, quad(centre + P(-width / 2, width * 0.12), centre + P(0, -width * 0.55), centre + P(width / 2, width * 0.12)),
-           kLine, 1.4);
+    stroke(
+        p,
+        quad(centre + P(-width / 2, width * 0.12), centre + P(0, -width * 0.55), centre + P(width / 2, width * 0.12)),
+        kLine, 1.4);
 }
 
 void openSmile(QPainter &p, P centre, qreal width)
