@@ -114,6 +114,10 @@ ClickFilter *clickFilterOf(QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
+    // One that the keyboard skips is only a convenience for the mouse, and
+    // screen readers skip it as well.
+    if (widget->focusPolicy() == Qt::NoFocus)
+        return nullptr;
     for (QObject *child : widget->children())
         if (auto *filter = dynamic_cast<ClickFilter *>(child); filter && filter->clickable())
             return filter;

@@ -9,7 +9,8 @@ class QWidget;
 // Lets a label, picture or strip act on a click (left button pressed and
 // released over it) and, optionally, show one of the program's pointers.
 // It also becomes a tab stop that Enter or Space acts on, with a focus mark,
-// and screen readers see it as a link (with a link pointer) or a button.
+// and screen readers see it as a link (with a link pointer) or a button;
+// setting its focus policy to Qt::NoFocus afterwards leaves it to the mouse.
 void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional<Pointer> pointer = std::nullopt);
 
 // Shows the pointer over the widget without making it clickable.

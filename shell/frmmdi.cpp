@@ -45,6 +45,8 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
         makeClickable(
             lblCaption[index], [this, index] { lblCaption_Click(index); },
             link ? std::optional(Pointer::Link) : std::nullopt);
+        if (!link)
+            lblCaption[index]->setFocusPolicy(Qt::NoFocus); // a heading, not a command
         lblCaption[index]->setMouseTracking(true);
         lblCaption[index]->installEventFilter(this);
     }
@@ -53,14 +55,21 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
 
     makeClickable(
         ui->Picture6, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
-    // The banner text on the strip is the same link: one tab stop is enough.
-    ui->Picture6->setFocusPolicy(Qt::NoFocus);
-    ui->Picture6->setAccessibleName(ui->lblStarloomBanner->text());
+    ui->Picture6->setFocusPolicy(Qt::NoFocus); // the banner text on it is the same link
     makeClickable(
         ui->lblStarloomBanner, [this] { OpenHomePage(m_services.urls); }, Pointer::Link);
     makeClickable(
         ui->Label7, [this] { OpenFullyBrandedPage(m_services.urls); }, Pointer::Link);
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+    // Tab takes the launcher buttons left to right, the oracle titles top to
+    // bottom, then the links; set here, as the labels take the focus only now.
+    const QList<QWidget *> tabOrder{ui->cmdSelectOption_1, ui->cmdSelectOption_2, ui->cmdSelectOption_3,
+                                    ui->cmdSelectOption_0, ui->cmdSelectOption_4, ui->lblCaption_4,
+                                    ui->lblCaption_5,      ui->lblCaption_6,      ui->lblCaption_3,
+                                    ui->lblCaption_7,      ui->lblStarloomBanner, ui->Label7,
+                                    ui->cmdMdiExit};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     m_ownMenuBar = buildCommonMenuBar(this, m_services, {}, [this] { close(); });
     menuBar()->addActions(m_ownMenuBar);
@@ -71,6 +80,7 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     ui->mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     MDIForm_Load();
+    ui->cmdSelectOption_1->setFocus(); // the first launcher button, not the banner above it
 
     // Restored, the client area has its design size, centred on the screen;
     // the welcome panel gives up height on smaller screens, never the strips.

@@ -208,6 +208,20 @@ private slots:
         QVERIFY(launched || int(f->t.urls.opened.size()) + int(f->t.messages.shown.size()) > opened);
     }
 
+    // Tab takes the launcher buttons left to right, then the titles top to
+    // bottom, then the links, and comes round again.
+    void mainWindowTabOrder()
+    {
+        QWidget *w = QApplication::focusWidget();
+        QStringList order{w->objectName()};
+        while ((w = nextTabStop(w)) != QApplication::focusWidget())
+            order << w->objectName();
+        const QString expected = QStringLiteral(
+            "cmdSelectOption_1 cmdSelectOption_2 cmdSelectOption_3 cmdSelectOption_0 cmdSelectOption_4 "
+            "lblCaption_4 lblCaption_5 lblCaption_6 lblCaption_3 lblCaption_7 lblStarloomBanner Label7 cmdMdiExit");
+        QCOMPARE(order.join(QLatin1Char(' ')), expected);
+    }
+
     // A screen reader's "press" on a picture acts like the click.
     void screenReaderPressesThePicture()
     {
