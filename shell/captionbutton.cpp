@@ -1,7 +1,6 @@
 #include "captionbutton.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 void CaptionButton::paintEvent(QPaintEvent *)
@@ -20,9 +19,9 @@ void CaptionButton::paintEvent(QPaintEvent *)
     painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        // The dotted mark of this bevelled look: plain to see on the grey face.
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 }

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -146,11 +147,16 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
 
+    // Later, as a button's press is: a reading may pause or ask in a message
+    // box, and the screen reader waits for its answer until this returns.
     void doAction(const QString &action) override
     {
-        if (action == pressAction())
-            if (ClickFilter *filter = clickFilterOf(object()))
+        if (action != pressAction())
+            return;
+        QTimer::singleShot(0, widget(), [widget = QPointer<QWidget>(widget())] {
+            if (ClickFilter *filter = clickFilterOf(widget.data()))
                 filter->click();
+        });
     }
 };
 

@@ -85,22 +85,44 @@ void drawBell(QPainter &p)
 
 // ---- Betel leaf
 
+const QColor kLeafLight{0x9b, 0xdc, 0x5a};
+const QColor kLeafDark{0x2f, 0x78, 0x22};
+const QColor kLeafVein{0x23, 0x5e, 0x1a};
+
+// A triangle with its corners rounded off by `r`, the shape of a folded paan.
+QPainterPath roundedTriangle(P a, P b, P c, qreal r)
+{
+    const QList<P> corner = {a, b, c};
+    auto towards = [](P from, P to, qreal d) {
+        const P v = to - from;
+        return from + v * (d / std::hypot(v.x(), v.y()));
+    };
+    QPainterPath path(towards(a, b, r));
+    for (int i = 1; i <= 3; ++i) {
+        const P at = corner[i % 3], prev = corner[i - 1], next = corner[(i + 1) % 3];
+        path.lineTo(towards(at, prev, r));
+        path.quadTo(at, towards(at, next, r));
+    }
+    path.closeSubpath();
+    return path;
+}
+
 void drawBetelLeaf(QPainter &p)
 {
-    p.save();
-    p.translate(50, 50);
-    p.rotate(-24);
-    p.translate(-50, -50);
+    // The whole leaf, heart-shaped and glossy, leaning back behind the paan.
+    QTransform t;
+    t.translate(41, 42);
+    t.rotate(16);
+    t.scale(0.84, 0.84);
+    t.translate(-50, -50);
     QPainterPath leaf(P(50, 20));
     leaf.cubicTo(P(38, 5), P(5, 9), P(7, 40));
     leaf.cubicTo(P(9, 63), P(35, 80), P(50, 99));
     leaf.cubicTo(P(65, 80), P(91, 63), P(93, 40));
     leaf.cubicTo(P(95, 9), P(62, 5), P(50, 20));
-    const QPainterPath stalk = thick(quad(P(50, 22), P(46, 9), P(53, 1)), 3.4);
-    fill(p, stalk, QColor(0x5c, 0x9a, 0x2e));
-    fill(p, leaf, lit(P(46, 46), 62, QColor(0x9b, 0xdc, 0x5a), QColor(0x2f, 0x78, 0x22)));
+    fill(p, t.map(thick(quad(P(50, 22), P(46, 9), P(53, 1)), 4)), QColor(0x5c, 0x9a, 0x2e));
+    fill(p, t.map(leaf), lit(t.map(P(46, 46)), 52, kLeafLight, kLeafDark));
     // Curving veins, darker than the blade, sweeping from the stalk to the tip.
-    const QColor vein{0x23, 0x5e, 0x1a};
     QPainterPath veins(P(50, 21));
     veins.quadTo(P(51, 60), P(50, 95));
     for (int side : {-1, 1}) {
@@ -111,35 +133,183 @@ void drawBetelLeaf(QPainter &p)
         veins.moveTo(50 + side * 1, 52);
         veins.quadTo(P(50 + side * 18, 54), P(50 + side * 30, 46));
     }
-    stroke(p, veins, vein, 1.2);
-    highlight(p, rotated(ellipse(P(30, 32), 9, 4), P(30, 32), -30), 90);
-    p.restore();
+    stroke(p, t.map(veins), kLeafVein, 1.2);
+    highlight(p, t.map(rotated(ellipse(P(30, 32), 9, 4), P(30, 32), -30)), 90);
+
+    // In front, a paan: a leaf folded round its filling into a triangle and
+    // pinned shut with a clove.
+    const P top(69, 40), left(37, 94), right(97, 86);
+    const QPainterPath parcel = roundedTriangle(top, left, right, 6);
+    fill(p, parcel, linear(P(60, 46), P(92, 92), QColor(0x5a, 0xa2, 0x30), QColor(0x1e, 0x54, 0x16)));
+    stroke(p, quad(P(69, 47), P(74, 70), P(70, 89)), kLeafVein, kDetail);
+    // The leaf's own tip, folded over last and pinned where it ends.
+    QPainterPath flap(P(60, 53));
+    flap.cubicTo(P(70, 58), P(78, 64), P(84, 74));
+    flap.cubicTo(P(74, 80), P(60, 86), P(44, 89));
+    flap.closeSubpath();
+    flap = flap.intersected(parcel);
+    fill(p, flap, linear(P(48, 56), P(80, 90), QColor(0xa6, 0xe0, 0x62), QColor(0x3c, 0x86, 0x28)), kDetail);
+    QPainterPath flapVeins(P(50, 74));
+    flapVeins.quadTo(P(66, 74), P(82, 74));
+    for (qreal x : {58.0, 68.0}) {
+        flapVeins.moveTo(x - 4, 74.5);
+        flapVeins.quadTo(P(x + 2, 72), P(x + 5, 64 + (x - 58) * 0.3));
+        flapVeins.moveTo(x - 4, 74.5);
+        flapVeins.quadTo(P(x + 2, 78), P(x + 4, 83.5 - (x - 58) * 0.3));
+    }
+    stroke(p, flapVeins, kLeafVein, 0.9);
+
+    // The clove: a dark stalk driven through both layers, its bud on top.
+    const QColor clove{0x5a, 0x30, 0x16};
+    const QColor cloveLight{0xa8, 0x66, 0x34};
+    const P bud(79, 72);
+    fill(p, thick(segment(bud, bud + P(8, 13)), 4.2, Qt::FlatCap), linear(bud, bud + P(8, 13), cloveLight, clove),
+         kDetail);
+    QPainterPath sepals;
+    for (int i = 0; i < 4; ++i)
+        sepals = sepals.united(rotated(polygon({bud + P(-2.8, 0), bud + P(0, -8), bud + P(2.8, 0)}), bud, 45 + 90 * i));
+    fill(p, sepals.simplified(), linear(bud + P(-5, -5), bud + P(5, 5), cloveLight, clove), kDetail);
+    fill(p, circle(bud, 4), lit(bud, 4.8, QColor(0xc8, 0x84, 0x4a), clove), kDetail);
 }
 
 // ---- Bindi
 
+// A gold jhumka hanging from the lobe: stud, little bell, a fringe of beads.
+void drawJhumka(QPainter &p, P lobe)
+{
+    fill(p, circle(lobe, 1.7), gold(lobe - P(2, 2), lobe + P(2, 2)), kDetail);
+    QPainterPath bell(lobe + P(-3.4, 6.6));
+    bell.cubicTo(lobe + P(-3.2, 2), lobe + P(3.2, 2), lobe + P(3.4, 6.6));
+    bell.closeSubpath();
+    fill(p, bell, gold(lobe + P(-3, 2), lobe + P(3, 7)), kDetail);
+    for (int i = -1; i <= 1; ++i)
+        fill(p, circle(lobe + P(i * 2.3, 8.2), 1.05), kGold, 0.7);
+}
+
 void drawBindi(QPainter &p)
 {
-    const P c(50, 50);
-    // An ornamental rosette of gold petals and kumkum dots around the bindi.
-    for (int i = 0; i < 12; ++i) {
-        QPainterPath petal(P(50, 20));
-        petal.cubicTo(P(44, 15), P(46, 9), P(50, 5));
-        petal.cubicTo(P(54, 9), P(56, 15), P(50, 20));
-        fill(p, rotated(petal, c, 30 * i), gold(P(44, 5), P(56, 20)));
+    const QColor skinLight{0xf6, 0xcf, 0xa4};
+    const QColor skin{0xd9, 0x98, 0x62};
+    const QColor skinLine{0x9a, 0x5a, 0x34};
+    const QColor hairLight{0x4e, 0x42, 0x46};
+    const P part(50, 22.5);
+
+    // Long dark hair behind the head, falling to the shoulders.
+    QPainterPath hairBack = ellipse(P(50, 37), 27, 28.5);
+    QPainterPath fall(P(23.5, 38));
+    fall.cubicTo(P(22, 52), P(19, 66), P(17, 80));
+    fall.lineTo(83, 80);
+    fall.cubicTo(P(81, 66), P(78, 52), P(76.5, 38));
+    fall.closeSubpath();
+    hairBack = hairBack.united(fall).simplified();
+    fill(p, hairBack, linear(P(24, 10), P(76, 80), hairLight, kHair));
+
+    // Shoulders in a maroon blouse, a saffron sari draped over one of them.
+    QPainterPath body(P(7, 96));
+    body.cubicTo(P(8, 82), P(16, 76), P(36, 72));
+    body.lineTo(64, 72);
+    body.cubicTo(P(84, 76), P(92, 82), P(93, 96));
+    body.quadTo(P(50, 100), P(7, 96));
+    fill(p, body, linear(P(10, 72), P(90, 98), QColor(0xc4, 0x2a, 0x30), accent::indian));
+    // The neck and the open neckline of the blouse.
+    QPainterPath neck(P(41.5, 56));
+    neck.lineTo(41, 70);
+    neck.cubicTo(P(38, 73), P(38, 76), P(39, 78));
+    neck.quadTo(P(50, 88), P(61, 78));
+    neck.cubicTo(P(62, 76), P(62, 73), P(59, 70));
+    neck.lineTo(58.5, 56);
+    neck.closeSubpath();
+    fill(p, neck, linear(P(40, 60), P(60, 84), skinLight, skin));
+    fill(p, quad(P(41.2, 63), P(50, 70), P(58.8, 63)).united(box(41.2, 56, 17.6, 7)), QColor(0xb8, 0x72, 0x44, 110), 0);
+    // A fine gold chain with a drop at the hollow of the throat.
+    stroke(p, quad(P(40.5, 72), P(50, 84), P(59.5, 72)), kGoldDark, 1.3);
+    stroke(p, quad(P(40.5, 72), P(50, 84), P(59.5, 72)), kGold, 0.6);
+    fill(p, ellipse(P(50, 79.6), 1.9, 2.4), gold(P(48, 77), P(52, 82)), kDetail);
+    QPainterPath pallu(P(33, 100));
+    pallu.lineTo(66, 71.5);
+    pallu.cubicTo(P(76, 72.5), P(82, 74.5), P(86, 78));
+    pallu.lineTo(56, 100);
+    pallu.closeSubpath();
+    pallu = pallu.intersected(body);
+    fill(p, pallu, linear(P(40, 74), P(80, 100), QColor(0xfb, 0xbf, 0x4a), QColor(0xe0, 0x78, 0x12)));
+    p.save();
+    p.setClipPath(pallu);
+    stroke(p, segment(P(36.5, 100), P(68.5, 72.5)), kGold, 2.2);
+    stroke(p, segment(P(52.5, 100), P(84.5, 77.5)), kGold, 2.2);
+    p.restore();
+
+    // Ears with their jhumkas, then the face over them.
+    for (int side : {-1, 1}) {
+        const P ear(50 + side * 19.5, 45);
+        fill(p, ellipse(ear, 3.2, 5.4), lit(ear, 6, skinLight, skin));
+        drawJhumka(p, ear + P(side * 0.4, 4.6));
     }
-    for (int i = 0; i < 12; ++i) {
-        const qreal a = qDegreesToRadians(30.0 * i + 15);
-        const P at = c + P(qSin(a), -qCos(a)) * 35;
-        fill(p, circle(at, 3), lit(at, 3.5, kVermilionLight, kVermilionDark), kDetail);
+    QPainterPath face(P(50, 17));
+    face.cubicTo(P(37, 17), P(30.5, 27), P(30.5, 41));
+    face.cubicTo(P(30.5, 55), P(40, 66), P(50, 66));
+    face.cubicTo(P(60, 66), P(69.5, 55), P(69.5, 41));
+    face.cubicTo(P(69.5, 27), P(63, 17), P(50, 17));
+    fill(p, face, lit(P(48, 40), 30, skinLight, skin));
+
+    // Hair parted in the middle, swept down to the temples.
+    QPainterPath above(part);
+    above.cubicTo(P(41, 22), P(33, 27), P(30, 43));
+    above.lineTo(18, 43);
+    above.lineTo(18, 0);
+    above.lineTo(82, 0);
+    above.lineTo(82, 43);
+    above.lineTo(70, 43);
+    above.cubicTo(P(67, 27), P(59, 22), part);
+    const QPainterPath hairFront = above.intersected(ellipse(P(50, 37), 27, 28.5));
+    fill(p, hairFront, linear(P(28, 8), P(72, 44), hairLight, kHair));
+    QPainterPath strands;
+    for (int side : {-1, 1}) {
+        strands.moveTo(50 + side * 2, 14);
+        strands.cubicTo(P(50 + side * 9, 16), P(50 + side * 16, 20), P(50 + side * 19, 32));
+        strands.moveTo(50 + side * 2.5, 10);
+        strands.cubicTo(P(50 + side * 12, 11), P(50 + side * 20, 17), P(50 + side * 23, 30));
     }
-    fill(p, circle(c, 31).subtracted(circle(c, 27)), gold(P(20, 20), P(80, 80)));
-    for (int i = 0; i < 24; ++i) {
-        const qreal a = qDegreesToRadians(15.0 * i);
-        fill(p, circle(c + P(qSin(a), -qCos(a)) * 29, 0.9), kGoldDark, 0);
+    stroke(p, strands, QColor(0x6a, 0x5c, 0x60), 0.9);
+    // Sindoor along the parting.
+    stroke(p, segment(P(50, 9.5), part + P(0, -0.5)), QColor(0xe0, 0x24, 0x1a), 2.4);
+
+    // Serene face: arched brows, almond eyes lined with kohl, soft lips.
+    for (int side : {-1, 1}) {
+        QPainterPath brow(P(50 + side * 5.2, 38.6));
+        brow.quadTo(P(50 + side * 10, 34.6), P(50 + side * 15.6, 38.4));
+        stroke(p, brow, kHair, 1.3);
+        const P eye(50 + side * 8.8, 44.2);
+        QPainterPath almond(eye + P(-side * 4.4, 0.3));
+        almond.quadTo(eye + P(0, -3.8), eye + P(side * 4.6, 0));
+        almond.quadTo(eye + P(0, 3.0), eye + P(-side * 4.4, 0.3));
+        fill(p, almond, kWhite, 0);
+        p.save();
+        p.setClipPath(almond);
+        fill(p, circle(eye + P(0, 0.1), 2.5), QColor(0x3a, 0x22, 0x14), 0);
+        fill(p, circle(eye + P(-0.8, -0.8), 0.75), kWhite, 0);
+        p.restore();
+        QPainterPath lid(eye + P(-side * 4.6, 0.4));
+        lid.quadTo(eye + P(0, -4.0), eye + P(side * 5.4, -0.6));
+        stroke(p, lid, kHair, 1.4);
+        stroke(p, quad(eye + P(-side * 4.2, 0.5), eye + P(0, 2.9), eye + P(side * 4.6, 0)), skinLine, 0.7);
+        blush(p, P(50 + side * 11.5, 52), 3.2);
     }
-    fill(p, circle(c, 24), lit(c, 28, QColor(0xff, 0x5e, 0x4a), QColor(0xa8, 0x08, 0x12)));
-    highlight(p, ellipse(P(41, 40), 7, 4), 110);
+    stroke(p, quad(P(48.6, 45), P(47.4, 50.5), P(47.6, 52.4)), skinLine, 0.8);
+    stroke(p, quad(P(47, 53), P(50, 54.8), P(53, 53)), skinLine, 0.9);
+    // Lips in a quiet smile, the corners turned up.
+    QPainterPath lips(P(44.4, 57.6));
+    lips.cubicTo(P(46.5, 56.4), P(48.5, 56.2), P(50, 57.1));
+    lips.cubicTo(P(51.5, 56.2), P(53.5, 56.4), P(55.6, 57.6));
+    lips.cubicTo(P(53.5, 61.6), P(46.5, 61.6), P(44.4, 57.6));
+    fill(p, lips, linear(P(45, 56), P(55, 62), QColor(0xd8, 0x56, 0x52), QColor(0xb0, 0x30, 0x36)), kDetail,
+         QColor(0x7a, 0x1e, 0x1a));
+    stroke(p, curve(P(44.2, 57.4), P(47, 59.4), P(53, 59.4), P(55.8, 57.4)), QColor(0x7a, 0x1e, 0x1a), 0.8);
+
+    // The bindi itself, bold and bright between the brows.
+    const P dot(50, 35.6);
+    fill(p, circle(dot, 4.5), lit(dot, 5.4, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kOutline,
+         QColor(0x5a, 0x08, 0x06));
+    highlight(p, ellipse(dot + P(-1.4, -1.5), 1.3, 0.9), 170);
 }
 
 // ---- Coconut
@@ -386,7 +556,7 @@ void drawSwastika(QPainter &p)
     enamel(p, sign.simplified(), 2.6, P(a, a), P(f, f));
     for (P dot : {P(32.25, 32.25), P(67.75, 32.25), P(67.75, 67.75), P(32.25, 67.75)}) {
         fill(p, circle(dot, 6.6), gold(dot - P(6, 6), dot + P(6, 6)));
-        fill(p, circle(dot, 4.2), lit(dot, 5, kVermilionLight, kVermilionDark), kDetail);
+        fill(p, circle(dot, 4.5), lit(dot, 5.4, kVermilionLight, kVermilionDark), kDetail);
     }
 }
 
