@@ -26,6 +26,9 @@ frmAbout::frmAbout(Services &services, QWidget *parent)
     makeClickable(
         ui->lblCoBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter closes the box, as before its links took the focus; Tab reaches them.
+    ui->cmdOK->setDefault(true);
+    ui->cmdOK->setFocus();
 }
 
 frmAbout::~frmAbout() = default;

@@ -188,6 +188,23 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     }
 
+    // Enter still closes the About box, whose links Tab reaches.
+    void aboutBoxClosesOnEnter()
+    {
+        frmAbout about(f->services, f->mdi.get());
+        about.show();
+        auto *ok = about.findChild<QWidget *>(QStringLiteral("cmdOK"));
+        QCOMPARE(about.focusWidget(), ok);
+        QWidget *link = about.findChild<QWidget *>(QStringLiteral("lblHomePage"));
+        QWidget *w = ok;
+        for (int stops = 0; stops < 5 && w != link; ++stops)
+            w = nextTabStop(w);
+        QCOMPARE(w, link);
+        QTest::keyClick(ok, Qt::Key_Return);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+        QVERIFY(f->t.urls.opened.isEmpty());
+    }
+
     // Every link label of the main window is a tab stop that Enter follows.
     void linksFollowedByKeyboard_data()
     {
