@@ -12,11 +12,6 @@ namespace artgen::goodluck {
 
 namespace {
 
-QColor hex(unsigned rgb)
-{
-    return QColor::fromRgb(rgb);
-}
-
 QLinearGradient stops(P a, P b, std::initializer_list<std::pair<qreal, unsigned>> colours)
 {
     QLinearGradient g(a, b);

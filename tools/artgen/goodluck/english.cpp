@@ -11,13 +11,6 @@ namespace artgen::goodluck {
 
 namespace {
 
-QColor hex(unsigned rgb, int alpha = 255)
-{
-    QColor c = QColor::fromRgb(rgb);
-    c.setAlpha(alpha);
-    return c;
-}
-
 // Redraws a closed outline as a row of soft bulges, so a furry thing reads
 // as fur even at 1x where single hairs are lost.
 QPainterPath furred(const QPainterPath &outline, int tufts, qreal depth)

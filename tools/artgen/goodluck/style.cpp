@@ -6,6 +6,13 @@
 
 namespace artgen::goodluck {
 
+QColor hex(unsigned rgb, int alpha)
+{
+    QColor c = QColor::fromRgb(rgb);
+    c.setAlpha(alpha);
+    return c;
+}
+
 QPainterPath ellipse(P centre, qreal rx, qreal ry)
 {
     QPainterPath path;

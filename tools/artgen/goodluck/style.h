@@ -56,6 +56,9 @@ QList<Symbol> nativeAmericanSymbols();
 
 // ---- colours
 
+// A colour written as 0xRRGGBB, as the drawings give theirs.
+QColor hex(unsigned rgb, int alpha = 255);
+
 inline const QColor kLine{0x3a, 0x25, 0x16}; // the outline of every shape
 constexpr qreal kOutline = 1.5;
 constexpr qreal kDetail = 1.0;
