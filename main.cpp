@@ -15,6 +15,8 @@ int main(int argc, char **argv)
     }
     QApplication::setApplicationName(QStringLiteral("augurium"));
     QApplication::setOrganizationName(QStringLiteral("augurium"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("example.augurium.Augurium"));
     ProductionServices production;
     Services services = production.services();
     return StartUp(*app, services, AuguriumOracles());

@@ -1,6 +1,7 @@
 // augurium-artgen --assets DIR [--sheets DIR] [GROUP...]
 // Writes every picture of the chosen groups (all when none is named) under
-// DIR/<subdir>/ at 1x and @2x, and one labelled contact sheet per group.
+// DIR/<subdir>/ at 1x and @2x, and labelled contact sheets of each group at
+// 2x (GROUP.png) and 1x (GROUP@1x.png).
 // A GROUP argument chooses that group and every group named GROUP-something.
 #include "artgen.h"
 
@@ -27,9 +28,9 @@ bool write(const QImage &image, const QString &path)
     return true;
 }
 
-QImage contactSheet(const Group &group)
+QImage contactSheet(const Group &group, int scale)
 {
-    constexpr int scale = 2, gap = 16, labelHeight = 34, columns = 6;
+    constexpr int gap = 16, labelHeight = 34, columns = 6;
     QSize cell;
     for (const Picture &p : group.pictures)
         cell = cell.expandedTo(p.size * scale);
@@ -94,7 +95,12 @@ int main(int argc, char **argv)
                 ok = write(render(p, scale), dir.filePath(scaledKey(p.key, scale))) && ok;
         if (!sheets.isEmpty()) {
             QDir().mkpath(sheets);
-            ok = write(contactSheet(group), sheets + QLatin1Char('/') + group.name + QStringLiteral(".png")) && ok;
+            // at 2x to judge the drawing, at 1x to see what the program shows
+            for (int scale : {2, 1})
+                ok = write(contactSheet(group, scale),
+                           sheets + QLatin1Char('/') + group.name
+                               + (scale == 1 ? QStringLiteral("@1x.png") : QStringLiteral(".png")))
+                     && ok;
         }
         std::printf("%s: %d pictures\n", qPrintable(group.name), int(group.pictures.size()));
     }
