@@ -284,8 +284,53 @@ void isisWing(QPainter &p, int side)
     fill(p, redRow, carnelian(lerp(rootIn, rootOut, 0.3), 30));
 }
 
+// The knot of Isis: a knotted red cloth like an ankh whose arms hang down,
+// its loop at `top`, rimmed in gold like the rest of her jewellery.
+void tyet(QPainter &p, P top, qreal height)
+{
+    const qreal s = height / 46;
+    const QColor red{0xc8, 0x12, 0x18};
+    const QColor redLight{0xf8, 0x62, 0x52};
+    const QColor fold{0x6e, 0x06, 0x0a};
+    p.save();
+    p.translate(top);
+    p.scale(s, s);
+    const QPainterPath loop = ellipse(P(0, 9), 6.2, 9).subtracted(ellipse(P(0, 8.6), 2.6, 5));
+    QPainterPath skirt(P(-3, 20));
+    skirt.lineTo(3, 20);
+    skirt.cubicTo(P(3.4, 30), P(5, 38), P(8, 45));
+    skirt.quadTo(P(0, 46.5), P(-8, 45));
+    skirt.cubicTo(P(-5, 38), P(-3.4, 30), P(-3, 20));
+    // The arms, knotted at the waist and falling straight down beside it.
+    QPainterPath arms;
+    for (int side : {-1, 1})
+        arms = arms.united(
+            thick(curve(P(side * 4, 19), P(side * 9.5, 18.5), P(side * 10.5, 21), P(side * 10.2, 32)), 3.8));
+    const QPainterPath wrap = box(-4.8, 16.8, 9.6, 4.6);
+    const QPainterPath whole = loop.united(skirt).united(arms).united(wrap).simplified();
+    fill(p, whole.united(thick(whole, 2.6)).simplified(), gold(P(-12, 0), P(12, 46)), kOutline / s);
+    const QBrush cloth = linear(P(-12, 2), P(12, 46), redLight, red);
+    fill(p, arms, cloth, kDetail / s, fold);
+    fill(p, skirt, cloth, kDetail / s, fold);
+    fill(p, loop, cloth, kDetail / s, fold);
+    fill(p, wrap, cloth, kDetail / s, fold);
+    stroke(p, segment(P(0, 21.5), P(0, 45.5)), fold, kDetail / s);
+    for (int side : {-1, 1})
+        stroke(p, quad(P(side * 1.8, 23), P(side * 2.6, 34), P(side * 4.8, 45)), fold, 0.8 / s);
+    stroke(p, quad(P(-3.4, 3.6), P(-4.8, 8.6), P(-3.2, 13)), QColor(255, 255, 255, 150), 1.0 / s);
+    p.restore();
+}
+
 void isis(QPainter &p)
 {
+    // The goddess kneels a little to the left, holding her knot up high in
+    // her forward hand, clear of her wings.
+    QTransform goddess;
+    goddess.translate(38, 93);
+    goddess.scale(0.92, 0.92);
+    goddess.translate(-38, -93);
+    p.save();
+    p.setTransform(goddess, true);
     groundShadow(p, P(52, 90), 24, 3.5);
     isisWing(p, -1);
     isisWing(p, 1);
@@ -371,6 +416,13 @@ void isis(QPainter &p)
     fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), detail);
     stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, detail);
     p.restore();
+    p.restore();
+
+    // Her knot, standing in her fingers, which close round its foot.
+    const P hand = goddess.map(P(89.5, 38.2));
+    const qreal height = 45;
+    tyet(p, hand + P(0, -height + 3), height);
+    fill(p, goddess.map(ellipse(P(89.5, 38.2), 2.8, 2.3)), kSkin, kOutline);
 }
 
 // ---------------------------------------------------------------- angel

@@ -305,11 +305,13 @@ void drawBindi(QPainter &p)
          QColor(0x7a, 0x1e, 0x1a));
     stroke(p, curve(P(44.2, 57.4), P(47, 59.4), P(53, 59.4), P(55.8, 57.4)), QColor(0x7a, 0x1e, 0x1a), 0.8);
 
-    // The bindi itself, bold and bright between the brows.
-    const P dot(50, 35.6);
-    fill(p, circle(dot, 4.5), lit(dot, 5.4, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kOutline,
+    // The bindi itself, the dot within its circle: a thin ring of gold round
+    // a bold red dot, set high between the brows.
+    const P dot(50, 32.6);
+    fill(p, circle(dot, 6.8).subtracted(circle(dot, 5.3)), gold(dot - P(7, 7), dot + P(7, 7)), kDetail);
+    fill(p, circle(dot, 3.6), lit(dot, 4.4, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kDetail,
          QColor(0x5a, 0x08, 0x06));
-    highlight(p, ellipse(dot + P(-1.4, -1.5), 1.3, 0.9), 170);
+    highlight(p, ellipse(dot + P(-1.1, -1.2), 1, 0.7), 170);
 }
 
 // ---- Coconut
@@ -628,25 +630,183 @@ void drawTulsi(QPainter &p)
 
 // ---- Wheel
 
+const QColor kCopperLight{0xf8, 0xc0, 0x84};
+const QColor kCopper{0xc4, 0x68, 0x2a};
+const QColor kTurquoise{0x36, 0xb8, 0xa8};
+const QColor kTurquoiseDark{0x10, 0x6a, 0x60};
+
+// The drum's axis and half-width; every ring round it is an ellipse this
+// wide and kDrumRy deep, seen a little from above.
+constexpr qreal kDrumX = 50, kDrumRx = 24, kDrumRy = 6.5;
+
+// A point on the front of the drum at height y, `degrees` round from the
+// middle of the face.
+P drumPoint(qreal y, qreal degrees, qreal rx = kDrumRx)
+{
+    const qreal a = qDegreesToRadians(degrees);
+    return P(kDrumX + rx * qSin(a), y + kDrumRy * qCos(a));
+}
+
+// The band of the drum's skin between two heights, as seen from the front.
+QPainterPath drumBand(qreal y0, qreal y1)
+{
+    const QRectF top(kDrumX - kDrumRx, y0 - kDrumRy, 2 * kDrumRx, 2 * kDrumRy);
+    const QRectF bottom = top.translated(0, y1 - y0);
+    QPainterPath path;
+    path.arcMoveTo(top, 180);
+    path.arcTo(top, 180, 180);
+    path.arcTo(bottom, 0, -180);
+    path.closeSubpath();
+    return path;
+}
+
+// One letter of the mantra, in a cell one unit wide and 1.5 high: a head
+// stroke with a hooked stem beneath, varied by `k` so the line reads as
+// script rather than a pattern.
+QPainterPath letter(int k)
+{
+    QPainterPath g(P(-0.45, 0));
+    g.lineTo(0.45, 0);
+    switch (k % 5) {
+    case 0:
+        g.moveTo(0.3, 0);
+        g.lineTo(0.3, 1.5);
+        g.moveTo(-0.35, 0.4);
+        g.quadTo(P(-0.1, 1.0), P(0.3, 0.7));
+        break;
+    case 1:
+        g.moveTo(-0.3, 0);
+        g.cubicTo(P(0.6, 0.4), P(0.4, 0.9), P(-0.3, 0.9));
+        g.quadTo(P(0.2, 1.1), P(0.1, 1.5));
+        break;
+    case 2:
+        g.moveTo(0, 0);
+        g.lineTo(0, 1.5);
+        g.moveTo(-0.4, 0.5);
+        g.lineTo(0.4, 0.5);
+        break;
+    case 3:
+        g.moveTo(-0.35, 0);
+        g.lineTo(-0.35, 1.0);
+        g.quadTo(P(0.1, 1.3), P(0.35, 0.8));
+        g.lineTo(0.35, 0);
+        break;
+    default:
+        g.moveTo(0.1, 0);
+        g.quadTo(P(-0.5, 0.6), P(0.1, 0.8));
+        g.quadTo(P(0.5, 1.0), P(0.2, 1.5));
+        break;
+    }
+    return g;
+}
+
 void drawWheel(QPainter &p)
 {
-    const P c(50, 50);
-    QPainterPath wheel = circle(c, 45).subtracted(circle(c, 35));
-    wheel = wheel.united(circle(c, 13));
-    for (int i = 0; i < 8; ++i)
-        wheel = wheel.united(rotated(polygon({{50, 40}, {54.6, 28}, {50, 13}, {45.4, 28}}), c, 45 * i));
-    fill(p, wheel.simplified(), gold(P(8, 6), P(92, 94)));
-    stroke(p, circle(c, 40), kGoldDark, kDetail);
-    for (int i = 0; i < 8; ++i)
-        stroke(p, rotated(segment(P(50, 37), P(50, 16)), c, 45 * i), kGoldDark, kDetail);
-    // Red enamel studs round the rim, between the spokes.
-    for (int i = 0; i < 8; ++i) {
-        const qreal a = qDegreesToRadians(45.0 * i + 22.5);
-        const P at = c + P(qSin(a), -qCos(a)) * 40;
-        fill(p, circle(at, 2.8), lit(at, 3.4, kVermilionLight, kVermilionDark), kDetail);
+    // A hand prayer wheel caught mid-turn, leaning as it is swung.
+    p.save();
+    p.translate(50, 52);
+    p.rotate(10);
+    p.translate(-50, -52);
+    p.translate(0, 1);
+
+    const qreal top = 22, bottom = 60;
+    const qreal weightY = 42;
+    const P weight(91, weightY + 3);
+
+    // The wooden handle, turned on a lathe, with a brass ferrule where it
+    // meets the spindle.
+    const QColor woodLight{0xd6, 0x98, 0x58};
+    const QColor wood{0x8a, 0x4a, 0x1c};
+    QPainterPath handle(P(46, 68));
+    handle.lineTo(54, 68);
+    handle.cubicTo(P(54.5, 73), P(55.8, 78), P(55.4, 83));
+    handle.cubicTo(P(55.2, 86.5), P(56.6, 88.5), P(55.6, 91));
+    handle.quadTo(P(50, 94.5), P(44.4, 91));
+    handle.cubicTo(P(43.4, 88.5), P(44.8, 86.5), P(44.6, 83));
+    handle.cubicTo(P(44.2, 78), P(45.5, 73), P(46, 68));
+    handle.closeSubpath();
+    fill(p, handle, linear(P(44, 70), P(58, 92), woodLight, wood));
+    stroke(p, quad(P(47.6, 72), P(47, 79), P(47.6, 88)), QColor(0xf0, 0xc0, 0x88, 150), kDetail);
+    stroke(p, quad(P(52.6, 72), P(53.4, 79), P(52.8, 88)), QColor(0x5c, 0x2c, 0x0c), 0.8);
+    fill(p, ellipse(P(50, 85), 5.8, 1.8), gold(P(44, 84), P(56, 87)), kDetail);
+    fill(p, box(45.2, 63, 9.6, 6), gold(P(45, 63), P(55, 69)), kDetail);
+    fill(p, ellipse(P(50, 69), 4.8, 1.6), gold(P(45, 68), P(55, 70)), kDetail);
+
+    // The drum: copper, with gilt rims and a band of the mantra round it.
+    QPainterPath drum =
+        box(kDrumX - kDrumRx, top, 2 * kDrumRx, bottom - top).united(ellipse(P(kDrumX, bottom), kDrumRx, kDrumRy));
+    fill(p, drum, linear(P(26, 30), P(74, 64), kCopperLight, kCopper));
+    const QPainterPath upperRim = drumBand(top, top + 7.5);
+    const QPainterPath lowerRim = drumBand(bottom - 6.5, bottom);
+    fill(p, upperRim, gold(P(26, top), P(74, top + 10)), kDetail);
+    fill(p, lowerRim, gold(P(26, bottom - 6), P(74, bottom + 6)), kDetail);
+    const QPainterPath mantra = drumBand(top + 10, bottom - 9);
+    fill(p, mantra, linear(P(26, 34), P(74, 58), QColor(0xd8, 0x30, 0x26), accent::indian), kDetail);
+    // The letters turn with the drum: crowded and narrow towards its edges.
+    for (int i = 0; i < 7; ++i) {
+        const qreal degrees = -66 + 22 * i;
+        const P at = drumPoint(top + 11.6, degrees);
+        QTransform t;
+        t.translate(at.x(), at.y());
+        t.scale(4.8 * qCos(qDegreesToRadians(degrees)), 5.2);
+        stroke(p, t.map(letter(i * 3 + 1)), kGold, 1.1);
     }
-    fill(p, circle(c, 8.5), lit(c, 10, kVermilionLight, kVermilionDark), kDetail);
-    fill(p, circle(c, 3), gold(c - P(3, 3), c + P(3, 3)), kDetail);
+    // Turquoise and coral set into the rims.
+    for (int i = 0; i < 5; ++i) {
+        const qreal degrees = -60 + 30 * i;
+        const qreal squeeze = qCos(qDegreesToRadians(degrees));
+        for (qreal y : {top + 3.7, bottom - 3.2}) {
+            const P at = drumPoint(y, degrees);
+            const bool blue = (i + (y > 40)) % 2 == 0;
+            fill(p, ellipse(at, 2.4 * squeeze, 2.4),
+                 blue ? lit(at, 3, QColor(0x9a, 0xec, 0xe0), kTurquoise) : lit(at, 3, kVermilionLight, kVermilionDark),
+                 kDetail, blue ? kTurquoiseDark : QColor(0x6a, 0x0a, 0x04));
+        }
+    }
+    highlight(p, ellipse(P(33, 42), 2.4, 14), 80);
+
+    // The lid, and the lotus-bud finial that caps the spindle.
+    fill(p, ellipse(P(kDrumX, top), kDrumRx, kDrumRy), gold(P(26, top - 6), P(74, top + 6)));
+    QPainterPath dome(P(39, top));
+    dome.cubicTo(P(39, top - 8), P(61, top - 8), P(61, top));
+    dome.quadTo(P(50, top + 3.2), P(39, top));
+    fill(p, dome, linear(P(40, top - 8), P(60, top + 2), kCopperLight, kCopper));
+    QPainterPath bud(P(46.5, top - 5.5));
+    bud.cubicTo(P(44, top - 9), P(46, top - 13), P(50, top - 17));
+    bud.cubicTo(P(54, top - 13), P(56, top - 9), P(53.5, top - 5.5));
+    bud.quadTo(P(50, top - 4), P(46.5, top - 5.5));
+    fill(p, bud, gold(P(45, top - 16), P(55, top - 4)));
+    fill(p, circle(P(50, top - 10), 1.6), lit(P(50, top - 10), 2.2, kVermilionLight, kVermilionDark), kDetail);
+
+    // The weight, flung out on its chain, and the path it is sweeping.
+    const QPainterPath chain = quad(drumPoint(weightY, 90) + P(1, 0), P(83, weightY + 1), weight);
+    fill(p, circle(drumPoint(weightY, 90) + P(0.6, 0), 2), gold(P(72, weightY - 2), P(76, weightY + 2)), kDetail);
+    for (int i = 0; i < 5; ++i) {
+        const qreal t = (i + 0.5) / 5.4;
+        const P at = chain.pointAtPercent(t);
+        const qreal along = -chain.angleAtPercent(t);
+        const QPainterPath link = rotated(ellipse(at, 2.1, i % 2 ? 0.8 : 1.4), at, along);
+        fill(p, i % 2 ? link : link.subtracted(rotated(ellipse(at, 1, 0.4), at, along)), kGold, 0.8);
+    }
+    fill(p, circle(weight, 4.6), lit(weight, 5.5, QColor(0xff, 0xe8, 0x9a), kBrassDark));
+    const QRectF orbit(kDrumX - 41, weight.y() - 10.5, 82, 21);
+    QPainterPath trail;
+    trail.arcMoveTo(orbit, -14);
+    trail.arcTo(orbit, -14, -46);
+    stroke(p, trail, QColor(0x3a, 0x25, 0x16, 190), 1.5);
+    const QRectF outer = orbit.adjusted(-4, -3, 4, 3);
+    QPainterPath trail2;
+    trail2.arcMoveTo(outer, -10);
+    trail2.arcTo(outer, -10, -30);
+    stroke(p, trail2, QColor(0x3a, 0x25, 0x16, 140), 1.3);
+    for (qreal y : {top + 6, top + 18, bottom - 6}) {
+        QPainterPath swish;
+        const QRectF ring(kDrumX - 31, y - 8.5, 62, 17);
+        swish.arcMoveTo(ring, 196);
+        swish.arcTo(ring, 196, 44);
+        stroke(p, swish, QColor(0x3a, 0x25, 0x16, 180), 1.5);
+    }
+    p.restore();
 }
 
 } // namespace
