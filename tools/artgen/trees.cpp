@@ -1,8 +1,9 @@
-// The thirteen trees of the Ogham oracle. Each picture is the same small
-// landscape (sky, far hills, meadow, water where the tree wants it) with the
-// whole tree standing left of centre, a close-up sprig reaching in from the
-// right so the leaves and fruit read at 125 pixels, and the tree's Ogham
-// letter in a parchment roundel in the top-left corner.
+// The thirteen trees of the Ogham oracle. Each picture is a small landscape
+// (sky, far hills, meadow, water where the tree wants it) at the tree's own
+// hour and season, with the whole tree standing left of centre, a close-up
+// sprig reaching in from the right so the leaves and fruit read at 125
+// pixels, and the tree's Ogham letter in a parchment roundel in the top-left
+// corner.
 #include "artgen.h"
 
 #include <QLinearGradient>
@@ -10,6 +11,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -49,15 +51,88 @@ QPointF polar(qreal radius, qreal degrees)
 
 // ---------------------------------------------------------------- scenery
 
-enum class Water { None, Stream, Lake };
+// Each tree gets its own hour and season, so a page of thirteen reads as
+// thirteen places rather than one meadow repeated. The trees are lit from
+// the upper left, so any sun sits on that side too.
 
-void paintCloud(QPainter &p, QPointF at, qreal size)
+enum class Water { None, Stream, Lake };
+enum class Season { Spring, Summer, LateSummer, EarlyAutumn, LateAutumn, Winter };
+
+struct Sky {
+    QRgb top, middle, horizon, cloud;
+};
+
+struct Sun {
+    QPointF at;
+    qreal glow; // radius of the warm haze; 0 for an overcast sky
+    qreal disc; // radius of the sun itself; 0 when it is out of frame
+    QRgb colour;
+};
+
+struct Cloud {
+    qreal x = 0, y = 0, size = 0; // size 0: no cloud
+    qreal height = 1;             // below 1 for long, flat clouds
+};
+
+struct Hills {
+    QRgb far, near;
+    qreal rise;   // how high the far ridge climbs above the horizon
+    quint32 seed; // shape of the skyline
+};
+
+struct Ground {
+    QRgb far, near, blades;
+};
+
+struct Scene {
+    Sky sky;
+    Sun sun;
+    std::array<Cloud, 4> clouds;
+    Hills hills;
+    Ground ground;
+    Season season;
+    Water water;
+};
+
+QColor mix(QColor a, QColor b, qreal t)
 {
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+                            a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+}
+
+QColor withAlpha(QColor c, int alpha)
+{
+    c.setAlpha(alpha);
+    return c;
+}
+
+void paintCloud(QPainter &p, const Cloud &c, QColor colour)
+{
+    const QPointF at(c.x, c.y);
+    const qreal s = c.size, v = c.height;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawEllipse(at, size, size * 0.38);
-    p.drawEllipse(at + QPointF(-size * 0.35, -size * 0.18), size * 0.45, size * 0.35);
-    p.drawEllipse(at + QPointF(size * 0.25, -size * 0.22), size * 0.5, size * 0.4);
+    p.setBrush(withAlpha(colour, 150));
+    p.drawEllipse(at, s, s * 0.38 * v);
+    p.drawEllipse(at + QPointF(-s * 0.35, -s * 0.18 * v), s * 0.45, s * 0.35 * v);
+    p.drawEllipse(at + QPointF(s * 0.25, -s * 0.22 * v), s * 0.5, s * 0.4 * v);
+}
+
+// A smooth ridge through points at a steady spacing, heights drawn from the
+// seed, so every scene gets its own skyline without a table of coordinates.
+QPainterPath ridge(qreal width, qreal base, qreal rise, quint32 seed)
+{
+    Rng rng(seed);
+    QList<QPointF> peaks;
+    for (qreal x = -12; x < width + 30; x += rng.range(30, 52))
+        peaks.append({x, base - rise * rng.range(0.1, 1.0)});
+    QPainterPath path(QPointF(-12, base + 4));
+    path.lineTo(peaks.first());
+    for (int i = 1; i + 1 < peaks.size(); ++i)
+        path.quadTo(peaks[i], (peaks[i] + peaks[i + 1]) / 2);
+    path.lineTo(peaks.last());
+    path.lineTo(width + 30, base + 4);
+    path.closeSubpath();
+    return path;
 }
 
 QPainterPath waterBand(qreal top, qreal bottom, qreal width)
@@ -70,19 +145,22 @@ QPainterPath waterBand(qreal top, qreal bottom, qreal width)
     return path;
 }
 
-void paintWater(QPainter &p, const QPainterPath &shape, quint32 seed)
+// Water takes its colour from the sky above it: pale at the far edge where it
+// mirrors the horizon, deepening towards the viewer.
+void paintWater(QPainter &p, const QPainterPath &shape, const Scene &scene, quint32 seed)
 {
     const QRectF box = shape.boundingRect();
+    const QColor horizon(scene.sky.horizon), top(scene.sky.top);
     QLinearGradient g(0, box.top(), 0, box.bottom());
-    g.setColorAt(0, QColor(0x9c, 0xc0, 0xd6));
-    g.setColorAt(1, QColor(0x4a, 0x7b, 0xa3));
-    p.setPen(QPen(QColor(0x4e, 0x6b, 0x3a), 0.8));
+    g.setColorAt(0, mix(horizon, top, 0.45));
+    g.setColorAt(1, mix(top, QColor(0x3a, 0x6c, 0x98), 0.55));
+    p.setPen(QPen(QColor(scene.ground.near).darker(150), 0.8));
     p.setBrush(g);
     p.drawPath(shape);
     p.save();
     p.setClipPath(shape);
     Rng rng(seed);
-    p.setPen(QPen(QColor(255, 255, 255, 120), 0.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(withAlpha(mix(horizon, Qt::white, 0.6), 130), 0.6, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 18; ++i) {
         const QPointF at(box.left() + rng.next() * box.width(), box.top() + 2 + rng.next() * box.height());
         const qreal len = rng.range(3, 9);
@@ -91,26 +169,123 @@ void paintWater(QPainter &p, const QPainterPath &shape, quint32 seed)
     p.restore();
 }
 
-void paintBackdrop(QPainter &p, const QSizeF &size, Water water)
+void paintFlower(QPainter &p, QPointF at, qreal r, QColor petals, QColor eye)
+{
+    p.setBrush(petals);
+    p.drawEllipse(at, r, r * 0.6);
+    p.setBrush(eye);
+    p.drawEllipse(at, r * 0.4, r * 0.3);
+}
+
+// What lies in the grass says the season: daisies, buttercups, seed heads,
+// fallen leaves or snow glints. Smaller and sparser towards the horizon.
+void paintSeasonGround(QPainter &p, qreal w, qreal h, Season season, quint32 seed)
+{
+    Rng rng(seed * 31 + 3);
+    const auto spot = [&] { return QPointF(rng.next() * w, kHorizon + 3 + rng.next() * (h - kHorizon - 3)); };
+    const auto depth = [&](QPointF at) { return (at.y() - kHorizon) / (h - kHorizon); };
+    p.setPen(Qt::NoPen);
+    switch (season) {
+    case Season::Spring:
+        for (int i = 0; i < 22; ++i) {
+            const QPointF at = spot();
+            const qreal r = 0.5 + 0.9 * depth(at);
+            if (i % 4 == 3)
+                paintFlower(p, at, r * 0.8, QColor(0xf4, 0xd0, 0x3a), QColor(0xe0, 0xa8, 0x20));
+            else
+                paintFlower(p, at, r, QColor(0xfb, 0xfa, 0xf2), QColor(0xf0, 0xc8, 0x30));
+        }
+        break;
+    case Season::Summer:
+        for (int i = 0; i < 20; ++i) {
+            const QPointF at = spot();
+            const qreal r = 0.45 + 0.8 * depth(at);
+            if (i % 5 == 4)
+                paintFlower(p, at, r, QColor(0xe8, 0xa4, 0xc0), QColor(0xc8, 0x70, 0x98));
+            else
+                paintFlower(p, at, r, QColor(0xf8, 0xd8, 0x2c), QColor(0xe8, 0xb0, 0x10));
+        }
+        break;
+    case Season::LateSummer:
+        // Ripe grass heads standing above the sward.
+        for (int i = 0; i < 26; ++i) {
+            const QPointF at = spot();
+            const qreal len = 2.5 + 4 * depth(at);
+            const QPointF tip = at + QPointF(rng.range(-1, 1), -len);
+            p.setPen(QPen(QColor(0xb8, 0xa0, 0x5a, 170), 0.45, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(at, tip);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xe2, 0xc8, 0x7a, 220));
+            p.drawEllipse(tip, 0.5 + 0.4 * depth(at), 1.1 + 0.8 * depth(at));
+        }
+        break;
+    case Season::EarlyAutumn:
+    case Season::LateAutumn: {
+        const bool late = season == Season::LateAutumn;
+        const QColor leaves[] = {QColor(0xe8, 0xb8, 0x3a), QColor(0xd8, 0x86, 0x2c), QColor(0xb8, 0x58, 0x28),
+                                 QColor(0x94, 0x5c, 0x30)};
+        for (int i = 0; i < (late ? 44 : 18); ++i) {
+            const QPointF at = spot();
+            const qreal r = 0.5 + 1.0 * depth(at);
+            p.save();
+            p.translate(at);
+            p.rotate(rng.range(0, 180));
+            p.setBrush(leaves[late ? 1 + i % 3 : i % 2]);
+            p.drawEllipse(QPointF(), r * 1.3, r * 0.6);
+            p.restore();
+        }
+        break;
+    }
+    case Season::Winter:
+        // Blue shadows in the drifts and glints of frost catching the sun.
+        for (int i = 0; i < 14; ++i) {
+            const QPointF at = spot();
+            const qreal r = 2 + 6 * depth(at);
+            p.setBrush(QColor(0xa8, 0xbc, 0xd6, 70));
+            p.drawEllipse(at, r, r * 0.22);
+        }
+        for (int i = 0; i < 30; ++i) {
+            const QPointF at = spot();
+            p.setBrush(QColor(255, 255, 255, 230));
+            p.drawEllipse(at, 0.35 + 0.4 * depth(at), 0.35 + 0.4 * depth(at));
+        }
+        break;
+    }
+}
+
+void paintBackdrop(QPainter &p, const QSizeF &size, const Scene &scene)
 {
     const qreal w = size.width(), h = size.height();
     QLinearGradient sky(0, 0, 0, kHorizon);
-    sky.setColorAt(0, QColor(0x6a, 0x9c, 0xcb));
-    sky.setColorAt(0.65, QColor(0xb4, 0xcf, 0xe2));
-    sky.setColorAt(1, QColor(0xe8, 0xee, 0xdc));
+    sky.setColorAt(0, QColor(scene.sky.top));
+    sky.setColorAt(0.62, QColor(scene.sky.middle));
+    sky.setColorAt(1, QColor(scene.sky.horizon));
     p.fillRect(QRectF(0, 0, w, kHorizon + 2), sky);
-    paintCloud(p, {100, 16}, 13);
-    paintCloud(p, {113, 44}, 7);
 
-    QPainterPath hills(QPointF(0, kHorizon - 6));
-    hills.cubicTo(18, kHorizon - 16, 38, kHorizon - 5, 58, kHorizon - 9);
-    hills.cubicTo(78, kHorizon - 14, 102, kHorizon - 3, w, kHorizon - 11);
-    hills.lineTo(w, kHorizon + 2);
-    hills.lineTo(0, kHorizon + 2);
-    hills.closeSubpath();
+    const Sun &sun = scene.sun;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x93, 0xb0, 0xa2));
-    p.drawPath(hills);
+    if (sun.glow > 0) {
+        QRadialGradient haze(sun.at, sun.glow);
+        haze.setColorAt(0, withAlpha(QColor(sun.colour), 190));
+        haze.setColorAt(0.35, withAlpha(QColor(sun.colour), 80));
+        haze.setColorAt(1, withAlpha(QColor(sun.colour), 0));
+        p.setBrush(haze);
+        p.drawEllipse(sun.at, sun.glow, sun.glow);
+    }
+    if (sun.disc > 0) {
+        p.setBrush(mix(QColor(sun.colour), Qt::white, 0.6));
+        p.drawEllipse(sun.at, sun.disc, sun.disc);
+    }
+    for (const Cloud &cloud : scene.clouds)
+        if (cloud.size > 0)
+            paintCloud(p, cloud, QColor(scene.sky.cloud));
+
+    const Hills &hills = scene.hills;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(hills.far));
+    p.drawPath(ridge(w, kHorizon - 2, hills.rise, hills.seed));
+    p.setBrush(QColor(hills.near));
+    p.drawPath(ridge(w, kHorizon + 1, hills.rise * 0.6, hills.seed + 101));
 
     QPainterPath meadow(QPointF(0, kHorizon));
     meadow.cubicTo(30, kHorizon - 2, 70, kHorizon + 2, w, kHorizon - 1);
@@ -118,23 +293,26 @@ void paintBackdrop(QPainter &p, const QSizeF &size, Water water)
     meadow.lineTo(0, h);
     meadow.closeSubpath();
     QLinearGradient grass(0, kHorizon, 0, h);
-    grass.setColorAt(0, QColor(0x9c, 0xbf, 0x62));
-    grass.setColorAt(1, QColor(0x55, 0x86, 0x34));
+    grass.setColorAt(0, QColor(scene.ground.far));
+    grass.setColorAt(1, QColor(scene.ground.near));
     p.setBrush(grass);
     p.drawPath(meadow);
 
+    // Snow leaves only a few stalks showing.
+    const int blades = scene.season == Season::Winter ? 14 : 40;
     Rng rng(7);
-    p.setPen(QPen(QColor(0x46, 0x70, 0x2a, 150), 0.6, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 40; ++i) {
+    p.setPen(QPen(withAlpha(QColor(scene.ground.blades), 150), 0.6, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < blades; ++i) {
         const QPointF at(rng.next() * w, kHorizon + 4 + rng.next() * (h - kHorizon - 4));
         const qreal len = 1.5 + 2.5 * (at.y() - kHorizon) / (h - kHorizon);
         p.drawLine(at, at + QPointF(rng.range(-0.8, 0.8), -len));
     }
+    paintSeasonGround(p, w, h, scene.season, hills.seed);
 
-    if (water == Water::Stream)
-        paintWater(p, waterBand(102, 116, w), 11);
-    else if (water == Water::Lake)
-        paintWater(p, waterBand(kHorizon + 6, h + 4, w), 13);
+    if (scene.water == Water::Stream)
+        paintWater(p, waterBand(102, 116, w), scene, 11);
+    else if (scene.water == Water::Lake)
+        paintWater(p, waterBand(kHorizon + 6, h + 4, w), scene, 13);
 }
 
 void paintFrame(QPainter &p, const QSizeF &size)
@@ -1170,35 +1348,147 @@ void drawElder(QPainter &p)
     paintBerryCluster(p, {106, 92}, {104, 104}, 9, 22, 1.9, QColor(0x2a, 0x18, 0x30), stalk, 23);
 }
 
+// One row per tree, in the order of kTrees below. Sky: zenith, two-thirds
+// down, horizon, cloud tint. Sun: where, haze radius, disc radius, colour.
+// Hills: far ridge, near ridge, rise, skyline seed. Ground: far grass, near
+// grass, blades.
+const Scene kScenes[] = {
+    // Birch: a fresh spring morning, daisies in the new grass.
+    {{0x78aedc, 0xbcd8ec, 0xf6f0d2, 0xffffff},
+     {{4, 4}, 60, 0, 0xfff2c0},
+     {{{104, 18, 11}, {112, 52, 6}}},
+     {0xaac6bc, 0x98bc8e, 10, 1},
+     {0xbcdc72, 0x64a03a, 0x4f8a2c},
+     Season::Spring,
+     Water::None},
+    // Rowan: late summer in the uplands, clear midday, heather on the fells.
+    {{0x4a88c6, 0x9cc2e0, 0xe8ecd8, 0xffffff},
+     {{0, 0}, 0, 0, 0},
+     {{{100, 12, 12, 0.7}, {118, 40, 7, 0.7}}},
+     {0x8ea8c0, 0xa08aa4, 24, 3},
+     {0xbcc468, 0x6e9a38, 0x5c7428},
+     Season::LateSummer,
+     Water::None},
+    // Ash: a breezy early-summer noon, small clouds scudding across.
+    {{0x5aa2de, 0xa4d0ee, 0xe6f4f2, 0xffffff},
+     {{0, 0}, 0, 0, 0},
+     {{{96, 9, 7}, {114, 26, 8}, {104, 50, 5}, {8, 62, 6}}},
+     {0x9bb8c6, 0x7fae7a, 14, 5},
+     {0xa6cc5c, 0x4e8c30, 0x3e7226},
+     Season::Summer,
+     Water::None},
+    // Alder: a soft, bright overcast morning by the stream.
+    {{0xaebdcc, 0xcfd8de, 0xeef0e8, 0xf6f8fa},
+     {{0, 0}, 0, 0, 0},
+     {{{34, 8, 18}, {98, 12, 20}, {70, 34, 12, 0.7}, {116, 44, 10, 0.7}}},
+     {0xb6c4c2, 0x9cb39a, 8, 7},
+     {0xa8c688, 0x5c8e48, 0x487838},
+     Season::Summer,
+     Water::Stream},
+    // Willow: spring dawn over the stream, lilac and peach at the horizon.
+    {{0x86a8d4, 0xd4c8dc, 0xfadcc4, 0xfde8e0},
+     {{0, 62}, 56, 0, 0xffd8b0},
+     {{{104, 20, 10, 0.5}, {112, 46, 7, 0.5}}},
+     {0xbab4c8, 0x9eb49a, 10, 9},
+     {0xb4cc7a, 0x5a9040, 0x467630},
+     Season::Spring,
+     Water::Stream},
+    // Hawthorn: a May noon, clear blue, daisies and buttercups.
+    {{0x5a9ad8, 0xa8d0ee, 0xeef4e4, 0xffffff},
+     {{0, 0}, 0, 0, 0},
+     {{{108, 14, 12}, {74, 8, 7}, {116, 48, 6}}},
+     {0xa4c0c6, 0x8cbc7a, 12, 11},
+     {0xacd862, 0x4c9632, 0x3c7c26},
+     Season::Spring,
+     Water::None},
+    // Oak: high summer midday, deep blue with towering cumulus.
+    {{0x3672bc, 0x7eb0de, 0xeceedc, 0xffffff},
+     {{0, 0}, 0, 0, 0},
+     {{{102, 22, 20}, {120, 48, 10}, {10, 62, 8}}},
+     {0x8eaec0, 0x6f9e5c, 16, 13},
+     {0x9cc24e, 0x44802a, 0x356a20},
+     Season::Summer,
+     Water::None},
+    // Holly: a still winter morning, pale sky, snow on the ground.
+    {{0x9cbad8, 0xd2deea, 0xf8efe6, 0xffffff},
+     {{6, 6}, 64, 0, 0xfff4e0},
+     {{{108, 14, 10, 0.45}, {90, 40, 7, 0.45}}},
+     {0xbccadc, 0xe4eaf2, 14, 17},
+     {0xf4f7fa, 0xd0dcea, 0x8a8468},
+     Season::Winter,
+     Water::None},
+    // Hazel: an early-autumn afternoon, first yellow leaves in warm grass.
+    {{0x5e94c8, 0xaecbe0, 0xf4e6c4, 0xfffaf0},
+     {{0, 10}, 70, 0, 0xffe8b0},
+     {{{94, 12, 9, 0.7}, {116, 54, 6}}},
+     {0xaab4a4, 0xa8aa6a, 12, 19},
+     {0xcec66a, 0x7e9038, 0x687030},
+     Season::EarlyAutumn,
+     Water::None},
+    // Vine: a golden late-summer evening, the sun low between the posts.
+    {{0x6c92c8, 0xe6caa4, 0xfcd890, 0xfde2c4},
+     {{11, 70}, 58, 5, 0xffd070},
+     {{{102, 20, 14, 0.45}, {112, 44, 8, 0.45}}},
+     {0xc4aa94, 0xa8a062, 12, 23},
+     {0xd8c468, 0x8a9438, 0x70782c},
+     Season::LateSummer,
+     Water::None},
+    // Ivy: a clear late-autumn morning, bracken hills and fallen leaves.
+    {{0x7aa4cc, 0xc2d2de, 0xf2e2cc, 0xfbf4ee},
+     {{6, 30}, 58, 0, 0xffe4c0},
+     {{{104, 14, 12, 0.6}, {118, 44, 7, 0.6}}},
+     {0xaaa8b6, 0xb09468, 14, 29},
+     {0xbcae68, 0x6e7a3c, 0x5e5a30},
+     Season::LateAutumn,
+     Water::None},
+    // Reed: a breezy late-summer afternoon on the lake, high streaks of cloud.
+    {{0x3c98c0, 0xa0d4e0, 0xf0f4e0, 0xffffff},
+     {{0, 0}, 0, 0, 0},
+     {{{36, 12, 16, 0.3}, {100, 20, 18, 0.3}, {74, 36, 11, 0.3}}},
+     {0x9ab8c8, 0x88ac84, 6, 31},
+     {0xb8cc70, 0x6a9a3c, 0x56802e},
+     Season::LateSummer,
+     Water::Lake},
+    // Elder: a hazy high-summer afternoon, cloudless, gold along the horizon.
+    {{0x76a4d4, 0xc6d8e0, 0xf8e2a8, 0xfff6e6},
+     {{0, 24}, 70, 0, 0xfff0b0},
+     {},
+     {0xc2bea8, 0x8eae64, 10, 37},
+     {0xb2cc5c, 0x548a30, 0x44742a},
+     Season::Summer,
+     Water::None},
+};
+
 struct TreeArt {
     const char *key;
     char16_t letter; // the tree's own Ogham letter, so not a run of code points
-    Water water;
     void (*draw)(QPainter &);
 };
 
 const TreeArt kTrees[] = {
-    {"Birch.jpg", 0x1681, Water::None, drawBirch},     {"Rowan.jpg", 0x1682, Water::None, drawRowan},
-    {"Ash.jpg", 0x1685, Water::None, drawAsh},         {"Alder.jpg", 0x1683, Water::Stream, drawAlder},
-    {"Willow.jpg", 0x1684, Water::Stream, drawWillow}, {"Hawthorn.jpg", 0x1686, Water::None, drawHawthorn},
-    {"Oak.jpg", 0x1687, Water::None, drawOak},         {"Holly.jpg", 0x1688, Water::None, drawHolly},
-    {"Hazel.jpg", 0x1689, Water::None, drawHazel},     {"Vine.jpg", 0x168b, Water::None, drawVine},
-    {"Ivy.jpg", 0x168c, Water::None, drawIvy},         {"Reed.jpg", 0x168d, Water::Lake, drawReed},
-    {"Elder.jpg", 0x168f, Water::None, drawElder},
+    {"Birch.jpg", 0x1681, drawBirch}, {"Rowan.jpg", 0x1682, drawRowan},   {"Ash.jpg", 0x1685, drawAsh},
+    {"Alder.jpg", 0x1683, drawAlder}, {"Willow.jpg", 0x1684, drawWillow}, {"Hawthorn.jpg", 0x1686, drawHawthorn},
+    {"Oak.jpg", 0x1687, drawOak},     {"Holly.jpg", 0x1688, drawHolly},   {"Hazel.jpg", 0x1689, drawHazel},
+    {"Vine.jpg", 0x168b, drawVine},   {"Ivy.jpg", 0x168c, drawIvy},       {"Reed.jpg", 0x168d, drawReed},
+    {"Elder.jpg", 0x168f, drawElder},
 };
+static_assert(std::size(kScenes) == std::size(kTrees), "every tree needs its scene");
 
 } // namespace
 
 QList<Group> artgen::treeGroups()
 {
     Group group{QStringLiteral("trees"), QStringLiteral("ogham"), {}, QStringLiteral("Ogham trees")};
-    for (const TreeArt &tree : kTrees) {
-        group.pictures.append({QString::fromLatin1(tree.key), kPictureSize, [tree](QPainter &p, const QSizeF &size) {
-                                   paintBackdrop(p, size, tree.water);
-                                   tree.draw(p);
-                                   paintMark(p, QChar(tree.letter));
-                                   paintFrame(p, size);
-                               }});
+    for (size_t i = 0; i < std::size(kTrees); ++i) {
+        const TreeArt &tree = kTrees[i];
+        const Scene &scene = kScenes[i];
+        group.pictures.append(
+            {QString::fromLatin1(tree.key), kPictureSize, [tree, &scene](QPainter &p, const QSizeF &size) {
+                 paintBackdrop(p, size, scene);
+                 tree.draw(p);
+                 paintMark(p, QChar(tree.letter));
+                 paintFrame(p, size);
+             }});
     }
     return {group};
 }
