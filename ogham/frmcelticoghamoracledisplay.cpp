@@ -21,6 +21,10 @@ frmCelticOghamOracleDisplay::frmCelticOghamOracleDisplay(OracleHost &host)
 
     // The present panel's "Ruling Animal" caption is a quiet way to the co-branding page.
     makeClickable(ui->fraTreeTwo->rulingAnimalCaption(), [this] { OpenCoBrandPage(services().urls); });
+    // Quiet to the keyboard and screen readers too: to them a caption that
+    // opened a web page would be a surprise, and the co-branding link below
+    // leads to the same page.
+    ui->fraTreeTwo->rulingAnimalCaption()->setFocusPolicy(Qt::NoFocus);
     connectBack(ui->cmdBack, &frmCelticOghamOracleDisplay::cmdBack_Click);
 }
 
