@@ -94,16 +94,23 @@ QPainterPath scallopBand(P a, P b, qreal depth, int count)
     return path;
 }
 
+// The older figures were drawn on an 80 grid: this scales one up by `s`
+// about its centre so it fills the box like the rest. Undone by p.restore().
+void enlarge(QPainter &p, qreal s, P centre)
+{
+    p.save();
+    p.translate(50, 50);
+    p.scale(s, s);
+    p.translate(-centre);
+}
+
 // ---------------------------------------------------------------- ankh
 
 void ankh(QPainter &p)
 {
     // Drawn on an 80 grid and scaled up to fill the box.
     constexpr qreal s = 1.2;
-    p.save();
-    p.translate(50, 50);
-    p.scale(s, s);
-    p.translate(-40, -39.5);
+    enlarge(p, s, P(40, 39.5));
     QPainterPath loop(P(40, 33));
     loop.cubicTo(P(26, 26), P(28, 4), P(40, 4));
     loop.cubicTo(P(52, 4), P(54, 26), P(40, 33));
@@ -133,10 +140,7 @@ void ankh(QPainter &p)
 void caduceus(QPainter &p)
 {
     constexpr qreal s = 1.2;
-    p.save();
-    p.translate(50, 50);
-    p.scale(s, s);
-    p.translate(-40, -38.5);
+    enlarge(p, s, P(40, 38.5));
     const qreal line = kOutline / s;
     // Wings swept up from the top of the staff, banded like a falcon's in a
     // tomb painting: lapis coverts, a turquoise row, white flight feathers.
@@ -206,10 +210,7 @@ void caduceus(QPainter &p)
 void eyeOfHorus(QPainter &p)
 {
     constexpr qreal s = 1.45;
-    p.save();
-    p.translate(50, 50);
-    p.scale(s, s);
-    p.translate(-41.8, -37.8);
+    enlarge(p, s, P(41.8, 37.8));
     const qreal line = kOutline / s;
     const QBrush blue = lapis(P(30, 20), 50);
     // Brow.
