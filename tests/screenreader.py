@@ -9,6 +9,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 INTERACTIVE = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_LINK, pyatspi.ROLE_TEXT,
@@ -27,6 +28,15 @@ def application(name, timeout=30):
     sys.exit(f"FAIL: no application '{name}' on the accessibility bus")
 
 
+def asked(question, otherwise):
+    """The answer, or `otherwise` when the node went away or lost children
+    while we asked: windows open and close while the reader walks the tree."""
+    try:
+        return question()
+    except (GLib.GError, IndexError):
+        return otherwise
+
+
 def nodes(root):
     stack = [root]
     while stack:
@@ -34,7 +44,7 @@ def nodes(root):
         if node is None:
             continue
         yield node
-        stack.extend(node[i] for i in range(node.childCount))
+        stack.extend(asked(lambda: [node[i] for i in range(node.childCount)], []))
 
 
 def showing(node):
@@ -45,7 +55,8 @@ def on_show(app, role, pattern=".+", timeout=10):
     """The shown nodes of that role whose name matches, once there are any."""
     end = time.time() + timeout
     while True:
-        found = [n for n in nodes(app) if n.getRole() == role and showing(n) and re.fullmatch(pattern, n.name, re.S)]
+        found = [n for n in nodes(app)
+                 if asked(lambda: n.getRole() == role and showing(n) and re.fullmatch(pattern, n.name, re.S), False)]
         if found or time.time() > end:
             return found
         time.sleep(0.2)
@@ -64,7 +75,7 @@ def press(node):
 
 def all_named(app, where):
     for n in nodes(app):
-        if n.getRole() in INTERACTIVE and showing(n) and not n.name.strip():
+        if asked(lambda: n.getRole() in INTERACTIVE and showing(n) and not n.name.strip(), False):
             failures.append(f"{where}: a {n.getRoleName()} without a name")
     print(f"{where}: read")
 
