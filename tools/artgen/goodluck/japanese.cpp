@@ -42,11 +42,6 @@ void openSmile(QPainter &p, P c, qreal w)
     fill(p, mouth, kMouth, 0.8);
 }
 
-void blush(QPainter &p, P c, qreal r)
-{
-    fill(p, ellipse(c.x(), c.y(), r, r * 0.7), QColor(0xf2, 0x7b, 0x6b, 110), 0);
-}
-
 void headDisc(QPainter &p, P c, qreal rx, qreal ry)
 {
     fill(p, ellipse(c.x(), c.y(), rx, ry), lit(c, std::max(rx, ry) * 1.3, QColor(0xff, 0xe6, 0xc6), kSkin));
