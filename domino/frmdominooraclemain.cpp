@@ -39,4 +39,7 @@ void frmDominoOracleMain::readyForAnotherReading()
     ui->picMessage->hide();
     ui->picProceed->show();
     ui->lblClickMessage->show();
+    // The wait hid the picture and Tab's focus moved on to the next link;
+    // it comes back to the picture, so Enter draws again.
+    ui->picProceed->setFocus();
 }

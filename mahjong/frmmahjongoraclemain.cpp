@@ -37,4 +37,7 @@ void frmMahjongOracleMain::readyForAnotherReading()
 {
     ui->cmdFindMajong->show();
     ui->picMessage->hide();
+    // The wait hid the picture and Tab's focus moved on to the next link;
+    // it comes back to the picture, so Enter draws again.
+    ui->cmdFindMajong->setFocus();
 }

@@ -134,6 +134,8 @@ private slots:
         };
         QCOMPARE(name("picDominoOne"), QStringLiteral("4 pips"));
         QCOMPARE(name("picDominoTwo"), QStringLiteral("blank"));
+        press(in("frmDominoOracleDisplay", "cmdOK"), Qt::Key_Space); // Back
+        QCOMPARE(f->window("frmDominoOracleMain")->focusWidget(), in("frmDominoOracleMain", "picProceed"));
     }
 
     void mahjongByKeyboard()
@@ -143,6 +145,8 @@ private slots:
         press(in("frmMahjongOracleMain", "cmdFindMajong"), Qt::Key_Enter);
         QVERIFY(f->window("frmMahjongOracleDisplay")->isShown());
         expectNamed("frmMahjongOracleDisplay");
+        press(in("frmMahjongOracleDisplay", "cmdOK"), Qt::Key_Space); // Back
+        QCOMPARE(f->window("frmMahjongOracleMain")->focusWidget(), in("frmMahjongOracleMain", "cmdFindMajong"));
     }
 
     void goodLuckByKeyboard()
