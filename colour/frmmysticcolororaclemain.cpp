@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <limits>
 
 frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
     : OracleWindow(host, MysticalColor)
@@ -19,6 +20,7 @@ frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdBack_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMysticColorOracleMain::cmdOpen_Click);
     for (QLineEdit *name : {ui->txtNameFirst, ui->txtNameLast}) {
+        name->setMaxLength(std::numeric_limits<int>::max()); // no limit: the colour counts every letter
         name->installEventFilter(this);
         // Typing goes through key presses, where the rule sees it, not past it
         // through an input method.
@@ -29,7 +31,7 @@ frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
     for (const auto &[part, caption] : {std::pair{ui->cboMonth, ui->Label6}, std::pair{ui->cboDate, ui->Label3},
                                         std::pair{ui->cboYear, ui->Label7}})
         part->lineEdit()->setAccessibleName(caption->text());
-    ui->Frame1->raise(); // Form_Load
+    showPanel(ui->Frame1); // Form_Load
 }
 
 frmMysticColorOracleMain::~frmMysticColorOracleMain() = default;
@@ -59,21 +61,35 @@ void frmMysticColorOracleMain::cmdNext_Click()
     const ColorReading &colour = ColorReadings(LuckyColorNumber(first, last));
     ui->lblResult_0->setText(colour.name);
     ui->lblResult_1->setText(colour.reading);
-    ui->Frame2->raise();
+    showPanel(ui->Frame2);
 }
 
 void frmMysticColorOracleMain::cmdBack_Click()
 {
     ui->txtNameFirst->clear();
     ui->txtNameLast->clear();
+    showPanel(ui->Frame1);
     ui->txtNameFirst->setFocus();
-    ui->Frame1->raise();
+}
+
+// The panel in front is the only one shown: the other is hidden, to the
+// keyboard and to screen readers as well, not merely covered. A result puts
+// the focus on its Back button before the input panel hides, so the focus
+// never passes through a control that is going away.
+void frmMysticColorOracleMain::showPanel(QWidget *panel)
+{
+    QWidget *other = panel == ui->Frame1 ? ui->Frame2 : ui->Frame1;
+    panel->show();
+    panel->raise();
+    if (panel == ui->Frame2)
+        ui->cmdBack->setFocus(Qt::OtherFocusReason);
+    other->hide();
 }
 
 void frmMysticColorOracleMain::cmdOpen_Click()
 {
     const QString path = services().files.openFileName(this, QStringLiteral("Select the source file"),
-                                                       QStringLiteral("Tallymere (*.num)"));
+                                                       QStringLiteral("Tallymere (*.num)"), QStringLiteral("num"));
     if (path.isEmpty())
         return; // cancelled
     if (!IsSavedReadingName(path)) {
@@ -104,6 +120,13 @@ bool frmMysticColorOracleMain::eventFilter(QObject *watched, QEvent *event)
     auto *field = qobject_cast<QLineEdit *>(watched);
     if ((field == ui->txtNameFirst || field == ui->txtNameLast) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // Enter asks, as it would in a form; Esc does nothing here.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ui->cmdNext->click();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape)
+            return true;
         // Keys that type nothing (arrows, Home, End, Delete, Tab) and shortcuts
         // such as paste go on as usual: pasted text is not filtered.
         const bool typesNothing = key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab

@@ -27,6 +27,7 @@ protected:
 
 private:
     bool ValidateNames();
+    void showPanel(QWidget *panel);
     // Letters A to Z and Backspace only; false when the key is refused.
     bool txtName_KeyPress(QLineEdit *field, const QString &typed);
 

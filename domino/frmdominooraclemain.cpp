@@ -23,8 +23,7 @@ frmDominoOracleMain::~frmDominoOracleMain() = default;
 
 void frmDominoOracleMain::picProceed_Click()
 {
-    ui->picProceed->hide();
-    ui->picMessage->show();
+    ui->picMessage->standInFor(ui->picProceed);
     ui->lblClickMessage->hide();
     if (!PauseSeconds(3))
         return; // closed while waiting: no reading
@@ -36,10 +35,6 @@ void frmDominoOracleMain::picProceed_Click()
 
 void frmDominoOracleMain::readyForAnotherReading()
 {
-    ui->picMessage->hide();
-    ui->picProceed->show();
+    ui->picMessage->giveBackTo(ui->picProceed);
     ui->lblClickMessage->show();
-    // The wait hid the picture and Tab's focus moved on to the next link;
-    // it comes back to the picture, so Enter draws again.
-    ui->picProceed->setFocus();
 }

@@ -23,8 +23,7 @@ frmMahjongOracleMain::~frmMahjongOracleMain() = default;
 
 void frmMahjongOracleMain::cmdFindMajong_Click()
 {
-    ui->cmdFindMajong->hide();
-    ui->picMessage->show(); // the prompt stays in sight beneath it
+    ui->picMessage->standInFor(ui->cmdFindMajong); // the prompt stays in sight beneath it
     if (!PauseSeconds(3))
         return; // closed while waiting: no reading
     const MahjongDraw tile = DrawMahjong(services().random);
@@ -35,9 +34,5 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
 
 void frmMahjongOracleMain::readyForAnotherReading()
 {
-    ui->cmdFindMajong->show();
-    ui->picMessage->hide();
-    // The wait hid the picture and Tab's focus moved on to the next link;
-    // it comes back to the picture, so Enter draws again.
-    ui->cmdFindMajong->setFocus();
+    ui->picMessage->giveBackTo(ui->cmdFindMajong);
 }

@@ -8,7 +8,7 @@
 #include "oracletables.h"
 #include "services.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 
 frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
     : OracleWindow(host, CelticOgham)
@@ -16,6 +16,8 @@ frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
 {
     ui->setupUi(this);
     ui->txtQuestion->setPlainText(QStringLiteral("Enter Your Question Here\r\n"));
+    m_prompt = ui->txtQuestion->toPlainText();
+    ui->txtQuestion->installEventFilter(this);
     ui->txtQuestion->viewport()->installEventFilter(this);
 
     makeClickable(
@@ -50,15 +52,25 @@ void frmCelticOghamOracleMain::picMainImage_Click()
     showReading(*display);
 }
 
+// While the box holds the prompt, a click selects it all, so that typing
+// replaces it; in a question of the user's own, the click places the caret
+// where it falls, so that a typo can be mended.
 void frmCelticOghamOracleMain::txtQuestion_Click()
 {
-    ui->txtQuestion->selectAll();
+    if (ui->txtQuestion->toPlainText() == m_prompt)
+        ui->txtQuestion->selectAll();
 }
 
 bool frmCelticOghamOracleMain::eventFilter(QObject *watched, QEvent *event)
 {
-    // The click selects all once the box has placed its cursor.
+    // The click acts once the box has placed its cursor.
     if (watched == ui->txtQuestion->viewport() && event->type() == QEvent::MouseButtonRelease)
         QMetaObject::invokeMethod(this, &frmCelticOghamOracleMain::txtQuestion_Click, Qt::QueuedConnection);
+    // Arriving by Tab, as in a line of a form, the whole text is taken.
+    if (watched == ui->txtQuestion && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            ui->txtQuestion->selectAll();
+    }
     return OracleWindow::eventFilter(watched, event);
 }

@@ -25,4 +25,5 @@ private:
     bool ValidateQuestion();
 
     std::unique_ptr<Ui::frmCelticOghamOracleMain> ui;
+    QString m_prompt; // the box's first text, as the box holds it
 };

@@ -8,11 +8,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
+
+bool isEnter(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
 
 class ClickFilter final : public QObject {
 public:
@@ -62,16 +69,18 @@ protected:
             }
             return bool(m_onClick);
         }
-        case QEvent::KeyPress: {
-            if (!m_onClick)
-                break;
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        case QEvent::ShortcutOverride: // the key is this widget's, not a window shortcut's
+            if (m_onClick && actsOn(static_cast<QKeyEvent *>(event))) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            if (m_onClick && actsOn(static_cast<QKeyEvent *>(event))) {
                 click();
                 return true;
             }
             break;
-        }
         case QEvent::FocusIn:
         case QEvent::FocusOut:
             m_widget->update();
@@ -92,6 +101,11 @@ protected:
     }
 
 private:
+    static bool actsOn(const QKeyEvent *key)
+    {
+        return isEnter(key) || (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier);
+    }
+
     // Two tones, so the mark shows on the purple, grey and white backgrounds alike.
     static void drawFocusMark(QPainter &painter, const QRect &rect)
     {
@@ -160,6 +174,25 @@ public:
     }
 };
 
+class EnterPresses final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *button = static_cast<QPushButton *>(watched);
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return false;
+        if (!isEnter(static_cast<QKeyEvent *>(event)) || !button->isEnabled())
+            return false;
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            button->click();
+        return true;
+    }
+};
+
 QAccessibleInterface *clickableAccessibleFactory(const QString &, QObject *object)
 {
     if (ClickFilter *filter = clickFilterOf(object))
@@ -185,4 +218,11 @@ void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional
 void showPointer(QWidget *widget, Pointer pointer)
 {
     new ClickFilter(widget, {}, pointer);
+}
+
+void pressFocusedButtonOnEnter(QWidget *window)
+{
+    auto *filter = new EnterPresses(window);
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        button->installEventFilter(filter);
 }

@@ -15,3 +15,8 @@ void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional
 
 // Shows the pointer over the widget without making it clickable.
 void showPointer(QWidget *widget, Pointer pointer);
+
+// Enter and keypad Enter press the push button that has the focus, among the
+// window's buttons, as Space does; a shortcut on Enter in the window (such as
+// a default button's) then leaves that key to the focused button.
+void pressFocusedButtonOnEnter(QWidget *window);

@@ -7,16 +7,30 @@
 #include "oraclewindow.h"
 #include "services.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace {
 // lblCaption index of each oracle's link title, by OracleId.
 constexpr int FirstLinkCaption = 3;
+
+// How far to scroll along one axis so that [low, high] comes into [viewLow,
+// viewHigh]; where it cannot all fit, its start comes first.
+int scrollNeeded(int low, int high, int viewLow, int viewHigh)
+{
+    if (low < viewLow)
+        return low - viewLow;
+    if (high > viewHigh)
+        return std::min(high - viewHigh, low - viewLow);
+    return 0;
+}
 }
 
 frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
@@ -26,6 +40,9 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     , m_oracles(std::move(oracles))
 {
     ui->setupUi(this);
+    for (QAbstractButton *button : centralWidget()->findChildren<QAbstractButton *>())
+        if (!QKeySequence::mnemonic(button->text()).isEmpty())
+            m_ownAccessKeys.append(button);
     setWindowIcon(QIcon(QStringLiteral(":/shell/augurium.png")));
     QFont banner = ui->lblStarloomBanner->font(); // a size between whole points, which a form cannot hold
     banner.setPointSizeF(9.75);
@@ -61,6 +78,7 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     makeClickable(
         ui->Label7, [this] { OpenFullyBrandedPage(m_services.urls); }, Pointer::Link);
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+    pressFocusedButtonOnEnter(this);
     // Tab takes the launcher buttons left to right, the oracle titles top to
     // bottom, then the links; set here, as the labels take the focus only now.
     const QList<QWidget *> tabOrder{ui->cmdSelectOption_1, ui->cmdSelectOption_2, ui->cmdSelectOption_3,
@@ -78,6 +96,18 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     // still be scrolled into reach.
     ui->mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ui->mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // ...and followed with the keyboard: the area scrolls to the control that
+    // takes the focus, once the step that moved it has settled.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, focused = QPointer<QWidget>(now)] {
+                if (focused && focused == QApplication::focusWidget())
+                    keepInView(focused);
+            },
+            Qt::QueuedConnection);
+    });
+    centralWidget()->installEventFilter(this);
 
     MDIForm_Load();
     ui->cmdSelectOption_1->setFocus(); // the first launcher button, not the banner above it
@@ -95,17 +125,23 @@ frmMDI::~frmMDI()
     delete takeCentralWidget();
 }
 
-int frmMDI::screenWidth() const
+// Maximised, the strips' contents are centred on the screen's width; restored
+// or resized, on the window's own, which keeps them and the Exit button in
+// sight.
+int frmMDI::layoutWidth() const
 {
-    return screen()->geometry().width();
+    return isMaximized() ? screen()->geometry().width() : centralWidget()->width();
 }
 
-// Positions are centred once on the screen's width, not the window's: a
-// restored or narrower window keeps them where a maximised one shows them.
 void frmMDI::MDIForm_Load()
 {
-    const int W = screenWidth();
-    const auto centre = [W](QWidget *w) { w->move(qRound((W - w->width()) / 2.0), w->y()); };
+    layOutStrips();
+}
+
+void frmMDI::layOutStrips()
+{
+    const int W = layoutWidth();
+    const auto centre = [W](QWidget *w) { w->move(std::max(0, qRound((W - w->width()) / 2.0)), w->y()); };
     centre(ui->lblStarloomBanner);
     centre(ui->picButtonContainer);
     for (int index = 0; index < int(lblCaption.size()); ++index) {
@@ -189,9 +225,25 @@ void frmMDI::adopt(OracleWindow *window)
 
 void frmMDI::placeOracleWindow(QMdiSubWindow *subWindow) const
 {
-    // Centred on the screen, but never left of the area's edge, where no
+    // Centred like the strips, but never left of the area's edge, where no
     // scroll bar could reach it.
-    subWindow->move(std::max(0, qRound((screenWidth() - subWindow->width()) / 2.0)), 0);
+    subWindow->move(std::max(0, qRound((layoutWidth() - subWindow->width()) / 2.0)), 0);
+}
+
+// Scrolls the area so that the control with the focus, in a window larger
+// than the area, is in sight, its focus mark included.
+void frmMDI::keepInView(QWidget *focused)
+{
+    QWidget *viewport = ui->mdiArea->viewport();
+    if (!viewport->isAncestorOf(focused))
+        return;
+    constexpr int Margin = 4;
+    const QRect control = QRect(focused->mapTo(viewport, QPoint()), focused->size()).adjusted(-Margin, -Margin, Margin, Margin);
+    const QRect view = viewport->rect();
+    QScrollBar *across = ui->mdiArea->horizontalScrollBar();
+    QScrollBar *down = ui->mdiArea->verticalScrollBar();
+    across->setValue(across->value() + scrollNeeded(control.left(), control.right(), view.left(), view.right()));
+    down->setValue(down->value() + scrollNeeded(control.top(), control.bottom(), view.top(), view.bottom()));
 }
 
 OracleWindow *frmMDI::findOracleWindow(const QString &className) const
@@ -210,7 +262,9 @@ void frmMDI::updateMenuBar()
 {
     const QMdiSubWindow *active = ui->mdiArea->activeSubWindow();
     const auto *window = active && active->isVisible() ? qobject_cast<OracleWindow *>(active->widget()) : nullptr;
-    const QList<QAction *> wanted = window && !window->isClosed() ? window->menuBarActions() : m_ownMenuBar;
+    const bool oracleActive = window && !window->isClosed();
+    setOwnAccessKeys(!oracleActive);
+    const QList<QAction *> wanted = oracleActive ? window->menuBarActions() : m_ownMenuBar;
     if (menuBar()->actions() == wanted)
         return;
     for (QAction *action : menuBar()->actions())
@@ -218,8 +272,19 @@ void frmMDI::updateMenuBar()
     menuBar()->addActions(wanted);
 }
 
+// The main window's own access keys (the Exit button's Alt+E) act only while
+// no oracle window is active: inside one, keys act on that window, and Alt+E
+// must not end the program there.
+void frmMDI::setOwnAccessKeys(bool on)
+{
+    for (QAbstractButton *button : std::as_const(m_ownAccessKeys))
+        button->setShortcut(on ? QKeySequence::mnemonic(button->text()) : QKeySequence());
+}
+
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        layOutStrips();
     if (event->type() == QEvent::MouseMove) {
         if (watched == ui->picMain)
             picMain_MouseMove();
@@ -230,6 +295,13 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        layOutStrips();
+    QMainWindow::changeEvent(event);
 }
 
 void frmMDI::closeEvent(QCloseEvent *event)

@@ -9,6 +9,7 @@
 namespace Ui {
 class frmMDI;
 }
+class QAbstractButton;
 class QLabel;
 class QMdiSubWindow;
 class QPushButton;
@@ -39,12 +40,16 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void MDIForm_Load();
+    void layOutStrips();
     void placeOracleWindow(QMdiSubWindow *subWindow) const;
-    int screenWidth() const;
+    int layoutWidth() const;
+    void setOwnAccessKeys(bool on);
+    void keepInView(QWidget *focused);
 
     std::unique_ptr<Ui::frmMDI> ui;
     Services &m_services;
@@ -52,4 +57,5 @@ private:
     std::array<QPushButton *, OracleCount> cmdSelectOption{};
     std::array<QLabel *, 8> lblCaption{};
     QList<QAction *> m_ownMenuBar;
+    QList<QAbstractButton *> m_ownAccessKeys; // buttons of the main window's own with an access key
 };

@@ -1,5 +1,6 @@
 #include "oraclewindow.h"
 
+#include "clickable.h"
 #include "commonmenus.h"
 #include "oraclewindowlooks.h"
 #include "services.h"
@@ -38,6 +39,7 @@ void OracleWindow::dress()
 {
     const OracleWindowLook &look = this->look();
     placePromotions(this, services(), look.promotions);
+    pressFocusedButtonOnEnter(this);
     m_menuBar = buildCommonMenuBar(this, services(), {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems},
                                    [this] { closeWindow(); });
 }
@@ -132,6 +134,7 @@ bool OracleWindow::isShown() const
 void OracleWindow::showReading(OracleWindow &result)
 {
     result.m_start = this;
+    m_focusBeforeReading = focusWidget();
     hideWindow();
     result.showWindow();
     m_host.setWelcomeVisible(false);
@@ -146,6 +149,10 @@ void OracleWindow::backToStart()
     if (!start || start->isClosed())
         return; // nothing to go back to: the welcome panel stays
     start->showWindow();
+    // The focus goes back where the user left it, if that is still in sight.
+    QWidget *left = start->m_focusBeforeReading;
+    if (left && left->isVisible() && left->isEnabled())
+        left->setFocus(Qt::OtherFocusReason);
     m_host.setWelcomeVisible(false);
 }
 

@@ -89,6 +89,7 @@ private:
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window
+    QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
     QEventLoop *m_pause = nullptr;
     bool m_closed = false;
 };

@@ -6,6 +6,21 @@ PleaseWaitPanel::PleaseWaitPanel(QWidget *parent)
     , ui(std::make_unique<Ui::PleaseWaitPanel>())
 {
     ui->setupUi(this);
+    setAccessibleName(ui->pi->text());
 }
 
 PleaseWaitPanel::~PleaseWaitPanel() = default;
+
+void PleaseWaitPanel::standInFor(QWidget *picture)
+{
+    show();
+    setFocus(Qt::OtherFocusReason);
+    picture->hide();
+}
+
+void PleaseWaitPanel::giveBackTo(QWidget *picture)
+{
+    picture->show();
+    picture->setFocus(Qt::OtherFocusReason);
+    hide();
+}

@@ -14,6 +14,13 @@ public:
     explicit PleaseWaitPanel(QWidget *parent = nullptr);
     ~PleaseWaitPanel() override;
 
+    // Shows the panel in place of `picture` and holds the focus while the user
+    // waits: it acts on no key, so an impatient Enter opens nothing (had the
+    // picture's hiding passed the focus on, it could reach a link).
+    void standInFor(QWidget *picture);
+    // Puts `picture` back, with the focus, so that Enter draws again.
+    void giveBackTo(QWidget *picture);
+
 private:
     std::unique_ptr<Ui::PleaseWaitPanel> ui;
 };

@@ -57,7 +57,14 @@ QString UserSettings::filePath() const
            + QStringLiteral("/augurium/augurium.conf");
 }
 
-QString DialogFileChooser::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString DialogFileChooser::openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                       const QString &defaultSuffix)
 {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }

@@ -38,7 +38,8 @@ public:
 
 class DialogFileChooser final : public FileChooser {
 public:
-    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &defaultSuffix) override;
 };
 
 // Owns one of each and lends them out as Services.

@@ -52,8 +52,10 @@ public:
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    // An existing file's path, or empty when the user cancels.
-    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    // An existing file's path, or empty when the user cancels. A name typed
+    // without an extension takes `defaultSuffix`.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                 const QString &defaultSuffix) = 0;
 };
 
 // The set every window receives.

@@ -72,7 +72,12 @@ public:
 class ScriptedFiles final : public FileChooser {
 public:
     QString chosen;
-    QString openFileName(QWidget *, const QString &, const QString &) override { return chosen; }
+    QString defaultSuffix; // as the last dialog was asked for
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &suffix) override
+    {
+        defaultSuffix = suffix;
+        return chosen;
+    }
 };
 
 struct TestServices {
