@@ -125,13 +125,16 @@ bool frmMysticColorOracleMain::eventFilter(QObject *watched, QEvent *event)
             ui->cmdNext->click();
             return true;
         }
-        if (key->key() == Qt::Key_Escape)
+        // Esc, and an access key that no control of the window answers (Alt+B
+        // while Back is hidden), do nothing: they must not type their letter.
+        if (key->key() == Qt::Key_Escape
+            || (key->modifiers() & Qt::AltModifier && !(key->modifiers() & Qt::ControlModifier)))
             return true;
         // Keys that type nothing (arrows, Home, End, Delete, Tab) and shortcuts
         // such as paste go on as usual: pasted text is not filtered.
         const bool typesNothing = key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
                                   || key->key() == Qt::Key_Backtab
-                                  || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+                                  || (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
         if (!typesNothing && !txtName_KeyPress(field, key->text()))
             return true; // the character never reaches the field
     }

@@ -99,6 +99,33 @@ class tst_Access : public QObject {
         QTest::keyClick(target, key);
     }
 
+    // The window of that class, reached from the launcher with the keyboard.
+    QPointer<OracleWindow> open(const QString &window)
+    {
+        struct Way {
+            const char *launcher, *start, *result, *command;
+        };
+        const Way ways[] = {
+            {"cmdSelectOption_0", "frmCelticOghamOracleMain", "frmCelticOghamOracleDisplay", "picMainImage"},
+            {"cmdSelectOption_1", "frmDominoOracleMain", "frmDominoOracleDisplay", "picProceed"},
+            {"cmdSelectOption_3", "frmMahjongOracleMain", "frmMahjongOracleDisplay", "cmdFindMajong"},
+            {"cmdSelectOption_2", "frmGoodLuckSymbolOracleMain", "frmGoodLuckSymbolOracleDisplay", "cmdNext"},
+            {"cmdSelectOption_4", "frmMysticColorOracleMain", nullptr, nullptr},
+        };
+        for (const Way &way : ways) {
+            if (window != QLatin1String(way.start) && window != QLatin1String(way.result))
+                continue;
+            launch(way.launcher, way.start);
+            if (window == QLatin1String(way.start))
+                return f->window(way.start);
+            if (QWidget *box = f->in(way.start, "chkGoodLuck_0"))
+                press(box, Qt::Key_Space);
+            press(in(way.start, way.command), Qt::Key_Space);
+            return f->window(way.result);
+        }
+        return nullptr;
+    }
+
     void expectNamed(const char *window)
     {
         const QStringList missing = unnamed(f->window(window));
@@ -177,6 +204,150 @@ private slots:
         press(in("frmMysticColorOracleMain", "cmdNext"), Qt::Key_Space);
         QVERIFY(in("frmMysticColorOracleMain", "lblResult_0")->isVisible());
         QVERIFY(!in<QLabel>("frmMysticColorOracleMain", "lblResult_0")->text().isEmpty());
+        expectNamed("frmMysticColorOracleMain");
+    }
+
+    // Alt+E inside an oracle window never ends the program: it presses that
+    // window's own "&Exit" button where it has one, and otherwise does nothing.
+    void altEActsOnTheActiveWindowOnly_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("hasExitButton");
+        QTest::newRow("Ogham question") << QStringLiteral("frmCelticOghamOracleMain") << false;
+        QTest::newRow("Ogham reading") << QStringLiteral("frmCelticOghamOracleDisplay") << false;
+        QTest::newRow("Domino start") << QStringLiteral("frmDominoOracleMain") << false;
+        QTest::newRow("Domino result") << QStringLiteral("frmDominoOracleDisplay") << true;
+        QTest::newRow("Mahjong start") << QStringLiteral("frmMahjongOracleMain") << false;
+        QTest::newRow("Mahjong result") << QStringLiteral("frmMahjongOracleDisplay") << true;
+        QTest::newRow("Good Luck selection") << QStringLiteral("frmGoodLuckSymbolOracleMain") << false;
+        QTest::newRow("Good Luck result") << QStringLiteral("frmGoodLuckSymbolOracleDisplay") << true;
+        QTest::newRow("colour") << QStringLiteral("frmMysticColorOracleMain") << false;
+    }
+    void altEActsOnTheActiveWindowOnly()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, hasExitButton);
+        const QPointer<OracleWindow> shown = open(window);
+        QVERIFY(shown && shown->isShown() && shown->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTest::qWait(250); // a button's access key presses it after a moment
+        QVERIFY(f->mdi->isVisible());
+        QCOMPARE(!shown || shown->isClosed(), hasExitButton);
+        QCOMPARE(f->welcomeVisible(), hasExitButton);
+        // With no oracle window in front, Alt+E is the main window's Exit again.
+        if (shown && !shown->isClosed())
+            shown->closeWindow();
+        QTest::keyClick(f->mdi.get(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!f->mdi->isVisible());
+    }
+
+    // Enter and keypad Enter press the focused push button, in every window;
+    // in a result window the focused button takes Enter from Exit.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        const auto enter = [key](QWidget *w) {
+            QTest::keyClick(w, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        };
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        auto *find = in("frmGoodLuckSymbolOracleMain", "cmdNext");
+        QVERIFY(tabTo(find));
+        enter(find);
+        QCOMPARE(f->t.messages.shown.size(), 1); // nothing ticked
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_3"), Qt::Key_Space);
+        QVERIFY(tabTo(find));
+        enter(find);
+        QVERIFY(f->window("frmGoodLuckSymbolOracleDisplay")->isShown());
+        auto *back = in("frmGoodLuckSymbolOracleDisplay", "cmdOK");
+        QVERIFY(tabTo(back));
+        enter(back);
+        QVERIFY(f->window("frmGoodLuckSymbolOracleMain")->isShown());
+
+        QTest::mouseClick(f->child("cmdSelectOption_4"), Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ada"));
+        QTest::keyClicks(in("frmMysticColorOracleMain", "txtNameLast"), QStringLiteral("Byron"));
+        auto *ask = in("frmMysticColorOracleMain", "cmdNext");
+        QVERIFY(tabTo(ask));
+        enter(ask);
+        QVERIFY(in("frmMysticColorOracleMain", "Frame2")->isVisible());
+    }
+
+    // While the user waits, the focus rests on the "Please Wait" panel:
+    // impatient presses of Enter open no web page.
+    void enterDuringThePauseOpensNothing_data()
+    {
+        QTest::addColumn<QString>("launcher");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("Domino") << QStringLiteral("cmdSelectOption_1") << QStringLiteral("frmDominoOracleMain")
+                                << QStringLiteral("picProceed");
+        QTest::newRow("Mahjong") << QStringLiteral("cmdSelectOption_3") << QStringLiteral("frmMahjongOracleMain")
+                                 << QStringLiteral("cmdFindMajong");
+    }
+    void enterDuringThePauseOpensNothing()
+    {
+        QFETCH(QString, launcher);
+        QFETCH(QString, start);
+        QFETCH(QString, picture);
+        const QByteArray startName = start.toLatin1();
+        launch(qPrintable(launcher), startName.constData());
+        f->t.clock.step = 2900; // a tenth of a second of real waiting
+        QWidget *focusWhileWaiting = nullptr;
+        QTimer::singleShot(20, this, [&] {
+            focusWhileWaiting = QApplication::focusWidget();
+            for (int presses = 0; presses < 3; ++presses)
+                QTest::keyClick(focusWhileWaiting, Qt::Key_Return);
+        });
+        press(in(startName.constData(), qPrintable(picture)), Qt::Key_Return);
+        QCOMPARE(focusWhileWaiting, in(startName.constData(), "picMessage"));
+        QVERIFY(f->t.urls.opened.isEmpty());
+        const QByteArray result = start.replace(QStringLiteral("Main"), QStringLiteral("Display")).toLatin1();
+        QVERIFY(f->window(result.constData())->isShown());
+        QTest::keyClick(in(result.constData(), "cmdOK"), Qt::Key_Space); // Back
+        QCOMPARE(QApplication::focusWidget(), in(startName.constData(), qPrintable(picture)));
+    }
+
+    // After a step the focus is on a control in sight, where the user expects it.
+    void focusAfterAStep()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_1"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleDisplay", "cmdOK"), Qt::Key_Space); // Back
+        QCOMPARE(QApplication::focusWidget(), in("frmGoodLuckSymbolOracleMain", "cmdNext"));
+
+        QTest::mouseClick(f->child("cmdSelectOption_4"), Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ada"));
+        QTest::keyClicks(in("frmMysticColorOracleMain", "txtNameLast"), QStringLiteral("Byron"));
+        press(in("frmMysticColorOracleMain", "cmdNext"), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), in("frmMysticColorOracleMain", "cmdBack"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // Back
+        QCOMPARE(QApplication::focusWidget(), in("frmMysticColorOracleMain", "txtNameFirst"));
+    }
+
+    // Only the colour window's panel in front is there for a screen reader;
+    // the covered one is hidden, and its Back button cannot act.
+    void colourPanelBehindIsHidden()
+    {
+        launch("cmdSelectOption_4", "frmMysticColorOracleMain");
+        const auto invisible = [this](const char *control) {
+            return QAccessible::queryAccessibleInterface(in("frmMysticColorOracleMain", control))->state().invisible;
+        };
+        QVERIFY(invisible("Frame2") && invisible("cmdBack") && invisible("lblResult_1"));
+        QVERIFY(!invisible("Frame1") && !invisible("cmdNext"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ada"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(in<QLineEdit>("frmMysticColorOracleMain", "txtNameFirst")->text(), QStringLiteral("Ada"));
+        QTest::keyClicks(in("frmMysticColorOracleMain", "txtNameLast"), QStringLiteral("Byron"));
+        press(in("frmMysticColorOracleMain", "cmdNext"), Qt::Key_Space);
+        QVERIFY(invisible("Frame1") && invisible("cmdNext") && invisible("txtNameFirst"));
+        QVERIFY(!invisible("Frame2") && !invisible("cmdBack"));
         expectNamed("frmMysticColorOracleMain");
     }
 

@@ -85,6 +85,20 @@ private slots:
         QTest::newRow("plain digits unscramble to nothing")
             << QByteArray("a\nb\nc\n1990\n12\n5\n") << QStringList{QString(), QString(), QString()};
         QTest::newRow("empty file") << QByteArray() << QStringList{QString(), QString(), QString()};
+        // Read in pieces, the lines may be as long as they like; a CR LF split
+        // between two pieces ends one line.
+        const QByteArray longLine(40 * 1024, 'x');
+        QTest::newRow("long lines before the date")
+            << QByteArray(longLine + "\r\n" + longLine + "\r\n" + longLine + "\r\n" + stored("May") + "\r\n"
+                          + stored("2") + "\r\n" + stored("77"))
+            << QStringList{QStringLiteral("May"), QStringLiteral("2"), QStringLiteral("77")};
+        QTest::newRow("CR LF across two pieces")
+            << QByteArray(QByteArray(64 * 1024 - 1, 'x') + "\r\nb\r\nc\r\n" + stored("May") + "\r\n" + stored("2")
+                          + "\r\n" + stored("77"))
+            << QStringList{QStringLiteral("May"), QStringLiteral("2"), QStringLiteral("77")};
+        QTest::newRow("a line too long to be a value is read past")
+            << QByteArray("a\nb\nc\n" + QByteArray(1024 * 1024, char(0xB0)) + "\n" + stored("2") + "\n" + stored("77"))
+            << QStringList{QString(), QStringLiteral("2"), QStringLiteral("77")};
     }
     void savedReading()
     {

@@ -3,15 +3,20 @@
 #include "fixture.h"
 #include "look.h"
 #include "modcolororacle.h"
+#include "productionservices.h"
 #include "scramble.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 constexpr char Window[] = "frmMysticColorOracleMain";
@@ -122,6 +127,60 @@ private slots:
         QVERIFY(f->t.messages.shown.isEmpty());
     }
 
+    // Enter in a name field asks, as in a form; Esc does nothing; neither is
+    // refused as a character.
+    void enterAsksAndEscDoesNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+    void enterAsksAndEscDoesNothing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QLineEdit *first = field("txtNameFirst");
+        QLineEdit *last = field("txtNameLast");
+        type(first, QStringLiteral("Anna"));
+        QTest::keyClick(first, Qt::Key_Escape);
+        QVERIFY(f->t.messages.shown.isEmpty());
+        QTest::keyClick(first, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(messages(), QStringList{QStringLiteral("Please Enter Your Last Name")});
+        QCOMPARE(f->window(Window)->focusWidget(), last);
+        type(last, QStringLiteral("Smith"));
+        QTest::keyClick(last, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(inFront(), QStringLiteral("Frame2"));
+        QCOMPARE(text("lblResult_0"), QStringLiteral("Blue"));
+        QCOMPARE(first->text(), QStringLiteral("Anna"));
+    }
+
+    // A pasted name of any length counts in full.
+    void longNamesCountInFull()
+    {
+        const QString first = QStringLiteral("Anna");
+        const QString last(40000, QLatin1Char('x')); // 40000 letters give Blue; cut at 32767 they would not
+        QLineEdit *field = this->field("txtNameLast");
+        field->setText(last);
+        QCOMPARE(field->text().size(), last.size());
+        this->field("txtNameFirst")->setText(first);
+        ask();
+        QCOMPARE(text("lblResult_0"), ColorReadings(LuckyColorNumber(first, last)).name);
+        QVERIFY(ColorReadings(LuckyColorNumber(first, last)).name
+                != ColorReadings(LuckyColorNumber(first, last.left(32767))).name);
+    }
+
+    // The buttons are bold, as the window's texts are, and their captions fit.
+    void buttonsAreBoldAndFit()
+    {
+        for (const char *name : {"cmdNext", "cmdBack", "cmdOpen"}) {
+            auto *button = f->in<QPushButton>(Window, name);
+            QVERIFY2(button->font().bold(), name);
+            const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+            QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 8 <= button->width(), name);
+        }
+    }
+
     void askReportsOneEmptyNameAtATime()
     {
         ask();
@@ -203,6 +262,51 @@ private slots:
         QCOMPARE(inFront(), front);
         if (front == QLatin1String("Frame2"))
             QCOMPARE(text("lblResult_0"), QStringLiteral("Blue"));
+    }
+
+    // The real dialog: a name typed without ".num" finds the saved reading.
+    void typedNameTakesTheNumExtension()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("reading.num")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QString chosen;
+        bool refused = false;
+        // Answers the dialog as a user would: types the name and presses Enter;
+        // a refusal ("File not found") is noted and the dialog cancelled.
+        QTimer answer;
+        answer.setInterval(20);
+        bool typed = false;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                refused = true;
+                box->close();
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                if (refused) {
+                    dialog->reject();
+                } else if (!typed) {
+                    typed = true;
+                    dialog->setDirectory(dir.path());
+                    auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                    name->setText(QStringLiteral("reading"));
+                    QTest::keyClick(name, Qt::Key_Return);
+                }
+            }
+        });
+        answer.start();
+        DialogFileChooser chooser;
+        chosen = chooser.openFileName(f->window(Window), QStringLiteral("Select the source file"),
+                                      QStringLiteral("Tallymere (*.num)"), QStringLiteral("num"));
+        answer.stop();
+        QVERIFY(!refused);
+        QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(file).canonicalFilePath());
+        QCOMPARE(f->t.files.defaultSuffix, QString()); // the window asks for it, below
+        field("txtNameFirst")->setText(QStringLiteral("Anna"));
+        field("txtNameLast")->setText(QStringLiteral("Smith"));
+        QTest::mouseClick(f->in(Window, "cmdOpen"), Qt::LeftButton);
+        QCOMPARE(f->t.files.defaultSuffix, QStringLiteral("num"));
     }
 };
 

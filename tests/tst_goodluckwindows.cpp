@@ -76,6 +76,18 @@ private slots:
         }
     }
 
+    // A click anywhere on a culture's white box ticks it, not only on its text.
+    void wholeBoxTakesTheClick()
+    {
+        for (int culture : {0, 6}) {
+            QCheckBox *tick = box(culture);
+            QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(tick->width() - 3, tick->height() - 3));
+            QVERIFY(tick->isChecked());
+            QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(tick->width() - 3, 2));
+            QVERIFY(!tick->isChecked());
+        }
+    }
+
     void nothingTickedIsRefused_data()
     {
         QTest::addColumn<bool>("byMenu");

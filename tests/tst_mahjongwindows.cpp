@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -157,6 +158,18 @@ private slots:
         clickTiles();
         QCOMPARE(text("lblEnglishName"), QStringLiteral("Carp"));
         QCOMPARE(shownPanel(), QString());
+    }
+
+    // Back and Exit are bold, as the window's texts are, and their captions fit.
+    void buttonsAreBoldAndFit()
+    {
+        clickTiles();
+        for (const char *name : {"cmdOK", "cmdExit"}) {
+            auto *button = f->in<QPushButton>(Result, name);
+            QVERIFY2(button->font().bold(), name);
+            const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+            QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 8 <= button->width(), name);
+        }
     }
 
     void enterAndEscapeLeaveLikeExit_data()

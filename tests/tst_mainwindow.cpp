@@ -172,6 +172,69 @@ private slots:
         QCOMPARE(f->child("PicCoBrand")->geometry().bottom(), 545);
     }
 
+    // Restored or resized, the window lays its strips out on its own width:
+    // the banner and the launcher buttons centred, the Exit button in sight,
+    // and an oracle window centred in the area.
+    void restoredWindowFollowsItsOwnSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("restored") << QSize();
+        QTest::newRow("wider") << QSize(1100, 700);
+        QTest::newRow("narrow") << QSize(780, 560);
+    }
+    void restoredWindowFollowsItsOwnSize()
+    {
+        QFETCH(QSize, size);
+        QWidget *client = f->mdi->centralWidget();
+        f->mdi->showNormal();
+        QTRY_COMPARE(client->size(), QSize(792, 546));
+        if (size.isValid()) {
+            f->mdi->resize(size);
+            QTRY_COMPARE(f->mdi->size(), size);
+        }
+        const int W = client->width();
+        for (const char *name : {"lblStarloomBanner", "picButtonContainer", "lblCaption_1", "lblCaption_7"}) {
+            QWidget *w = f->child(name);
+            QVERIFY2(qAbs(w->x() - (W - w->width()) / 2) <= 1, name);
+            QVERIFY2(client->rect().contains(QRect(w->mapTo(client, QPoint()), w->size())), name);
+        }
+        QWidget *exit = f->child("cmdMdiExit");
+        QCOMPARE(exit->x(), W - (89 + 8));
+        QVERIFY(client->rect().contains(QRect(exit->mapTo(client, QPoint()), exit->size())));
+        f->mdi->LaunchOracle(Domino);
+        const QWidget *frame = OracleFixture::frame(f->window("frmDominoOracleMain"));
+        QVERIFY(qAbs(frame->x() - (W - frame->width()) / 2) <= 1);
+
+        f->mdi->showMaximized(); // and back as the design has it
+        QTRY_COMPARE(f->child("cmdMdiExit")->x(), f->mdi->screen()->geometry().width() - (89 + 8));
+    }
+
+    // In a window larger than the area, the area scrolls to the control that
+    // Tab reaches, so the keyboard can follow it.
+    void focusedControlIsScrolledIntoView()
+    {
+        f->mdi->showNormal();
+        f->mdi->resize(780, 560);
+        QTRY_COMPARE(f->mdi->size(), QSize(780, 560));
+        OracleWindow *shown = reading(); // 890 x 546, larger than the area
+        auto *area = f->child<QMdiArea>("mdiArea");
+        QWidget *back = f->in(Reading, "cmdBack");
+        const auto inView = [area](QWidget *w) {
+            return area->viewport()->rect().contains(QRect(w->mapTo(area->viewport(), QPoint()), w->size()));
+        };
+        QTRY_VERIFY(area->viewport()->height() > 100);
+        QVERIFY(!inView(back));
+        for (int presses = 0; presses < 40 && QApplication::focusWidget() != back; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), back);
+        QTRY_VERIFY(inView(back));
+        // Back to the first control, the banner wider than the area: its start
+        // comes into view.
+        QWidget *banner = shown->findChild<QWidget *>(QStringLiteral("Label61"));
+        banner->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(area->viewport()->rect().contains(banner->mapTo(area->viewport(), QPoint(0, 0))));
+    }
+
     void launchDiscardsEveryOracleWindowAndPlacesTheNewOne()
     {
         const QPointer<OracleWindow> shown = reading();

@@ -61,6 +61,30 @@ private slots:
         QTRY_COMPARE(box->textCursor().selectedText().size(), box->toPlainText().size());
     }
 
+    // In a question of the user's own, a click places the caret, so that a
+    // typo can be mended without losing the rest; Tab still takes it all.
+    void clickInATypedQuestionPlacesTheCaret()
+    {
+        f->mdi->LaunchOracle(CelticOgham);
+        auto *box = f->in<QTextEdit>(Question, "txtQuestion");
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(box->textCursor().hasSelection()); // the prompt, taken whole
+        QTest::keyClicks(box, QStringLiteral("Will it rian?"));
+        const QRect afterWill = box->cursorRect(box->document()->find(QStringLiteral("Will ")));
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, afterWill.center());
+        QTest::qWait(20); // the click's own handling has run
+        QVERIFY(!box->textCursor().hasSelection());
+        QCOMPARE(box->textCursor().position(), 5);
+        QTest::keyClick(box, Qt::Key_X);
+        QCOMPARE(box->toPlainText(), QStringLiteral("Will xit rian?"));
+
+        QWidget *picture = f->in(Question, "picMainImage");
+        picture->setFocus();
+        QTest::keyClick(picture, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->textCursor().selectedText(), box->toPlainText());
+    }
+
     void readingFillsThePanelsAndBackKeepsTheQuestion()
     {
         f->t.random.values = {0.3, /* reading: */ 0.0, 0.99, 0.5, /* second: */ 0.5, 0.0, 0.99};
