@@ -278,20 +278,26 @@ private slots:
         QTimer answer;
         answer.setInterval(20);
         bool typed = false;
+        int ticks = 0;
         connect(&answer, &QTimer::timeout, this, [&] {
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 refused = true;
                 box->close();
             } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                if (refused) {
+                if (refused || ++ticks > 100) { // refused, or still open after two seconds
+                    refused = true;
+                    if (QWidget *popup = QApplication::activePopupWidget())
+                        popup->close();
                     dialog->reject();
                 } else if (!typed) {
                     typed = true;
                     dialog->setDirectory(dir.path());
                     auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
                     name->setText(QStringLiteral("reading"));
-                    QTest::keyClick(name, Qt::Key_Return);
+                    // Outside this handler, which must run again if a message box comes.
+                    QMetaObject::invokeMethod(
+                        name, [name] { QTest::keyClick(name, Qt::Key_Return); }, Qt::QueuedConnection);
                 }
             }
         });
