@@ -11,6 +11,9 @@ frmDominoOracleDisplay::frmDominoOracleDisplay(OracleHost &host)
     ui->setupUi(this);
     connectBack(ui->cmdOK, &frmDominoOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
+    // Enter, pressed as soon as the reading shows, leaves it; it must not
+    // reach a link first in the tab order.
+    focusWhenShown(ui->cmdExit);
 }
 
 frmDominoOracleDisplay::~frmDominoOracleDisplay() = default;

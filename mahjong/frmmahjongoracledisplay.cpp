@@ -11,6 +11,9 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(OracleHost &host)
     ui->setupUi(this);
     connectBack(ui->cmdOK, &frmMahjongOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
+    // Enter, pressed as soon as the reading shows, leaves it; it must not
+    // reach a link first in the tab order.
+    focusWhenShown(ui->cmdExit);
 }
 
 frmMahjongOracleDisplay::~frmMahjongOracleDisplay() = default;

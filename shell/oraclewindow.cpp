@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <utility>
 
 OracleWindow::OracleWindow(OracleHost &host, OracleId oracle)
     : m_host(host)
@@ -96,10 +97,16 @@ void OracleWindow::showWindow()
     m_host.updateMenuBar();
 }
 
-// The keys go to the window in front: to its first tab stop, unless one of
-// its controls already holds the focus.
+// The keys go to the window in front: when it first shows, to the control
+// named for that; otherwise to its first tab stop, unless one of its
+// controls already holds the focus.
 void OracleWindow::focusFirstTabStop()
 {
+    if (const QPointer<QWidget> first = std::exchange(m_firstFocus, nullptr);
+        first && first->isVisible() && first->isEnabled()) {
+        first->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const QWidget *focused = QApplication::focusWidget();
     if (focused && isAncestorOf(focused) && focused->isVisible())
         return;

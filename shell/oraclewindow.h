@@ -62,6 +62,9 @@ protected:
     // Result windows: the Exit button closes the window; Enter and Esc press
     // it unless the focused control wants the key.
     void connectExit(QPushButton *exit);
+    // The control that has the focus when the window first shows, in place
+    // of its first tab stop.
+    void focusWhenShown(QWidget *control) { m_firstFocus = control; }
 
     // Forward: this start window hides and `result`, already filled, shows.
     void showReading(OracleWindow &result);
@@ -90,6 +93,7 @@ private:
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
+    QPointer<QWidget> m_firstFocus;          // the control that has the focus when the window first shows
     QEventLoop *m_pause = nullptr;
     bool m_closed = false;
 };

@@ -241,6 +241,25 @@ private slots:
         QTRY_VERIFY(!f->mdi->isVisible());
     }
 
+    // A Domino or Mahjong reading opens with its Exit button in focus: Enter,
+    // pressed at once, leaves it as the design says, and opens no web page.
+    void enterAtOnceLeavesAReading_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"frmDominoOracleDisplay", "frmMahjongOracleDisplay"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void enterAtOnceLeavesAReading()
+    {
+        QFETCH(QString, window);
+        const QPointer<OracleWindow> shown = open(window);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!shown || shown->isClosed());
+        QVERIFY(f->welcomeVisible());
+        QVERIFY(f->t.urls.opened.isEmpty());
+    }
+
     // Enter and keypad Enter press the focused push button, in every window;
     // in a result window the focused button takes Enter from Exit.
     void enterPressesTheFocusedButton_data()
