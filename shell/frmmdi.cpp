@@ -230,6 +230,17 @@ void frmMDI::placeOracleWindow(QMdiSubWindow *subWindow) const
     subWindow->move(std::max(0, qRound((layoutWidth() - subWindow->width()) / 2.0)), 0);
 }
 
+// A narrower main window draws its oracle windows in from the right, as far
+// as they fit, rather than leave them cut off; one at the left edge, or
+// scrolled past it, stays.
+void frmMDI::drawOracleWindowsIntoSight()
+{
+    const int width = ui->mdiArea->viewport()->width();
+    for (QMdiSubWindow *sub : ui->mdiArea->subWindowList())
+        if (sub->x() > 0)
+            sub->move(std::max(0, std::min(sub->x(), width - sub->width())), sub->y());
+}
+
 // Scrolls the area so that the control with the focus, in a window larger
 // than the area, is in sight, its focus mark included.
 void frmMDI::keepInView(QWidget *focused)
@@ -283,8 +294,11 @@ void frmMDI::setOwnAccessKeys(bool on)
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Resize)
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
         layOutStrips();
+        // Once the area has its new size.
+        QMetaObject::invokeMethod(this, &frmMDI::drawOracleWindowsIntoSight, Qt::QueuedConnection);
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == ui->picMain)
             picMain_MouseMove();

@@ -50,6 +50,7 @@ private:
     int layoutWidth() const;
     void setOwnAccessKeys(bool on);
     void keepInView(QWidget *focused);
+    void drawOracleWindowsIntoSight();
 
     std::unique_ptr<Ui::frmMDI> ui;
     Services &m_services;

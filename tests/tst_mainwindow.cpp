@@ -186,6 +186,7 @@ private slots:
     {
         QFETCH(QSize, size);
         QWidget *client = f->mdi->centralWidget();
+        f->mdi->LaunchOracle(GoodLuck); // placed on the maximised window
         f->mdi->showNormal();
         QTRY_COMPARE(client->size(), QSize(792, 546));
         if (size.isValid()) {
@@ -201,6 +202,9 @@ private slots:
         QWidget *exit = f->child("cmdMdiExit");
         QCOMPARE(exit->x(), W - (89 + 8));
         QVERIFY(client->rect().contains(QRect(exit->mapTo(client, QPoint()), exit->size())));
+        // The oracle window already open is drawn in, not left cut off.
+        const QWidget *open = OracleFixture::frame(f->window("frmGoodLuckSymbolOracleMain"));
+        QTRY_VERIFY(open->geometry().right() < f->child<QMdiArea>("mdiArea")->viewport()->width());
         f->mdi->LaunchOracle(Domino);
         const QWidget *frame = OracleFixture::frame(f->window("frmDominoOracleMain"));
         QVERIFY(qAbs(frame->x() - (W - frame->width()) / 2) <= 1);
