@@ -57,6 +57,11 @@ void frmCelticOghamOracleMain::picMainImage_Click()
 // where it falls, so that a typo can be mended.
 void frmCelticOghamOracleMain::txtQuestion_Click()
 {
+    selectWholePrompt();
+}
+
+void frmCelticOghamOracleMain::selectWholePrompt()
+{
     if (ui->txtQuestion->toPlainText() == m_prompt)
         ui->txtQuestion->selectAll();
 }
@@ -66,11 +71,22 @@ bool frmCelticOghamOracleMain::eventFilter(QObject *watched, QEvent *event)
     // The click acts once the box has placed its cursor.
     if (watched == ui->txtQuestion->viewport() && event->type() == QEvent::MouseButtonRelease)
         QMetaObject::invokeMethod(this, &frmCelticOghamOracleMain::txtQuestion_Click, Qt::QueuedConnection);
-    // Arriving by Tab, as in a line of a form, the whole text is taken.
+    // Arriving by Tab, as in a line of a form, the whole text is taken; so is
+    // the prompt when the window opens, so that typing at once replaces it.
     if (watched == ui->txtQuestion && event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        switch (static_cast<QFocusEvent *>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
             ui->txtQuestion->selectAll();
+            break;
+        case Qt::MouseFocusReason: // the click decides
+        case Qt::ActiveWindowFocusReason: // back from another window: as it was left
+        case Qt::PopupFocusReason:
+            break;
+        default:
+            selectWholePrompt();
+            break;
+        }
     }
     return OracleWindow::eventFilter(watched, event);
 }

@@ -23,6 +23,7 @@ protected:
 
 private:
     bool ValidateQuestion();
+    void selectWholePrompt();
 
     std::unique_ptr<Ui::frmCelticOghamOracleMain> ui;
     QString m_prompt; // the box's first text, as the box holds it

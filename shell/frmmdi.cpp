@@ -204,6 +204,11 @@ void frmMDI::CloseAllOracleWindows()
 void frmMDI::setWelcomeVisible(bool visible)
 {
     ui->picMain->setVisible(visible);
+    // An oracle window closing takes the focus with it: the keys come back
+    // to the launcher, as at the start, not to nowhere.
+    const QWidget *focused = QApplication::focusWidget();
+    if (visible && (!focused || ui->mdiArea->isAncestorOf(focused)))
+        ui->cmdSelectOption_1->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMDI::adopt(OracleWindow *window)

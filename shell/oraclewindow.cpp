@@ -155,11 +155,15 @@ void OracleWindow::backToStart()
     closeWindow(); // shows the welcome panel
     if (!start || start->isClosed())
         return; // nothing to go back to: the welcome panel stays
+    // The focus goes back where the user left it, if that is still in sight,
+    // or else where the start window, made ready for another reading, put it.
+    const QPointer<QWidget> ready = start->focusWidget();
     start->showWindow();
-    // The focus goes back where the user left it, if that is still in sight.
-    QWidget *left = start->m_focusBeforeReading;
-    if (left && left->isVisible() && left->isEnabled())
-        left->setFocus(Qt::OtherFocusReason);
+    for (QWidget *left : {start->m_focusBeforeReading.data(), ready.data()})
+        if (left && left->isVisible() && left->isEnabled()) {
+            left->setFocus(Qt::OtherFocusReason);
+            break;
+        }
     m_host.setWelcomeVisible(false);
 }
 

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Starts the real program under Xvfb with a window manager: the main window
 # must appear; its About box must stand centred, frame and all; a second copy
-# must say so and end; a copy killed outright must not keep the next one from
-# starting; without a display the program must say so and end with status 1.
+# must say so and end; Alt+E must end the program only from the main window;
+# a copy killed outright must not keep the next one from starting; without a
+# display the program must say so and end with status 1.
 set -u
 program=$(readlink -f "$1")
 if [ -z "${SMOKE_INNER:-}" ]; then
@@ -73,12 +74,31 @@ kill -0 $first 2>/dev/null || fail "the first copy did not survive the second"
 echo "second copy refused"
 
 kill -9 $first; wait $first 2>/dev/null
+
 "$program" & third=$!
 main=$(wait_for $third "Augurium v1.20") || fail "a stale lock kept the program from starting"
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4  # the close box, through the window manager
 for _ in $(seq 50); do kill -0 $third 2>/dev/null || break; sleep 0.2; done
 kill -0 $third 2>/dev/null && fail "closing the main window did not end the program"
 echo "stale lock recovered; closing ends the program"
+
+# Enter on the focused first launcher button opens the Domino oracle; Alt+E
+# there is that window's business and must not end the program; once it is
+# closed (File > Exit, from the window's own menus), Alt+E is the main
+# window's Exit again.
+"$program" & fourth=$!
+main=$(wait_for $fourth "Augurium v1.20") || fail "the program did not start again"
+xdotool windowactivate --sync "$main" key --clearmodifiers Return
+sleep 1
+xdotool key --clearmodifiers alt+e
+sleep 1
+kill -0 $fourth 2>/dev/null || fail "Alt+E in an oracle window ended the program"
+xdotool key --clearmodifiers alt+f x
+sleep 0.5
+xdotool key --clearmodifiers alt+e
+for _ in $(seq 50); do kill -0 $fourth 2>/dev/null || break; sleep 0.2; done
+kill -0 $fourth 2>/dev/null && fail "Alt+E in the main window did not end the program"
+echo "Alt+E: the oracle window's, then the main window's"
 
 for display in "" ":77"; do
   out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$program" 2>&1); status=$?

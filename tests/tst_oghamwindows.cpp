@@ -67,8 +67,11 @@ private slots:
     {
         f->mdi->LaunchOracle(CelticOgham);
         auto *box = f->in<QTextEdit>(Question, "txtQuestion");
+        // The window opens with the prompt taken whole, so typing replaces it.
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->textCursor().selectedText().size(), box->toPlainText().size());
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QTRY_VERIFY(box->textCursor().hasSelection()); // the prompt, taken whole
+        QTRY_VERIFY(box->textCursor().hasSelection());
         QTest::keyClicks(box, QStringLiteral("Will it rian?"));
         const QRect afterWill = box->cursorRect(box->document()->find(QStringLiteral("Will ")));
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, afterWill.center());
