@@ -181,10 +181,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *button = static_cast<QPushButton *>(watched);
         if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
             return false;
-        if (!isEnter(static_cast<QKeyEvent *>(event)) || !button->isEnabled())
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || !isEnter(static_cast<QKeyEvent *>(event)) || !button->isEnabled())
             return false;
         event->accept();
         if (event->type() == QEvent::KeyPress)

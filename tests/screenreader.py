@@ -133,8 +133,19 @@ def main():
         failures.append("Mahjong result: the tile is not read")
     all_named(app, "Mahjong result window")
     press(one(app, pyatspi.ROLE_PUSH_BUTTON, "Mystical Color Oracle"))
-    one(app, pyatspi.ROLE_TEXT, "Enter First Name")
+    first = one(app, pyatspi.ROLE_TEXT, "Enter First Name")
     all_named(app, "Mystical Color window")
+    # Only the panel in front is read: no Back button, no result, until Ask.
+    if on_show(app, pyatspi.ROLE_PUSH_BUTTON, "Back", timeout=0):
+        failures.append("Mystical Color: the covered result panel's Back is read")
+    first.queryEditableText().insertText(0, "Ada", 3)
+    last = one(app, pyatspi.ROLE_TEXT, "Enter Last Name")
+    last.queryEditableText().insertText(0, "Byron", 5)
+    press(one(app, pyatspi.ROLE_PUSH_BUTTON, "Ask The Mystical Color Oracle"))
+    one(app, pyatspi.ROLE_PUSH_BUTTON, "Back")
+    if on_show(app, pyatspi.ROLE_PUSH_BUTTON, "Ask The Mystical Color Oracle", timeout=0):
+        failures.append("Mystical Color: the covered input panel's Ask is read")
+    all_named(app, "Mystical Color result")
 
     for failure in failures:
         print("FAIL:", failure)

@@ -102,28 +102,16 @@ class tst_Access : public QObject {
     // The window of that class, reached from the launcher with the keyboard.
     QPointer<OracleWindow> open(const QString &window)
     {
-        struct Way {
-            const char *launcher, *start, *result, *command;
-        };
-        const Way ways[] = {
-            {"cmdSelectOption_0", "frmCelticOghamOracleMain", "frmCelticOghamOracleDisplay", "picMainImage"},
-            {"cmdSelectOption_1", "frmDominoOracleMain", "frmDominoOracleDisplay", "picProceed"},
-            {"cmdSelectOption_3", "frmMahjongOracleMain", "frmMahjongOracleDisplay", "cmdFindMajong"},
-            {"cmdSelectOption_2", "frmGoodLuckSymbolOracleMain", "frmGoodLuckSymbolOracleDisplay", "cmdNext"},
-            {"cmdSelectOption_4", "frmMysticColorOracleMain", nullptr, nullptr},
-        };
-        for (const Way &way : ways) {
-            if (window != QLatin1String(way.start) && window != QLatin1String(way.result))
-                continue;
-            launch(way.launcher, way.start);
-            if (window == QLatin1String(way.start))
-                return f->window(way.start);
-            if (QWidget *box = f->in(way.start, "chkGoodLuck_0"))
-                press(box, Qt::Key_Space);
-            press(in(way.start, way.command), Qt::Key_Space);
-            return f->window(way.result);
-        }
-        return nullptr;
+        const OracleWay *way = wayTo(window);
+        if (!way)
+            return nullptr;
+        launch(way->launcher, way->start);
+        if (window == QLatin1String(way->start))
+            return f->window(way->start);
+        if (QWidget *box = f->in(way->start, "chkGoodLuck_0"))
+            press(box, Qt::Key_Space);
+        press(in(way->start, way->command), Qt::Key_Space);
+        return f->window(way->result);
     }
 
     void expectNamed(const char *window)

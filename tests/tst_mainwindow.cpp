@@ -74,31 +74,16 @@ class tst_MainWindow : public QObject {
     // start window, the start window's command for a result window.
     OracleWindow *open(const QString &window)
     {
-        struct Way {
-            const char *start, *result;
-            OracleId oracle;
-            const char *command;
-        };
-        const Way ways[] = {
-            {"frmCelticOghamOracleMain", "frmCelticOghamOracleDisplay", CelticOgham, "picMainImage"},
-            {"frmDominoOracleMain", "frmDominoOracleDisplay", Domino, "picProceed"},
-            {"frmMahjongOracleMain", "frmMahjongOracleDisplay", Mahjong, "cmdFindMajong"},
-            {"frmGoodLuckSymbolOracleMain", "frmGoodLuckSymbolOracleDisplay", GoodLuck, "cmdNext"},
-            {"frmMysticColorOracleMain", nullptr, MysticalColor, nullptr},
-        };
-        for (const Way &way : ways) {
-            if (window != QLatin1String(way.start) && window != QLatin1String(way.result))
-                continue;
-            QTest::mouseClick(f->child(qPrintable(QStringLiteral("cmdSelectOption_%1").arg(way.oracle))),
-                              Qt::LeftButton);
-            if (window == QLatin1String(way.start))
-                return f->window(way.start);
-            if (auto *box = f->in<QCheckBox>(way.start, "chkGoodLuck_0"))
-                box->setChecked(true);
-            QTest::mouseClick(f->in(way.start, way.command), Qt::LeftButton);
-            return f->window(way.result);
-        }
-        return nullptr;
+        const OracleWay *way = wayTo(window);
+        if (!way)
+            return nullptr;
+        QTest::mouseClick(f->child(way->launcher), Qt::LeftButton);
+        if (window == QLatin1String(way->start))
+            return f->window(way->start);
+        if (auto *box = f->in<QCheckBox>(way->start, "chkGoodLuck_0"))
+            box->setChecked(true);
+        QTest::mouseClick(f->in(way->start, way->command), Qt::LeftButton);
+        return f->window(way->result);
     }
 
     bool showsOwnMenus() const

@@ -19,6 +19,27 @@ inline QWidget *nextTabStop(QWidget *w)
     return w;
 }
 
+// How a user reaches each oracle window: its launcher button opens the start
+// window, whose command (after ticking a culture, for Good Luck) shows the
+// result window.
+struct OracleWay {
+    const char *launcher, *start, *result, *command;
+};
+inline constexpr OracleWay OracleWays[] = {
+    {"cmdSelectOption_0", "frmCelticOghamOracleMain", "frmCelticOghamOracleDisplay", "picMainImage"},
+    {"cmdSelectOption_1", "frmDominoOracleMain", "frmDominoOracleDisplay", "picProceed"},
+    {"cmdSelectOption_3", "frmMahjongOracleMain", "frmMahjongOracleDisplay", "cmdFindMajong"},
+    {"cmdSelectOption_2", "frmGoodLuckSymbolOracleMain", "frmGoodLuckSymbolOracleDisplay", "cmdNext"},
+    {"cmdSelectOption_4", "frmMysticColorOracleMain", nullptr, nullptr},
+};
+inline const OracleWay *wayTo(const QString &window)
+{
+    for (const OracleWay &way : OracleWays)
+        if (window == QLatin1String(way.start) || (way.result && window == QLatin1String(way.result)))
+            return &way;
+    return nullptr;
+}
+
 struct OracleFixture {
     TestServices t;
     Services services = t.services();
