@@ -120,7 +120,7 @@ bool frmMysticColorOracleMain::eventFilter(QObject *watched, QEvent *event)
     auto *field = qobject_cast<QLineEdit *>(watched);
     if ((field == ui->txtNameFirst || field == ui->txtNameLast) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        // Enter asks, as it would in a form; Esc does nothing here.
+        // Enter asks, as it would in a form.
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             ui->cmdNext->click();
             return true;
@@ -128,7 +128,7 @@ bool frmMysticColorOracleMain::eventFilter(QObject *watched, QEvent *event)
         // Esc, and an access key that no control of the window answers (Alt+B
         // while Back is hidden), do nothing: they must not type their letter.
         if (key->key() == Qt::Key_Escape
-            || (key->modifiers() & Qt::AltModifier && !(key->modifiers() & Qt::ControlModifier)))
+            || ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)))
             return true;
         // Keys that type nothing (arrows, Home, End, Delete, Tab) and shortcuts
         // such as paste go on as usual: pasted text is not filtered.

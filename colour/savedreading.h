@@ -17,8 +17,8 @@ SavedBirthDay ParseSavedReading(const QByteArray &content);
 
 // The same from a file, read up to its sixth line whatever the lines'
 // lengths. Only a plain file is read, within a budget of bytes and of time,
-// and little of it is kept, so nothing that can stand at the path (a
-// huge file, a device, a FIFO, a folder) can hang or exhaust the program; what
+// and little of it is kept, so nothing that can stand at the path (a huge
+// file, a device, a FIFO, a folder) can hang or exhaust the program; what
 // cannot be read gives empty values.
 SavedBirthDay ReadSavedReading(const QString &path);
 

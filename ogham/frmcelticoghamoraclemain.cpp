@@ -79,7 +79,7 @@ bool frmCelticOghamOracleMain::eventFilter(QObject *watched, QEvent *event)
         case Qt::BacktabFocusReason:
             ui->txtQuestion->selectAll();
             break;
-        case Qt::MouseFocusReason: // the click decides
+        case Qt::MouseFocusReason:        // the click decides
         case Qt::ActiveWindowFocusReason: // back from another window: as it was left
         case Qt::PopupFocusReason:
             break;

@@ -254,7 +254,8 @@ void frmMDI::keepInView(QWidget *focused)
     if (!viewport->isAncestorOf(focused))
         return;
     constexpr int Margin = 4;
-    const QRect control = QRect(focused->mapTo(viewport, QPoint()), focused->size()).adjusted(-Margin, -Margin, Margin, Margin);
+    const QRect control =
+        QRect(focused->mapTo(viewport, QPoint()), focused->size()).adjusted(-Margin, -Margin, Margin, Margin);
     const QRect view = viewport->rect();
     QScrollBar *across = ui->mdiArea->horizontalScrollBar();
     QScrollBar *down = ui->mdiArea->verticalScrollBar();

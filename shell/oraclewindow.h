@@ -93,7 +93,7 @@ private:
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
-    QPointer<QWidget> m_firstFocus;          // the control that has the focus when the window first shows
+    QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
     QEventLoop *m_pause = nullptr;
     bool m_closed = false;
 };

@@ -58,7 +58,7 @@ QString UserSettings::filePath() const
 }
 
 QString DialogFileChooser::openFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                       const QString &defaultSuffix)
+                                        const QString &defaultSuffix)
 {
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
