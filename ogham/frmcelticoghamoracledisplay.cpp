@@ -26,6 +26,10 @@ frmCelticOghamOracleDisplay::frmCelticOghamOracleDisplay(OracleHost &host)
     // leads to the same page.
     ui->fraTreeTwo->rulingAnimalCaption()->setFocusPolicy(Qt::NoFocus);
     connectBack(ui->cmdBack, &frmCelticOghamOracleDisplay::cmdBack_Click);
+    // Tab reads the paragraphs as they stand, left to right, then goes Back.
+    setTabOrder(ui->fraTreeOne->characteristics(), ui->fraTreeThree->characteristics());
+    setTabOrder(ui->fraTreeThree->characteristics(), ui->fraTreeTwo->characteristics());
+    setTabOrder(ui->fraTreeTwo->characteristics(), ui->cmdBack);
 }
 
 frmCelticOghamOracleDisplay::~frmCelticOghamOracleDisplay() = default;

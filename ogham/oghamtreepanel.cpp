@@ -8,6 +8,11 @@ OghamTreePanel::OghamTreePanel(QWidget *parent)
     , ui(std::make_unique<Ui::OghamTreePanel>())
 {
     ui->setupUi(this);
+    // The paragraph is longer than its box: the keyboard reaches it, and the
+    // arrows and Page keys scroll it, though it cannot be edited.
+    ui->txtCharacteristics->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui->txtCharacteristics->setFocusPolicy(Qt::StrongFocus);
+    ui->txtCharacteristics->setTabChangesFocus(true);
 }
 
 OghamTreePanel::~OghamTreePanel() = default;
@@ -44,4 +49,9 @@ QLabel *OghamTreePanel::rulingAnimalCaption() const
 QLabel *OghamTreePanel::picture() const
 {
     return ui->picImage;
+}
+
+QWidget *OghamTreePanel::characteristics() const
+{
+    return ui->txtCharacteristics;
 }

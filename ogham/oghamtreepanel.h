@@ -23,6 +23,7 @@ public:
     void showTree(const OghamTree &tree, const QPixmap &picture);
     QLabel *rulingAnimalCaption() const;
     QLabel *picture() const;
+    QWidget *characteristics() const;
 
 private:
     std::unique_ptr<Ui::OghamTreePanel> ui;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 
 namespace {
@@ -129,6 +130,31 @@ private slots:
         f->window(Reading)->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
         QVERIFY(f->welcomeVisible());
         QVERIFY(!question->isShown() && !question->isClosed());
+    }
+
+    // The characteristics, longer than their boxes, are reached with Tab from
+    // left to right and scrolled with the keyboard.
+    void characteristicsAreReadWithTheKeyboard()
+    {
+        f->mdi->LaunchOracle(CelticOgham);
+        clickTree();
+        QWidget *w = QApplication::focusWidget();
+        QStringList order{w->objectName()};
+        while (order.size() < 6)
+            if ((w = nextTabStop(w))->isVisible())
+                order << w->objectName();
+        QCOMPARE(order, (QStringList{QStringLiteral("txtCharacteristicsOne"), QStringLiteral("txtCharacteristicsThree"),
+                                     QStringLiteral("txtCharacteristicsTwo"), QStringLiteral("cmdBack"),
+                                     QStringLiteral("Label61"), QStringLiteral("lblCobrand")}));
+        auto *box = f->in<QPlainTextEdit>(Reading, "txtCharacteristicsOne");
+        const QString paragraph = box->toPlainText();
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        QTest::keyClick(box, Qt::Key_PageDown);
+        QTest::keyClick(box, Qt::Key_PageDown);
+        QVERIFY(box->verticalScrollBar()->value() > 0);
+        QTest::keyClick(box, Qt::Key_X);
+        QCOMPARE(box->toPlainText(), paragraph);
     }
 
     void presentRulingAnimalCaptionOpensTheCoBrandPage()
