@@ -28,7 +28,7 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
     const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, number);
     m_panels[culture]->showSymbol(goodLuckPictures(culture).picture(number, devicePixelRatio()), symbol.name,
                                   symbol.description);
-    m_panels[culture]->raise();
+    bringToFront(culture);
     // Drawn in culture order, the buttons of the drawn cultures thus take the
     // tab order from the last drawn to the first: they were made in that order.
     cmdGoodLuck[culture]->setEnabled(true);
@@ -36,7 +36,16 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
 
 void frmGoodLuckSymbolOracleDisplay::cmdGoodLuck_Click(int index)
 {
-    m_panels.at(index)->raise();
+    bringToFront(index);
+}
+
+// The panel in front is the only one shown: those behind it are hidden, to
+// screen readers as well, not merely covered.
+void frmGoodLuckSymbolOracleDisplay::bringToFront(int culture)
+{
+    for (int other = 0; other < GoodLuckCultureCount; ++other)
+        m_panels[other]->setVisible(other == culture);
+    m_panels[culture]->raise();
 }
 
 void frmGoodLuckSymbolOracleDisplay::cmdOK_Click()

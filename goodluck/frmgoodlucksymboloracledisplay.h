@@ -28,6 +28,8 @@ private slots:
     void cmdOK_Click();
 
 private:
+    void bringToFront(int culture);
+
     std::unique_ptr<Ui::frmGoodLuckSymbolOracleDisplay> ui;
     std::array<QPushButton *, 7> cmdGoodLuck{};
     std::array<GoodLuckPanel *, 7> m_panels{};

@@ -338,6 +338,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), in("frmMysticColorOracleMain", "txtNameFirst"));
     }
 
+    // Only the Good Luck panel in front is there for a screen reader: the
+    // covered ones, drawn or not, are hidden, and a culture button swaps them.
+    void goodLuckPanelsBehindAreHidden()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_2"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_5"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        const auto readable = [this] {
+            QStringList panels;
+            for (const char *panel : {"fraIndian", "fraChinese", "fraJapanese", "fraEgyptian", "fraEnglish",
+                                      "fraArabian", "fraNativeAmerican"}) {
+                QWidget *w = in("frmGoodLuckSymbolOracleDisplay", panel);
+                QLabel *label = w->findChildren<QLabel *>().value(0);
+                if (!QAccessible::queryAccessibleInterface(w)->state().invisible
+                    || !QAccessible::queryAccessibleInterface(label)->state().invisible)
+                    panels << QLatin1String(panel);
+            }
+            return panels;
+        };
+        QCOMPARE(readable(), QStringList{QStringLiteral("fraArabian")});
+        press(in("frmGoodLuckSymbolOracleDisplay", "cmdGoodLuck_2"), Qt::Key_Space);
+        QCOMPARE(readable(), QStringList{QStringLiteral("fraJapanese")});
+        expectNamed("frmGoodLuckSymbolOracleDisplay");
+    }
+
     // Only the colour window's panel in front is there for a screen reader;
     // the covered one is hidden, and its Back button cannot act.
     void colourPanelBehindIsHidden()
