@@ -133,8 +133,13 @@ int frmMDI::layoutWidth() const
     return isMaximized() ? screen()->geometry().width() : centralWidget()->width();
 }
 
+// The titles take their text's size once; every size of the window then
+// centres them again.
 void frmMDI::MDIForm_Load()
 {
+    for (int index = 0; index < int(lblCaption.size()); ++index)
+        if (index != 1)
+            lblCaption[index]->resize(lblCaption[index]->sizeHint());
     layOutStrips();
 }
 
@@ -144,11 +149,8 @@ void frmMDI::layOutStrips()
     const auto centre = [W](QWidget *w) { w->move(std::max(0, qRound((W - w->width()) / 2.0)), w->y()); };
     centre(ui->lblStarloomBanner);
     centre(ui->picButtonContainer);
-    for (int index = 0; index < int(lblCaption.size()); ++index) {
-        if (index != 1)
-            lblCaption[index]->resize(lblCaption[index]->sizeHint());
-        centre(lblCaption[index]);
-    }
+    for (QLabel *caption : lblCaption)
+        centre(caption);
     ui->cmdMdiExit->move(W - (ui->cmdMdiExit->width() + 8), ui->cmdMdiExit->y());
 }
 
