@@ -5,6 +5,7 @@
 #include "frmgoodlucksymboloraclemain.h"
 #include "frmmahjongoraclemain.h"
 #include "frmmysticcolororaclemain.h"
+#include "frmoraclelibrary.h"
 #include "oraclewindow.h"
 
 OracleRegistry AuguriumOracles()
@@ -15,5 +16,6 @@ OracleRegistry AuguriumOracles()
     oracles[GoodLuck] = OracleWindow::instance<frmGoodLuckSymbolOracleMain>;
     oracles[Mahjong] = OracleWindow::instance<frmMahjongOracleMain>;
     oracles[MysticalColor] = OracleWindow::instance<frmMysticColorOracleMain>;
+    oracles.library = OracleWindow::instance<frmOracleLibrary>;
     return oracles;
 }

@@ -16,6 +16,19 @@ inline PictureList IMGDomino()
     return {QStringLiteral(":/domino"), DominoHalfPictureKeys};
 }
 
+// The picture of a half with `pips` pips, 0 being a blank half, and what a
+// screen reader calls it.
+inline int DominoHalfPicture(int pips)
+{
+    return pips == 0 ? 7 : pips;
+}
+inline QString DominoHalfName(int pips)
+{
+    return pips == 0   ? QStringLiteral("blank")
+           : pips == 1 ? QStringLiteral("1 pip")
+                       : QStringLiteral("%1 pips").arg(pips);
+}
+
 // As a list of one, so that it loads like every other picture, @2x included.
 inline PictureList DominoStartPicture()
 {

@@ -20,12 +20,9 @@ frmDominoOracleDisplay::~frmDominoOracleDisplay() = default;
 
 void frmDominoOracleDisplay::showDomino(const DominoDraw &domino)
 {
-    constexpr int BlankHalf = 7;
     const auto show = [this](QLabel *picture, int pips) {
-        picture->setPixmap(IMGDomino().picture(pips == 0 ? BlankHalf : pips, devicePixelRatio()));
-        picture->setAccessibleName(pips == 0 ? QStringLiteral("blank")
-                                             : pips == 1 ? QStringLiteral("1 pip")
-                                                         : QStringLiteral("%1 pips").arg(pips));
+        picture->setPixmap(IMGDomino().picture(DominoHalfPicture(pips), devicePixelRatio()));
+        picture->setAccessibleName(DominoHalfName(pips));
         return pips == 0 ? QStringLiteral("Blank") : QString::number(pips);
     };
     const QString one = show(ui->picDominoOne, domino.DominoOne);

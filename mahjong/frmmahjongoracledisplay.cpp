@@ -21,7 +21,7 @@ frmMahjongOracleDisplay::~frmMahjongOracleDisplay() = default;
 void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
 {
     ui->picMajong->setPixmap(IMGMajong().picture(tile.MahjongIndex, devicePixelRatio()));
-    ui->picMajong->setAccessibleName(QStringLiteral("%1 tile").arg(tile.MahjongEnglishName));
+    ui->picMajong->setAccessibleName(MahjongTilePictureName(tile.MahjongEnglishName));
     ui->lblName->setText(tile.MahjongName);
     ui->lblEnglishName->setText(tile.MahjongEnglishName);
     ui->lblChineseCharacter->setText(tile.MahjongChineseCharacter);

@@ -35,6 +35,12 @@ inline PictureList IMGMajong()
     return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys};
 }
 
+// What a screen reader calls the picture of the tile of that English name.
+inline QString MahjongTilePictureName(const QString &englishName)
+{
+    return QStringLiteral("%1 tile").arg(englishName);
+}
+
 // As a list of one, so that it loads like every other picture, @2x included.
 inline PictureList MahjongStartPicture()
 {

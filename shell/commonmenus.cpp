@@ -18,7 +18,7 @@ QAction *item(QMenu *menu, const char *name, const QString &text, std::function<
 }
 
 QList<QAction *> buildCommonMenuBar(QWidget *owner, Services &services, const MenuBarLook &look,
-                                    std::function<void()> onExit)
+                                    std::function<void()> onExit, std::function<void()> onLibrary)
 {
     auto *file = new QMenu(QStringLiteral("&File"), owner);
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -38,6 +38,10 @@ QList<QAction *> buildCommonMenuBar(QWidget *owner, Services &services, const Me
     help->addSeparator();
     item(help, "mnuAbout", QStringLiteral("&About Software"),
          [&services, owner] { frmAbout::showModal(services, owner); });
+    help->addSeparator();
+    // Each window's own Ctrl+L: only the menu bar in front holds a live one.
+    item(help, "mnuLibrary", QStringLiteral("Oracle &Library"), std::move(onLibrary))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 
     // Declared but switched off: shown greyed and never run. Its access key
     // could never act, yet the menu bar would still claim Alt+O, and in the

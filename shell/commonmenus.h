@@ -1,6 +1,7 @@
 #pragma once
 // The menu bar every window of the suite carries: "&File" (the window's own
-// items, then "E&xit"), "&Help" and the switched-off "Make Money Online".
+// items, then "E&xit"), "&Help" (ending with "Oracle &Library") and the
+// switched-off "Make Money Online".
 #include <QList>
 #include <QString>
 #include <functional>
@@ -20,6 +21,7 @@ struct MenuBarLook {
 };
 
 // Builds the menus as children of `owner` and returns the menu bar's top-level
-// actions. `onExit` is what "E&xit" does in this window.
+// actions. `onExit` is what "E&xit" does in this window; `onLibrary` opens the
+// Oracle Library.
 QList<QAction *> buildCommonMenuBar(QWidget *owner, Services &services, const MenuBarLook &look,
-                                    std::function<void()> onExit);
+                                    std::function<void()> onExit, std::function<void()> onLibrary);

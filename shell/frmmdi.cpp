@@ -89,7 +89,8 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    m_ownMenuBar = buildCommonMenuBar(this, m_services, {}, [this] { close(); });
+    m_ownMenuBar = buildCommonMenuBar(
+        this, m_services, {}, [this] { close(); }, [this] { openLibrary(); });
     menuBar()->addActions(m_ownMenuBar);
     connect(ui->mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
     // A window bigger than the free area (a small screen, a large scale) can
@@ -203,8 +204,19 @@ void frmMDI::CloseAllOracleWindows()
             window->closeWindow();
 }
 
+void frmMDI::openLibrary()
+{
+    setWelcomeVisible(false);
+    // The area takes the panel's room now, so that a new Library is fitted into all of it.
+    centralWidget()->layout()->activate();
+    m_oracles.library(*this)->showWindow();
+}
+
+// A window closing over another still in sight (the Library over an oracle
+// window, or one over the Library) leaves the welcome panel away.
 void frmMDI::setWelcomeVisible(bool visible)
 {
+    visible = visible && !oracleWindowShown();
     ui->picMain->setVisible(visible);
     // An oracle window closing takes the focus with it: the keys come back
     // to the launcher, as at the start, not to nowhere.
@@ -223,9 +235,14 @@ void frmMDI::adopt(OracleWindow *window)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(window->windowIcon()); // the frame's title bar shows the frame's icon
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
-    window->setFixedSize(window->size());
-    sub->adjustSize();
-    sub->setFixedSize(sub->size());
+    if (window->isResizable()) {
+        sub->adjustSize();
+        sub->resize(sub->size().boundedTo(ui->mdiArea->viewport()->size()));
+    } else {
+        window->setFixedSize(window->size());
+        sub->adjustSize();
+        sub->setFixedSize(sub->size());
+    }
     sub->hide();
     placeOracleWindow(sub);
 }
@@ -263,6 +280,15 @@ void frmMDI::keepInView(QWidget *focused)
     QScrollBar *down = ui->mdiArea->verticalScrollBar();
     across->setValue(across->value() + scrollNeeded(control.left(), control.right(), view.left(), view.right()));
     down->setValue(down->value() + scrollNeeded(control.top(), control.bottom(), view.top(), view.bottom()));
+}
+
+bool frmMDI::oracleWindowShown() const
+{
+    const QList<QMdiSubWindow *> subs = ui->mdiArea->subWindowList();
+    return std::any_of(subs.begin(), subs.end(), [](const QMdiSubWindow *sub) {
+        const auto *window = qobject_cast<const OracleWindow *>(sub->widget());
+        return sub->isVisible() && window && !window->isClosed();
+    });
 }
 
 OracleWindow *frmMDI::findOracleWindow(const QString &className) const

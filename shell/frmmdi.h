@@ -31,6 +31,7 @@ public:
     void adopt(OracleWindow *window) override;
     OracleWindow *findOracleWindow(const QString &className) const override;
     void updateMenuBar() override;
+    void openLibrary() override;
 
 private slots:
     void cmdSelectOption_Click(int index);
@@ -51,6 +52,7 @@ private:
     void setOwnAccessKeys(bool on);
     void keepInView(QWidget *focused);
     void drawOracleWindowsIntoSight();
+    bool oracleWindowShown() const;
 
     std::unique_ptr<Ui::frmMDI> ui;
     Services &m_services;

@@ -17,6 +17,8 @@ public:
     // An oracle window was shown, hidden or closed: the menu bar follows the
     // active one, or is the main window's own when none is.
     virtual void updateMenuBar() = 0;
+    // Brings the Oracle Library to the front, made on first use.
+    virtual void openLibrary() = 0;
 
 protected:
     ~OracleHost() = default;

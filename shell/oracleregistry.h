@@ -1,5 +1,6 @@
 #pragma once
-// The five oracles as the main window knows them, numbered by OracleId.
+// The five oracles as the main window knows them, numbered by OracleId,
+// and the Library of their pieces.
 #include <array>
 #include <functional>
 
@@ -21,4 +22,13 @@ inline constexpr std::array<const char *, 9> OracleWindowClosingOrder{
 
 // Makes (or finds) an oracle's start window.
 using StartWindowFactory = std::function<OracleWindow *(OracleHost &)>;
-using OracleRegistry = std::array<StartWindowFactory, OracleCount>;
+
+// The start window of each oracle, by OracleId, and the Oracle Library,
+// which reads all five.
+struct OracleRegistry {
+    std::array<StartWindowFactory, OracleCount> start;
+    StartWindowFactory library;
+
+    StartWindowFactory &operator[](int id) { return start.at(id); }
+    const StartWindowFactory &operator[](int id) const { return start.at(id); }
+};

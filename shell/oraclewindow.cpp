@@ -19,11 +19,22 @@
 #include <utility>
 
 OracleWindow::OracleWindow(OracleHost &host, OracleId oracle)
+    : OracleWindow(host, QLatin1String(OracleIcon.at(oracle)), false)
+{
+}
+
+OracleWindow::OracleWindow(OracleHost &host, const QString &icon)
+    : OracleWindow(host, icon, true)
+{
+}
+
+OracleWindow::OracleWindow(OracleHost &host, const QString &icon, bool resizable)
     : m_host(host)
+    , m_resizable(resizable)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground); // the forms colour their backgrounds by style sheet
-    setWindowIcon(QIcon(QLatin1String(OracleIcon.at(oracle))));
+    setWindowIcon(QIcon(icon));
 }
 
 OracleWindow::~OracleWindow() = default;
@@ -38,11 +49,15 @@ const OracleWindowLook &OracleWindow::look() const
 
 void OracleWindow::dress()
 {
-    const OracleWindowLook &look = this->look();
-    placePromotions(this, services(), look.promotions);
+    MenuBarLook menus{.fileItems = m_fileItems};
+    if (!m_resizable) {
+        const OracleWindowLook &look = this->look();
+        placePromotions(this, services(), look.promotions);
+        menus = {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems};
+    }
     pressFocusedButtonOnEnter(this);
-    m_menuBar = buildCommonMenuBar(this, services(), {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems},
-                                   [this] { closeWindow(); });
+    m_menuBar = buildCommonMenuBar(
+        this, services(), menus, [this] { closeWindow(); }, [&host = m_host] { host.openLibrary(); });
 }
 
 QAction *OracleWindow::addFileItem(const char *name, const QString &text, std::function<void()> run)

@@ -3,7 +3,8 @@
 // with the oracle's icon, placed centred at the top, dressed with the
 // promotional labels and menu bar of its look, giving the welcome panel back
 // when it closes; the steps from a start window to its result and back; and
-// the pause before a reading.
+// the pause before a reading. The Oracle Library is one too, but resizable
+// and dressed with the menu bar alone.
 #include "oraclehost.h"
 #include "oracleregistry.h"
 
@@ -35,6 +36,8 @@ public:
     }
 
     QList<QAction *> menuBarActions() const { return m_menuBar; }
+    // The nine keep their design size; the Library can be resized.
+    bool isResizable() const { return m_resizable; }
 
     void showWindow();
     void hideWindow();
@@ -44,6 +47,10 @@ public:
     bool isClosed() const { return m_closed; }
 
 protected:
+    // A window beside the nine oracle windows, with its own icon: resizable,
+    // without promotional labels or a row in the looks table.
+    OracleWindow(OracleHost &host, const QString &icon);
+
     OracleHost &host() const { return m_host; }
     Services &services() const { return m_host.services(); }
 
@@ -81,6 +88,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    OracleWindow(OracleHost &host, const QString &icon, bool resizable);
     void dress();
     void focusFirstTabStop();
     const OracleWindowLook &look() const;
@@ -96,4 +104,5 @@ private:
     QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
     QEventLoop *m_pause = nullptr;
     bool m_closed = false;
+    const bool m_resizable;
 };

@@ -1,0 +1,40 @@
+#pragma once
+#include "librarycatalogue.h"
+#include "oraclewindow.h"
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class frmOracleLibrary;
+}
+class QComboBox;
+class QTreeWidgetItem;
+
+// The Oracle Library: every piece of the five oracles in one list, filtered
+// as the user types, with the chosen piece's pictures, names and reading
+// beside it; "Read this one" opens the oracle's own result window with that
+// piece, Back returning here.
+class frmOracleLibrary : public OracleWindow {
+    Q_OBJECT
+public:
+    explicit frmOracleLibrary(OracleHost &host);
+    ~frmOracleLibrary() override;
+
+private slots:
+    void txtSearch_Change();
+    void treEntries_CurrentChange();
+    void cboTree_Change();
+    void cmdRead_Click();
+
+private:
+    const LibraryEntry *currentEntry() const;
+    void showEntry(const LibraryEntry *entry);
+    bool threeDifferentTrees() const;
+    template <class W> W *freshResultWindow();
+
+    std::unique_ptr<Ui::frmOracleLibrary> ui;
+    std::vector<LibraryEntry> m_entries;
+    std::vector<QTreeWidgetItem *> m_items; // m_items[i] lists m_entries[i]
+    std::array<QComboBox *, 3> m_trees{};   // past, present, future
+};

@@ -1,0 +1,65 @@
+#pragma once
+// The pieces of the five oracles as the Library lists them: names, facts,
+// pictures and full reading, all read from the oracles' own tables and
+// texts, with the text a search looks through folded once.
+#include "oracleregistry.h"
+#include "picturelist.h"
+
+#include <QList>
+#include <QString>
+#include <variant>
+#include <vector>
+
+// What "Read this one" opens, as a draw would have drawn it.
+struct OghamPiece {
+    int tree; // 1 to 13
+};
+struct DominoPiece {
+    int one, two; // the halves, 0 a blank
+};
+struct MahjongPiece {
+    int row; // 1 to 42
+};
+struct GoodLuckPiece {
+    int culture, number;
+};
+struct ColourPiece {
+    int number; // 1 to 5; a colour comes from names, so it has no reading to open
+};
+using LibraryPiece = std::variant<OghamPiece, DominoPiece, MahjongPiece, GoodLuckPiece, ColourPiece>;
+
+struct LibraryPicture {
+    PictureList list;
+    int number;
+    QString name; // as the result window names it for screen readers
+};
+
+struct LibraryFact {
+    QString caption, value;
+};
+
+struct LibraryEntry {
+    OracleId oracle;
+    QString group; // the tile's suit or the symbol's culture; empty in the other sections
+    QString title;
+    QList<LibraryFact> facts;
+    QString reading;
+    QList<LibraryPicture> pictures;
+    LibraryPiece piece;
+    QString folded; // all of the above that a user might type, folded
+};
+
+// "Celtic Ogham", "Domino", ...
+QString LibrarySectionHeading(OracleId oracle);
+
+// Every piece, section by section (Ogham, Domino, Mahjong by
+// suit, Good Luck by culture, colours): 13 + 28 + 42 + 74 + 5.
+std::vector<LibraryEntry> BuildLibraryEntries();
+
+// Case and accents dropped: canonical decomposition without its combining
+// marks, case-folded.
+QString foldForSearch(const QString &text);
+
+// Whether `foldedQuery` starts a word of the entry ("oak" is in "an oak", not
+// in "soak"); an empty query matches everything.
+bool matchesSearch(const LibraryEntry &entry, const QString &foldedQuery);
