@@ -21,7 +21,7 @@ void addOgham(std::vector<LibraryEntry> &entries)
         const OghamTree &tree = OghamTrees(n);
         entries.push_back({CelticOgham,
                            {},
-                           tree.TreeName,
+                           tree.TreeName.trimmed(), // a blank ends some names, as the table holds them
                            {{QStringLiteral("Keywords"), tree.Keywords},
                             {QStringLiteral("Ruling Planet"), tree.RulingPlanet},
                             {QStringLiteral("Ruling Animal"), tree.RulingAnimal},

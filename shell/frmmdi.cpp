@@ -236,8 +236,10 @@ void frmMDI::adopt(OracleWindow *window)
     sub->setWindowIcon(window->windowIcon()); // the frame's title bar shows the frame's icon
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     if (window->isResizable()) {
-        sub->adjustSize();
-        sub->resize(sub->size().boundedTo(ui->mdiArea->viewport()->size()));
+        // Its form's size, as far as the area holds it; the frame around
+        // it is what the frame adds to the form's own size hint.
+        const QSize frame = sub->sizeHint() - window->sizeHint();
+        sub->resize((window->size() + frame).boundedTo(ui->mdiArea->viewport()->size()));
     } else {
         window->setFixedSize(window->size());
         sub->adjustSize();
@@ -249,9 +251,10 @@ void frmMDI::adopt(OracleWindow *window)
 
 void frmMDI::placeOracleWindow(QMdiSubWindow *subWindow) const
 {
-    // Centred like the strips, but never left of the area's edge, where no
-    // scroll bar could reach it.
-    subWindow->move(std::max(0, qRound((layoutWidth() - subWindow->width()) / 2.0)), 0);
+    // Centred like the strips, but not past the area's right edge where it
+    // fits, and never left of its left edge, where no scroll bar could reach it.
+    const int centred = qRound((layoutWidth() - subWindow->width()) / 2.0);
+    subWindow->move(std::max(0, std::min(centred, ui->mdiArea->viewport()->width() - subWindow->width())), 0);
 }
 
 // A narrower main window draws its oracle windows in from the right, as far

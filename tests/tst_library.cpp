@@ -1,0 +1,377 @@
+// The Oracle Library: its search, the readings it opens in the oracles' own
+// result windows and the way Back comes to it, and its use by keyboard.
+#include "fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+constexpr char Library[] = "frmOracleLibrary";
+
+// The titles of the pieces the list shows, in order.
+QStringList shownPieces(const QTreeWidget *list)
+{
+    QStringList titles;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(list)); *it; ++it) {
+        bool shown = true;
+        for (const QTreeWidgetItem *up = *it; up; up = up->parent())
+            shown = shown && !up->isHidden();
+        if (shown && (*it)->childCount() == 0 && (*it)->data(0, Qt::UserRole).toInt() >= 0)
+            titles << (*it)->text(0);
+    }
+    return titles;
+}
+}
+
+class tst_Library : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<OracleFixture> f;
+
+    template <class T = QWidget> T *lib(const char *control) const
+    {
+        T *widget = f->in<T>(Library, control);
+        if (!widget)
+            qFatal("no %s in the Library", control);
+        return widget;
+    }
+    OracleWindow *library() const { return f->window(Library); }
+    QTreeWidget *list() const { return lib<QTreeWidget>("treEntries"); }
+    void openByKey() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier); }
+    void choose(const QString &title) const
+    {
+        const QList<QTreeWidgetItem *> found = list()->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY2(found.size() == 1, qPrintable(title));
+        list()->setCurrentItem(found.front());
+    }
+    void chooseTrees(int past, int present, int future) const
+    {
+        lib<QComboBox>("cboPast")->setCurrentIndex(past - 1);
+        lib<QComboBox>("cboPresent")->setCurrentIndex(present - 1);
+        lib<QComboBox>("cboFuture")->setCurrentIndex(future - 1);
+    }
+    QString label(const char *window, const char *control) const { return f->in<QLabel>(window, control)->text(); }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<OracleFixture>();
+        openByKey();
+        QVERIFY(library() && library()->isShown());
+    }
+    void cleanup() { f.reset(); }
+
+    // Nothing of it is made before the user asks; asked again, the same
+    // window comes to the front.
+    void opensOnceFromEveryHelpMenu()
+    {
+        f.reset();
+        f = std::make_unique<OracleFixture>();
+        QVERIFY(!library());
+        openByKey();
+        const QPointer<OracleWindow> first = library();
+        QVERIFY(first && first->isShown());
+        QCOMPARE(QApplication::focusWidget(), lib("txtSearch"));
+        QVERIFY(!f->welcomeVisible());
+
+        // From inside an oracle window its own Ctrl+L opens it: only the menu
+        // bar in front holds a live one, so the key is never ambiguous.
+        QTest::mouseClick(f->child("cmdSelectOption_1"), Qt::LeftButton);
+        QVERIFY(f->window("frmDominoOracleMain")->isShown());
+        QVERIFY(f->window("frmDominoOracleMain")->isAncestorOf(QApplication::focusWidget()));
+        openByKey();
+        QCOMPARE(library(), first.data());
+        QCOMPARE(f->mdi->findChild<QMdiArea *>()->activeSubWindow(), OracleFixture::frame(first));
+        QVERIFY(first->isAncestorOf(QApplication::focusWidget()));
+
+        // Its own menus stand in the menu bar: File with Exit, Help ending with the Library.
+        QCOMPARE(f->mdi->menuBar()->actions(), first->menuBarActions());
+        const auto *file = first->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QCOMPARE(file->actions().size(), 1);
+        QCOMPARE(file->actions().front()->text(), QStringLiteral("E&xit"));
+        QCOMPARE(first->findChild<QMenu *>(QStringLiteral("mnuHelp"))->actions().last()->text(),
+                 QStringLiteral("Oracle &Library"));
+
+        // Closing it over the Domino window leaves the welcome panel away.
+        file->actions().front()->trigger();
+        QTRY_VERIFY(!first);
+        QVERIFY(f->window("frmDominoOracleMain")->isShown());
+        QVERIFY(!f->welcomeVisible());
+        f->window("frmDominoOracleMain")->closeWindow();
+        QVERIFY(f->welcomeVisible());
+    }
+
+    // Unlike the oracle windows it can be resized, and it opens inside the
+    // free area, whatever the screen.
+    void resizableWithinTheArea()
+    {
+        QMdiSubWindow *frame = OracleFixture::frame(library());
+        QVERIFY(frame->minimumSize() != frame->maximumSize());
+        const QWidget *viewport = f->mdi->findChild<QMdiArea *>()->viewport();
+        QVERIFY2(viewport->rect().contains(frame->geometry()), qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                                                              .arg(frame->width())
+                                                                              .arg(frame->height())
+                                                                              .arg(viewport->width())
+                                                                              .arg(viewport->height())));
+        const QSize before = library()->size();
+        frame->resize(frame->size() - QSize(40, 30));
+        QCOMPARE(library()->size(), before - QSize(40, 30));
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");  // among the pieces shown
+        QTest::addColumn<QStringList>("hidden"); // not among them
+        QTest::addColumn<int>("count");          // how many are shown; -1: any
+        const auto list = [](std::initializer_list<const char *> titles) {
+            QStringList l;
+            for (const char *t : titles)
+                l << QString::fromUtf8(t);
+            return l;
+        };
+        QTest::newRow("everything") << QString()
+                                    << list({"The Birch Tree", "6-6", "Wind West", "Thunderbird", "Yellow"})
+                                    << QStringList() << 162;
+        QTest::newRow("case") << QStringLiteral("JUROJIN") << list({"Jurojin"}) << list({"Ebisu"}) << -1;
+        QTest::newRow("accents dropped from the text")
+            << QStringLiteral("chu") << list({"1 Circle (Pearl)", "Flowers Bamboo", "Flowers Chrysanthemum"})
+            << list({"Flowers Orchid"}) << -1;
+        QTest::newRow("accents dropped from the search")
+            << QString::fromUtf8("CH\u00dc") << list({"1 Circle (Pearl)", "Flowers Bamboo", "Flowers Chrysanthemum"})
+            << QStringList() << -1;
+        QTest::newRow("a word, not inside one")
+            << QStringLiteral("oak") << list({"The Oak Tree", "Acorn"}) << list({"The Hazel Tree"}) << 2;
+        QTest::newRow("both orders of a domino")
+            << QStringLiteral("6-4") << list({"6-4 and 4-6"}) << QStringList() << 1;
+        QTest::newRow("a culture") << QStringLiteral("arabian") << list({"Dolphins", "Hamsa Hand"}) << QStringList()
+                                   << 2;
+        QTest::newRow("nothing") << QStringLiteral("zzyzx") << QStringList() << QStringList() << 0;
+    }
+    void search()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, hidden);
+        QFETCH(int, count);
+        QTest::keyClicks(lib("txtSearch"), typed);
+        const QStringList pieces = shownPieces(list());
+        for (const QString &title : shown)
+            QVERIFY2(pieces.contains(title), qPrintable(title + QStringLiteral(" missing from ") + pieces.join(u',')));
+        for (const QString &title : hidden)
+            QVERIFY2(!pieces.contains(title), qPrintable(title));
+        if (count >= 0)
+            QCOMPARE(pieces.size(), count);
+        QCOMPARE(lib("lblNoMatch")->isVisible(), pieces.isEmpty());
+        QCOMPARE(lib<QLabel>("lblNoMatch")->text(), QStringLiteral("No piece matches"));
+        // The piece in sight is one of those found.
+        if (!pieces.isEmpty())
+            QVERIFY(pieces.contains(lib<QLabel>("lblTitle")->text()));
+        // Clearing the field brings every piece back.
+        lib<QLineEdit>("txtSearch")->clear();
+        QCOMPARE(shownPieces(list()).size(), 162);
+        QVERIFY(!lib("lblNoMatch")->isVisible());
+    }
+
+    // Each piece shows its pictures, named as the result window names them,
+    // at the screen's density.
+    void piecesShowTheirPictures_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("tree") << QStringLiteral("The Oak Tree") << QStringList{QStringLiteral("The Oak Tree")};
+        QTest::newRow("domino") << QStringLiteral("4-0 and 0-4")
+                                << QStringList{QStringLiteral("4 pips"), QStringLiteral("blank")};
+        QTest::newRow("tile") << QStringLiteral("Wind East") << QStringList{QStringLiteral("Wind East tile")};
+        QTest::newRow("symbol") << QStringLiteral("Scarab") << QStringList{QStringLiteral("Scarab")};
+        QTest::newRow("colour") << QStringLiteral("Green") << QStringList();
+    }
+    void piecesShowTheirPictures()
+    {
+        QFETCH(QString, piece);
+        QFETCH(QStringList, names);
+        choose(piece);
+        QStringList shown;
+        for (const char *name : {"picPiece_0", "picPiece_1"}) {
+            auto *picture = lib<QLabel>(name);
+            if (!picture->isVisible())
+                continue;
+            QVERIFY(!picture->pixmap().isNull());
+            QCOMPARE(picture->pixmap().devicePixelRatio(), library()->devicePixelRatio() > 1 ? 2.0 : 1.0);
+            shown << picture->accessibleName();
+        }
+        QCOMPARE(shown, names);
+        QCOMPARE(lib<QLabel>("lblTitle")->text(), piece);
+    }
+
+    // A wind tile shows its attributes, a tree its nine, each with its reading.
+    void piecesShowTheirFactsAndReading()
+    {
+        choose(QStringLiteral("Wind North"));
+        const QString tile = lib<QTextBrowser>("txtDetail")->toPlainText();
+        for (const char *text : {"Chinese Character", "Pei", "Constellation", "Tortoise (7 Bamboo)"})
+            QVERIFY2(tile.contains(QLatin1String(text)), text);
+        choose(QStringLiteral("The Oak Tree"));
+        const QString tree = lib<QTextBrowser>("txtDetail")->toPlainText();
+        for (const char *text : {"Ruling Planet", "Jupiter", "Lucky Gemstone", "Diamond", "sacred tree of the Druids"})
+            QVERIFY2(tree.contains(QLatin1String(text)), text);
+        choose(QStringLiteral("Green"));
+        QVERIFY(!lib("cmdRead")->isVisible()); // a colour comes from names, not from a piece
+    }
+
+    // "Read this one" opens the oracle's own result window with that piece, as
+    // if drawn, and Back comes to the Library with the focus where it was.
+    void readOpensTheResultWindow_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Ogham") << QStringLiteral("The Oak Tree") << QStringLiteral("frmCelticOghamOracleDisplay")
+                               << QStringLiteral("lblTreeNameThree") << QStringLiteral("The Vine");
+        QTest::newRow("Domino") << QStringLiteral("6-4 and 4-6") << QStringLiteral("frmDominoOracleDisplay")
+                                << QStringLiteral("lblDominoNumber") << QStringLiteral("6-4");
+        QTest::newRow("Mahjong") << QStringLiteral("1 Circle (Pearl)") << QStringLiteral("frmMahjongOracleDisplay")
+                                 << QStringLiteral("lblChineseCharacter") << QStringLiteral("Chu ");
+        QTest::newRow("Good Luck") << QStringLiteral("Jurojin") << QStringLiteral("frmGoodLuckSymbolOracleDisplay")
+                                   << QStringLiteral("lblJapaneseName") << QStringLiteral("Jurojin");
+    }
+    void readOpensTheResultWindow()
+    {
+        QFETCH(QString, piece);
+        QFETCH(QString, result);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        const QByteArray window = result.toLatin1();
+        choose(piece);
+        chooseTrees(7, 2, 10); // the Oak in the past, the Rowan in the present, the Vine in the future
+        const int drawn = f->t.random.drawn;
+        QTest::mouseClick(lib("cmdRead"), Qt::LeftButton);
+        OracleWindow *shown = f->window(window.constData());
+        QVERIFY(shown && shown->isShown());
+        QVERIFY(!library()->isShown());
+        QCOMPARE(label(window.constData(), control.toLatin1().constData()), text);
+        QCOMPARE(f->t.random.drawn, drawn); // nothing drawn
+        if (result == QLatin1String("frmCelticOghamOracleDisplay")) {
+            QCOMPARE(label(window.constData(), "lblTreeNameOne"), QStringLiteral("The Oak Tree"));
+            QCOMPARE(label(window.constData(), "lblTreeNameTwo"), QStringLiteral("The Rowan Tree"));
+        }
+        QTest::mouseClick(
+            f->in(window.constData(), shown->findChild<QPushButton *>(QStringLiteral("cmdOK")) ? "cmdOK" : "cmdBack"),
+            Qt::LeftButton);
+        QVERIFY(!f->window(window.constData()));
+        QVERIFY(library()->isShown());
+        QCOMPARE(QApplication::focusWidget(), lib("cmdRead"));
+        QVERIFY(!f->welcomeVisible());
+        QCOMPARE(lib<QLabel>("lblTitle")->text(), piece);
+    }
+
+    // Two trees the same are no reading: the button waits, saying why, and
+    // Enter on the list says so too.
+    void oghamRefusesTheSameTreeTwice()
+    {
+        choose(QStringLiteral("The Ash Tree"));
+        chooseTrees(3, 5, 3);
+        QVERIFY(!lib("cmdRead")->isEnabled());
+        QVERIFY(lib("lblReadNote")->isVisible());
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_Return);
+        QCOMPARE(f->t.messages.shown.size(), 1);
+        QCOMPARE(f->t.messages.shown.front().text, lib<QLabel>("lblReadNote")->text());
+        QVERIFY(!f->window("frmCelticOghamOracleDisplay"));
+        chooseTrees(3, 5, 4);
+        QVERIFY(lib("cmdRead")->isEnabled());
+        QVERIFY(!lib("lblReadNote")->isVisible());
+    }
+
+    // A Good Luck reading drawn for several cultures gives way to the
+    // Library's, which shows only the chosen symbol.
+    void goodLuckReadingShowsOnlyTheChosenSymbol()
+    {
+        library()->closeWindow();
+        QTest::mouseClick(f->child("cmdSelectOption_2"), Qt::LeftButton);
+        for (const char *box : {"chkGoodLuck_0", "chkGoodLuck_4"})
+            f->in<QCheckBox>("frmGoodLuckSymbolOracleMain", box)->setChecked(true);
+        QTest::mouseClick(f->in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::LeftButton);
+        QVERIFY(f->window("frmGoodLuckSymbolOracleDisplay")->isShown());
+        openByKey();
+        choose(QStringLiteral("Jurojin"));
+        QTest::mouseClick(lib("cmdRead"), Qt::LeftButton);
+        OracleWindow *reading = f->window("frmGoodLuckSymbolOracleDisplay");
+        QVERIFY(reading->isShown());
+        for (int culture = 0; culture < 7; ++culture)
+            QCOMPARE(reading->findChild<QWidget *>(QStringLiteral("cmdGoodLuck_%1").arg(culture))->isEnabled(),
+                     culture == 2);
+        QVERIFY(f->in("frmGoodLuckSymbolOracleDisplay", "fraJapanese")->isVisible());
+        QTest::mouseClick(f->in("frmGoodLuckSymbolOracleDisplay", "cmdOK"), Qt::LeftButton);
+        QVERIFY(library()->isShown());
+    }
+
+    // A Domino draw waiting out its pause when the Library opens a domino
+    // still ends in its own reading, and its Back goes to its start window.
+    void drawInProgressIsKept()
+    {
+        library()->closeWindow();
+        QTest::mouseClick(f->child("cmdSelectOption_1"), Qt::LeftButton);
+        f->t.random.values = {2.5 / 7, 5.5 / 7}; // 2-5
+        f->t.clock.step = 2900;                  // a tenth of a second of real waiting
+        bool readDuringPause = false;
+        QTimer::singleShot(0, this, [&] {
+            f->mdi->openLibrary();
+            choose(QStringLiteral("6-4 and 4-6"));
+            QTest::mouseClick(lib("cmdRead"), Qt::LeftButton);
+            readDuringPause = label("frmDominoOracleDisplay", "lblDominoNumber") == QLatin1String("6-4");
+        });
+        QTest::mouseClick(f->in("frmDominoOracleMain", "picProceed"), Qt::LeftButton);
+        QVERIFY(readDuringPause);
+        QTRY_COMPARE(label("frmDominoOracleDisplay", "lblDominoNumber"), QStringLiteral("2-5"));
+        QVERIFY(f->window("frmDominoOracleDisplay")->isShown());
+        QTest::mouseClick(f->in("frmDominoOracleDisplay", "cmdOK"), Qt::LeftButton);
+        QVERIFY(f->window("frmDominoOracleMain")->isShown());
+    }
+
+    // Open with Ctrl+L, find a piece by typing, reach it with Tab, the arrows
+    // and type-ahead, read it with Enter and come back with the keyboard.
+    void keyboardOnly()
+    {
+        QCOMPARE(QApplication::focusWidget(), lib("txtSearch"));
+        QTest::keyClicks(lib("txtSearch"), QStringLiteral("bamboo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list());
+        // Type-ahead within what the search left: "Flowers Bamboo".
+        QTest::keyClicks(list(), QStringLiteral("flowers b"));
+        QCOMPARE(lib<QLabel>("lblTitle")->text(), QStringLiteral("Flowers Bamboo"));
+        QTest::keyClick(list(), Qt::Key_Up); // the suit's heading, which has no reading
+        QCOMPARE(lib<QLabel>("lblTitle")->text(), QStringLiteral("Flowers"));
+        QVERIFY(!lib("cmdRead")->isVisible());
+        QTest::keyClick(list(), Qt::Key_Down);
+        QTest::keyClick(list(), Qt::Key_Return);
+        QVERIFY(f->window("frmMahjongOracleDisplay")->isShown());
+        QCOMPARE(label("frmMahjongOracleDisplay", "lblEnglishName"), QStringLiteral("Flowers Bamboo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier); // Back
+        QTRY_VERIFY(library()->isShown());
+        QCOMPARE(QApplication::focusWidget(), list());
+
+        // The rest of the window, in Tab order.
+        QTest::keyClick(list(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), lib("txtDetail"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), lib("cmdRead"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(f->window("frmMahjongOracleDisplay")->isShown());
+    }
+};
+
+QTEST_MAIN(tst_Library)
+#include "tst_library.moc"
