@@ -10,6 +10,7 @@
 #include "modoghamoracle.h"
 #include "services.h"
 
+#include <QToolButton>
 #include <QTreeWidgetItem>
 #include <set>
 
@@ -95,6 +96,9 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
     }
     ui->treEntries->expandAll();
     ui->lblNoMatch->hide();
+    // The field's clear button, which a screen reader would otherwise announce without a name.
+    for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
+        clear->setAccessibleName(QStringLiteral("Clear the search"));
 
     connect(ui->txtSearch, &QLineEdit::textChanged, this, &frmOracleLibrary::txtSearch_Change);
     connect(ui->treEntries, &QTreeWidget::currentItemChanged, this, &frmOracleLibrary::treEntries_CurrentChange);

@@ -1,5 +1,5 @@
-// Every oracle used with the keyboard alone, and every window as a screen
-// reader sees it through the accessibility tree.
+// Every oracle used with the keyboard alone, and every window, the Library
+// included, as a screen reader sees it through the accessibility tree.
 #include "fixture.h"
 #include "frmabout.h"
 #include "productionservices.h"
@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 
 namespace {
@@ -382,6 +383,32 @@ private slots:
         QVERIFY(invisible("Frame1") && invisible("cmdNext") && invisible("txtNameFirst"));
         QVERIFY(!invisible("Frame2") && !invisible("cmdBack"));
         expectNamed("frmMysticColorOracleMain");
+    }
+
+    // The Library, opened with Ctrl+L, read with a piece of each section in
+    // sight: its search field labelled, its list, text and pictures named.
+    void libraryIsNamed_data()
+    {
+        QTest::addColumn<QString>("piece");
+        for (const char *piece : {"The Hawthorn Tree", "5-2 and 2-5", "Seasons Winter", "Tanuki", "Red"})
+            QTest::newRow(piece) << QString::fromUtf8(piece);
+    }
+    void libraryIsNamed()
+    {
+        QFETCH(QString, piece);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *search = in("frmOracleLibrary", "txtSearch");
+        QCOMPARE(QApplication::focusWidget(), search);
+        QCOMPARE(QAccessible::queryAccessibleInterface(search)->text(QAccessible::Name), QStringLiteral("Search"));
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(piece, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QCOMPARE(in<QLabel>("frmOracleLibrary", "lblTitle")->text(), piece);
+        expectNamed("frmOracleLibrary");
+        // With nothing found, the field itself says so.
+        QTest::keyClicks(search, QStringLiteral("qqqq"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(search)->text(QAccessible::Description),
+                 QStringLiteral("No piece matches"));
+        expectNamed("frmOracleLibrary");
     }
 
     void mainWindowAndAboutBoxAreNamed()
