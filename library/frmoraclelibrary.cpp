@@ -95,7 +95,6 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
         m_items.push_back(item);
     }
     ui->treEntries->expandAll();
-    ui->lblNoMatch->hide();
     // The field's clear button, which a screen reader would otherwise announce without a name.
     for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
         clear->setAccessibleName(QStringLiteral("Clear the search"));
@@ -136,9 +135,7 @@ void frmOracleLibrary::txtSearch_Change()
         hideIfEmpty(ui->treEntries->topLevelItem(s));
 
     const bool none = !firstShown;
-    ui->lblNoMatch->setVisible(none);
-    ui->treEntries->setVisible(!none);
-    ui->fraDetail->setVisible(!none);
+    ui->stkDetail->setCurrentWidget(none ? ui->pgNoMatch : ui->fraDetail);
     ui->txtSearch->setAccessibleDescription(none ? ui->lblNoMatch->text() : QString());
     const QTreeWidgetItem *current = ui->treEntries->currentItem();
     if (firstShown && (!current || current->isHidden() || current->data(0, EntryRole).toInt() < 0))
@@ -154,8 +151,10 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
 {
     const std::array<QLabel *, 2> pictures{ui->picPiece_0, ui->picPiece_1};
     const QTreeWidgetItem *item = ui->treEntries->currentItem();
-    if (!entry) { // a heading
-        ui->lblPlace->clear();
+    ui->txtDetail->setVisible(entry);
+    if (!entry) { // a heading: its name over the section's pieces
+        const QTreeWidgetItem *section = item && item->parent() ? item->parent() : nullptr;
+        ui->lblPlace->setText(section ? section->text(0) : QString());
         ui->lblTitle->setText(item ? item->text(0) : QString());
         for (QLabel *picture : pictures) {
             picture->clear();
