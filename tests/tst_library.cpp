@@ -112,6 +112,33 @@ private slots:
         QVERIFY(f->welcomeVisible());
     }
 
+    // It closes as the oracle windows do, and the main window's own menus and
+    // welcome panel come back.
+    void closesEveryWay_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"File > Exit", "close box", "Ctrl+F4", "Ctrl+W"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void closesEveryWay()
+    {
+        QFETCH(QString, how);
+        const QPointer<OracleWindow> shown = library();
+        QCOMPARE(f->mdi->menuBar()->actions(), shown->menuBarActions());
+        if (how == QLatin1String("File > Exit"))
+            shown->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        else if (how == QLatin1String("close box"))
+            OracleFixture::frame(shown)->close();
+        else
+            QTest::keyClick(QApplication::focusWidget(), how.endsWith(u'W') ? Qt::Key_W : Qt::Key_F4,
+                            Qt::ControlModifier);
+        QVERIFY(!shown || shown->isClosed());
+        QVERIFY(f->welcomeVisible());
+        const auto *ownFile = f->mdi->findChild<QMenu *>(QStringLiteral("mnuFile"), Qt::FindDirectChildrenOnly);
+        QCOMPARE(f->mdi->menuBar()->actions().value(0), ownFile->menuAction());
+        QTRY_VERIFY(!shown);
+    }
+
     // Unlike the oracle windows it can be resized, and it opens inside the
     // free area, whatever the screen.
     void resizableWithinTheArea()
