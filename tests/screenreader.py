@@ -5,6 +5,7 @@ pictures that carry a reading are named, results and message boxes are read.
 Run by screenreader.sh, which gives it a display, a session bus and the
 program."""
 import re
+import subprocess
 import sys
 import time
 
@@ -149,6 +150,26 @@ def main():
     if on_show(app, pyatspi.ROLE_PUSH_BUTTON, "Ask The Mystical Color Oracle", timeout=0):
         failures.append("Mystical Color: the covered input panel's Ask is read")
     all_named(app, "Mystical Color result")
+
+    # The Oracle Library, opened with the colour window's own Ctrl+L: a piece
+    # found by typing is read with its picture, and read in its oracle's window.
+    subprocess.run(["xdotool", "key", "ctrl+l"], check=True)
+    search = one(app, pyatspi.ROLE_TEXT, "Search")
+    search.queryEditableText().insertText(0, "jurojin", 7)
+    one(app, pyatspi.ROLE_LABEL, "Jurojin", timeout=10)
+    if len(on_show(app, pyatspi.ROLE_IMAGE, "Jurojin")) != 1:
+        failures.append("Library: the symbol's picture is not read")
+    all_named(app, "Oracle Library")
+    search.queryEditableText().insertText(7, "zz", 2)
+    if not on_show(app, pyatspi.ROLE_LABEL, "No piece matches"):
+        failures.append("Library: an empty search is not read")
+    search.queryEditableText().deleteText(7, 9)
+    press(one(app, pyatspi.ROLE_PUSH_BUTTON, "Read this one"))
+    one(app, pyatspi.ROLE_LABEL, "Japanese Good Luck Symbols", timeout=10)
+    symbols = on_show(app, pyatspi.ROLE_IMAGE, r"(?!Draw my).+", timeout=10)
+    if [s.name for s in symbols] != ["Jurojin"]:
+        failures.append(f"Library reading: the symbols are read as {[s.name for s in symbols]}")
+    all_named(app, "Good Luck result window from the Library")
 
     for failure in failures:
         print("FAIL:", failure)
