@@ -3,6 +3,7 @@
 #include "clickable.h"
 #include "commonmenus.h"
 #include "oraclewindowlooks.h"
+#include "readingcommands.h"
 #include "services.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@
 
 OracleWindow::OracleWindow(OracleHost &host, OracleId oracle)
     : m_host(host)
+    , m_oracle(oracle)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground); // the forms colour their backgrounds by style sheet
@@ -52,6 +54,22 @@ QAction *OracleWindow::addFileItem(const char *name, const QString &text, std::f
     connect(item, &QAction::triggered, this, std::move(run));
     m_fileItems.append(item);
     return item;
+}
+
+void OracleWindow::offerReadingCommands()
+{
+    m_readingCommands = new ReadingCommands(this, services());
+    m_fileItems.append(m_readingCommands->menuItems());
+}
+
+void OracleWindow::setReading(std::optional<ReadingDescription> reading)
+{
+    m_readingCommands->setReading(std::move(reading));
+}
+
+ReadingDescription OracleWindow::newReading() const
+{
+    return {QLatin1String(OracleName.at(m_oracle)), services().clock.now(), {}, {}};
 }
 
 void OracleWindow::addBackItem(std::function<void()> run)

@@ -6,15 +6,18 @@
 // the pause before a reading.
 #include "oraclehost.h"
 #include "oracleregistry.h"
+#include "readingdescription.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QAbstractButton;
 class QAction;
 class QEventLoop;
 class QMdiSubWindow;
 class QPushButton;
+class ReadingCommands;
 struct OracleWindowLook;
 
 class OracleWindow : public QWidget {
@@ -62,6 +65,13 @@ protected:
     // Result windows: the Exit button closes the window; Enter and Esc press
     // it unless the focused control wants the key.
     void connectExit(QPushButton *exit);
+    // Windows that show a reading: the File menu offers to copy, save and
+    // print it. Call after the window's own File items.
+    void offerReadingCommands();
+    // The reading now shown, or none: the commands follow it.
+    void setReading(std::optional<ReadingDescription> reading);
+    // A reading of this window's oracle, made now, still without pieces.
+    ReadingDescription newReading() const;
     // The control that has the focus when the window first shows, in place
     // of its first tab stop.
     void focusWhenShown(QWidget *control) { m_firstFocus = control; }
@@ -89,6 +99,8 @@ private:
     void connectButton(QAbstractButton *button, std::function<void()> run);
 
     OracleHost &m_host;
+    OracleId m_oracle;
+    ReadingCommands *m_readingCommands = nullptr;
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window
