@@ -18,8 +18,8 @@ int main(int argc, char **argv)
     }
     ProductionServices production;
     ThrowAwaySettings settings;
-    Services services{production.random, production.clock, production.messages,
-                      production.urls,   settings,         production.files};
+    Services services{production.random, production.clock, production.messages, production.urls,
+                      settings,          production.files, production.printers};
     const FirstPaint painted;
     return StartUp(*app, services, AuguriumOracles());
 }

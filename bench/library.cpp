@@ -67,8 +67,8 @@ int main(int argc, char **argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 31;
     ProductionServices production;
     ThrowAwaySettings settings;
-    Services services{production.random, production.clock, production.messages,
-                      production.urls,   settings,         production.files};
+    Services services{production.random, production.clock, production.messages, production.urls,
+                      settings,          production.files, production.printers};
     frmMDI main(services, AuguriumOracles());
     main.showMaximized();
     QElapsedTimer shown;

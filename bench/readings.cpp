@@ -63,7 +63,8 @@ int main(int argc, char **argv)
     ProductionServices production;
     LeapingClock clock;
     ThrowAwaySettings settings;
-    Services services{production.random, clock, production.messages, production.urls, settings, production.files};
+    Services services{production.random,  clock, production.messages, production.urls, settings, production.files,
+                      production.printers};
     production.random.seed(7);
     frmMDI main(services, AuguriumOracles());
     main.showMaximized();

@@ -31,6 +31,7 @@ frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
     for (const auto &[part, caption] : {std::pair{ui->cboMonth, ui->Label6}, std::pair{ui->cboDate, ui->Label3},
                                         std::pair{ui->cboYear, ui->Label7}})
         part->lineEdit()->setAccessibleName(caption->text());
+    offerReadingCommands(); // for the result panel, while it is in front
     showPanel(ui->Frame1); // Form_Load
 }
 
@@ -62,12 +63,17 @@ void frmMysticColorOracleMain::cmdNext_Click()
     ui->lblResult_0->setText(colour.name);
     ui->lblResult_1->setText(colour.reading);
     showPanel(ui->Frame2);
+    ReadingDescription reading = newReading();
+    reading.asked = {{QStringLiteral("Name"), first + QLatin1Char(' ') + last}};
+    reading.pieces = {{{}, colour.name, {}, {}, {}, colour.reading}};
+    setReading(reading);
 }
 
 void frmMysticColorOracleMain::cmdBack_Click()
 {
     ui->txtNameFirst->clear();
     ui->txtNameLast->clear();
+    setReading(std::nullopt);
     showPanel(ui->Frame1);
     ui->txtNameFirst->setFocus();
 }

@@ -11,6 +11,7 @@ frmDominoOracleDisplay::frmDominoOracleDisplay(OracleHost &host)
     ui->setupUi(this);
     connectBack(ui->cmdOK, &frmDominoOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
+    offerReadingCommands();
     // Enter, pressed as soon as the reading shows, leaves it; it must not
     // reach a link first in the tab order.
     focusWhenShown(ui->cmdExit);
@@ -20,15 +21,26 @@ frmDominoOracleDisplay::~frmDominoOracleDisplay() = default;
 
 void frmDominoOracleDisplay::showDomino(const DominoDraw &domino)
 {
-    const auto show = [this](QLabel *picture, int pips) {
-        picture->setPixmap(IMGDomino().picture(DominoHalfPicture(pips), devicePixelRatio()));
+    ReadingPiece piece;
+    const auto show = [this, &piece](QLabel *picture, int pips) {
+        const int number = DominoHalfPicture(pips);
+        picture->setPixmap(IMGDomino().picture(number, devicePixelRatio()));
         picture->setAccessibleName(DominoHalfName(pips));
+        piece.pictures << IMGDomino().picture(number, 2).toImage();
         return pips == 0 ? QStringLiteral("Blank") : QString::number(pips);
     };
     const QString one = show(ui->picDominoOne, domino.DominoOne);
     const QString two = show(ui->picDominoTwo, domino.DominoTwo);
     ui->lblDominoMassage->setText(domino.DominoReading);
     ui->lblDominoNumber->setText(one + QLatin1Char('-') + two);
+
+    piece.name = ui->lblDominoNumber->text();
+    piece.pictureName =
+        ui->picDominoOne->accessibleName() + QStringLiteral(" and ") + ui->picDominoTwo->accessibleName();
+    piece.text = domino.DominoReading;
+    ReadingDescription reading = newReading();
+    reading.pieces = {piece};
+    setReading(reading);
 }
 
 void frmDominoOracleDisplay::cmdOK_Click()

@@ -19,6 +19,7 @@ frmGoodLuckSymbolOracleDisplay::frmGoodLuckSymbolOracleDisplay(OracleHost &host)
     }
     connectBack(ui->cmdOK, &frmGoodLuckSymbolOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
+    offerReadingCommands();
 }
 
 frmGoodLuckSymbolOracleDisplay::~frmGoodLuckSymbolOracleDisplay() = default;
@@ -32,6 +33,21 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
     // Drawn in culture order, the buttons of the drawn cultures thus take the
     // tab order from the last drawn to the first: they were made in that order.
     cmdGoodLuck[culture]->setEnabled(true);
+
+    m_shown[culture] = number;
+    ReadingDescription reading = newReading();
+    for (int shown = 0; shown < GoodLuckCultureCount; ++shown) {
+        if (m_shown[shown] == 0)
+            continue;
+        const GoodLuckSymbol &drawn = GoodLuckSymbols(shown, m_shown[shown]);
+        reading.pieces.append({GoodLuckHeading(shown),
+                               drawn.name,
+                               {goodLuckPictures(shown).picture(m_shown[shown], 2).toImage()},
+                               drawn.name,
+                               {},
+                               drawn.description});
+    }
+    setReading(reading);
 }
 
 void frmGoodLuckSymbolOracleDisplay::cmdGoodLuck_Click(int index)

@@ -33,4 +33,5 @@ private:
     std::unique_ptr<Ui::frmGoodLuckSymbolOracleDisplay> ui;
     std::array<QPushButton *, 7> cmdGoodLuck{};
     std::array<GoodLuckPanel *, 7> m_panels{};
+    std::array<int, 7> m_shown{}; // the symbol shown for each culture; 0 for none
 };

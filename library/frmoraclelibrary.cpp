@@ -79,7 +79,7 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
     QTreeWidgetItem *group = nullptr;
     for (size_t i = 0; i < m_entries.size(); ++i) {
         const LibraryEntry &entry = m_entries[i];
-        const QString sectionHeading = LibrarySectionHeading(entry.oracle);
+        const QString sectionHeading = QLatin1String(OracleName.at(entry.oracle));
         if (!section || section->text(0) != sectionHeading) {
             section = heading(sectionHeading);
             ui->treEntries->addTopLevelItem(section);
@@ -166,7 +166,7 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
         ui->lblReadNote->hide();
         return;
     }
-    const QString section = LibrarySectionHeading(entry->oracle);
+    const QString section = QLatin1String(OracleName.at(entry->oracle));
     ui->lblPlace->setText(entry->group.isEmpty() ? section : section + QStringLiteral(" \u2013 ") + entry->group);
     ui->lblTitle->setText(entry->title);
     // Only the piece in sight has its pictures loaded.

@@ -156,23 +156,6 @@ bool isWordCharacter(QChar c)
 
 }
 
-QString LibrarySectionHeading(OracleId oracle)
-{
-    switch (oracle) {
-    case CelticOgham:
-        return QStringLiteral("Celtic Ogham");
-    case Domino:
-        return QStringLiteral("Domino");
-    case GoodLuck:
-        return QStringLiteral("Good Luck Symbol");
-    case Mahjong:
-        return QStringLiteral("Mahjong");
-    case MysticalColor:
-        return QStringLiteral("Mystical Color");
-    }
-    return {};
-}
-
 std::vector<LibraryEntry> BuildLibraryEntries()
 {
     std::vector<LibraryEntry> entries;
@@ -183,7 +166,7 @@ std::vector<LibraryEntry> BuildLibraryEntries()
     addGoodLuck(entries);
     addColours(entries);
     for (LibraryEntry &entry : entries) {
-        QStringList searched{LibrarySectionHeading(entry.oracle), entry.group, entry.title, entry.reading};
+        QStringList searched{QLatin1String(OracleName.at(entry.oracle)), entry.group, entry.title, entry.reading};
         for (const LibraryFact &fact : std::as_const(entry.facts))
             searched << fact.value;
         for (const LibraryPicture &picture : std::as_const(entry.pictures))

@@ -39,7 +39,7 @@ struct LibraryFact {
 };
 
 struct LibraryEntry {
-    OracleId oracle;
+    OracleId oracle; // its section is headed with the oracle's name
     QString group; // the tile's suit or the symbol's culture; empty in the other sections
     QString title;
     QList<LibraryFact> facts;
@@ -48,9 +48,6 @@ struct LibraryEntry {
     LibraryPiece piece;
     QString folded; // all of the above that a user might type, folded
 };
-
-// "Celtic Ogham", "Domino", ...
-QString LibrarySectionHeading(OracleId oracle);
 
 // Every piece, section by section (Ogham, Domino, Mahjong by
 // suit, Good Luck by culture, colours): 13 + 28 + 42 + 74 + 5.

@@ -11,6 +11,7 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(OracleHost &host)
     ui->setupUi(this);
     connectBack(ui->cmdOK, &frmMahjongOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
+    offerReadingCommands();
     // Enter, pressed as soon as the reading shows, leaves it; it must not
     // reach a link first in the tab order.
     focusWhenShown(ui->cmdExit);
@@ -27,27 +28,51 @@ void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
     ui->lblChineseCharacter->setText(tile.MahjongChineseCharacter);
     ui->lblDescription->setText(tile.MahjongDescription);
 
+    ReadingPiece piece{{},
+                       tile.MahjongName,
+                       {IMGMajong().picture(tile.MahjongIndex, 2).toImage()},
+                       ui->picMajong->accessibleName(),
+                       {{QStringLiteral("English Name"), tile.MahjongEnglishName},
+                        {QStringLiteral("Chinese Character"), tile.MahjongChineseCharacter}},
+                       tile.MahjongDescription};
+    const auto describe = [this, &piece] {
+        ReadingDescription reading = newReading();
+        reading.pieces = {piece};
+        setReading(reading);
+    };
+
     const MahjongTileDetail *detail = MahjongDetail(tile.MahjongEnglishName);
     if (!detail)
-        return; // suits and dragons have no panel
+        return describe(); // suits and dragons have no panel
     using Values = QList<QLabel *>;
-    const auto fill = [detail](QWidget *panel, const Values &values) {
-        for (qsizetype i = 0; i < values.size(); ++i)
+    // The headings name the values; the flower panel's second one says
+    // "Color" over the flower's season, which a copy names rightly.
+    const auto fill = [detail, &piece](QWidget *panel, const Values &values, const QStringList &headings) {
+        for (qsizetype i = 0; i < values.size(); ++i) {
             values[i]->setText(detail->attributes.value(i));
+            piece.fields.append({headings[i], detail->attributes.value(i)});
+        }
         panel->show();
     };
     switch (detail->category) {
     case MahjongTileDetail::Wind:
-        fill(ui->picWind, Values{ui->lblWindSeason, ui->lblWindColor, ui->lblWindElement, ui->lblWindConstellation});
+        fill(ui->picWind, Values{ui->lblWindSeason, ui->lblWindColor, ui->lblWindElement, ui->lblWindConstellation},
+             {QStringLiteral("Season"), QStringLiteral("Color"), QStringLiteral("Element"),
+              QStringLiteral("Constellation")});
         break;
     case MahjongTileDetail::Flower:
-        fill(ui->picFlower, Values{ui->lblFlowerPlayer, ui->lblFlowerSeason});
+        fill(ui->picFlower, Values{ui->lblFlowerPlayer, ui->lblFlowerSeason},
+             {QStringLiteral("Player"), QStringLiteral("Season")});
         break;
     case MahjongTileDetail::Season:
-        fill(ui->picSeason, Values{ui->lblSeasonPlayer, ui->lblSeasonRepresentation, ui->lblSeasonFlower,
-                                   ui->lblSeasonColor, ui->lblSeasonElement});
+        fill(ui->picSeason,
+             Values{ui->lblSeasonPlayer, ui->lblSeasonRepresentation, ui->lblSeasonFlower, ui->lblSeasonColor,
+                    ui->lblSeasonElement},
+             {QStringLiteral("Player"), QStringLiteral("Representation"), QStringLiteral("Flower"),
+              QStringLiteral("Color"), QStringLiteral("Element")});
         break;
     }
+    describe();
 }
 
 void frmMahjongOracleDisplay::cmdOK_Click()

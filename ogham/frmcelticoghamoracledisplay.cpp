@@ -30,18 +30,38 @@ frmCelticOghamOracleDisplay::frmCelticOghamOracleDisplay(OracleHost &host)
     setTabOrder(ui->fraTreeOne->characteristics(), ui->fraTreeThree->characteristics());
     setTabOrder(ui->fraTreeThree->characteristics(), ui->fraTreeTwo->characteristics());
     setTabOrder(ui->fraTreeTwo->characteristics(), ui->cmdBack);
+    offerReadingCommands();
 }
 
 frmCelticOghamOracleDisplay::~frmCelticOghamOracleDisplay() = default;
 
-void frmCelticOghamOracleDisplay::FillOghamReading(const OghamReading &reading)
+void frmCelticOghamOracleDisplay::FillOghamReading(const OghamReading &reading, const QString &question)
 {
-    const auto show = [this](OghamTreePanel *panel, int tree) {
-        panel->showTree(OghamTrees(tree), IMGTree().picture(tree, devicePixelRatio()));
-    };
-    show(ui->fraTreeOne, reading.PastTree);
-    show(ui->fraTreeTwo, reading.PresentTree);
-    show(ui->fraTreeThree, reading.FutureTree);
+    ReadingDescription described = newReading();
+    if (!question.isEmpty())
+        described.asked = {{QStringLiteral("Question"), question}};
+    // Left to right, as the panels stand.
+    for (const auto &[panel, tree] :
+         {std::pair{ui->fraTreeOne, reading.PastTree}, std::pair{ui->fraTreeThree, reading.FutureTree},
+          std::pair{ui->fraTreeTwo, reading.PresentTree}}) {
+        const OghamTree &row = OghamTrees(tree);
+        panel->showTree(row, IMGTree().picture(tree, devicePixelRatio()));
+        described.pieces.append({panel->heading(),
+                                 row.TreeName,
+                                 {IMGTree().picture(tree, 2).toImage()},
+                                 row.TreeName,
+                                 {{QStringLiteral("Keywords"), row.Keywords},
+                                  {QStringLiteral("Ruling Planet"), row.RulingPlanet},
+                                  {QStringLiteral("Ruling Animal"), row.RulingAnimal},
+                                  {QStringLiteral("Ogham Term"), row.OghamTerm},
+                                  {QStringLiteral("Lucky Color"), row.LuckyColor},
+                                  {QStringLiteral("Lucky Month"), row.LuckyMonth},
+                                  {QStringLiteral("Lucky Letter"), row.LuckyLetter},
+                                  {QStringLiteral("Lucky Gemstone"), row.LuckyGemstone},
+                                  {QStringLiteral("Lucky Flower"), row.LuckyFlower}},
+                                 row.Characteristics});
+    }
+    setReading(described);
 }
 
 void frmCelticOghamOracleDisplay::cmdBack_Click()

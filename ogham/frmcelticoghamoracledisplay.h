@@ -16,8 +16,9 @@ public:
     explicit frmCelticOghamOracleDisplay(OracleHost &host);
     ~frmCelticOghamOracleDisplay() override;
 
-    // Writes the three trees into the panels; overwrites every field and shows nothing.
-    void FillOghamReading(const OghamReading &reading);
+    // Writes the three trees into the panels; overwrites every field and shows
+    // nothing. The question, if any, goes with the reading when it is copied.
+    void FillOghamReading(const OghamReading &reading, const QString &question = {});
 
 private slots:
     void cmdBack_Click();

@@ -48,7 +48,9 @@ void frmCelticOghamOracleMain::picMainImage_Click()
         return;
     const OghamReading reading = DrawOghamTrees(services().random);
     auto *display = OracleWindow::instance<frmCelticOghamOracleDisplay>(host());
-    display->FillOghamReading(reading);
+    // The prompt left in the box is no question worth keeping with the reading.
+    const QString question = ui->txtQuestion->toPlainText().trimmed();
+    display->FillOghamReading(reading, question == m_prompt.trimmed() ? QString() : question);
     showReading(*display);
 }
 

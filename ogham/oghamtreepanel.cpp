@@ -41,6 +41,11 @@ void OghamTreePanel::showTree(const OghamTree &tree, const QPixmap &picture)
     ui->picImage->setAccessibleName(tree.TreeName);
 }
 
+QString OghamTreePanel::heading() const
+{
+    return ui->lblPanelCaption->text();
+}
+
 QLabel *OghamTreePanel::rulingAnimalCaption() const
 {
     return ui->lblCaptionRulingAnimal;

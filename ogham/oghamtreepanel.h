@@ -21,6 +21,7 @@ public:
     // ("lblTreeName" + "One"), as the window names its panels.
     void setUp(const QString &heading, const QString &suffix);
     void showTree(const OghamTree &tree, const QPixmap &picture);
+    QString heading() const;
     QLabel *rulingAnimalCaption() const;
     QLabel *picture() const;
     QWidget *characteristics() const;

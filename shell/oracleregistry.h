@@ -14,6 +14,10 @@ inline constexpr int OracleCount = 5;
 inline constexpr std::array<const char *, OracleCount> OracleIcon{
     ":/ogham/icon.png", ":/domino/icon.png", ":/goodluck/icon.png", ":/mahjong/icon.png", ":/colour/icon.png"};
 
+// Each oracle's name, as a copied or saved reading is titled.
+inline constexpr std::array<const char *, OracleCount> OracleName{"Celtic Ogham", "Domino", "Good Luck Symbol",
+                                                                  "Mahjong", "Mystical Color"};
+
 // Every oracle window, in the order the launcher closes them.
 inline constexpr std::array<const char *, 9> OracleWindowClosingOrder{
     "frmCelticOghamOracleDisplay", "frmCelticOghamOracleMain",       "frmDominoOracleDisplay",

@@ -3,6 +3,7 @@
 #include "clickable.h"
 #include "commonmenus.h"
 #include "oraclewindowlooks.h"
+#include "readingcommands.h"
 #include "services.h"
 
 #include <QAbstractButton>
@@ -19,18 +20,18 @@
 #include <utility>
 
 OracleWindow::OracleWindow(OracleHost &host, OracleId oracle)
-    : OracleWindow(host, QLatin1String(OracleIcon.at(oracle)), false)
+    : OracleWindow(host, oracle, QLatin1String(OracleIcon.at(oracle)))
 {
 }
 
 OracleWindow::OracleWindow(OracleHost &host, const QString &icon)
-    : OracleWindow(host, icon, true)
+    : OracleWindow(host, std::nullopt, icon)
 {
 }
 
-OracleWindow::OracleWindow(OracleHost &host, const QString &icon, bool resizable)
+OracleWindow::OracleWindow(OracleHost &host, std::optional<OracleId> oracle, const QString &icon)
     : m_host(host)
-    , m_resizable(resizable)
+    , m_oracle(oracle)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground); // the forms colour their backgrounds by style sheet
@@ -50,7 +51,7 @@ const OracleWindowLook &OracleWindow::look() const
 void OracleWindow::dress()
 {
     MenuBarLook menus{.fileItems = m_fileItems};
-    if (!m_resizable) {
+    if (m_oracle) {
         const OracleWindowLook &look = this->look();
         placePromotions(this, services(), look.promotions);
         menus = {look.updateCaption, QLatin1String(look.makeMoney), m_fileItems};
@@ -67,6 +68,22 @@ QAction *OracleWindow::addFileItem(const char *name, const QString &text, std::f
     connect(item, &QAction::triggered, this, std::move(run));
     m_fileItems.append(item);
     return item;
+}
+
+void OracleWindow::offerReadingCommands()
+{
+    m_readingCommands = new ReadingCommands(this, services());
+    m_fileItems.append(m_readingCommands->menuItems());
+}
+
+void OracleWindow::setReading(std::optional<ReadingDescription> reading)
+{
+    m_readingCommands->setReading(std::move(reading));
+}
+
+ReadingDescription OracleWindow::newReading() const
+{
+    return {QLatin1String(OracleName.at(m_oracle.value())), services().clock.now(), {}, {}};
 }
 
 void OracleWindow::addBackItem(std::function<void()> run)

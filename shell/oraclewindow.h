@@ -7,15 +7,18 @@
 // and dressed with the menu bar alone.
 #include "oraclehost.h"
 #include "oracleregistry.h"
+#include "readingdescription.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QAbstractButton;
 class QAction;
 class QEventLoop;
 class QMdiSubWindow;
 class QPushButton;
+class ReadingCommands;
 struct OracleWindowLook;
 
 class OracleWindow : public QWidget {
@@ -37,7 +40,7 @@ public:
 
     QList<QAction *> menuBarActions() const { return m_menuBar; }
     // The nine keep their design size; the Library can be resized.
-    bool isResizable() const { return m_resizable; }
+    bool isResizable() const { return !m_oracle; }
 
     void showWindow();
     void hideWindow();
@@ -69,6 +72,13 @@ protected:
     // Result windows: the Exit button closes the window; Enter and Esc press
     // it unless the focused control wants the key.
     void connectExit(QPushButton *exit);
+    // Windows that show a reading: the File menu offers to copy, save and
+    // print it. Call after the window's own File items.
+    void offerReadingCommands();
+    // The reading now shown, or none: the commands follow it.
+    void setReading(std::optional<ReadingDescription> reading);
+    // A reading of this window's oracle, made now, still without pieces.
+    ReadingDescription newReading() const;
     // The control that has the focus when the window first shows, in place
     // of its first tab stop.
     void focusWhenShown(QWidget *control) { m_firstFocus = control; }
@@ -88,7 +98,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    OracleWindow(OracleHost &host, const QString &icon, bool resizable);
+    OracleWindow(OracleHost &host, std::optional<OracleId> oracle, const QString &icon);
     void dress();
     void focusFirstTabStop();
     const OracleWindowLook &look() const;
@@ -97,6 +107,8 @@ private:
     void connectButton(QAbstractButton *button, std::function<void()> run);
 
     OracleHost &m_host;
+    std::optional<OracleId> m_oracle; // none for the Library
+    ReadingCommands *m_readingCommands = nullptr;
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window
@@ -104,5 +116,4 @@ private:
     QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
     QEventLoop *m_pause = nullptr;
     bool m_closed = false;
-    const bool m_resizable;
 };

@@ -1,8 +1,12 @@
 #include "productionservices.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <chrono>
 
@@ -67,4 +71,33 @@ QString DialogFileChooser::openFileName(QWidget *parent, const QString &caption,
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+QString DialogFileChooser::saveFileName(QWidget *parent, const QString &caption, const QString &suggestedName,
+                                        const QStringList &filters, QString *chosenFilter)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, caption, QDir(folder).filePath(suggestedName));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    // A name typed without an extension takes the selected filter's, before
+    // the dialog asks whether to replace a file of that name.
+    const auto suffixOf = [](const QString &filter) {
+        return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
+    };
+    dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    *chosenFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().value(0);
+}
+
+bool DialogPrinters::choose(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -40,6 +40,13 @@ class DialogFileChooser final : public FileChooser {
 public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &defaultSuffix) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedName,
+                         const QStringList &filters, QString *chosenFilter) override;
+};
+
+class DialogPrinters final : public Printers {
+public:
+    bool choose(QWidget *parent, QPrinter &printer) override;
 };
 
 // Owns one of each and lends them out as Services.
@@ -50,5 +57,6 @@ struct ProductionServices {
     DesktopUrlOpener urls;
     UserSettings settings;
     DialogFileChooser files;
-    Services services() { return {random, clock, messages, urls, settings, files}; }
+    DialogPrinters printers;
+    Services services() { return {random, clock, messages, urls, settings, files, printers}; }
 };

@@ -3,8 +3,10 @@
 // tests can control it. main.cpp builds the production set; tests build doubles.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
+class QPrinter;
 class QWidget;
 
 // Uniform values r with 0 <= r < 1, one sequence per run.
@@ -56,6 +58,19 @@ public:
     // without an extension takes `defaultSuffix`.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &defaultSuffix) = 0;
+    // A path to write to, or empty when the user cancels. The dialog starts
+    // on `suggestedName` with the first of `filters`; `chosenFilter` receives
+    // the filter the user left selected.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedName,
+                                 const QStringList &filters, QString *chosenFilter) = 0;
+};
+
+// The desktop's print dialog.
+class Printers {
+public:
+    virtual ~Printers() = default;
+    // Lets the user choose and set up `printer`; false when the user cancels.
+    virtual bool choose(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // The set every window receives.
@@ -66,6 +81,7 @@ struct Services {
     UrlOpener &urls;
     SettingsLocation &settings;
     FileChooser &files;
+    Printers &printers;
 };
 
 inline const QString ApplicationTitle = QStringLiteral("Augurium");

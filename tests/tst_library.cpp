@@ -1,11 +1,14 @@
 // The Oracle Library: its search, the readings it opens in the oracles' own
 // result windows and the way Back comes to it, and its use by keyboard.
 #include "fixture.h"
+#include "modgoodlucksymbol.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -341,6 +344,12 @@ private slots:
             QCOMPARE(reading->findChild<QWidget *>(QStringLiteral("cmdGoodLuck_%1").arg(culture))->isEnabled(),
                      culture == 2);
         QVERIFY(f->in("frmGoodLuckSymbolOracleDisplay", "fraJapanese")->isVisible());
+        // What the window copies is that one symbol too.
+        reading->findChild<QAction *>(QStringLiteral("mnuCopyReading"))->trigger();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains(QLatin1String("Jurojin")) && copied.contains(GoodLuckHeading(Japanese))
+                     && !copied.contains(GoodLuckHeading(Indian)) && !copied.contains(GoodLuckHeading(English)),
+                 qPrintable(copied));
         QTest::mouseClick(f->in("frmGoodLuckSymbolOracleDisplay", "cmdOK"), Qt::LeftButton);
         QVERIFY(library()->isShown());
     }

@@ -256,7 +256,9 @@ private slots:
         OracleWindow *shown = reading();
         QCOMPARE(f->mdi->menuBar()->actions(), shown->menuBarActions());
         QCOMPARE(texts(shown->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions()),
-                 (QStringList{QStringLiteral("Back"), QStringLiteral("E&xit")}));
+                 (QStringList{QStringLiteral("Back"), QStringLiteral("-"), QStringLiteral("&Copy Reading"),
+                              QStringLiteral("&Save Reading As\u2026"), QStringLiteral("&Print Reading\u2026"),
+                              QStringLiteral("E&xit")}));
         const QPointer<OracleWindow> alive(shown);
         if (how == QLatin1String("menu"))
             shown->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();

@@ -4,6 +4,7 @@
 #include "services.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cmath>
@@ -78,6 +79,33 @@ public:
         defaultSuffix = suffix;
         return chosen;
     }
+    // Save dialogs: what the user leaves typed and selected.
+    QString saved;
+    QString savedFilter;
+    QString suggestedName; // as the last save dialog was asked for
+    QStringList filters;
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QStringList &offered,
+                         QString *chosenFilter) override
+    {
+        suggestedName = suggested;
+        filters = offered;
+        *chosenFilter = savedFilter.isEmpty() ? offered.value(0) : savedFilter;
+        return saved;
+    }
+};
+
+// The print dialog: the user prints to a PDF file, or cancels when `pdf` is empty.
+class PdfPrinters final : public Printers {
+public:
+    QString pdf;
+    bool choose(QWidget *, QPrinter &printer) override
+    {
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
 };
 
 struct TestServices {
@@ -87,5 +115,6 @@ struct TestServices {
     RecordedUrls urls;
     TemporarySettings settings;
     ScriptedFiles files;
-    Services services() { return {random, clock, messages, urls, settings, files}; }
+    PdfPrinters printers;
+    Services services() { return {random, clock, messages, urls, settings, files, printers}; }
 };

@@ -1,0 +1,147 @@
+#include "readingcommands.h"
+
+#include "readingoutput.h"
+#include "services.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace {
+struct SaveFormat {
+    ReadingFormat format;
+    const char *suffix;
+    const char *filter;
+};
+constexpr SaveFormat SaveFormats[] = {
+    {ReadingFormat::Png, "png", "PNG picture (*.png)"},
+    {ReadingFormat::Pdf, "pdf", "PDF document (*.pdf)"},
+    {ReadingFormat::Text, "txt", "Plain text (*.txt)"},
+};
+
+bool hasSelection(const QObject *field)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(field))
+        return line->hasSelectedText();
+    if (const auto *text = qobject_cast<const QTextEdit *>(field))
+        return text->textCursor().hasSelection();
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(field))
+        return plain->textCursor().hasSelection();
+    return false;
+}
+}
+
+ReadingCommands::ReadingCommands(QWidget *window, Services &services)
+    : QObject(window)
+    , m_window(window)
+    , m_services(services)
+{
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    m_items = {
+        separator,
+        command("mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence::Copy, &ReadingCommands::copyReading),
+        command("mnuSaveReading", QStringLiteral("&Save Reading As\u2026"), QKeySequence::Save,
+                &ReadingCommands::saveReading),
+        command("mnuPrintReading", QStringLiteral("&Print Reading\u2026"), QKeySequence::Print,
+                &ReadingCommands::printReading)};
+    setReading(std::nullopt);
+    // A text field keeps Ctrl+C for its selection; without one the key
+    // copies the reading.
+    for (QWidget *field : window->findChildren<QWidget *>())
+        if (qobject_cast<QLineEdit *>(field) || qobject_cast<QTextEdit *>(field)
+            || qobject_cast<QPlainTextEdit *>(field))
+            field->installEventFilter(this);
+}
+
+QAction *ReadingCommands::command(const char *name, const QString &text, QKeySequence::StandardKey key,
+                                  void (ReadingCommands::*run)())
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, run);
+    return action;
+}
+
+void ReadingCommands::setReading(std::optional<ReadingDescription> reading)
+{
+    m_reading = std::move(reading);
+    for (QAction *item : m_items)
+        item->setEnabled(m_reading.has_value());
+}
+
+bool ReadingCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
+        || !m_reading)
+        return false;
+    // Accepted, the key goes to the field, which copies its selection;
+    // ignored, it goes to Copy Reading.
+    event->setAccepted(hasSelection(watched));
+    return true;
+}
+
+void ReadingCommands::copyReading()
+{
+    if (!m_reading)
+        return;
+    const qreal scale = std::max<qreal>(m_window->devicePixelRatioF(), 2);
+    QGuiApplication::clipboard()->setMimeData(readingMimeData(*m_reading, scale));
+}
+
+void ReadingCommands::saveReading()
+{
+    if (!m_reading)
+        return;
+    QStringList filters;
+    for (const SaveFormat &format : SaveFormats)
+        filters << QLatin1String(format.filter);
+    QString filter;
+    QString path =
+        m_services.files.saveFileName(m_window, QStringLiteral("Save Reading As"),
+                                      suggestedReadingFileName(*m_reading, ReadingFormat::Png), filters, &filter);
+    if (path.isEmpty())
+        return; // cancelled
+    // The typed extension chooses the format; without a known one, the
+    // selected filter does, and its extension is added.
+    const QString typed = QFileInfo(path).suffix();
+    const SaveFormat *chosen = nullptr;
+    for (const SaveFormat &format : SaveFormats)
+        if (typed.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
+            chosen = &format;
+    if (!chosen) {
+        chosen = &SaveFormats[0];
+        for (const SaveFormat &format : SaveFormats)
+            if (filter == QLatin1String(format.filter))
+                chosen = &format;
+        path += QLatin1Char('.') + QLatin1String(chosen->suffix);
+    }
+    QString error;
+    if (!writeReading(*m_reading, path, chosen->format, &error))
+        m_services.messages.inform(m_window,
+                                   QStringLiteral("The reading could not be saved as \u201c%1\u201d: %2.")
+                                       .arg(QDir::toNativeSeparators(path), error),
+                                   Messages::Icon::Critical);
+}
+
+void ReadingCommands::printReading()
+{
+    if (!m_reading)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_reading->title());
+    if (!m_services.printers.choose(m_window, printer))
+        return; // cancelled
+    if (!paintReadingPage(*m_reading, printer))
+        m_services.messages.inform(m_window, QStringLiteral("The reading could not be printed."),
+                                   Messages::Icon::Critical);
+}

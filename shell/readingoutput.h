@@ -1,0 +1,26 @@
+#pragma once
+// A reading rendered for the clipboard, a file or a printer, all from the one
+// description the result window gives.
+#include "readingdescription.h"
+
+class QMimeData;
+class QPagedPaintDevice;
+
+// Title, date and time, what was asked, then each piece with its fields and reading.
+QString readingText(const ReadingDescription &reading);
+// The same as HTML, the pictures embedded as data URLs.
+QString readingHtml(const ReadingDescription &reading);
+// The reading laid out as a page and drawn at `scale` times its size on screen.
+QImage readingImage(const ReadingDescription &reading, qreal scale);
+// The page on `device`, a PDF writer or a printer: real text, shrunk to one
+// page if it is longer.
+bool paintReadingPage(const ReadingDescription &reading, QPagedPaintDevice &device);
+// Plain text, HTML and a PNG picture drawn at `scale`.
+QMimeData *readingMimeData(const ReadingDescription &reading, qreal scale);
+
+enum class ReadingFormat { Png, Pdf, Text };
+// The file name a save suggests: "Domino reading 2026-12-10.png".
+QString suggestedReadingFileName(const ReadingDescription &reading, ReadingFormat format);
+// Writes the whole file or nothing: an old file stays as it was when the
+// writing fails, and `error` then says why.
+bool writeReading(const ReadingDescription &reading, const QString &path, ReadingFormat format, QString *error);

@@ -1,0 +1,494 @@
+// Copying, saving and printing the reading on screen, in every window that
+// shows one.
+#include "fixture.h"
+#include "modcolororacle.h"
+#include "moddominooracle.h"
+#include "modgoodlucksymbol.h"
+#include "modmajongoracle.h"
+#include "modoghamoracle.h"
+#include "readingcommands.h"
+#include "readingoutput.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(ReadingDescription)
+
+namespace {
+// Random values that draw row `n` of `count`.
+double row(int n, int count)
+{
+    return (n - 0.5) / count;
+}
+
+int mahjongRow(const QString &englishName)
+{
+    for (int k = 1; k <= MahjongTileCount; ++k)
+        if (MahjongTiles(k).TileEnglishName == englishName)
+            return k;
+    return 0;
+}
+
+ReadingPiece tree(const QString &heading, int n)
+{
+    const OghamTree &t = OghamTrees(n);
+    return {heading,
+            t.TreeName,
+            {QImage()},
+            t.TreeName,
+            {{QStringLiteral("Keywords"), t.Keywords},
+             {QStringLiteral("Ruling Planet"), t.RulingPlanet},
+             {QStringLiteral("Ruling Animal"), t.RulingAnimal},
+             {QStringLiteral("Ogham Term"), t.OghamTerm},
+             {QStringLiteral("Lucky Color"), t.LuckyColor},
+             {QStringLiteral("Lucky Month"), t.LuckyMonth},
+             {QStringLiteral("Lucky Letter"), t.LuckyLetter},
+             {QStringLiteral("Lucky Gemstone"), t.LuckyGemstone},
+             {QStringLiteral("Lucky Flower"), t.LuckyFlower}},
+            t.Characteristics};
+}
+
+ReadingPiece symbol(int culture, int n)
+{
+    const GoodLuckSymbol &s = GoodLuckSymbols(culture, n);
+    return {GoodLuckHeading(culture), s.name, {QImage()}, s.name, {}, s.description};
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30'000) || process.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A reading with what escapes badly and what folds: markup, an umlaut, two lines.
+ReadingDescription awkwardReading()
+{
+    QImage half(80, 160, QImage::Format_ARGB32);
+    half.fill(Qt::darkBlue);
+    return {QStringLiteral("Domino"),
+            QDateTime(QDate(2026, 12, 10), QTime(9, 5)),
+            {{QStringLiteral("Question"), QStringLiteral("Will <Chü> & Co. last?")}},
+            {{QStringLiteral("The Past"),
+              QStringLiteral("6-4"),
+              {half, half},
+              QStringLiteral("6 pips and 4 pips"),
+              {{QStringLiteral("Element"), QStringLiteral("Wood & Fire")}},
+              QStringLiteral("First line.\nSecond line.")}}};
+}
+
+// Fails the test unless the file has exactly `pages` pages of the A4 size.
+void verifyPdfPages(const QString &path, int pages)
+{
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral(" pts (A4)\n")), qPrintable(info));
+}
+}
+
+class tst_Readings : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<OracleFixture> f;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString path(const QString &name) const { return dir->filePath(name); }
+
+    // A reading of `oracle` done as a user does it, with the draws below;
+    // the window that shows it.
+    OracleWindow *read(const QString &oracle)
+    {
+        const auto click = [this](const char *window, const char *control) {
+            QTest::mouseClick(f->in(window, control), Qt::LeftButton);
+        };
+        if (oracle == QLatin1String("Celtic Ogham")) {
+            QTest::mouseClick(f->child("cmdSelectOption_0"), Qt::LeftButton);
+            f->in<QTextEdit>("frmCelticOghamOracleMain", "txtQuestion")->setPlainText(QStringLiteral("Will it rain?"));
+            f->t.random.values = {row(3, 13), row(9, 13), row(1, 13)};
+            click("frmCelticOghamOracleMain", "picMainImage");
+            return f->window("frmCelticOghamOracleDisplay");
+        }
+        if (oracle == QLatin1String("Domino")) {
+            QTest::mouseClick(f->child("cmdSelectOption_1"), Qt::LeftButton);
+            f->t.random.values = {row(7, 7), row(5, 7)}; // 6 and 4 pips
+            click("frmDominoOracleMain", "picProceed");
+            return f->window("frmDominoOracleDisplay");
+        }
+        if (oracle == QLatin1String("Mahjong")) {
+            QTest::mouseClick(f->child("cmdSelectOption_3"), Qt::LeftButton);
+            f->t.random.values = {row(mahjongRow(QStringLiteral("Wind East")), MahjongTileCount)};
+            click("frmMahjongOracleMain", "cmdFindMajong");
+            return f->window("frmMahjongOracleDisplay");
+        }
+        if (oracle == QLatin1String("Good Luck Symbol")) {
+            QTest::mouseClick(f->child("cmdSelectOption_2"), Qt::LeftButton);
+            f->in<QCheckBox>("frmGoodLuckSymbolOracleMain", "chkGoodLuck_2")->setChecked(true);
+            f->in<QCheckBox>("frmGoodLuckSymbolOracleMain", "chkGoodLuck_0")->setChecked(true);
+            f->t.random.values = {row(1, GoodLuckSymbolCount(Indian)), row(7, GoodLuckSymbolCount(Japanese))};
+            click("frmGoodLuckSymbolOracleMain", "cmdNext");
+            return f->window("frmGoodLuckSymbolOracleDisplay");
+        }
+        QTest::mouseClick(f->child("cmdSelectOption_4"), Qt::LeftButton);
+        f->in<QLineEdit>("frmMysticColorOracleMain", "txtNameFirst")->setText(QStringLiteral("Ann"));
+        f->in<QLineEdit>("frmMysticColorOracleMain", "txtNameLast")->setText(QStringLiteral("Lee"));
+        click("frmMysticColorOracleMain", "cmdNext");
+        return f->window("frmMysticColorOracleMain");
+    }
+    static const std::optional<ReadingDescription> &described(const OracleWindow *window)
+    {
+        return window->findChild<ReadingCommands *>()->reading();
+    }
+    static QAction *command(const OracleWindow *window, const char *name)
+    {
+        return window->findChild<QAction *>(QLatin1String(name));
+    }
+    // Keys go where the user's keys go: to the control with the focus.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<OracleFixture>();
+        dir = std::make_unique<QTemporaryDir>();
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup()
+    {
+        f.reset();
+        dir.reset();
+    }
+
+    // Each window describes what it shows, field by field, in its order.
+    void describesTheReadingShown_data()
+    {
+        QTest::addColumn<QString>("oracle");
+        QTest::addColumn<ReadingDescription>("expected");
+        const QDateTime now(QDate(2026, 12, 9), QTime(10, 30));
+        const int east = mahjongRow(QStringLiteral("Wind East"));
+        const MahjongTile &tile = MahjongTiles(east);
+        const ColorReading &colour = ColorReadings(LuckyColorNumber(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QTest::newRow("Celtic Ogham: the panels left to right, with the question")
+            << QStringLiteral("Celtic Ogham")
+            << ReadingDescription{QStringLiteral("Celtic Ogham"),
+                                  now,
+                                  {{QStringLiteral("Question"), QStringLiteral("Will it rain?")}},
+                                  {tree(QStringLiteral("The Past"), 3), tree(QStringLiteral("The Future"), 1),
+                                   tree(QStringLiteral("The Present"), 9)}};
+        QTest::newRow("Domino: both halves") << QStringLiteral("Domino")
+                                             << ReadingDescription{QStringLiteral("Domino"),
+                                                                   now,
+                                                                   {},
+                                                                   {{{},
+                                                                     QStringLiteral("6-4"),
+                                                                     {QImage(), QImage()},
+                                                                     QStringLiteral("6 pips and 4 pips"),
+                                                                     {},
+                                                                     DominoMessage(6 * 7 + 4)}}};
+        QTest::newRow("Mahjong: a wind tile and its attributes")
+            << QStringLiteral("Mahjong")
+            << ReadingDescription{QStringLiteral("Mahjong"),
+                                  now,
+                                  {},
+                                  {{{},
+                                    tile.TileName,
+                                    {QImage()},
+                                    QStringLiteral("Wind East tile"),
+                                    {{QStringLiteral("English Name"), tile.TileEnglishName},
+                                     {QStringLiteral("Chinese Character"), tile.TileChineseCharacter},
+                                     {QStringLiteral("Season"), QStringLiteral("Spring")},
+                                     {QStringLiteral("Color"), QStringLiteral("Green")},
+                                     {QStringLiteral("Element"), QStringLiteral("Wood")},
+                                     {QStringLiteral("Constellation"), QStringLiteral("Dragon (5 Circles)")}},
+                                    tile.TileDescription}}};
+        QTest::newRow("Good Luck Symbol: the ticked cultures in button order")
+            << QStringLiteral("Good Luck Symbol")
+            << ReadingDescription{
+                   QStringLiteral("Good Luck Symbol"), now, {}, {symbol(Indian, 1), symbol(Japanese, 7)}};
+        QTest::newRow("Mystical Color: the names and the colour, no picture")
+            << QStringLiteral("Mystical Color")
+            << ReadingDescription{QStringLiteral("Mystical Color"),
+                                  now,
+                                  {{QStringLiteral("Name"), QStringLiteral("Ann Lee")}},
+                                  {{{}, colour.name, {}, {}, {}, colour.reading}}};
+    }
+    void describesTheReadingShown()
+    {
+        QFETCH(QString, oracle);
+        QFETCH(ReadingDescription, expected);
+        OracleWindow *window = read(oracle);
+        QVERIFY(window && window->isShown());
+        const std::optional<ReadingDescription> &actual = described(window);
+        QVERIFY(actual);
+        QCOMPARE(actual->title(), oracle + QStringLiteral(" reading"));
+        QCOMPARE(actual->when, expected.when);
+        QCOMPARE(actual->asked.size(), expected.asked.size());
+        for (qsizetype i = 0; i < expected.asked.size(); ++i) {
+            QCOMPARE(actual->asked[i].label, expected.asked[i].label);
+            QCOMPARE(actual->asked[i].value, expected.asked[i].value);
+        }
+        QCOMPARE(actual->pieces.size(), expected.pieces.size());
+        for (qsizetype p = 0; p < expected.pieces.size(); ++p) {
+            const ReadingPiece &a = actual->pieces[p];
+            const ReadingPiece &e = expected.pieces[p];
+            QCOMPARE(a.heading, e.heading);
+            QCOMPARE(a.name, e.name);
+            QCOMPARE(a.pictureName, e.pictureName);
+            QCOMPARE(a.text, e.text);
+            QCOMPARE(a.fields.size(), e.fields.size());
+            for (qsizetype i = 0; i < e.fields.size(); ++i) {
+                QCOMPARE(a.fields[i].label, e.fields[i].label);
+                QCOMPARE(a.fields[i].value, e.fields[i].value);
+            }
+            // The pictures at twice their size on screen, whatever the screen.
+            QCOMPARE(a.pictures.size(), e.pictures.size());
+            for (const QImage &picture : a.pictures)
+                QVERIFY(!picture.isNull() && picture.width() >= 80);
+        }
+        for (const char *name : {"mnuCopyReading", "mnuSaveReading", "mnuPrintReading"})
+            QVERIFY(command(window, name)->isEnabled());
+    }
+
+    // The colour window offers its reading only while the result is in front.
+    void colourCommandsFollowTheResultPanel()
+    {
+        OracleWindow *window = read(QStringLiteral("Mystical Color"));
+        QVERIFY(command(window, "mnuSaveReading")->isEnabled());
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("cmdBack")), Qt::LeftButton);
+        QVERIFY(!described(window));
+        for (const char *name : {"mnuCopyReading", "mnuSaveReading", "mnuPrintReading"})
+            QVERIFY(!command(window, name)->isEnabled());
+        press(Qt::Key_C); // in the empty first-name field
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    }
+
+    void textAndHtmlCarryEveryField()
+    {
+        const ReadingDescription reading = awkwardReading();
+        QCOMPARE(readingText(reading), QStringLiteral("Domino reading\n10 December 2026, 09:05\n"
+                                                      "Question: Will <Chü> & Co. last?\n\n"
+                                                      "The Past: 6-4\nElement: Wood & Fire\n"
+                                                      "First line.\nSecond line.\n"));
+        const QString html = readingHtml(reading);
+        for (const char *part : {"<h1 style=\"font-size: 16pt;\">Domino reading</h1>",
+                                 "Will &lt;Chü&gt; &amp; Co. last?", "Wood &amp; Fire", "First line.<br>Second line.",
+                                 "alt=\"6 pips and 4 pips\"", "width=\"40\" height=\"80\""})
+            QVERIFY2(html.contains(QString::fromUtf8(part)), part);
+        QCOMPARE(html.count(QStringLiteral("src=\"data:image/png;base64,")), 2);
+        QCOMPARE(suggestedReadingFileName(reading, ReadingFormat::Pdf),
+                 QStringLiteral("Domino reading 2026-12-10.pdf"));
+    }
+
+    // Real text in the PDF, in reading order, on one page, the pictures sharp.
+    void pdfHasTheTextOnOnePage_data()
+    {
+        QTest::addColumn<QString>("oracle");
+        QTest::newRow("the longest: three trees") << QStringLiteral("Celtic Ogham");
+        QTest::newRow("two pictures") << QStringLiteral("Domino");
+        QTest::newRow("no picture") << QStringLiteral("Mystical Color");
+    }
+    void pdfHasTheTextOnOnePage()
+    {
+        QFETCH(QString, oracle);
+        const ReadingDescription reading = *described(read(oracle));
+        const QString pdf = path(QStringLiteral("reading.pdf"));
+        QString error;
+        QVERIFY2(writeReading(reading, pdf, ReadingFormat::Pdf, &error), qPrintable(error));
+        verifyPdfPages(pdf, 1);
+        if (QTest::currentTestFailed())
+            return;
+        // Words in the order the text gives them; the lines may break
+        // elsewhere, a label stands apart from its value, letters may be set
+        // as ligatures.
+        const auto words = [](const QString &text) {
+            return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("[\\s:]")));
+        };
+        const QString extracted =
+            words(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+        qsizetype at = 0;
+        for (const QString &line : readingText(reading).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            at = extracted.indexOf(words(line), at);
+            QVERIFY2(at >= 0, qPrintable(line));
+        }
+        for (const QString &image :
+             run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n')).mid(2)) {
+            if (image.isEmpty())
+                continue;
+            const int ppi = image.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(12).toInt();
+            QVERIFY2(ppi >= 150, qPrintable(image));
+        }
+    }
+
+    // Ctrl+C: at once, text, HTML and a picture at twice the screen's size or more.
+    void copyPutsTextHtmlAndPicture()
+    {
+        OracleWindow *window = read(QStringLiteral("Domino"));
+        press(Qt::Key_C);
+        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied->formats().contains(QStringLiteral("text/plain")));
+        QVERIFY(copied->formats().contains(QStringLiteral("text/html")));
+        QVERIFY(copied->formats().contains(QStringLiteral("image/png")));
+        QCOMPARE(copied->text(), readingText(*described(window)));
+        QCOMPARE(copied->html().count(QStringLiteral("data:image/png;base64,")), 2);
+        const QImage picture = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+        const qreal scale = std::max<qreal>(window->devicePixelRatioF(), 2);
+        QCOMPARE(picture.width(), qRound(scale * readingImage(*described(window), 1).width()));
+    }
+
+    // In a text field, Ctrl+C copies the field's selection if it has one.
+    void copyInATextField_data()
+    {
+        QTest::addColumn<bool>("selection");
+        QTest::newRow("selected words: the words") << true;
+        QTest::newRow("nothing selected: the reading") << false;
+    }
+    void copyInATextField()
+    {
+        QFETCH(bool, selection);
+        OracleWindow *window = read(QStringLiteral("Celtic Ogham"));
+        auto *paragraph = window->findChild<QPlainTextEdit *>(QStringLiteral("txtCharacteristicsOne"));
+        paragraph->setFocus();
+        QTextCursor cursor = paragraph->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(selection ? 10 : 0, QTextCursor::KeepAnchor);
+        paragraph->setTextCursor(cursor);
+        press(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 selection ? OghamTrees(3).Characteristics.left(10) : readingText(*described(window)));
+    }
+
+    // The typed extension chooses the format; without one, the filter does.
+    void saveWritesTheChosenFormat_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("begins");
+        const QString png = QStringLiteral("PNG picture (*.png)");
+        const QString pdf = QStringLiteral("PDF document (*.pdf)");
+        const QString text = QStringLiteral("Plain text (*.txt)");
+        QTest::newRow("png typed") << QStringLiteral("mine.png") << text << QStringLiteral("mine.png")
+                                   << QByteArray("\x89PNG");
+        QTest::newRow("PDF typed in capitals")
+            << QStringLiteral("mine.PDF") << png << QStringLiteral("mine.PDF") << QByteArray("%PDF");
+        QTest::newRow("no extension, text filter")
+            << QStringLiteral("mine") << text << QStringLiteral("mine.txt") << QByteArray("Domino reading\n");
+        QTest::newRow("another extension, PDF filter")
+            << QStringLiteral("mine.jpg") << pdf << QStringLiteral("mine.jpg.pdf") << QByteArray("%PDF");
+    }
+    void saveWritesTheChosenFormat()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, begins);
+        read(QStringLiteral("Domino"));
+        f->t.files.saved = path(typed);
+        f->t.files.savedFilter = filter;
+        press(Qt::Key_S);
+        QCOMPARE(f->t.files.suggestedName, QStringLiteral("Domino reading 2026-12-09.png"));
+        QVERIFY(f->t.files.filters.contains(filter));
+        QCOMPARE(f->t.messages.shown.size(), 0);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
+        QFile file(path(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(begins.size()), begins);
+    }
+
+    // A save that fails says which file and why, and leaves nothing behind.
+    void saveFailureSaysWhy_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only folder") << QStringLiteral("read-only") << QStringLiteral("Permission denied");
+        QTest::newRow("a folder of that name")
+            << QStringLiteral("folder") << QStringLiteral("Filename refers to a directory");
+        QTest::newRow("full disk, an old file in the way")
+            << QStringLiteral("full") << QStringLiteral("File too large");
+    }
+    void saveFailureSaysWhy()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        read(QStringLiteral("Domino"));
+        QString target = path(QStringLiteral("reading.png"));
+        QByteArray old;
+        struct rlimit limit { };
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const struct rlimit unlimited = limit;
+        if (how == QLatin1String("read-only")) {
+            QDir(dir->path()).mkdir(QStringLiteral("locked"));
+            QFile::setPermissions(path(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
+            target = path(QStringLiteral("locked/reading.png"));
+            if (::access(qPrintable(path(QStringLiteral("locked"))), W_OK) == 0) // root writes anywhere
+                target = QStringLiteral("/sys/augurium-reading.png");
+        } else if (how == QLatin1String("folder")) {
+            QDir(dir->path()).mkdir(QStringLiteral("reading.png"));
+        } else {
+            old = QByteArrayLiteral("the reading saved yesterday");
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+            file.close();
+            std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the program
+            limit.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        f->t.files.saved = target;
+        press(Qt::Key_S);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QCOMPARE(f->t.messages.shown.size(), 1);
+        const QString message = f->t.messages.shown[0].text;
+        QVERIFY2(message.startsWith(QStringLiteral("The reading could not be saved as \u201c%1\u201d: ").arg(target)),
+                 qPrintable(message));
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QCOMPARE(f->t.messages.shown[0].icon, Messages::Icon::Critical);
+        QStringList left = QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden);
+        if (how == QLatin1String("full")) {
+            QCOMPARE(left, QStringList{QStringLiteral("reading.png")});
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+        } else if (QFileInfo(target).path() != QLatin1String("/sys")) {
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+        }
+        QVERIFY(f->window("frmDominoOracleDisplay")->isShown());
+    }
+
+    // Ctrl+P prints one page through the print dialog; a cancel prints nothing.
+    void printGoesThroughTheDialog()
+    {
+        read(QStringLiteral("Mahjong"));
+        press(Qt::Key_P); // cancelled
+        QCOMPARE(f->t.messages.shown.size(), 0);
+        const QString pdf = path(QStringLiteral("printed.pdf"));
+        f->t.printers.pdf = pdf;
+        press(Qt::Key_P);
+        QCOMPARE(f->t.messages.shown.size(), 0);
+        verifyPdfPages(pdf, 1);
+        QVERIFY(
+            run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("Mahjong reading")));
+    }
+};
+
+QTEST_MAIN(tst_Readings)
+#include "tst_readings.moc"
