@@ -2,6 +2,7 @@
 #include "librarycatalogue.h"
 #include "oraclewindow.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 

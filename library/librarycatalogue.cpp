@@ -159,7 +159,6 @@ bool isWordCharacter(QChar c)
 std::vector<LibraryEntry> BuildLibraryEntries()
 {
     std::vector<LibraryEntry> entries;
-    entries.reserve(162);
     addOgham(entries);
     addDomino(entries);
     addMahjong(entries);
