@@ -181,6 +181,9 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
         pictures[p]->setPixmap(picture.list.picture(picture.number, devicePixelRatio()));
         pictures[p]->setAccessibleName(picture.name);
     }
+    // The row of pictures is a layout of its own, which the pictures' new
+    // sizes reach only once the window has shown; the first size needs them.
+    ui->layPictures->invalidate();
     ui->txtDetail->setHtml(detailHtml(*entry));
 
     const bool ogham = entry->oracle == CelticOgham;

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -236,10 +237,16 @@ void frmMDI::adopt(OracleWindow *window)
     sub->setWindowIcon(window->windowIcon()); // the frame's title bar shows the frame's icon
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     if (window->isResizable()) {
-        // Its form's size, as far as the area holds it; the frame around
-        // it is what the frame adds to the form's own size hint.
+        // Its form's size, as far as the area holds it, but never so small
+        // that its texts are cut: the area scrolls to the rest, its scroll
+        // bar then taking some of the width. The frame around it is what the
+        // frame adds to the form's own size hint.
         const QSize frame = sub->sizeHint() - window->sizeHint();
-        sub->resize((window->size() + frame).boundedTo(ui->mdiArea->viewport()->size()));
+        const QSize least = window->minimumSizeHint() + frame;
+        QSize area = ui->mdiArea->viewport()->size();
+        if (least.height() > area.height())
+            area.rwidth() -= ui->mdiArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        sub->resize((window->size() + frame).boundedTo(area).expandedTo(least));
     } else {
         window->setFixedSize(window->size());
         sub->adjustSize();
