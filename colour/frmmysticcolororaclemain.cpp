@@ -65,6 +65,10 @@ void frmMysticColorOracleMain::cmdNext_Click()
     showPanel(ui->Frame2);
     ReadingDescription reading = newReading();
     reading.asked = {{QStringLiteral("Name"), first + QLatin1Char(' ') + last}};
+    QStringList birthDay{ui->cboMonth->currentText(), ui->cboDate->currentText(), ui->cboYear->currentText()};
+    birthDay.removeAll(QString());
+    if (!birthDay.isEmpty())
+        reading.asked.append({QStringLiteral("Birth Day"), birthDay.join(QLatin1Char(' '))});
     reading.pieces = {{{}, colour.name, {}, {}, {}, colour.reading}};
     setReading(reading);
 }

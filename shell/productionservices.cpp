@@ -1,5 +1,7 @@
 #include "productionservices.h"
 
+#include "platform.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -57,8 +59,7 @@ void DesktopUrlOpener::open(const QUrl &url)
 
 QString UserSettings::filePath() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/augurium/augurium.conf");
+    return Platform::settingsFolder() + QStringLiteral("/augurium.conf");
 }
 
 QString DialogFileChooser::openFileName(QWidget *parent, const QString &caption, const QString &filter,

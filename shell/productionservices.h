@@ -30,7 +30,7 @@ public:
     void open(const QUrl &url) override;
 };
 
-// ~/.config/augurium/augurium.conf, or wherever XDG_CONFIG_HOME points.
+// augurium.conf in the platform's settings folder.
 class UserSettings final : public SettingsLocation {
 public:
     QString filePath() const override;

@@ -1,26 +1,12 @@
 #include "singleinstance.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
+#include "platform.h"
 
-namespace {
-QString privateFolder(const QString &path)
-{
-    if (path.isEmpty() || !QDir().mkpath(path))
-        return {};
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-}
+#include <QDir>
 
 QString SingleInstance::lockFolder()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        return runtime;
-    return privateFolder(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                         + QStringLiteral("/augurium"));
+    return Platform::lockFolder();
 }
 
 SingleInstance::SingleInstance(const QString &folder)

@@ -1,0 +1,17 @@
+#pragma once
+// What differs between the desktops Augurium runs on, in one place: one
+// source file per platform implements it (platform_unix.cpp,
+// platform_windows.cpp), and nothing else tests the platform.
+#include <QString>
+
+namespace Platform {
+// The folder of the settings file: ~/.config/augurium, or wherever
+// XDG_CONFIG_HOME points; %APPDATA%\augurium on Windows.
+QString settingsFolder();
+// A per-user folder for the running copy's lock, never one that other users
+// can write to; empty if there is none.
+QString lockFolder();
+// The family of the interface font: the design's Verdana where the system
+// has it on Windows, else DejaVu Sans, whose widths are closest.
+QString interfaceFontFamily();
+}

@@ -1,0 +1,30 @@
+#include "platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+QString Platform::settingsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/augurium");
+}
+
+QString Platform::lockFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString folder = cache + QStringLiteral("/augurium");
+    if (cache.isEmpty() || !QDir().mkpath(folder))
+        return {};
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return folder;
+}
+
+QString Platform::interfaceFontFamily()
+{
+    // Verdana is rarely installed here, and the desktop's own stand-in for
+    // it has other widths: the closest match is named outright.
+    return QStringLiteral("DejaVu Sans");
+}

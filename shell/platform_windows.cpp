@@ -1,0 +1,33 @@
+#include "platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QStandardPaths>
+
+QString Platform::settingsFolder()
+{
+    // The roaming profile, as the settings of desktop programs go there.
+    return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("/augurium");
+}
+
+QString Platform::lockFolder()
+{
+    // %LOCALAPPDATA%: per user, and only its owner may write there.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString folder = local + QStringLiteral("/augurium");
+    if (local.isEmpty() || !QDir().mkpath(folder))
+        return {};
+    return folder;
+}
+
+QString Platform::interfaceFontFamily()
+{
+    if (QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        return QStringLiteral("Verdana");
+    // The installer brings DejaVu Sans for systems without Verdana.
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString &file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+    return QStringLiteral("DejaVu Sans");
+}
