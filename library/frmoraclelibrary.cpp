@@ -151,7 +151,7 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
 {
     const std::array<QLabel *, 2> pictures{ui->picPiece_0, ui->picPiece_1};
     const QTreeWidgetItem *item = ui->treEntries->currentItem();
-    ui->txtDetail->setVisible(entry);
+    ui->txtDetail->setVisible(entry != nullptr);
     if (!entry) { // a heading: its name over the section's pieces
         const QTreeWidgetItem *section = item && item->parent() ? item->parent() : nullptr;
         ui->lblPlace->setText(section ? section->text(0) : QString());
