@@ -259,14 +259,14 @@ void eyeOfHorus(QPainter &p)
 // lapis and turquoise under rows of gold and carnelian coverts.
 void isisWing(QPainter &p, int side)
 {
-    const P rootIn(50 + side * 5, 48);
-    const P rootOut(50 + side * 36, 39);
-    constexpr int n = 8;
+    const P rootIn(50 + side * 5, 47);
+    const P rootOut(50 + side * 45, 30);
+    constexpr int n = 9;
     for (int i = n - 1; i >= 0; --i) {
         const qreal t = qreal(i) / (n - 1);
         const P root = lerp(rootIn, rootOut, t) + P(0, 6);
-        const qreal length = 35 - 21 * t;
-        const P dir = unit(P(side * (0.12 + 0.62 * t), 1));
+        const qreal length = 37 - 19 * t;
+        const P dir = unit(P(side * (0.1 + 0.5 * t), 1));
         const P across(-dir.y() * side, dir.x() * side);
         const qreal w = 3.6 - 0.8 * t;
         const P tip = root + dir * length;
@@ -324,12 +324,13 @@ void tyet(QPainter &p, P top, qreal height)
 
 void isis(QPainter &p)
 {
-    // The goddess kneels a little to the left, holding her knot up high in
-    // her forward hand, clear of her wings.
+    // The goddess kneels with both wings spread wide, her arms their leading
+    // edges; her knot hangs small from her waist so the wings and the throne
+    // on her head carry the picture.
     QTransform goddess;
-    goddess.translate(38, 93);
+    goddess.translate(50, 93);
     goddess.scale(0.92, 0.92);
-    goddess.translate(-38, -93);
+    goddess.translate(-50, -93);
     p.save();
     p.setTransform(goddess, true);
     groundShadow(p, P(52, 90), 24, 3.5);
@@ -359,9 +360,9 @@ void isis(QPainter &p)
     stroke(p, quad(P(46.5, 45), P(52, 47.5), P(56.5, 45.5)), kTurq, 1.6);
     // Arms spread along the tops of the wings.
     for (int side : {-1, 1}) {
-        const P hand(50 + side * 39, 38.5);
+        const P hand(50 + side * 47, 28.5);
         const QPainterPath arm =
-            tapered(P(50 + side * 3, 45), P(50 + side * 14, 44), P(50 + side * 28, 40.5), hand, 5, 3.6);
+            tapered(P(50 + side * 3, 45), P(50 + side * 15, 42), P(50 + side * 32, 34), hand, 5, 3.6);
         fill(p, arm, linear(P(50, 40), P(50, 46), QColor(0xff, 0xe4, 0xc2), kSkinShade));
         fill(p, ellipse(hand + P(side * 1.5, -0.3), 2.8, 2.1), kSkin);
         const P cuff = lerp(P(50 + side * 3, 45), hand, 0.78);
@@ -419,91 +420,126 @@ void isis(QPainter &p)
     p.restore();
     p.restore();
 
-    // Her knot, standing in her fingers, which close round its foot.
-    const P hand = goddess.map(P(89.5, 38.2));
-    const qreal height = 45;
-    tyet(p, hand + P(0, -height + 3), height);
-    fill(p, goddess.map(ellipse(P(89.5, 38.2), 2.8, 2.3)), kSkin, kOutline);
+    // Her knot, tied at the waist and hanging in front of her knees.
+    const P waist = goddess.map(P(58.5, 55));
+    tyet(p, waist, 17);
 }
 
 // ---------------------------------------------------------------- angel
 
+// A wing raised from `shoulder` to `tip` in the temple manner: rows of
+// carnelian and gold coverts along its leading edge, then long feathers in
+// lapis, turquoise and white that fan out towards the tip.
+void raisedWing(QPainter &p, P shoulder, P tip, qreal shortest, qreal longest, bool far)
+{
+    const P along = unit(tip - shoulder);
+    const P away = unit(P(-along.y(), along.x())) * (along.x() >= 0 ? 1 : -1);
+    constexpr int n = 9;
+    const QColor shades[3][2] = {{kLapisLight, kLapis}, {kTurqLight, kTurq}, {kWhite, QColor(0xc8, 0xd6, 0xdc)}};
+    for (int i = 0; i < n; ++i) {
+        const qreal t = qreal(i) / (n - 1);
+        const P root = lerp(shoulder, tip, t) + away * 5;
+        const qreal length = shortest + (longest - shortest) * t;
+        const P dir = unit(away + along * (0.15 + 0.55 * t));
+        const P across(-dir.y(), dir.x());
+        const qreal w = 3.4;
+        const P end = root + dir * length;
+        QPainterPath feather(root - across * w);
+        feather.lineTo(end - across * w - dir * w);
+        feather.quadTo(end + dir * w * 0.6, end + across * w - dir * w);
+        feather.lineTo(root + across * w);
+        feather.closeSubpath();
+        const auto &c = shades[i % 3];
+        fill(p, feather, linear(root, end, far ? c[0].darker(112) : c[0], far ? c[1].darker(112) : c[1]));
+        stroke(p, segment(root + dir * 2, end - dir * w), c[1].darker(150), kDetail);
+    }
+    fill(p, scallopBand(shoulder, tip + along * 2, 10, 7), gold(shoulder, tip));
+    fill(p, scallopBand(shoulder, tip + along * 1.5, 5.5, 9), carnelian(lerp(shoulder, tip, 0.3), 30));
+}
+
 void angel(QPainter &p)
 {
-    groundShadow(p, P(50, 91), 20, 3);
-    // Two white wings raised behind the shoulders, tipped with turquoise.
-    for (int side : {-1, 1}) {
-        auto at = [side](qreal dx, qreal y) { return P(50 + side * dx, y); };
-        const P tips[] = {at(40, 8), at(44, 22), at(43.5, 36), at(40, 49), at(33, 60), at(24, 68), at(15, 71)};
-        QPainterPath wing(at(6, 46));
-        wing.cubicTo(at(10, 28), at(24, 10), tips[0]);
-        for (int i = 1; i < 7; ++i) {
-            const P mid = (tips[i - 1] + tips[i]) / 2;
-            wing.quadTo(lerp(mid, at(20, 36), -0.22), tips[i]);
-        }
-        wing.quadTo(at(10, 62), at(6, 52));
-        wing.closeSubpath();
-        fill(p, wing, linear(at(10, 14), at(34, 66), kWhite, QColor(0xb6, 0xe0, 0xdc)));
-        for (int i = 1; i < 6; ++i)
-            stroke(p, quad(at(16, 38), lerp(at(16, 38), tips[i], 0.5) + P(0, -3), lerp(at(16, 38), tips[i], 0.93)),
-                   QColor(0x5e, 0x8e, 0x96), kDetail);
-        // A row of small coverts along the top of the wing.
-        QPainterPath coverts(at(6, 46));
-        coverts.cubicTo(at(10, 28), at(24, 10), tips[0]);
-        coverts.quadTo(at(34, 20), at(26, 26));
-        coverts.quadTo(at(24, 33), at(18, 34));
-        coverts.quadTo(at(16, 42), at(10, 44));
-        coverts.quadTo(at(9, 48), at(6, 46));
-        fill(p, coverts, linear(at(10, 14), at(26, 40), kWhite, QColor(0xe6, 0xee, 0xf0)), kDetail);
-        stroke(p, quad(at(9, 34), at(14, 22), at(30, 12)), kGold, 1.6);
+    // A winged messenger as on a temple wall: in profile, striding, both arms
+    // raised in praise, two great wings lifted behind, a ring of light round
+    // the head so it still reads as an angel.
+    groundShadow(p, P(54, 90), 22, 3);
+    raisedWing(p, P(50, 44), P(34, 5), 14, 34, true);
+    raisedWing(p, P(48, 47), P(14, 22), 12, 32, false);
+    // Feet striding, the far one behind.
+    for (qreal x : {45.0, 60.0}) {
+        QPainterPath foot(P(x - 2.5, 84));
+        foot.lineTo(P(x + 2.5, 84));
+        foot.quadTo(P(x + 9, 87), P(x + 9.5, 90));
+        foot.lineTo(P(x - 3, 90));
+        foot.closeSubpath();
+        fill(p, foot, kSkin);
     }
-    // Long white robe with a lapis sash falling to the hem.
-    QPainterPath robe(P(42, 40));
-    robe.quadTo(P(50, 37.5), P(58, 40));
-    robe.cubicTo(P(63, 46), P(66, 72), P(69, 90));
-    robe.quadTo(P(50, 93.5), P(31, 90));
-    robe.cubicTo(P(34, 72), P(37, 46), P(42, 40));
-    fill(p, robe, linear(P(36, 40), P(66, 90), kWhite, QColor(0xd6, 0xd2, 0xe0)));
-    for (qreal x : {40.0, 60.0})
-        stroke(p, quad(P(x + (50 - x) * 0.2, 66), P(x - (50 - x) * 0.05, 80), P(x - (50 - x) * 0.25, 90.5)),
-               QColor(0xa6, 0xa2, 0xb8), kDetail);
-    fill(p, polygon({P(47.2, 63), P(52.8, 63), P(54, 91.6), P(46, 91.6)}), lapis(P(48, 62), 30), kDetail);
-    fill(p, box(39.5, 60.5, 21, 3.6), gold(P(40, 60), P(60, 64)), kDetail);
-    // Wide sleeves and hands folded in prayer.
-    for (int side : {-1, 1}) {
-        QPainterPath sleeve(P(50 + side * 8, 41));
-        sleeve.cubicTo(P(50 + side * 13, 46), P(50 + side * 14, 56), P(50 + side * 12, 60));
-        sleeve.quadTo(P(50 + side * 6, 61), P(50 + side * 2.2, 56.5));
-        sleeve.quadTo(P(50 + side * 4, 48), P(50 + side * 8, 41));
-        fill(p, sleeve, linear(P(50 + side * 4, 42), P(50 + side * 12, 60), kWhite, QColor(0xdc, 0xd8, 0xe6)));
+    // A long white pleated robe, flaring forward over the striding leg.
+    QPainterPath robe(P(47, 42));
+    robe.quadTo(P(54, 39.5), P(60, 42));
+    robe.cubicTo(P(62, 48), P(60, 56), P(59, 62));
+    robe.cubicTo(P(62, 70), P(66, 78), P(68, 86));
+    robe.lineTo(P(42, 86));
+    robe.cubicTo(P(44, 74), P(45, 60), P(45, 52));
+    robe.quadTo(P(45, 45), P(47, 42));
+    fill(p, robe, linear(P(44, 42), P(68, 86), kWhite, QColor(0xd6, 0xd8, 0xe2)));
+    for (int i = 0; i < 4; ++i)
+        stroke(p, segment(P(50 + i * 3, 64), P(46 + i * 5.5, 85)), QColor(0xa6, 0xaa, 0xbc), kDetail);
+    // A gold girdle with a lapis sash hanging in front.
+    fill(p, polygon({P(45, 58), P(59.5, 59), P(59.4, 62.5), P(45, 61.6)}), gold(P(45, 58), P(60, 63)), kDetail);
+    fill(p, polygon({P(56, 62), P(59.5, 62), P(63, 80), P(59, 80.5)}), lapis(P(57, 62), 20), kDetail);
+    // A broad collar of turquoise and gold.
+    QPainterPath collar(P(47, 42));
+    collar.quadTo(P(54, 39), P(60, 42.5));
+    collar.quadTo(P(60, 48), P(54, 49));
+    collar.quadTo(P(47.5, 48.5), P(47, 42));
+    fill(p, collar, gold(P(47, 40), P(60, 49)));
+    stroke(p, quad(P(48.5, 45), P(54, 47), P(59, 45.5)), kTurq, 1.6);
+    // The ring of light, behind the head.
+    const P crown(54, 26);
+    fill(p, circle(crown, 15).subtracted(circle(crown, 12)), gold(crown + P(-15, -15), crown + P(15, 15)));
+    // Head in profile, facing the raised hands.
+    fill(p, box(51, 34, 5, 8), kSkin);
+    QPainterPath face(P(51, 17));
+    face.cubicTo(P(56, 14.5), P(59.5, 17), P(59.8, 20.5));
+    face.lineTo(P(62.6, 25.2));
+    face.lineTo(P(60.2, 26));
+    face.quadTo(P(61, 27.6), P(60, 28.4));
+    face.quadTo(P(60.2, 30.6), P(57.6, 31.4));
+    face.quadTo(P(54, 32.6), P(50, 30));
+    face.closeSubpath();
+    fill(p, face, lit(P(56, 23), 11, QColor(0xff, 0xe8, 0xcc), kSkin));
+    fill(p, ellipse(P(60.2, 28.3), 1.1, 0.55), kMouth, 0);
+    QPainterPath eye(P(54.6, 22));
+    eye.quadTo(P(56.6, 20.4), P(58.4, 21.8));
+    eye.quadTo(P(56.6, 23.4), P(54.6, 22));
+    fill(p, eye, kWhite, kDetail);
+    fill(p, circle(P(57, 21.9), 0.9), kHair, 0);
+    stroke(p, segment(P(54.6, 22), P(52.2, 21.4)), kLine, kDetail);
+    // Short golden hair, cut straight at the nape.
+    QPainterPath hair(P(58.5, 17.5));
+    hair.cubicTo(P(57, 11.5), P(45, 10.5), P(43.5, 20));
+    hair.cubicTo(P(43, 25), P(43.5, 30), P(45, 34));
+    hair.lineTo(P(51.5, 34));
+    hair.lineTo(P(51, 26));
+    hair.quadTo(P(53.5, 20), P(58.5, 17.5));
+    fill(p, hair, lit(P(50, 16), 16, QColor(0xf4, 0xcc, 0x6a), QColor(0xb0, 0x72, 0x22)));
+    for (qreal x : {46.5, 49.0})
+        stroke(p, segment(P(x, 23), P(x, 33)), QColor(0x8a, 0x56, 0x18), kDetail);
+    // Both arms raised forward in praise, palms up.
+    for (qreal dy : {0.0, 4.0}) {
+        const P shoulder(55, 45 + dy);
+        const P hand(75, 30 + dy);
+        fill(p, tapered(shoulder, P(62, 46 + dy), P(70, 40 + dy), hand, 4.6, 3.4),
+             linear(P(55, 40), P(75, 48), QColor(0xff, 0xe4, 0xc2), kSkinShade));
+        QPainterPath palm(hand + P(-2, 1.5));
+        palm.quadTo(hand + P(0, -5), hand + P(3.5, -5.5));
+        palm.quadTo(hand + P(3, -1), hand + P(1.5, 2.5));
+        palm.closeSubpath();
+        fill(p, palm, kSkin, kDetail);
+        fill(p, rotated(box(66 - 1.4, 41.5 + dy - 2.6, 2.8, 5.2), P(66, 41.5 + dy), 40),
+             gold(P(65, 39 + dy), P(67, 44 + dy)), kDetail);
     }
-    QPainterPath hands(P(50, 44.5));
-    hands.quadTo(P(53.2, 50), P(52.6, 56.5));
-    hands.lineTo(P(47.4, 56.5));
-    hands.quadTo(P(46.8, 50), P(50, 44.5));
-    fill(p, hands, kSkin);
-    stroke(p, segment(P(50, 46.5), P(50, 56.5)), kSkinShade, kDetail);
-    // A small collar of turquoise and gold.
-    QPainterPath collar(P(44, 39.5));
-    collar.quadTo(P(50, 46), P(56, 39.5));
-    collar.quadTo(P(50, 41.5), P(44, 39.5));
-    fill(p, collar, turquoise(P(48, 40), 8), kDetail);
-    // Head: friendly face under curly hair.
-    headDisc(p, P(50, 28.5), 9, 9.8);
-    QPainterPath hair(P(40.8, 29));
-    hair.cubicTo(P(39, 16), P(61, 16), P(59.2, 29));
-    for (qreal x : {56.0, 52.6, 49.2, 45.8, 42.4})
-        hair.quadTo(P(x + 2, 22), P(x, 24.5));
-    hair.quadTo(P(41, 25.5), P(40.8, 29));
-    fill(p, hair, lit(P(48, 20), 12, QColor(0xd8, 0x9a, 0x4c), QColor(0x8a, 0x50, 0x1c)));
-    happyEye(p, P(46.2, 30), 3.8);
-    happyEye(p, P(53.8, 30), 3.8);
-    openSmile(p, P(50, 33.6), 3.6);
-    blush(p, P(44.2, 33), 1.7);
-    blush(p, P(55.8, 33), 1.7);
-    // Halo: a ring of gold floating above the head.
-    const QPainterPath halo = ellipse(P(50, 12.5), 13, 4.8).subtracted(ellipse(P(50, 12.5), 9.6, 2.6));
-    fill(p, halo, gold(P(38, 8), P(62, 17)));
 }
 
 // ---------------------------------------------------------------- elephant
