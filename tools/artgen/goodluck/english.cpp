@@ -606,20 +606,30 @@ void drawUnicorn(QPainter &p)
 
 void drawWishbone(QPainter &p)
 {
-    QTransform t;
-    t.translate(50, 50);
-    t.scale(1.42, 1.42);
-    t.translate(-40, -42);
-    const QPainterPath left = t.map(curve(P(40, 18), P(34, 30), P(22, 44), P(20, 66)));
-    const QPainterPath right = t.map(curve(P(40, 18), P(46, 30), P(58, 44), P(60, 66)));
-    QPainterPath bone = thick(left, 11.5).united(thick(right, 11.5));
-    bone = bone.united(t.map(ellipse(P(40, 16), 6.8, 5.2)));
-    bone = bone.united(t.map(ellipse(P(19.6, 66.5), 5, 4)));
-    bone = bone.united(t.map(ellipse(P(60.4, 66.5), 5, 4)));
+    // A broad, even fork: two bowed arms, thick where they meet, joined under a
+    // flat knob and ending in little flattened feet, so it reads as a bone and
+    // not as a letter or a pair of tongs.
+    QPainterPath bone(P(44, 15));
+    bone.cubicTo(P(26, 22), P(14, 48), P(12.5, 82));
+    bone.quadTo(P(13, 90), P(20, 89.5));
+    bone.quadTo(P(24.5, 88), P(24.5, 84));
+    bone.cubicTo(P(25, 56), P(34, 36), P(50, 30));
+    bone.cubicTo(P(66, 36), P(75, 56), P(75.5, 84));
+    bone.quadTo(P(75.5, 88), P(80, 89.5));
+    bone.quadTo(P(87, 90), P(87.5, 82));
+    bone.cubicTo(P(86, 48), P(74, 22), P(56, 15));
+    bone.closeSubpath();
+    QPainterPath knob(P(50, 4));
+    knob.cubicTo(P(59, 4), P(61, 12), P(57, 18));
+    knob.quadTo(P(50, 24), P(43, 18));
+    knob.cubicTo(P(39, 12), P(41, 4), P(50, 4));
+    bone = bone.united(knob).simplified();
     fill(p, bone, linear(P(20, 6), P(80, 94), hex(0xfcebc8), hex(0xc49a60)));
-    stroke(p, t.map(curve(P(37.8, 21), P(33, 30), P(23.5, 43), P(21.4, 60))), QColor(255, 255, 255, 190), 1.6);
-    stroke(p, t.map(curve(P(58.8, 60), P(56.8, 45), P(48, 32), P(42.6, 22))).translated(2.4, 0), hex(0xb08650, 160),
-           kDetail);
+    // Light down the left arm, shade inside the right, a pit in the knob.
+    stroke(p, curve(P(41, 20), P(27, 28), P(18, 50), P(17, 80)), QColor(255, 255, 255, 190), 2.0);
+    stroke(p, curve(P(55, 33), P(66, 38), P(72, 56), P(73.5, 80)), hex(0xb08650, 170), kDetail);
+    fill(p, ellipse(P(50, 12.5), 3.2, 3.8), hex(0xd8b27a), kDetail, hex(0xb08650));
+    highlight(p, ellipse(P(46.5, 9), 2.2, 1.6), 150);
 }
 
 // ---- Wood
