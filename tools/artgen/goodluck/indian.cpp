@@ -174,144 +174,73 @@ void drawBetelLeaf(QPainter &p)
 
 // ---- Bindi
 
-// A gold jhumka hanging from the lobe: stud, little bell, a fringe of beads.
-void drawJhumka(QPainter &p, P lobe)
-{
-    fill(p, circle(lobe, 1.7), gold(lobe - P(2, 2), lobe + P(2, 2)), kDetail);
-    QPainterPath bell(lobe + P(-3.4, 6.6));
-    bell.cubicTo(lobe + P(-3.2, 2), lobe + P(3.2, 2), lobe + P(3.4, 6.6));
-    bell.closeSubpath();
-    fill(p, bell, gold(lobe + P(-3, 2), lobe + P(3, 7)), kDetail);
-    for (int i = -1; i <= 1; ++i)
-        fill(p, circle(lobe + P(i * 2.3, 8.2), 1.05), kGold, 0.7);
-}
-
 void drawBindi(QPainter &p)
 {
+    // A close look at the brow, so the red dot between the eyebrows is the
+    // picture and not the woman wearing it.
     const QColor skinLight{0xf6, 0xcf, 0xa4};
     const QColor skin{0xd9, 0x98, 0x62};
     const QColor skinLine{0x9a, 0x5a, 0x34};
     const QColor hairLight{0x4e, 0x42, 0x46};
-    const P part(50, 22.5);
-
-    // Long dark hair behind the head, falling to the shoulders.
-    QPainterPath hairBack = ellipse(P(50, 37), 27, 28.5);
-    QPainterPath fall(P(23.5, 38));
-    fall.cubicTo(P(22, 52), P(19, 66), P(17, 80));
-    fall.lineTo(83, 80);
-    fall.cubicTo(P(81, 66), P(78, 52), P(76.5, 38));
-    fall.closeSubpath();
-    hairBack = hairBack.united(fall).simplified();
-    fill(p, hairBack, linear(P(24, 10), P(76, 80), hairLight, kHair));
-
-    // Shoulders in a maroon blouse, a saffron sari draped over one of them.
-    QPainterPath body(P(7, 96));
-    body.cubicTo(P(8, 82), P(16, 76), P(36, 72));
-    body.lineTo(64, 72);
-    body.cubicTo(P(84, 76), P(92, 82), P(93, 96));
-    body.quadTo(P(50, 100), P(7, 96));
-    fill(p, body, linear(P(10, 72), P(90, 98), QColor(0xc4, 0x2a, 0x30), accent::indian));
-    // The neck and the open neckline of the blouse.
-    QPainterPath neck(P(41.5, 56));
-    neck.lineTo(41, 70);
-    neck.cubicTo(P(38, 73), P(38, 76), P(39, 78));
-    neck.quadTo(P(50, 88), P(61, 78));
-    neck.cubicTo(P(62, 76), P(62, 73), P(59, 70));
-    neck.lineTo(58.5, 56);
-    neck.closeSubpath();
-    fill(p, neck, linear(P(40, 60), P(60, 84), skinLight, skin));
-    fill(p, quad(P(41.2, 63), P(50, 70), P(58.8, 63)).united(box(41.2, 56, 17.6, 7)), QColor(0xb8, 0x72, 0x44, 110), 0);
-    // A fine gold chain with a drop at the hollow of the throat.
-    stroke(p, quad(P(40.5, 72), P(50, 84), P(59.5, 72)), kGoldDark, 1.3);
-    stroke(p, quad(P(40.5, 72), P(50, 84), P(59.5, 72)), kGold, 0.6);
-    fill(p, ellipse(P(50, 79.6), 1.9, 2.4), gold(P(48, 77), P(52, 82)), kDetail);
-    QPainterPath pallu(P(33, 100));
-    pallu.lineTo(66, 71.5);
-    pallu.cubicTo(P(76, 72.5), P(82, 74.5), P(86, 78));
-    pallu.lineTo(56, 100);
-    pallu.closeSubpath();
-    pallu = pallu.intersected(body);
-    fill(p, pallu, linear(P(40, 74), P(80, 100), QColor(0xfb, 0xbf, 0x4a), QColor(0xe0, 0x78, 0x12)));
+    const QPainterPath lens = circle(P(50, 50), 44);
+    fill(p, lens, lit(P(50, 44), 60, skinLight, skin), 0);
     p.save();
-    p.setClipPath(pallu);
-    stroke(p, segment(P(36.5, 100), P(68.5, 72.5)), kGold, 2.2);
-    stroke(p, segment(P(52.5, 100), P(84.5, 77.5)), kGold, 2.2);
-    p.restore();
-
-    // Ears with their jhumkas, then the face over them.
-    for (int side : {-1, 1}) {
-        const P ear(50 + side * 19.5, 45);
-        fill(p, ellipse(ear, 3.2, 5.4), lit(ear, 6, skinLight, skin));
-        drawJhumka(p, ear + P(side * 0.4, 4.6));
-    }
-    QPainterPath face(P(50, 17));
-    face.cubicTo(P(37, 17), P(30.5, 27), P(30.5, 41));
-    face.cubicTo(P(30.5, 55), P(40, 66), P(50, 66));
-    face.cubicTo(P(60, 66), P(69.5, 55), P(69.5, 41));
-    face.cubicTo(P(69.5, 27), P(63, 17), P(50, 17));
-    fill(p, face, lit(P(48, 40), 30, skinLight, skin));
-
-    // Hair parted in the middle, swept down to the temples.
-    QPainterPath above(part);
-    above.cubicTo(P(41, 22), P(33, 27), P(30, 43));
-    above.lineTo(18, 43);
-    above.lineTo(18, 0);
-    above.lineTo(82, 0);
-    above.lineTo(82, 43);
-    above.lineTo(70, 43);
-    above.cubicTo(P(67, 27), P(59, 22), part);
-    const QPainterPath hairFront = above.intersected(ellipse(P(50, 37), 27, 28.5));
-    fill(p, hairFront, linear(P(28, 8), P(72, 44), hairLight, kHair));
+    p.setClipPath(lens);
+    // The bridge of the nose, shaded at its sides.
+    for (int side : {-1, 1})
+        fill(p,
+             quad(P(50 + side * 7, 58), P(50 + side * 5, 76), P(50 + side * 9, 100))
+                 .united(thick(quad(P(50 + side * 7, 58), P(50 + side * 5, 76), P(50 + side * 9, 100)), 5)),
+             QColor(0xb8, 0x72, 0x44, 70), 0);
+    // Hair parted in the middle, with sindoor along the parting.
+    QPainterPath hair(P(0, 0));
+    hair.lineTo(100, 0);
+    hair.lineTo(100, 34);
+    hair.cubicTo(P(88, 16), P(64, 14), P(50, 19));
+    hair.cubicTo(P(36, 14), P(12, 16), P(0, 34));
+    hair.closeSubpath();
+    fill(p, hair, linear(P(20, 0), P(70, 30), hairLight, kHair), kOutline);
     QPainterPath strands;
-    for (int side : {-1, 1}) {
-        strands.moveTo(50 + side * 2, 14);
-        strands.cubicTo(P(50 + side * 9, 16), P(50 + side * 16, 20), P(50 + side * 19, 32));
-        strands.moveTo(50 + side * 2.5, 10);
-        strands.cubicTo(P(50 + side * 12, 11), P(50 + side * 20, 17), P(50 + side * 23, 30));
-    }
+    for (int side : {-1, 1})
+        for (qreal k : {0.0, 6.0}) {
+            strands.moveTo(50 + side * (2 + k / 3), 4 + k);
+            strands.cubicTo(P(50 + side * (14 + k), 6 + k), P(50 + side * (28 + k), 10 + k),
+                            P(50 + side * (44 + k), 26 + k));
+        }
     stroke(p, strands, QColor(0x6a, 0x5c, 0x60), 0.9);
-    // Sindoor along the parting.
-    stroke(p, segment(P(50, 9.5), part + P(0, -0.5)), QColor(0xe0, 0x24, 0x1a), 2.4);
-
-    // Serene face: arched brows, almond eyes lined with kohl, soft lips.
+    stroke(p, segment(P(50, 0), P(50, 18)), QColor(0xe0, 0x24, 0x1a), 3.2);
+    // Eyes under strong arched brows, lined with kohl.
     for (int side : {-1, 1}) {
-        QPainterPath brow(P(50 + side * 5.2, 38.6));
-        brow.quadTo(P(50 + side * 10, 34.6), P(50 + side * 15.6, 38.4));
-        stroke(p, brow, kHair, 1.3);
-        const P eye(50 + side * 8.8, 44.2);
-        QPainterPath almond(eye + P(-side * 4.4, 0.3));
-        almond.quadTo(eye + P(0, -3.8), eye + P(side * 4.6, 0));
-        almond.quadTo(eye + P(0, 3.0), eye + P(-side * 4.4, 0.3));
+        QPainterPath brow(P(50 + side * 10, 48));
+        brow.quadTo(P(50 + side * 24, 36), P(50 + side * 42, 46));
+        brow.quadTo(P(50 + side * 24, 40), P(50 + side * 10, 48));
+        fill(p, thick(brow, 2.4), kHair, 0);
+        const P eye(50 + side * 25, 65);
+        QPainterPath almond(eye + P(-side * 12, 1));
+        almond.quadTo(eye + P(0, -11), eye + P(side * 13, 0));
+        almond.quadTo(eye + P(0, 8), eye + P(-side * 12, 1));
         fill(p, almond, kWhite, 0);
         p.save();
         p.setClipPath(almond);
-        fill(p, circle(eye + P(0, 0.1), 2.5), QColor(0x3a, 0x22, 0x14), 0);
-        fill(p, circle(eye + P(-0.8, -0.8), 0.75), kWhite, 0);
+        fill(p, circle(eye + P(-side * 1, 0), 6.5), lit(eye, 7, QColor(0x6a, 0x42, 0x24), QColor(0x2a, 0x16, 0x0c)), 0);
+        fill(p, circle(eye + P(-side * 1, 0), 3), kHair, 0);
+        fill(p, circle(eye + P(-side * 1 - 2, -2), 1.4), kWhite, 0);
         p.restore();
-        QPainterPath lid(eye + P(-side * 4.6, 0.4));
-        lid.quadTo(eye + P(0, -4.0), eye + P(side * 5.4, -0.6));
-        stroke(p, lid, kHair, 1.4);
-        stroke(p, quad(eye + P(-side * 4.2, 0.5), eye + P(0, 2.9), eye + P(side * 4.6, 0)), skinLine, 0.7);
-        blush(p, P(50 + side * 11.5, 52), 3.2);
+        QPainterPath lid(eye + P(-side * 12.5, 1.2));
+        lid.quadTo(eye + P(0, -12), eye + P(side * 15, -2.5));
+        stroke(p, lid, kHair, 2.4);
+        stroke(p, quad(eye + P(-side * 11, 1.6), eye + P(0, 7), eye + P(side * 12, 0.5)), skinLine, 1.0);
+        stroke(p, quad(eye + P(-side * 10, -6.5), eye + P(0, -13), eye + P(side * 12, -6)), skinLine, 0.8);
     }
-    stroke(p, quad(P(48.6, 45), P(47.4, 50.5), P(47.6, 52.4)), skinLine, 0.8);
-    stroke(p, quad(P(47, 53), P(50, 54.8), P(53, 53)), skinLine, 0.9);
-    // Lips in a quiet smile, the corners turned up.
-    QPainterPath lips(P(44.4, 57.6));
-    lips.cubicTo(P(46.5, 56.4), P(48.5, 56.2), P(50, 57.1));
-    lips.cubicTo(P(51.5, 56.2), P(53.5, 56.4), P(55.6, 57.6));
-    lips.cubicTo(P(53.5, 61.6), P(46.5, 61.6), P(44.4, 57.6));
-    fill(p, lips, linear(P(45, 56), P(55, 62), QColor(0xd8, 0x56, 0x52), QColor(0xb0, 0x30, 0x36)), kDetail,
-         QColor(0x7a, 0x1e, 0x1a));
-    stroke(p, curve(P(44.2, 57.4), P(47, 59.4), P(53, 59.4), P(55.8, 57.4)), QColor(0x7a, 0x1e, 0x1a), 0.8);
+    p.restore();
+    fill(p, lens, Qt::NoBrush);
 
-    // The bindi itself, the dot within its circle: a thin ring of gold round
-    // a bold red dot, set high between the brows.
-    const P dot(50, 32.6);
-    fill(p, circle(dot, 6.8).subtracted(circle(dot, 5.3)), gold(dot - P(7, 7), dot + P(7, 7)), kDetail);
-    fill(p, circle(dot, 3.6), lit(dot, 4.4, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kDetail,
+    // The bindi: a bold red dot in a thin ring of gold, between the brows.
+    const P dot(50, 40);
+    fill(p, circle(dot, 11.5).subtracted(circle(dot, 9.6)), gold(dot - P(11, 11), dot + P(11, 11)), kDetail);
+    fill(p, circle(dot, 7.8), lit(dot, 9, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kOutline,
          QColor(0x5a, 0x08, 0x06));
-    highlight(p, ellipse(dot + P(-1.1, -1.2), 1, 0.7), 170);
+    highlight(p, ellipse(dot + P(-2.6, -2.8), 2.2, 1.4), 170);
 }
 
 // ---- Coconut
