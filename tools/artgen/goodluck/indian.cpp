@@ -497,53 +497,37 @@ void drawTulsi(QPainter &p)
 {
     const QColor plaster{0xf6, 0xec, 0xd8};
     const QColor plasterShade{0xd8, 0xc4, 0xa0};
-    // The raised square planter, an altar in itself: plinth, mouldings, a
-    // painted body with its lamp niche, and a rim with knobbed corners.
     const QColor saffronDark{0xc8, 0x6a, 0x14};
-    fill(p, box(19, 88, 62, 6), linear(P(19, 88), P(81, 94), kSaffron, saffronDark));
-    fill(p, box(23, 83, 54, 5.5), linear(P(23, 83), P(77, 88), plaster, plasterShade));
-    fill(p, box(27, 61, 46, 22), linear(P(27, 61), P(73, 83), plaster, plasterShade));
-    stroke(p, box(30.5, 64.5, 39, 15), accent::indian, 1.8);
-    QPainterPath niche(P(43, 80));
-    niche.lineTo(43, 73);
-    niche.cubicTo(P(43, 67), P(57, 67), P(57, 73));
-    niche.lineTo(57, 80);
-    niche.closeSubpath();
-    fill(p, niche, linear(P(43, 68), P(57, 80), kSaffron, QColor(0xc0, 0x5a, 0x10)), kDetail);
-    fill(p, circle(P(50, 76), 1.8), QColor(0xff, 0xf0, 0xa0), kDetail);
-    for (qreal x : {24.5, 75.5})
-        fill(p, quad(P(x - 4.5, 56), P(x, 44), P(x + 4.5, 56)),
-             linear(P(x - 4, 48), P(x + 4, 56), plaster, plasterShade));
-    fill(p, box(21, 55, 58, 6.5), linear(P(21, 55), P(79, 61), kSaffron, saffronDark));
-
-    // The bush: woody stems fanning out, set with pairs of small oval
-    // leaves and tipped with purple flower spikes.
+    // The plant first, so the shrine's rim covers the roots of its stems:
+    // a few woody stems set with pairs of broad, toothless basil leaves and
+    // tipped with purple flower spikes.
     const QColor stem{0x6a, 0x46, 0x2a};
     const QList<QPainterPath> branches = {
-        curve(P(50, 58), P(50, 42), P(50, 26), P(50, 7)),  curve(P(50, 50), P(42, 40), P(36, 28), P(35, 11)),
-        curve(P(50, 50), P(58, 40), P(64, 28), P(65, 11)), curve(P(50, 52), P(38, 46), P(27, 36), P(20, 21)),
-        curve(P(50, 52), P(62, 46), P(73, 36), P(80, 21)), curve(P(50, 56), P(37, 54), P(23, 50), P(10, 40)),
-        curve(P(50, 56), P(63, 54), P(77, 50), P(90, 40)),
+        curve(P(50, 50), P(50, 36), P(50, 22), P(50, 6)),  curve(P(50, 48), P(42, 38), P(34, 28), P(30, 12)),
+        curve(P(50, 48), P(58, 38), P(66, 28), P(70, 12)), curve(P(50, 49), P(38, 44), P(24, 38), P(14, 26)),
+        curve(P(50, 49), P(62, 44), P(76, 38), P(86, 26)),
     };
     for (const QPainterPath &b : branches)
-        fill(p, thick(b, 2.2), stem, kDetail);
-    static const QColor leafDark[] = {{0x2a, 0x7a, 0x22}, {0x38, 0x8c, 0x2a}, {0x22, 0x62, 0x20}, {0x4e, 0x4c, 0x2e}};
-    static const QColor leafLight[] = {{0x7c, 0xc4, 0x4c}, {0x9c, 0xd6, 0x5c}, {0x62, 0xa4, 0x3e}, {0x86, 0x86, 0x4c}};
+        fill(p, thick(b, 2.6), stem, kDetail);
+    static const QColor leafDark[] = {{0x2a, 0x7a, 0x22}, {0x38, 0x8c, 0x2a}, {0x22, 0x62, 0x20}};
+    static const QColor leafLight[] = {{0x7c, 0xc4, 0x4c}, {0x9c, 0xd6, 0x5c}, {0x62, 0xa4, 0x3e}};
     auto leaf = [&](P at, qreal degrees, qreal size, int k) {
         QPainterPath shape(P(0, 0));
-        shape.cubicTo(P(0.3 * size, -0.7 * size), P(1.4 * size, -0.65 * size), P(2 * size, 0));
-        shape.cubicTo(P(1.4 * size, 0.65 * size), P(0.3 * size, 0.7 * size), P(0, 0));
+        shape.cubicTo(P(0.2 * size, -0.75 * size), P(1.5 * size, -0.75 * size), P(2 * size, 0));
+        shape.cubicTo(P(1.5 * size, 0.7 * size), P(0.2 * size, 0.7 * size), P(0, 0));
         QTransform t;
         t.translate(at.x(), at.y());
         t.rotate(degrees);
-        fill(p, t.map(shape), lit(t.map(P(size, 0)), size * 1.6, leafLight[k % 4], leafDark[k % 4]), kDetail);
+        fill(p, t.map(shape), lit(t.map(P(size * 0.8, -size * 0.2)), size * 1.6, leafLight[k % 3], leafDark[k % 3]),
+             kDetail);
+        stroke(p, t.map(segment(P(size * 0.3, 0), P(size * 1.7, 0))), kLeafVein, 0.7);
     };
     int k = 0;
     for (const QPainterPath &b : branches) {
-        for (qreal at : {0.22, 0.36, 0.5, 0.64, 0.78, 0.9}) {
+        for (qreal at : {0.3, 0.55, 0.8}) {
             const qreal along = -b.angleAtPercent(at);
             for (int side : {-1, 1})
-                leaf(b.pointAtPercent(at), along + side * (48 + 14 * at), 4.8 - 1.2 * at, k++);
+                leaf(b.pointAtPercent(at), along + side * 55, 6.2 - 1.6 * at, k++);
         }
     }
     for (const QPainterPath &b : branches) {
@@ -552,9 +536,54 @@ void drawTulsi(QPainter &p)
         QTransform t;
         t.translate(tip.x(), tip.y());
         t.rotate(along);
-        fill(p, t.map(ellipse(P(1.5, 0), 4, 2.2)), lit(tip, 5, QColor(0xb8, 0x88, 0xc0), QColor(0x6a, 0x3a, 0x6e)),
+        fill(p, t.map(ellipse(P(2, 0), 5, 2.6)), lit(tip, 6, QColor(0xc8, 0x98, 0xd0), QColor(0x6a, 0x3a, 0x6e)),
              kDetail);
     }
+
+    // The tulsi shrine: a tall plastered pillar on a stepped plinth, a rim
+    // with little domed turrets at its corners, and an arched niche in front
+    // where a lamp burns.
+    fill(p, box(20, 88, 60, 6), linear(P(20, 88), P(80, 94), kSaffron, saffronDark));
+    fill(p, box(24, 83, 52, 5.5), linear(P(24, 83), P(76, 88), plaster, plasterShade));
+    fill(p, box(29, 54, 42, 29), linear(P(29, 54), P(71, 83), plaster, plasterShade));
+    stroke(p, box(32, 57, 36, 23), accent::indian, 1.6);
+    for (qreal x : {27.0, 73.0}) {
+        QPainterPath turret(P(x - 4, 50));
+        turret.lineTo(x - 4, 45);
+        turret.cubicTo(P(x - 4, 40), P(x - 1, 39), P(x, 36));
+        turret.cubicTo(P(x + 1, 39), P(x + 4, 40), P(x + 4, 45));
+        turret.lineTo(x + 4, 50);
+        turret.closeSubpath();
+        fill(p, turret, linear(P(x - 4, 38), P(x + 4, 50), plaster, plasterShade));
+        fill(p, circle(P(x, 35.5), 1.4), gold(P(x - 2, 34), P(x + 2, 37)), kDetail);
+    }
+    fill(p, box(22, 48, 56, 6.5), linear(P(22, 48), P(78, 55), kSaffron, saffronDark));
+    QPainterPath niche(P(40, 80));
+    niche.lineTo(40, 68);
+    niche.cubicTo(P(40, 60), P(50, 58), P(50, 58));
+    niche.cubicTo(P(50, 58), P(60, 60), P(60, 68));
+    niche.lineTo(60, 80);
+    niche.closeSubpath();
+    fill(p, niche, linear(P(40, 60), P(60, 80), QColor(0x6a, 0x2a, 0x10), QColor(0x3a, 0x16, 0x08)));
+    // The lamp's glow, its clay bowl and its flame.
+    QRadialGradient glow(P(50, 71), 10);
+    glow.setColorAt(0, QColor(0xff, 0xd8, 0x60, 200));
+    glow.setColorAt(1, QColor(0xff, 0xa0, 0x20, 0));
+    p.save();
+    p.setClipPath(niche);
+    fill(p, circle(P(50, 71), 10), glow, 0);
+    p.restore();
+    QPainterPath bowl(P(43.5, 75));
+    bowl.lineTo(56.5, 75);
+    bowl.quadTo(P(55, 80), P(50, 80));
+    bowl.quadTo(P(45, 80), P(43.5, 75));
+    bowl.closeSubpath();
+    fill(p, bowl, linear(P(44, 75), P(56, 80), QColor(0xd8, 0x7a, 0x3a), QColor(0x8a, 0x3a, 0x14)), kDetail);
+    QPainterPath flame(P(50, 63.5));
+    flame.cubicTo(P(52.5, 67.5), P(53.5, 71), P(50, 74.5));
+    flame.cubicTo(P(46.5, 71), P(47.5, 67.5), P(50, 63.5));
+    fill(p, flame, linear(P(50, 64), P(50, 74.5), QColor(0xff, 0xf4, 0xa0), QColor(0xf4, 0x8a, 0x1c)), kDetail,
+         QColor(0xb0, 0x4a, 0x0c));
 }
 
 // ---- Wheel
