@@ -111,7 +111,7 @@ void drawBetelLeaf(QPainter &p)
 {
     // The whole leaf, heart-shaped and glossy, leaning back behind the paan.
     QTransform t;
-    t.translate(41, 42);
+    t.translate(38, 42);
     t.rotate(16);
     t.scale(0.84, 0.84);
     t.translate(-50, -50);
@@ -122,22 +122,33 @@ void drawBetelLeaf(QPainter &p)
     leaf.cubicTo(P(95, 9), P(62, 5), P(50, 20));
     fill(p, t.map(thick(quad(P(50, 22), P(46, 9), P(53, 1)), 4)), QColor(0x5c, 0x9a, 0x2e));
     fill(p, t.map(leaf), lit(t.map(P(46, 46)), 52, kLeafLight, kLeafDark));
-    // Curving veins, darker than the blade, sweeping from the stalk to the tip.
-    QPainterPath veins(P(50, 21));
-    veins.quadTo(P(51, 60), P(50, 95));
-    for (int side : {-1, 1}) {
-        veins.moveTo(50, 23);
-        veins.cubicTo(P(50 + side * 24, 24), P(50 + side * 37, 50), P(50 + side * 16, 82));
-        veins.moveTo(50, 26);
-        veins.cubicTo(P(50 + side * 14, 34), P(50 + side * 22, 56), P(50 + side * 7, 88));
-        veins.moveTo(50 + side * 1, 52);
-        veins.quadTo(P(50 + side * 18, 54), P(50 + side * 30, 46));
+    // Pale veins running out of the stalk: a midrib, two pairs that curve
+    // round towards the tip and fade before it, and side veins branching off
+    // to the edge, the way a betel leaf is veined.
+    const QColor veinLight{0xd2, 0xee, 0x9a};
+    QPainterPath main(P(50, 21));
+    main.quadTo(P(51, 60), P(50, 93));
+    QPainterPath side;
+    for (int k : {-1, 1}) {
+        main.moveTo(50, 22);
+        main.cubicTo(P(50 + k * 22, 24), P(50 + k * 34, 44), P(50 + k * 22, 72));
+        main.moveTo(50, 23);
+        main.cubicTo(P(50 + k * 10, 32), P(50 + k * 18, 50), P(50 + k * 10, 80));
+        for (qreal y : {34.0, 46.0, 58.0})
+            side.moveTo(50 + k * (20 + (y - 34) * 0.25), y), side.quadTo(P(50 + k * 32, y + 2), P(50 + k * 38, y + 8));
+        for (qreal y : {60.0, 72.0})
+            side.moveTo(50 + k * 12, y), side.quadTo(P(50 + k * 18, y + 4), P(50 + k * 22, y + 12));
     }
-    stroke(p, t.map(veins), kLeafVein, 1.2);
+    stroke(p, t.map(side), veinLight, 0.9);
+    stroke(p, t.map(main), veinLight, 1.6);
     highlight(p, t.map(rotated(ellipse(P(30, 32), 9, 4), P(30, 32), -30)), 90);
 
     // In front, a paan: a leaf folded round its filling into a triangle and
-    // pinned shut with a clove.
+    // pinned shut with a clove, drawn large enough to read beside the leaf.
+    p.save();
+    p.translate(62.7, 69.3);
+    p.scale(1.2, 1.2);
+    p.translate(-67.7, -73.3);
     const P top(69, 40), left(37, 94), right(97, 86);
     const QPainterPath parcel = roundedTriangle(top, left, right, 6);
     fill(p, parcel, linear(P(60, 46), P(92, 92), QColor(0x5a, 0xa2, 0x30), QColor(0x1e, 0x54, 0x16)));
@@ -170,6 +181,7 @@ void drawBetelLeaf(QPainter &p)
         sepals = sepals.united(rotated(polygon({bud + P(-2.8, 0), bud + P(0, -8), bud + P(2.8, 0)}), bud, 45 + 90 * i));
     fill(p, sepals.simplified(), linear(bud + P(-5, -5), bud + P(5, 5), cloveLight, clove), kDetail);
     fill(p, circle(bud, 4), lit(bud, 4.8, QColor(0xc8, 0x84, 0x4a), clove), kDetail);
+    p.restore();
 }
 
 // ---- Bindi
