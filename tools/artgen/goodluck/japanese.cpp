@@ -284,18 +284,26 @@ void ebisu(QPainter &p)
 void benten(QPainter &p)
 {
     const QColor robe(0xe8, 0x5a, 0x8a);
+    // A halo of gold light behind her head, the mark of a goddess.
+    const P crownCentre(40, 17);
+    QRadialGradient glow(crownCentre, 15);
+    glow.setColorAt(0, QColor(0xff, 0xf4, 0xc0, 230));
+    glow.setColorAt(1, QColor(0xf8, 0xd0, 0x60, 200));
+    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15), glow, 1.0);
+    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15).subtracted(ellipse(40, 17, 13.2, 13.2)),
+         gold(P(25, 2), P(55, 32)), 0.8);
+    // Her heavenly scarf, floating up and out on both sides.
+    const QColor scarfLight(0xb4, 0xee, 0xe4), scarfDark(0x3c, 0xa8, 0x9c);
+    for (const QPainterPath &band :
+         {curve(P(30, 34), P(14, 34), P(18, 14), P(5, 10)), curve(P(50, 34), P(66, 32), P(60, 12), P(75, 6)),
+          curve(P(28, 40), P(16, 50), P(14, 62), P(4, 66)), curve(P(52, 40), P(66, 46), P(68, 60), P(77, 62))})
+        fill(p, thick(band, 3.4), linear(P(4, 6), P(76, 66), scarfLight, scarfDark), 0.9);
     // Long black hair falling behind her.
     QPainterPath hair(P(40, 8));
     hair.cubicTo(P(26, 8), P(27, 24), P(24, 44));
     hair.quadTo(P(40, 48), P(56, 44));
     hair.cubicTo(P(53, 24), P(54, 8), P(40, 8));
     fill(p, hair, kHair, 1.0);
-    // Flowing scarf.
-    QPainterPath scarf(P(18, 34));
-    scarf.cubicTo(P(8, 44), P(10, 60), P(6, 68));
-    scarf.cubicTo(P(14, 62), P(16, 48), P(24, 40));
-    scarf.closeSubpath();
-    fill(p, scarf, QColor(0x7c, 0xd0, 0xc8), 0.9);
     // Seated in a wide robe.
     QPainterPath body(P(31, 29));
     body.cubicTo(P(20, 32), P(14, 50), P(11, 72));
@@ -477,6 +485,8 @@ void crane(QPainter &p, P at, qreal s)
 void fukurokuju(QPainter &p)
 {
     const QColor robe(0x6a, 0x4a, 0xb0);
+    p.save();
+    p.translate(4, 0);
     // Staff, taller than he is.
     const QPainterPath staff = curve(P(63, 14), P(61, 30), P(65, 50), P(62, 76));
     stroke(p, staff, QColor(0x4a, 0x2a, 0x10), 3.2);
@@ -493,14 +503,14 @@ void fukurokuju(QPainter &p)
     // Hand on the staff.
     fill(p, thick(curve(P(50, 46), P(58, 50), P(60, 46), P(62, 42)), 6), robe.lighter(110), 1.0);
     fill(p, ellipse(62.2, 41.5, 3.2, 3.0), kSkin, 1.0);
-    // The tall bald crown of wisdom.
-    QPainterPath head(P(40, 3));
-    head.cubicTo(P(50, 3), P(52, 16), P(51, 26));
+    // The very tall bald crown of wisdom.
+    QPainterPath head(P(40, -4));
+    head.cubicTo(P(51, -4), P(52, 14), P(51, 26));
     head.cubicTo(P(51, 33), P(48, 40), P(40, 40));
     head.cubicTo(P(32, 40), P(29, 33), P(29, 26));
-    head.cubicTo(P(28, 16), P(30, 3), P(40, 3));
+    head.cubicTo(P(28, 14), P(29, -4), P(40, -4));
     fill(p, head, lit(P(40, 20), 24, QColor(0xff, 0xea, 0xcc), kSkin));
-    stroke(p, quad(P(33.5, 14), P(34, 7.5), P(38.5, 5.5)), QColor(255, 255, 255, 170), 1.4);
+    stroke(p, quad(P(33.5, 12), P(34, 1.5), P(38.5, -1.5)), QColor(255, 255, 255, 170), 1.4);
     for (qreal y : {20.0, 23.0})
         stroke(p, quad(P(35, y), P(40, y - 1.2), P(45, y)), QColor(0xc0, 0x86, 0x5c, 160), 0.7);
     fill(p, ellipse(28.6, 31, 2.4, 3.8), kSkin, 1.0);
@@ -518,15 +528,16 @@ void fukurokuju(QPainter &p)
     openSmile(p, P(40, 35.2), 5);
     blush(p, P(33, 33.5), 1.8);
     blush(p, P(47, 33.5), 1.8);
-    // His crane, by his side.
-    crane(p, P(17, 56), 1.0);
+    p.restore();
+    // His crane stands large at his side, so he is told from Jurojin and his deer.
+    crane(p, P(15, 52), 1.45);
 }
 
-void deer(QPainter &p, P at, qreal s)
+void deer(QPainter &p, P at, qreal s, bool facingRight = false)
 {
     p.save();
     p.translate(at);
-    p.scale(s, s);
+    p.scale(facingRight ? -s : s, s);
     const QColor coat(0xc0, 0x7a, 0x38);
     for (qreal x : {-6.0, -3.0, 5.0, 8.0})
         stroke(p, segment(P(x, 2), P(x + (x < 0 ? -0.5 : 0.5), 12)), QColor(0x6a, 0x3a, 0x14), 1.6);
@@ -560,12 +571,15 @@ void jurojin(QPainter &p)
     stroke(p, staff, QColor(0x4a, 0x2a, 0x10), 3.2);
     stroke(p, staff, QColor(0xa8, 0x70, 0x34), 1.8);
     fill(p, ellipse(15, 7, 3.2, 3.0), QColor(0xa8, 0x70, 0x34), 1.0);
+    // The scroll hangs from the knob on a red cord, large enough to read.
+    stroke(p, quad(P(14, 8), P(10, 9), P(9, 12.5)), QColor(0xd2, 0x30, 0x26), 1.1);
     QPainterPath scroll;
-    scroll.addRoundedRect(QRectF(7, 13, 6, 15), 1.5, 1.5);
-    fill(p, scroll, linear(P(7, 0), P(13, 0), QColor(0xff, 0xfc, 0xee), QColor(0xd8, 0xcc, 0xaa)), 0.9);
-    for (qreal y : {13.5, 27.5})
-        stroke(p, segment(P(6.2, y), P(13.8, y)), QColor(0x9a, 0x5a, 0x20), 1.6);
-    stroke(p, quad(P(13, 18), P(14.5, 16), P(16, 17)), QColor(0xd2, 0x30, 0x26), 1.1);
+    scroll.addRect(QRectF(4.5, 13.5, 9, 20));
+    fill(p, scroll, linear(P(4, 0), P(14, 0), QColor(0xff, 0xfc, 0xee), QColor(0xd8, 0xcc, 0xaa)), 0.9);
+    for (qreal y : {16.5, 19.5, 22.5, 25.5, 28.5})
+        stroke(p, segment(P(6.5, y), P(11.5 - (y == 28.5 ? 2 : 0), y)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
+    for (qreal y : {13.5, 33.5})
+        fill(p, grid80::ellipse(9, y, 6, 1.5), QColor(0x9a, 0x5a, 0x20), 0.8);
     // Robe.
     QPainterPath body(P(29, 38));
     body.cubicTo(P(21, 44), P(20, 62), P(20, 75));
@@ -609,8 +623,9 @@ void jurojin(QPainter &p)
     for (int side : {-1, 1})
         fill(p, polygon({P(38 + side * 8, 17), P(38 + side * 12, 22), P(38 + side * 11, 24), P(38 + side * 7.5, 19)}),
              kHair, 0.7);
-    // The deer of long life at his feet.
-    deer(p, P(63, 62), 1.05);
+    // The deer of long life beside him, large enough to be told apart from
+    // Fukurokuju's crane.
+    deer(p, P(60, 58), 1.5, true);
 }
 
 } // namespace grid80
