@@ -380,13 +380,6 @@ QPainterPath dropShape(qreal length, qreal r)
     return drop;
 }
 
-void waterDrop(QPainter &p, P tip, qreal length, qreal r, qreal tilt = 0)
-{
-    QPainterPath drop = rotated(dropShape(length, r).translated(tip), tip, tilt);
-    const P centre = tip + P(0, length - r);
-    fill(p, drop, lit(centre, r * 1.6, kWaterLight, kWater));
-}
-
 void drawRainCloud(QPainter &p)
 {
     // A heavy grey-white cloud with rain streaming from its belly.
@@ -429,34 +422,25 @@ void drawRainDrop(QPainter &p)
 
 void drawRain(QPainter &p)
 {
-    // Rain slanting down onto a puddle that rings with the drops.
-    QPainterPath puddle;
-    puddle.addEllipse(P(50, 83), 45, 11);
-    fill(p, puddle, linear(P(10, 72), P(90, 94), kWaterLight, kWater));
-    p.save();
-    p.setClipPath(puddle);
-    for (const auto &[c, rx] : {std::pair{P(27, 83), 12.0}, std::pair{P(74, 85), 11.0}}) {
-        stroke(p, ellipse(c, rx, rx * 0.3), kWhite, 1.5);
-        stroke(p, ellipse(c, rx * 0.5, rx * 0.15), kWhite, 1.3);
+    // The stepped rain cloud of Pueblo pottery, with long streaks of rain
+    // slanting down from its flat underside all the way to the ground.
+    const QPainterPath cloud = box(12, 28, 76, 12).united(box(24, 17, 52, 12)).united(box(37, 6, 26, 12)).simplified();
+    const QPainterPath inner = box(17, 32, 66, 4).united(box(29, 21, 42, 12)).united(box(42, 10, 16, 12)).simplified();
+    // Rain: broken streaks, staggered and slanting hard one way, so they
+    // read as falling and not as a fringe hanging from the cloud.
+    const P fall(-20, 46);
+    int i = 0;
+    for (qreal x = 26; x <= 90; x += 9, ++i) {
+        const P top(x, 43 + (i % 2) * 5);
+        const qreal shift = (i % 3) * 0.08;
+        for (const auto &[from, to] : {std::pair{0.0, 0.42}, std::pair{0.58, 0.92}}) {
+            const P a = top + fall * (from + shift), b = top + fall * std::min(1.0, to + shift);
+            fill(p, thick(segment(a, b), 4.2), linear(a, b, kWaterLight, kWater));
+        }
     }
-    p.restore();
-    // A crown of splash where a drop just landed.
-    for (int side : {-1, 0, 1}) {
-        const QPainterPath jet =
-            thick(quad(P(50 + side * 1.5, 82), P(50 + side * 4, 76), P(50 + side * 8, 73 - (side == 0) * 3)), 2.6);
-        fill(p, jet, kWaterLight, kDetail);
-    }
-    for (int side : {-1, 1})
-        fill(p, circle(P(50 + side * 11, 70), 1.9), kWaterLight, kDetail);
-
-    // Streaks of falling rain and drops among them, all slanting one way.
-    const P fall(-8, 24);
-    for (const P top : {P(30, 4), P(56, 4), P(84, 10), P(22, 36), P(48, 34), P(76, 38)}) {
-        const QPainterPath streak = thick(segment(top, top + fall), 4.4);
-        fill(p, streak, linear(top, top + fall, kWaterLight, kWater));
-    }
-    for (const P tip : {P(12, 12), P(40, 20), P(68, 22), P(10, 48), P(61, 50), P(89, 44)})
-        waterDrop(p, tip, 15, 5.2, 18);
+    fill(p, cloud, linear(P(12, 6), P(88, 40), kTurquoiseLight, kTurquoise));
+    fill(p, inner, linear(P(17, 10), P(83, 36), kTerracottaLight, kTerracotta), kDetail);
+    fill(p, box(46, 14, 8, 8).united(box(33, 25, 34, 4)), kBlack, 0);
 }
 
 // ---- sun
