@@ -757,63 +757,54 @@ void drawPhoenix(QPainter &p)
 
 // ---------------------------------------------------------------- toad
 
-// The three-legged money toad: the whole toad in profile on a heap of coins,
-// two front legs, one hind leg at the back and a coin in its mouth.
+// The three-legged money toad, squatting face on upon a heap of coins: two
+// front legs splayed at its sides, its one hind leg planted in the middle
+// beneath it, and a cash coin clenched in its wide mouth.
 void drawMoneyToad(QPainter &p)
 {
-    // the heap of coins it sits on
-    for (P at : {P{44, 68}, P{64, 69}, P{32, 74}, P{54, 74}, P{76, 75}, P{20, 80}, P{42, 80}, P{64, 80}, P{86, 81},
-                 P{12, 87}, P{32, 87}, P{52, 87}, P{72, 87}, P{90, 88}})
+    for (P at : {P{18, 86}, P{34, 90}, P{66, 90}, P{82, 86}, P{24, 93}, P{76, 93}})
         cashCoin(p, at, 10, 0.42);
-    // the toad, a little raised and enlarged so that it sits on the heap
-    p.save();
-    p.translate(52, 50);
-    p.scale(1.06, 1.06);
-    p.translate(-52, -57);
-    const QBrush skin = lit({44, 40}, 50, hex(0xc6d86a), hex(0x55762a));
-    const QBrush farSkin = lit({44, 40}, 50, hex(0x9ab452), hex(0x44601e));
-    auto foot = [&](P at, const QBrush &brush) {
+    const QBrush skin = lit({40, 40}, 56, hex(0xc6d86a), hex(0x55762a));
+    auto foot = [&](P at, qreal spread) {
         QPainterPath toes;
-        for (int k = -1; k <= 1; ++k)
-            toes = toes.united(rotated(ellipse(at + P(k * 4.2, 0), 2.6, 1.8), at + P(k * 4.2, 0), k * 20));
-        fill(p, toes, brush, kDetail);
+        for (int k = -1; k <= 1; ++k) {
+            const P toe = at + P(k * 4.6, 0.6 * std::abs(k));
+            toes = toes.united(rotated(ellipse(toe, 3.0, 2.0), toe, k * spread));
+        }
+        fill(p, toes, skin, kDetail);
     };
-    // far front leg
-    fill(p, thick(polyline({{28, 62}, {22, 70}, {18, 77}}), 6.5), farSkin);
-    foot({16, 78}, farSkin);
-    // the single hind leg, out at the back
-    fill(p, thick(polyline({{78, 62}, {93, 68}, {88, 77}}), 7.5), skin);
-    foot({88, 78.5}, skin);
-    // body
-    QPainterPath body(P(12, 54));
-    body.cubicTo(P(12, 42), P(24, 36), P(40, 37));
-    body.cubicTo(P(56, 30), P(82, 32), P(88, 50));
-    body.cubicTo(P(92, 63), P(84, 76), P(70, 76));
-    body.lineTo(34, 76);
-    body.cubicTo(P(20, 76), P(12, 66), P(12, 54));
-    body.closeSubpath();
+    // The hind leg, tucked under the belly and planted in the middle.
+    fill(p, tube(polyline({{50, 72}, {50, 80}, {50, 86}}), 11, 8), skin);
+    foot({50, 87}, 24);
+    // Front legs, splayed out at the sides.
+    for (qreal side : {-1.0, 1.0}) {
+        fill(p, tube(polyline({{50 + side * 26, 62}, {50 + side * 36, 72}, {50 + side * 38, 82}}), 10, 7.5), skin);
+        foot({50 + side * 38.5, 83}, 28);
+    }
+    // Body: broad and squat, the head one with it, eyes bulging on top.
+    QPainterPath body = ellipse({50, 58}, 37, 21);
+    for (qreal side : {-1.0, 1.0})
+        body = body.united(circle({50 + side * 19, 36}, 10));
+    body = body.simplified();
     fill(p, body, skin);
     p.save();
     p.setClipPath(body);
-    fill(p, ellipse({50, 78}, 36, 11), stops({0, 66}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
+    fill(p, ellipse({50, 78}, 26, 12), stops({0, 66}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
     p.restore();
-    // warts on the back
-    for (P at : {P{52, 42}, P{62, 39}, P{72, 42}, P{80, 50}, P{60, 50}, P{70, 54}, P{50, 54}, P{44, 46}})
+    for (P at : {P{17, 58}, P{22, 48}, P{83, 58}, P{78, 48}, P{26, 66}, P{74, 66}, P{50, 41}, P{40, 43}, P{60, 43}})
         fill(p, circle(at, 2.4), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
-    // bulging eye on top of the head
-    fill(p, circle({32, 37}, 6.5), skin);
-    fill(p, circle({31.5, 36.5}, 3.6), hex(0xf2c14e), kDetail);
-    fill(p, ellipse({31.5, 36.5}, 2.8, 1.5), kHair, 0);
-    fill(p, circle({30.2, 35.4}, 0.8), kWhite, 0);
-    // near front leg
-    fill(p, thick(polyline({{36, 62}, {34, 72}, {30, 78}}), 7.5), skin);
-    foot({28, 79}, skin);
-    // wide mouth holding a coin
-    stroke(p, quad({14, 57}, {26, 58}, {35, 55}), kLine, kOutline);
-    cashCoin(p, {14, 60}, 9);
-    stroke(p, quad({16, 55.5}, {12.5, 56.5}, {10, 55.5}), kLine, kOutline);
-    fill(p, circle({16.5, 48}, 0.9), kLine, 0);
-    p.restore();
+    for (qreal side : {-1.0, 1.0}) {
+        const P eye(50 + side * 19, 34.5);
+        fill(p, circle(eye, 6.4), hex(0xf2c14e), kDetail);
+        fill(p, ellipse(eye, 4.6, 2.2), kHair, 0);
+        fill(p, circle(eye + P(-1.8, -1.6), 1.1), kWhite, 0);
+        fill(p, circle({50 + side * 4, 46}, 1.0), kLine, 0);
+    }
+    // The coin, held upright in the mouth: the upper lip closes over its top.
+    cashCoin(p, {50, 63}, 12.5);
+    const QPainterPath lip = quad({20, 51}, {50, 61}, {80, 51});
+    fill(p, thick(lip, 4.2), skin, kDetail);
+    stroke(p, lip, kLine, kOutline);
 }
 
 // ---------------------------------------------------------------- tortoise
