@@ -940,7 +940,7 @@ void drawWillow(QPainter &p)
 
 void drawHawthorn(QPainter &p)
 {
-    const QColor bark(0x62, 0x52, 0x44), twig(0x4e, 0x3e, 0x34);
+    const QColor bark(0x62, 0x52, 0x44), twig(0x4e, 0x3e, 0x34), haw(0xc4, 0x1c, 0x14);
     paintLimb(p, {46, 76}, {26, 60}, 4, 1.6, bark, 0.1);
     paintLimb(p, {47, 72}, {72, 56}, 4, 1.6, bark, -0.12);
     paintLimb(p, {50, 106}, {47, 74}, 8, 5, bark, 0.08);
@@ -948,27 +948,25 @@ void drawHawthorn(QPainter &p)
     paintBarkMarks(p, {50, 106}, {47, 76}, 8, 5, BarkMark::Furrows, bark.darker(170), 14, 9);
     const QPainterPath crown = ellipses({around(48, 50, 30, 22), around(26, 60, 14, 10), around(72, 58, 15, 10)});
     paintFoliage(p, crown, kMeadowGreens, 2.3, 71);
-    sprinkle(p, crown, 150, 1.15, QColor(0xfb, 0xf8, 0xf0), 72, QColor(0xd8, 0x90, 0xa0));
-    // Sprig: a thorny twig, deeply cut leaves and a spray of five-petalled flowers.
-    paintTwig(p, {126, 80}, {88, 92}, 1.5, twig, -0.04);
-    p.setPen(Qt::NoPen);
-    p.setBrush(twig);
-    for (auto [x, s] : {std::pair{118.0, -1.0}, {104.0, 1.0}, {95.0, -1.0}}) {
-        const qreal y = 80 + (126 - x) / 38 * 12;
-        QPolygonF thorn{QPointF(x - 1.4, y), QPointF(x + 1.4, y), QPointF(x - 2, y + s * 5)};
+    // The whole crown speckled red with ripe haws.
+    sprinkle(p, crown, 120, 1.1, haw, 72);
+    // Sprig: a twig armed with long thorns, deeply lobed leaves and a heavy
+    // bunch of haws.
+    paintTwig(p, {126, 78}, {84, 94}, 1.8, twig, -0.04);
+    const QPainterPath leaf =
+        palmateOutline(15, {{-66, 0.7}, {-33, 0.9}, {0, 1.0}, {33, 0.9}, {66, 0.7}}, 0.62, 0.1, 34, 0.07);
+    paintLeaf(p, leaf, {118, 80}, -78, QColor(0x4a, 0x7c, 0x34));
+    paintLeaf(p, leaf, {98, 88}, -118, QColor(0x46, 0x78, 0x30));
+    paintLeaf(p, leaf, {87, 93}, 172, QColor(0x42, 0x72, 0x2e));
+    // Thorns over the leaves' stalks, so they show.
+    p.setPen(QPen(twig.lighter(160), 0.4));
+    p.setBrush(twig.darker(115));
+    for (auto [x, s] : {std::pair{124.0, -1.0}, {113.0, -1.0}, {109.0, 1.0}, {92.0, -1.0}}) {
+        const qreal y = 78 + (126 - x) / 42 * 16;
+        QPolygonF thorn{QPointF(x - 1.8, y), QPointF(x + 1.8, y), QPointF(x - 4, y + s * 11)};
         p.drawPolygon(thorn);
     }
-    const QPainterPath leaf =
-        palmateOutline(11, {{-70, 0.75}, {-35, 0.9}, {0, 1.0}, {35, 0.9}, {70, 0.75}}, 0.45, 0.6, 18, 0.06);
-    paintLeaf(p, leaf, {117, 81}, -75, QColor(0x4a, 0x7c, 0x34));
-    paintLeaf(p, leaf, {100, 88}, -120, QColor(0x46, 0x78, 0x30));
-    paintLeaf(p, leaf, {90, 91}, 165, QColor(0x42, 0x72, 0x2e));
-    const QPointF stalk(106, 86);
-    const QList<QPointF> flowers{{98, 100}, {106, 102}, {114, 98}, {102, 108}, {111, 108}, {95, 92}, {116, 90}};
-    for (QPointF f : flowers)
-        paintTwig(p, stalk, f, 0.5, QColor(0x5a, 0x78, 0x34));
-    for (QPointF f : flowers)
-        paintBlossom(p, f, 4.2, QColor(0xfc, 0xfa, 0xf2), QColor(0xa8, 0x2a, 0x4a));
+    paintBerryCluster(p, {106, 89}, {106, 103}, 9, 13, 2.7, haw, twig, 73);
 }
 
 QPainterPath oakLeaf(qreal len, qreal width)
@@ -1393,13 +1391,13 @@ const Scene kScenes[] = {
      {0xb4cc7a, 0x5a9040, 0x467630},
      Season::Spring,
      Water::Stream},
-    // Hawthorn: a May noon, clear blue, daisies and buttercups.
+    // Hawthorn: a clear September noon, the haws ripe, the grass turning.
     {{0x5a9ad8, 0xa8d0ee, 0xeef4e4, 0xffffff},
      {{0, 0}, 0, 0, 0},
      {{{108, 14, 12}, {74, 8, 7}, {116, 48, 6}}},
-     {0xa4c0c6, 0x8cbc7a, 12, 11},
-     {0xacd862, 0x4c9632, 0x3c7c26},
-     Season::Spring,
+     {0xa4c0c6, 0x98b872, 12, 11},
+     {0xbcd068, 0x5c9234, 0x4c782a},
+     Season::EarlyAutumn,
      Water::None},
     // Oak: high summer midday, deep blue with towering cumulus.
     {{0x3672bc, 0x7eb0de, 0xeceedc, 0xffffff},
