@@ -858,35 +858,42 @@ void drawAlder(QPainter &p)
 {
     const QColor bark(0x55, 0x48, 0x40), twig(0x4a, 0x3a, 0x32);
     const Greens greens{QColor(0x26, 0x47, 0x22), QColor(0x3e, 0x66, 0x32), QColor(0x6a, 0x96, 0x52)};
-    paintLimb(p, {46, 104}, {47, 24}, 6, 2, bark, 0.01);
-    paintBarkMarks(p, {46, 104}, {47, 60}, 6, 4, BarkMark::Furrows, bark.darker(170), 24, 7);
-    QPainterPath crown = ellipses({around(47, 52, 21, 30), around(47, 30, 14, 20), around(47, 16, 7, 9)});
+    // A short trunk forking into a broad, rounded crown.
+    paintLimb(p, {46, 72}, {28, 50}, 3.6, 1.4, bark, 0.1);
+    paintLimb(p, {47, 68}, {68, 46}, 3.6, 1.4, bark, -0.1);
+    paintLimb(p, {46, 104}, {47, 30}, 6.5, 2, bark, 0.01);
+    paintBarkMarks(p, {46, 104}, {47, 66}, 6.5, 4.5, BarkMark::Furrows, bark.darker(170), 24, 7);
+    const QPainterPath crown =
+        ellipses({around(47, 44, 31, 24), around(26, 56, 13, 11), around(69, 55, 13, 11), around(47, 26, 20, 12)});
     paintFoliage(p, crown, greens, 2.3, 51);
     // Old cones darken the crown through the year.
-    sprinkle(p, crown, 16, 0.8, QColor(0x3a, 0x2a, 0x20), 52);
-    // Sprig: round, blunt leaves, a bunch of small woody cones and catkins.
-    paintTwig(p, {126, 68}, {90, 80}, 1.4, twig, -0.04);
+    sprinkle(p, crown, 22, 0.9, QColor(0x3a, 0x2a, 0x20), 52);
+    // Sprig: round, blunt leaves, a bunch of small woody cones and long
+    // hanging catkins, drawn large so they read.
+    paintTwig(p, {126, 66}, {86, 78}, 1.6, twig, -0.04);
     const QPainterPath leaf = leafOutline(
-        15, serrate([](qreal t) { return 6.2 * std::pow(std::sin(M_PI * std::pow(t, 1.35)), 0.75); }, 8, 0.1));
-    paintLeaf(p, leaf, {116, 71}, 250, greens.mid);
-    paintLeaf(p, leaf, {108, 74}, 110, greens.mid.darker(110));
+        17, serrate([](qreal t) { return 7.0 * std::pow(std::sin(M_PI * std::pow(t, 1.35)), 0.75); }, 8, 0.1));
+    paintLeaf(p, leaf, {118, 68}, 250, greens.mid);
+    paintLeaf(p, leaf, {110, 71}, 115, greens.mid.darker(110));
     const QColor cone(0x5e, 0x3c, 0x26);
-    for (QPointF c : {QPointF(98, 86), QPointF(104, 89), QPointF(100, 94)}) {
-        paintTwig(p, {100, 77}, c, 0.6, twig);
-        QRadialGradient g(c + QPointF(-1, -1.4), 4);
+    for (QPointF c : {QPointF(100, 88), QPointF(109, 91), QPointF(103, 99)}) {
+        paintTwig(p, {103, 75}, c, 0.8, twig);
+        QRadialGradient g(c + QPointF(-1.4, -2), 6);
         g.setColorAt(0, cone.lighter(150));
         g.setColorAt(1, cone.darker(150));
-        p.setPen(QPen(cone.darker(200), 0.3));
+        p.setPen(QPen(cone.darker(200), 0.4));
         p.setBrush(g);
-        p.drawEllipse(c, 2.4, 3.2);
-        p.setPen(QPen(cone.darker(220), 0.35));
-        for (int k = -1; k <= 1; ++k)
-            p.drawLine(c + QPointF(-2, k * 1.1), c + QPointF(2, k * 1.1 + 0.4));
+        p.drawEllipse(c, 3.6, 4.8);
+        p.setPen(QPen(cone.darker(220), 0.5));
+        for (int k = -1; k <= 1; ++k) {
+            p.drawLine(c + QPointF(-3, k * 1.7 - 0.3), c + QPointF(3, k * 1.7 + 0.3));
+        }
+        p.drawLine(c + QPointF(0, -4.4), c + QPointF(0, 4.4));
     }
     const QColor catkin(0x8c, 0x5a, 0x3e);
-    paintCatkin(p, {90, 80}, {86, 102}, 2.8, catkin);
-    paintCatkin(p, {91, 80}, {93, 100}, 2.6, catkin.darker(110));
-    paintCatkin(p, {89, 80}, {80, 97}, 2.6, catkin.lighter(110));
+    paintCatkin(p, {88, 78}, {84, 110}, 4.2, catkin);
+    paintCatkin(p, {89, 78}, {92, 108}, 4.0, catkin.darker(110));
+    paintCatkin(p, {87, 78}, {76, 104}, 4.0, catkin.lighter(110));
 }
 
 void drawWillow(QPainter &p)
