@@ -804,14 +804,16 @@ void drawRowan(QPainter &p)
         do
             c = QPointF(rng.range(26, 80), rng.range(20, 62));
         while (!crown.contains(c));
-        paintBerryCluster(p, c + QPointF(0, -2), c, 2.6, 6, 1.15, berry, twig, 40 + i);
+        paintBerryCluster(p, c + QPointF(0, -2.5), c, 3.4, 8, 1.4, berry, twig, 40 + i);
     }
-    // Sprig: pinnate leaves with toothed leaflets and a heavy bunch of berries.
-    paintTwig(p, {126, 74}, {94, 84}, 1.4, twig, 0.05);
+    // Sprig: pinnate leaves with toothed leaflets and two heavy bunches of
+    // berries, large enough to read as rowan at a glance.
+    paintTwig(p, {126, 70}, {90, 80}, 1.4, twig, 0.05);
     const QPainterPath leaflet = leafOutline(8, serrate([](qreal t) { return 1.6 * lanceolate(t); }, 6, 0.2));
-    paintPinnate(p, {112, 78}, 200, 26, 5, leaflet, QColor(0x4f, 0x86, 0x36));
-    paintPinnate(p, {104, 82}, 95, 28, 5, leaflet, QColor(0x45, 0x7a, 0x30));
-    paintBerryCluster(p, {98, 86}, {96, 103}, 10, 18, 2.3, berry, twig, 77);
+    paintPinnate(p, {114, 73}, 205, 26, 5, leaflet, QColor(0x4f, 0x86, 0x36));
+    paintPinnate(p, {120, 72}, 60, 24, 5, leaflet, QColor(0x45, 0x7a, 0x30));
+    paintBerryCluster(p, {100, 78}, {99, 96}, 13, 24, 3.0, berry, twig, 77);
+    paintBerryCluster(p, {112, 75}, {115, 106}, 9, 12, 3.0, berry, twig, 78);
 }
 
 void drawAsh(QPainter &p)
@@ -834,24 +836,48 @@ void drawAsh(QPainter &p)
         for (int k = 0; k < 4; ++k)
             paintTwig(p, c, c + QPointF(rng.range(-1.8, 1.8), rng.range(3.5, 5)), 1.0, QColor(0xb8, 0x9c, 0x5a));
     }
-    // Sprig: a pinnate leaf of broad leaflets and a bunch of winged keys.
-    paintTwig(p, {126, 70}, {96, 78}, 1.5, twig);
+    // Sprig: a pinnate leaf of broad leaflets, the sooty black buds the ash
+    // is known by, and a big bunch of winged keys.
+    paintTwig(p, {126, 68}, {90, 76}, 1.8, twig);
     const QPainterPath leaflet = leafOutline(12, serrate([](qreal t) { return 2.6 * ovate(t); }, 6, 0.15));
-    paintPinnate(p, {118, 71}, 196, 30, 4, leaflet, QColor(0x55, 0x8a, 0x3a), 55);
+    paintPinnate(p, {120, 69}, 210, 30, 4, leaflet, QColor(0x55, 0x8a, 0x3a), 55);
     // Each key is a seed with a long, flat wing; they hang in a loose bunch.
-    const QPainterPath key =
-        leafOutline(16, [](qreal t) { return 1.5 * std::pow(std::sin(M_PI * t), 0.5) * (0.6 + 0.4 * t); });
-    const QPointF hub(104, 80);
+    const QPainterPath key = leafOutline(20, [](qreal t) {
+        return 3.0 * std::pow(std::sin(M_PI * std::min(1.0, t * 1.1)), 0.45) * (0.45 + 0.55 * t) + 0.2;
+    });
+    const QPointF hub(107, 74);
     Rng keys(12);
-    for (int i = 0; i < 8; ++i) {
-        const qreal angle = 42 + i * 14 + keys.range(-4, 4);
-        const QPointF at = hub + polar(keys.range(4, 9), angle);
-        paintTwig(p, hub, at, 0.5, twig);
-        paintLeaf(p, key, at, angle, QColor(0xb4, 0xb2, 0x6a), false, QColor(0x8a, 0x84, 0x46));
+    for (int i = 0; i < 7; ++i) {
+        const qreal angle = 45 + i * 15 + keys.range(-3, 3);
+        const QPointF at = hub + polar(keys.range(5, 10), angle);
+        paintTwig(p, hub, at, 0.6, twig);
+        paintLeaf(p, key, at, angle + keys.range(-8, 8), QColor(0xc4, 0xaa, 0x60), false, QColor(0x8a, 0x74, 0x3a));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x8a, 0x74, 0x3a));
-        p.drawEllipse(at + polar(2.2, angle), 1.0, 0.9);
+        p.setBrush(QColor(0x7a, 0x5e, 0x2a));
+        p.drawEllipse(at + polar(3.2, angle), 1.6, 1.3);
     }
+    // Black buds: a pair at the side and the broad one at the tip.
+    const QColor soot(0x1c, 0x1a, 0x1a);
+    auto bud = [&](QPointF at, qreal angle, qreal size) {
+        p.save();
+        p.translate(at);
+        p.rotate(angle);
+        QPainterPath shape(QPointF(0, -size * 0.8));
+        shape.cubicTo(QPointF(size * 0.9, -size * 0.95), QPointF(size * 1.5, -size * 0.5), QPointF(size * 1.5, 0));
+        shape.cubicTo(QPointF(size * 1.5, size * 0.5), QPointF(size * 0.9, size * 0.95), QPointF(0, size * 0.8));
+        shape.closeSubpath();
+        QLinearGradient g(QPointF(0, -size), QPointF(0, size));
+        g.setColorAt(0, QColor(0x5a, 0x56, 0x54));
+        g.setColorAt(0.4, soot);
+        g.setColorAt(1, soot);
+        p.setPen(QPen(QColor(0, 0, 0), 0.3));
+        p.setBrush(g);
+        p.drawPath(shape);
+        p.restore();
+    };
+    bud({91.5, 75.9}, 192, 4.4);
+    bud({117, 68.6}, 255, 3.0);
+    bud({117, 71.4}, 75, 3.0);
 }
 
 void drawAlder(QPainter &p)
