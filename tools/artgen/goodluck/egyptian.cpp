@@ -360,7 +360,7 @@ void isis(QPainter &p)
     stroke(p, quad(P(46.5, 45), P(52, 47.5), P(56.5, 45.5)), kTurq, 1.6);
     // Arms spread along the tops of the wings.
     for (int side : {-1, 1}) {
-        const P hand(50 + side * 47, 28.5);
+        const P hand(50 + side * 45, 29);
         const QPainterPath arm =
             tapered(P(50 + side * 3, 45), P(50 + side * 15, 42), P(50 + side * 32, 34), hand, 5, 3.6);
         fill(p, arm, linear(P(50, 40), P(50, 46), QColor(0xff, 0xe4, 0xc2), kSkinShade));
@@ -462,6 +462,11 @@ void angel(QPainter &p)
     // A winged messenger as on a temple wall: in profile, striding, both arms
     // raised in praise, two great wings lifted behind, a ring of light round
     // the head so it still reads as an angel.
+    // Set a little right and smaller, so the wings clear the rim.
+    p.save();
+    p.translate(58, 91);
+    p.scale(0.94, 0.94);
+    p.translate(-54, -91);
     groundShadow(p, P(54, 90), 22, 3);
     raisedWing(p, P(50, 44), P(34, 5), 14, 34, true);
     raisedWing(p, P(48, 47), P(14, 22), 12, 32, false);
@@ -540,6 +545,7 @@ void angel(QPainter &p)
         fill(p, rotated(box(66 - 1.4, 41.5 + dy - 2.6, 2.8, 5.2), P(66, 41.5 + dy), 40),
              gold(P(65, 39 + dy), P(67, 44 + dy)), kDetail);
     }
+    p.restore();
 }
 
 // ---------------------------------------------------------------- elephant
