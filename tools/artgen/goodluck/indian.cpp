@@ -203,7 +203,7 @@ void drawBindi(QPainter &p)
         fill(p,
              quad(P(50 + side * 7, 58), P(50 + side * 5, 76), P(50 + side * 9, 100))
                  .united(thick(quad(P(50 + side * 7, 58), P(50 + side * 5, 76), P(50 + side * 9, 100)), 5)),
-             QColor(0xb8, 0x72, 0x44, 70), 0);
+             QColor(0xb8, 0x72, 0x44, 40), 0);
     // Hair parted in the middle, with sindoor along the parting.
     QPainterPath hair(P(0, 0));
     hair.lineTo(100, 0);
@@ -247,12 +247,12 @@ void drawBindi(QPainter &p)
     p.restore();
     fill(p, lens, Qt::NoBrush);
 
-    // The bindi: a bold red dot in a thin ring of gold, between the brows.
+    // The bindi: a plain, bold red dot between the brows, with no setting
+    // that could make it read as a jewel.
     const P dot(50, 40);
-    fill(p, circle(dot, 11.5).subtracted(circle(dot, 9.6)), gold(dot - P(11, 11), dot + P(11, 11)), kDetail);
-    fill(p, circle(dot, 7.8), lit(dot, 9, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kOutline,
+    fill(p, circle(dot, 9), lit(dot, 9, QColor(0xff, 0x3c, 0x2a), QColor(0xb0, 0x06, 0x10)), kOutline,
          QColor(0x5a, 0x08, 0x06));
-    highlight(p, ellipse(dot + P(-2.6, -2.8), 2.2, 1.4), 170);
+    highlight(p, ellipse(dot + P(-3, -3.2), 2.4, 1.5), 120);
 }
 
 // ---- Coconut
