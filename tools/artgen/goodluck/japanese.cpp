@@ -287,10 +287,10 @@ void benten(QPainter &p)
     // A halo of gold light behind her head, the mark of a goddess.
     const P crownCentre(40, 17);
     QRadialGradient glow(crownCentre, 15);
-    glow.setColorAt(0, QColor(0xff, 0xf4, 0xc0, 230));
-    glow.setColorAt(1, QColor(0xf8, 0xd0, 0x60, 200));
+    glow.setColorAt(0, QColor(0xff, 0xe8, 0x96));
+    glow.setColorAt(1, QColor(0xf2, 0xb4, 0x3a));
     fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15), glow, 1.0);
-    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15).subtracted(ellipse(40, 17, 13.2, 13.2)),
+    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15).subtracted(ellipse(40, 17, 12.6, 12.6)),
          gold(P(25, 2), P(55, 32)), 0.8);
     // Her heavenly scarf, floating up and out on both sides.
     const QColor scarfLight(0xb4, 0xee, 0xe4), scarfDark(0x3c, 0xa8, 0x9c);
