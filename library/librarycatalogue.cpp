@@ -22,19 +22,13 @@ void addOgham(std::vector<LibraryEntry> &entries)
         entries.push_back({CelticOgham,
                            {},
                            tree.TreeName.trimmed(), // a blank ends some names, as the table holds them
-                           {{QStringLiteral("Keywords"), tree.Keywords},
-                            {QStringLiteral("Ruling Planet"), tree.RulingPlanet},
-                            {QStringLiteral("Ruling Animal"), tree.RulingAnimal},
-                            {QStringLiteral("Ogham Term"), tree.OghamTerm},
-                            {QStringLiteral("Lucky Color"), tree.LuckyColor},
-                            {QStringLiteral("Lucky Month"), tree.LuckyMonth},
-                            {QStringLiteral("Lucky Letter"), tree.LuckyLetter},
-                            {QStringLiteral("Lucky Gemstone"), tree.LuckyGemstone},
-                            {QStringLiteral("Lucky Flower"), tree.LuckyFlower}},
+                           {},
                            tree.Characteristics,
                            {{IMGTree(), n, tree.TreeName}},
                            OghamPiece{n},
                            {}});
+        for (const OghamAttribute &attribute : OghamTreeAttributes(tree))
+            entries.back().facts.append({attribute.caption, attribute.value});
     }
 }
 
@@ -74,21 +68,6 @@ constexpr std::array<Suit, 7> Suits{{{1, "Bamboo"},
                                      {35, "Seasons"},
                                      {39, "Winds"}}};
 
-QStringList detailCaptions(MahjongTileDetail::Category category)
-{
-    switch (category) {
-    case MahjongTileDetail::Wind:
-        return {QStringLiteral("Season"), QStringLiteral("Color"), QStringLiteral("Element"),
-                QStringLiteral("Constellation")};
-    case MahjongTileDetail::Flower:
-        return {QStringLiteral("Player"), QStringLiteral("Season")};
-    case MahjongTileDetail::Season:
-        return {QStringLiteral("Player"), QStringLiteral("Representation"), QStringLiteral("Flower"),
-                QStringLiteral("Color"), QStringLiteral("Element")};
-    }
-    return {};
-}
-
 // Each suit in the order of its tiles' names: 1 to 9, then the honours alphabetically.
 void addMahjong(std::vector<LibraryEntry> &entries)
 {
@@ -106,7 +85,7 @@ void addMahjong(std::vector<LibraryEntry> &entries)
                                      {QStringLiteral("English Name"), tile.TileEnglishName},
                                      {QStringLiteral("Chinese Character"), tile.TileChineseCharacter}};
             if (const MahjongTileDetail *detail = MahjongDetail(tile.TileEnglishName)) {
-                const QStringList captions = detailCaptions(detail->category);
+                const QStringList captions = MahjongAttributeNames(detail->category);
                 for (qsizetype i = 0; i < captions.size(); ++i)
                     facts.append({captions[i], detail->attributes.value(i)});
             }

@@ -45,31 +45,26 @@ void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
     if (!detail)
         return describe(); // suits and dragons have no panel
     using Values = QList<QLabel *>;
-    // The headings name the values; the flower panel's second one says
-    // "Color" over the flower's season, which a copy names rightly.
-    const auto fill = [detail, &piece](QWidget *panel, const Values &values, const QStringList &headings) {
+    // The flower panel's second heading says "Color" over the flower's
+    // season; a copy names it by the table.
+    const QStringList names = MahjongAttributeNames(detail->category);
+    const auto fill = [detail, &piece, &names](QWidget *panel, const Values &values) {
         for (qsizetype i = 0; i < values.size(); ++i) {
             values[i]->setText(detail->attributes.value(i));
-            piece.fields.append({headings[i], detail->attributes.value(i)});
+            piece.fields.append({names.value(i), detail->attributes.value(i)});
         }
         panel->show();
     };
     switch (detail->category) {
     case MahjongTileDetail::Wind:
-        fill(ui->picWind, Values{ui->lblWindSeason, ui->lblWindColor, ui->lblWindElement, ui->lblWindConstellation},
-             {QStringLiteral("Season"), QStringLiteral("Color"), QStringLiteral("Element"),
-              QStringLiteral("Constellation")});
+        fill(ui->picWind, Values{ui->lblWindSeason, ui->lblWindColor, ui->lblWindElement, ui->lblWindConstellation});
         break;
     case MahjongTileDetail::Flower:
-        fill(ui->picFlower, Values{ui->lblFlowerPlayer, ui->lblFlowerSeason},
-             {QStringLiteral("Player"), QStringLiteral("Season")});
+        fill(ui->picFlower, Values{ui->lblFlowerPlayer, ui->lblFlowerSeason});
         break;
     case MahjongTileDetail::Season:
-        fill(ui->picSeason,
-             Values{ui->lblSeasonPlayer, ui->lblSeasonRepresentation, ui->lblSeasonFlower, ui->lblSeasonColor,
-                    ui->lblSeasonElement},
-             {QStringLiteral("Player"), QStringLiteral("Representation"), QStringLiteral("Flower"),
-              QStringLiteral("Color"), QStringLiteral("Element")});
+        fill(ui->picSeason, Values{ui->lblSeasonPlayer, ui->lblSeasonRepresentation, ui->lblSeasonFlower,
+                                   ui->lblSeasonColor, ui->lblSeasonElement});
         break;
     }
     describe();

@@ -119,3 +119,18 @@ MahjongDraw DrawMahjong(RandomSource &random)
     const MahjongTile &tile = MahjongTiles(k);
     return {k, tile.TileName, tile.TileEnglishName, tile.TileChineseCharacter, tile.TileDescription};
 }
+
+QStringList MahjongAttributeNames(MahjongTileDetail::Category category)
+{
+    switch (category) {
+    case MahjongTileDetail::Wind:
+        return {QStringLiteral("Season"), QStringLiteral("Color"), QStringLiteral("Element"),
+                QStringLiteral("Constellation")};
+    case MahjongTileDetail::Flower:
+        return {QStringLiteral("Player"), QStringLiteral("Season")};
+    case MahjongTileDetail::Season:
+        return {QStringLiteral("Player"), QStringLiteral("Representation"), QStringLiteral("Flower"),
+                QStringLiteral("Color"), QStringLiteral("Element")};
+    }
+    return {};
+}

@@ -26,6 +26,8 @@ struct MahjongTileDetail {
     QStringList attributes;
 };
 
+// The names of a category's attributes, in that order.
+QStringList MahjongAttributeNames(MahjongTileDetail::Category category);
 // The detail of the tile of that English name; null for suits and dragons.
 const MahjongTileDetail *MahjongDetail(const QString &englishName);
 

@@ -46,20 +46,11 @@ void frmCelticOghamOracleDisplay::FillOghamReading(const OghamReading &reading, 
           std::pair{ui->fraTreeTwo, reading.PresentTree}}) {
         const OghamTree &row = OghamTrees(tree);
         panel->showTree(row, IMGTree().picture(tree, devicePixelRatio()));
-        described.pieces.append({panel->heading(),
-                                 row.TreeName,
-                                 {IMGTree().picture(tree, 2).toImage()},
-                                 row.TreeName,
-                                 {{QStringLiteral("Keywords"), row.Keywords},
-                                  {QStringLiteral("Ruling Planet"), row.RulingPlanet},
-                                  {QStringLiteral("Ruling Animal"), row.RulingAnimal},
-                                  {QStringLiteral("Ogham Term"), row.OghamTerm},
-                                  {QStringLiteral("Lucky Color"), row.LuckyColor},
-                                  {QStringLiteral("Lucky Month"), row.LuckyMonth},
-                                  {QStringLiteral("Lucky Letter"), row.LuckyLetter},
-                                  {QStringLiteral("Lucky Gemstone"), row.LuckyGemstone},
-                                  {QStringLiteral("Lucky Flower"), row.LuckyFlower}},
-                                 row.Characteristics});
+        ReadingPiece piece{panel->heading(), row.TreeName, {IMGTree().picture(tree, 2).toImage()},
+                           row.TreeName,     {},           row.Characteristics};
+        for (const OghamAttribute &attribute : OghamTreeAttributes(row))
+            piece.fields.append({attribute.caption, attribute.value});
+        described.pieces.append(piece);
     }
     setReading(described);
 }

@@ -88,3 +88,13 @@ OghamReading DrawOghamTrees(RandomSource &random)
     while (reading.FutureTree == reading.PastTree || reading.FutureTree == reading.PresentTree);
     return reading;
 }
+
+QList<OghamAttribute> OghamTreeAttributes(const OghamTree &tree)
+{
+    return {
+        {QStringLiteral("Keywords"), tree.Keywords},          {QStringLiteral("Ruling Planet"), tree.RulingPlanet},
+        {QStringLiteral("Ruling Animal"), tree.RulingAnimal}, {QStringLiteral("Ogham Term"), tree.OghamTerm},
+        {QStringLiteral("Lucky Color"), tree.LuckyColor},     {QStringLiteral("Lucky Month"), tree.LuckyMonth},
+        {QStringLiteral("Lucky Letter"), tree.LuckyLetter},   {QStringLiteral("Lucky Gemstone"), tree.LuckyGemstone},
+        {QStringLiteral("Lucky Flower"), tree.LuckyFlower}};
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The thirteen trees of the Celtic tree calendar and the draw of three
 // different trees for the past, the present and the future.
+#include <QList>
 #include <QString>
 
 class RandomSource;
@@ -20,6 +21,11 @@ struct OghamTree {
 };
 
 inline constexpr int OghamTreeCount = 13;
+// A tree's nine attributes, caption and value, in the order a reading shows them.
+struct OghamAttribute {
+    QString caption, value;
+};
+QList<OghamAttribute> OghamTreeAttributes(const OghamTree &tree);
 
 // Row n (1 to 13) of the tree table; picture n of IMGTree shows the same tree.
 const OghamTree &OghamTrees(int n);
