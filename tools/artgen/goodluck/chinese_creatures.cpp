@@ -762,34 +762,35 @@ void drawPhoenix(QPainter &p)
 // beneath it, and a cash coin clenched in its wide mouth.
 void drawMoneyToad(QPainter &p)
 {
-    for (P at : {P{18, 86}, P{34, 90}, P{66, 90}, P{82, 86}, P{24, 93}, P{76, 93}})
+    // Coins heaped between the feet, so that all three feet stand clear.
+    for (P at : {P{31, 90}, P{69, 90}, P{38, 95}, P{62, 95}})
         cashCoin(p, at, 10, 0.42);
     const QBrush skin = lit({40, 40}, 56, hex(0xc6d86a), hex(0x55762a));
     auto foot = [&](P at, qreal spread) {
         QPainterPath toes;
         for (int k = -1; k <= 1; ++k) {
-            const P toe = at + P(k * 4.6, 0.6 * std::abs(k));
-            toes = toes.united(rotated(ellipse(toe, 3.0, 2.0), toe, k * spread));
+            const P toe = at + P(k * 5.4, 0.8 * std::abs(k));
+            toes = toes.united(rotated(ellipse(toe, 3.6, 2.4), toe, k * spread));
         }
         fill(p, toes, skin, kDetail);
     };
-    // The hind leg, tucked under the belly and planted in the middle.
-    fill(p, tube(polyline({{50, 72}, {50, 80}, {50, 86}}), 11, 8), skin);
-    foot({50, 87}, 24);
+    // The hind leg, as stout as the others, planted in the middle under the belly.
+    fill(p, tube(polyline({{50, 68}, {50, 80}, {50, 87}}), 13, 10), skin);
+    foot({50, 88}, 24);
     // Front legs, splayed out at the sides.
     for (qreal side : {-1.0, 1.0}) {
-        fill(p, tube(polyline({{50 + side * 26, 62}, {50 + side * 36, 72}, {50 + side * 38, 82}}), 10, 7.5), skin);
-        foot({50 + side * 38.5, 83}, 28);
+        fill(p, tube(polyline({{50 + side * 26, 60}, {50 + side * 36, 72}, {50 + side * 38, 84}}), 12, 9.5), skin);
+        foot({50 + side * 38.5, 86}, 28);
     }
     // Body: broad and squat, the head one with it, eyes bulging on top.
-    QPainterPath body = ellipse({50, 58}, 37, 21);
+    QPainterPath body = ellipse({50, 57}, 37, 19);
     for (qreal side : {-1.0, 1.0})
         body = body.united(circle({50 + side * 19, 36}, 10));
     body = body.simplified();
     fill(p, body, skin);
     p.save();
     p.setClipPath(body);
-    fill(p, ellipse({50, 78}, 26, 12), stops({0, 66}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
+    fill(p, ellipse({50, 76}, 26, 11), stops({0, 66}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
     p.restore();
     for (P at : {P{17, 58}, P{22, 48}, P{83, 58}, P{78, 48}, P{26, 66}, P{74, 66}, P{50, 41}, P{40, 43}, P{60, 43}})
         fill(p, circle(at, 2.4), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);

@@ -427,125 +427,143 @@ void isis(QPainter &p)
 
 // ---------------------------------------------------------------- angel
 
-// A wing raised from `shoulder` to `tip` in the temple manner: rows of
-// carnelian and gold coverts along its leading edge, then long feathers in
-// lapis, turquoise and white that fan out towards the tip.
-void raisedWing(QPainter &p, P shoulder, P tip, qreal shortest, qreal longest, bool far)
+// One feather: pointed, widest a third of the way out.
+QPainterPath feather(P root, P dir, qreal length, qreal width)
 {
-    const P along = unit(tip - shoulder);
-    const P away = unit(P(-along.y(), along.x())) * (along.x() >= 0 ? 1 : -1);
+    const P across(-dir.y(), dir.x());
+    const P end = root + dir * length;
+    QPainterPath path(root - across * width * 0.35);
+    path.cubicTo(root - across * width + dir * length * 0.35, end - across * width * 0.7 - dir * width * 1.2, end);
+    path.cubicTo(end + across * width * 0.7 - dir * width * 1.2, root + across * width + dir * length * 0.35,
+                 root + across * width * 0.35);
+    path.closeSubpath();
+    return path;
+}
+
+// The right wing of the angel: its leading edge arches from the shoulder
+// blade up and out, and the long white flight feathers hang from it, longest
+// at the tip; rows of turquoise and lapis coverts and a gold edge give it the
+// colours of temple wings. The left is its mirror.
+void angelWing(QPainter &p)
+{
+    const P shoulder(55, 45), c1(57, 26), c2(67, 10), tip(84, 8);
     constexpr int n = 9;
-    const QColor shades[3][2] = {{kLapisLight, kLapis}, {kTurqLight, kTurq}, {kWhite, QColor(0xc8, 0xd6, 0xdc)}};
-    for (int i = 0; i < n; ++i) {
-        const qreal t = qreal(i) / (n - 1);
-        const P root = lerp(shoulder, tip, t) + away * 5;
-        const qreal length = shortest + (longest - shortest) * t;
-        const P dir = unit(away + along * (0.15 + 0.55 * t));
-        const P across(-dir.y(), dir.x());
-        const qreal w = 3.4;
-        const P end = root + dir * length;
-        QPainterPath feather(root - across * w);
-        feather.lineTo(end - across * w - dir * w);
-        feather.quadTo(end + dir * w * 0.6, end + across * w - dir * w);
-        feather.lineTo(root + across * w);
-        feather.closeSubpath();
-        const auto &c = shades[i % 3];
-        fill(p, feather, linear(root, end, far ? c[0].darker(112) : c[0], far ? c[1].darker(112) : c[1]));
-        stroke(p, segment(root + dir * 2, end - dir * w), c[1].darker(150), kDetail);
+    struct Row {
+        qreal reach; // a share of the flight feathers' length
+        QColor light, base;
+    };
+    const Row rows[] = {{1.0, kWhite, QColor(0xb8, 0xc8, 0xd6)},
+                        {0.68, kWhite, QColor(0xd6, 0xe0, 0xe8)},
+                        {0.42, kTurqLight, kTurq},
+                        {0.24, kLapisLight, kLapis}};
+    for (const Row &row : rows) {
+        for (int i = n - 1; i >= 0; --i) {
+            const qreal t = qreal(i) / (n - 1);
+            const P root = bezier(shoulder, c1, c2, tip, t);
+            const P dir = unit(lerp(P(0.6, 1), P(0.14, 1), t));
+            const qreal length = (16 + 36 * t) * row.reach + 4;
+            fill(p, feather(root, dir, length, 3.2 + 1.6 * row.reach),
+                 linear(root, root + dir * length, row.light, row.base));
+            if (row.reach == 1.0)
+                stroke(p, segment(root + dir * length * 0.55, root + dir * (length - 3)), row.base.darker(125),
+                       kDetail);
+        }
     }
-    fill(p, scallopBand(shoulder, tip + along * 2, 10, 7), gold(shoulder, tip));
-    fill(p, scallopBand(shoulder, tip + along * 1.5, 5.5, 9), carnelian(lerp(shoulder, tip, 0.3), 30));
+    fill(p, tapered(shoulder, c1, c2, tip, 4.4, 2.4), gold(shoulder, tip));
 }
 
 void angel(QPainter &p)
 {
-    // A winged messenger as on a temple wall: in profile, striding, both arms
-    // raised in praise, two great wings lifted behind, a ring of light round
-    // the head so it still reads as an angel.
-    // Set a little right and smaller, so the wings clear the rim.
+    // A guardian angel drawn as on a temple wall: the head in profile and the
+    // body seen from the front, two great white wings rising behind it, a ring
+    // of light above its head and its hands joined in prayer.
+    groundShadow(p, P(50, 92), 20, 3);
+    angelWing(p);
     p.save();
-    p.translate(58, 91);
-    p.scale(0.94, 0.94);
-    p.translate(-54, -91);
-    groundShadow(p, P(54, 90), 22, 3);
-    raisedWing(p, P(50, 44), P(34, 5), 14, 34, true);
-    raisedWing(p, P(48, 47), P(14, 22), 12, 32, false);
-    // Feet striding, the far one behind.
-    for (qreal x : {45.0, 60.0}) {
-        QPainterPath foot(P(x - 2.5, 84));
-        foot.lineTo(P(x + 2.5, 84));
-        foot.quadTo(P(x + 9, 87), P(x + 9.5, 90));
-        foot.lineTo(P(x - 3, 90));
+    p.translate(100, 0);
+    p.scale(-1, 1);
+    angelWing(p);
+    p.restore();
+    // Feet in profile under the hem, both facing the way the head looks.
+    for (qreal x : {44.0, 53.0}) {
+        QPainterPath foot(P(x - 2, 86));
+        foot.lineTo(P(x + 3, 86));
+        foot.quadTo(P(x + 8.5, 88.5), P(x + 9, 91.5));
+        foot.lineTo(P(x - 2.5, 91.5));
         foot.closeSubpath();
         fill(p, foot, kSkin);
     }
-    // A long white pleated robe, flaring forward over the striding leg.
-    QPainterPath robe(P(47, 42));
-    robe.quadTo(P(54, 39.5), P(60, 42));
-    robe.cubicTo(P(62, 48), P(60, 56), P(59, 62));
-    robe.cubicTo(P(62, 70), P(66, 78), P(68, 86));
-    robe.lineTo(P(42, 86));
-    robe.cubicTo(P(44, 74), P(45, 60), P(45, 52));
-    robe.quadTo(P(45, 45), P(47, 42));
-    fill(p, robe, linear(P(44, 42), P(68, 86), kWhite, QColor(0xd6, 0xd8, 0xe2)));
-    for (int i = 0; i < 4; ++i)
-        stroke(p, segment(P(50 + i * 3, 64), P(46 + i * 5.5, 85)), QColor(0xa6, 0xaa, 0xbc), kDetail);
-    // A gold girdle with a lapis sash hanging in front.
-    fill(p, polygon({P(45, 58), P(59.5, 59), P(59.4, 62.5), P(45, 61.6)}), gold(P(45, 58), P(60, 63)), kDetail);
-    fill(p, polygon({P(56, 62), P(59.5, 62), P(63, 80), P(59, 80.5)}), lapis(P(57, 62), 20), kDetail);
-    // A broad collar of turquoise and gold.
-    QPainterPath collar(P(47, 42));
-    collar.quadTo(P(54, 39), P(60, 42.5));
-    collar.quadTo(P(60, 48), P(54, 49));
-    collar.quadTo(P(47.5, 48.5), P(47, 42));
-    fill(p, collar, gold(P(47, 40), P(60, 49)));
-    stroke(p, quad(P(48.5, 45), P(54, 47), P(59, 45.5)), kTurq, 1.6);
-    // The ring of light, behind the head.
-    const P crown(54, 26);
-    fill(p, circle(crown, 15).subtracted(circle(crown, 12)), gold(crown + P(-15, -15), crown + P(15, 15)));
-    // Head in profile, facing the raised hands.
-    fill(p, box(51, 34, 5, 8), kSkin);
-    QPainterPath face(P(51, 17));
-    face.cubicTo(P(56, 14.5), P(59.5, 17), P(59.8, 20.5));
-    face.lineTo(P(62.6, 25.2));
-    face.lineTo(P(60.2, 26));
-    face.quadTo(P(61, 27.6), P(60, 28.4));
-    face.quadTo(P(60.2, 30.6), P(57.6, 31.4));
-    face.quadTo(P(54, 32.6), P(50, 30));
-    face.closeSubpath();
-    fill(p, face, lit(P(56, 23), 11, QColor(0xff, 0xe8, 0xcc), kSkin));
-    fill(p, ellipse(P(60.2, 28.3), 1.1, 0.55), kMouth, 0);
-    QPainterPath eye(P(54.6, 22));
-    eye.quadTo(P(56.6, 20.4), P(58.4, 21.8));
-    eye.quadTo(P(56.6, 23.4), P(54.6, 22));
-    fill(p, eye, kWhite, kDetail);
-    fill(p, circle(P(57, 21.9), 0.9), kHair, 0);
-    stroke(p, segment(P(54.6, 22), P(52.2, 21.4)), kLine, kDetail);
-    // Short golden hair, cut straight at the nape.
-    QPainterPath hair(P(58.5, 17.5));
-    hair.cubicTo(P(57, 11.5), P(45, 10.5), P(43.5, 20));
-    hair.cubicTo(P(43, 25), P(43.5, 30), P(45, 34));
-    hair.lineTo(P(51.5, 34));
-    hair.lineTo(P(51, 26));
-    hair.quadTo(P(53.5, 20), P(58.5, 17.5));
-    fill(p, hair, lit(P(50, 16), 16, QColor(0xf4, 0xcc, 0x6a), QColor(0xb0, 0x72, 0x22)));
-    for (qreal x : {46.5, 49.0})
-        stroke(p, segment(P(x, 23), P(x, 33)), QColor(0x8a, 0x56, 0x18), kDetail);
-    // Both arms raised forward in praise, palms up.
-    for (qreal dy : {0.0, 4.0}) {
-        const P shoulder(55, 45 + dy);
-        const P hand(75, 30 + dy);
-        fill(p, tapered(shoulder, P(62, 46 + dy), P(70, 40 + dy), hand, 4.6, 3.4),
-             linear(P(55, 40), P(75, 48), QColor(0xff, 0xe4, 0xc2), kSkinShade));
-        QPainterPath palm(hand + P(-2, 1.5));
-        palm.quadTo(hand + P(0, -5), hand + P(3.5, -5.5));
-        palm.quadTo(hand + P(3, -1), hand + P(1.5, 2.5));
-        palm.closeSubpath();
-        fill(p, palm, kSkin, kDetail);
-        fill(p, rotated(box(66 - 1.4, 41.5 + dy - 2.6, 2.8, 5.2), P(66, 41.5 + dy), 40),
-             gold(P(65, 39 + dy), P(67, 44 + dy)), kDetail);
+    // A long white pleated linen robe, flaring to the feet.
+    QPainterPath robe(P(42, 44));
+    robe.quadTo(P(50, 40), P(58, 44));
+    robe.cubicTo(P(60, 58), P(62, 74), P(65, 88));
+    robe.quadTo(P(50, 90), P(35, 88));
+    robe.cubicTo(P(38, 74), P(40, 58), P(42, 44));
+    fill(p, robe, linear(P(40, 42), P(64, 88), kWhite, QColor(0xd2, 0xd6, 0xe2)));
+    for (qreal x : {-9.0, -4.5, 4.5, 9.0})
+        stroke(p, segment(P(50 + x * 0.35, 64), P(50 + x, 87.5)), QColor(0xa6, 0xaa, 0xbc), kDetail);
+    // A gold girdle with a lapis sash falling down the middle.
+    fill(p, polygon({P(40.6, 61), P(59.4, 61), P(59.8, 64.6), P(40.2, 64.6)}), gold(P(40, 61), P(60, 65)), kDetail);
+    fill(p, polygon({P(48, 64.6), P(52, 64.6), P(53, 84), P(47, 84)}), lapis(P(49, 66), 20), kDetail);
+    // Bare arms bent at the elbows, the hands joined in prayer before the chest.
+    const QBrush arm = linear(P(40, 44), P(60, 62), QColor(0xff, 0xe4, 0xc2), kSkinShade);
+    for (int side : {-1, 1}) {
+        const P shoulder(50 + side * 7, 46);
+        const P elbow(50 + side * 10, 59.5);
+        const P wrist(50 + side * 2, 59);
+        fill(p, tapered(shoulder, shoulder + P(side * 2, 4), elbow + P(0, -4), elbow, 5, 4.2), arm);
+        fill(p, tapered(elbow, elbow + P(-side * 3, 0.5), wrist + P(side * 3, 1), wrist, 4.2, 3.2), arm);
+        const P band = lerp(shoulder, elbow, 0.45);
+        fill(p, box(band.x() - 2.9, band.y() - 1.2, 5.8, 2.4), gold(band, band + P(0, 2)), kDetail);
     }
+    QPainterPath hands(P(47.4, 60.5));
+    hands.cubicTo(P(47, 55), P(48.4, 50.5), P(50, 48.5));
+    hands.cubicTo(P(51.6, 50.5), P(53, 55), P(52.6, 60.5));
+    hands.closeSubpath();
+    fill(p, hands, lit(P(49, 51), 8, QColor(0xff, 0xe8, 0xcc), kSkin), kDetail);
+    stroke(p, segment(P(50, 50), P(50, 60)), kSkinShade.darker(120), kDetail);
+    // A broad collar of gold and turquoise.
+    QPainterPath collar(P(43, 43.5));
+    collar.quadTo(P(50, 39.5), P(57, 43.5));
+    collar.quadTo(P(55, 48), P(50, 48.5));
+    collar.quadTo(P(45, 48), P(43, 43.5));
+    fill(p, collar, gold(P(43, 40), P(57, 49)));
+    stroke(p, quad(P(44.5, 44.5), P(50, 47.5), P(55.5, 44.5)), kTurq, 1.5);
+    // Head in profile, looking right.
+    p.save();
+    p.translate(-5.2, 4);
+    fill(p, box(51.5, 30.5, 5, 7), kSkin);
+    QPainterPath face(P(51, 14));
+    face.cubicTo(P(56, 11.5), P(59.5, 14), P(59.8, 17.5));
+    face.lineTo(P(62.6, 22.2));
+    face.lineTo(P(60.2, 23));
+    face.quadTo(P(61, 24.6), P(60, 25.4));
+    face.quadTo(P(60.2, 27.6), P(57.6, 28.4));
+    face.quadTo(P(54, 29.6), P(50, 27));
+    face.closeSubpath();
+    fill(p, face, lit(P(56, 20), 11, QColor(0xff, 0xe8, 0xcc), kSkin));
+    fill(p, ellipse(P(60.2, 25.3), 1.1, 0.55), kMouth, 0);
+    QPainterPath eye(P(54.6, 19));
+    eye.quadTo(P(56.6, 17.4), P(58.4, 18.8));
+    eye.quadTo(P(56.6, 20.4), P(54.6, 19));
+    fill(p, eye, kWhite, kDetail);
+    fill(p, circle(P(57, 18.9), 0.9), kHair, 0);
+    stroke(p, segment(P(54.6, 19), P(52.2, 18.4)), kLine, kDetail);
+    // Short golden hair, cut straight at the nape.
+    QPainterPath hair(P(58.5, 14.5));
+    hair.cubicTo(P(57, 8.5), P(45, 7.5), P(43.5, 17));
+    hair.cubicTo(P(43, 22), P(43.5, 27), P(45, 31));
+    hair.lineTo(P(51.5, 31));
+    hair.lineTo(P(51, 23));
+    hair.quadTo(P(53.5, 17), P(58.5, 14.5));
+    fill(p, hair, lit(P(50, 13), 16, QColor(0xf4, 0xcc, 0x6a), QColor(0xb0, 0x72, 0x22)));
+    for (qreal x : {46.5, 49.0})
+        stroke(p, segment(P(x, 20), P(x, 30)), QColor(0x8a, 0x56, 0x18), kDetail);
     p.restore();
+    // The ring of light floating above the head.
+    const P crown(50, 5.5);
+    const QPainterPath halo = ellipse(crown, 11, 3.6).subtracted(ellipse(crown, 7.6, 1.6));
+    fill(p, halo, gold(crown + P(-11, -4), crown + P(11, 4)));
 }
 
 // ---------------------------------------------------------------- elephant
