@@ -757,40 +757,33 @@ void drawPhoenix(QPainter &p)
 
 // ---------------------------------------------------------------- toad
 
-// The three-legged money toad, squatting face on upon a heap of coins: two
-// front legs splayed at its sides, its one hind leg planted in the middle
-// beneath it, and a cash coin clenched in its wide mouth.
+// The three-legged money toad, squatting face on upon a heap of coins with a
+// cash coin clenched in its wide mouth. Its three legs stand alike and evenly
+// spaced, like the legs of a stool, so that they are counted at a glance.
 void drawMoneyToad(QPainter &p)
 {
-    // Coins heaped between the feet, so that all three feet stand clear.
-    for (P at : {P{31, 90}, P{69, 90}, P{38, 95}, P{62, 95}})
-        cashCoin(p, at, 10, 0.42);
+    // Coins heaped between and beside the feet, so that the feet stand clear.
+    for (P at : {P{37, 91}, P{63, 91}, P{12, 91}, P{88, 91}})
+        cashCoin(p, at, 9, 0.42);
     const QBrush skin = lit({40, 40}, 56, hex(0xc6d86a), hex(0x55762a));
-    auto foot = [&](P at, qreal spread) {
+    for (qreal x : {24.0, 50.0, 76.0}) {
+        fill(p, tube(polyline({{x, 62}, {x, 76}, {x, 86}}), 13, 11), skin);
         QPainterPath toes;
         for (int k = -1; k <= 1; ++k) {
-            const P toe = at + P(k * 5.4, 0.8 * std::abs(k));
-            toes = toes.united(rotated(ellipse(toe, 3.6, 2.4), toe, k * spread));
+            const P toe = P(x, 87.5) + P(k * 5.4, 0.8 * std::abs(k));
+            toes = toes.united(rotated(ellipse(toe, 3.6, 2.4), toe, k * 24));
         }
         fill(p, toes, skin, kDetail);
-    };
-    // The hind leg, as stout as the others, planted in the middle under the belly.
-    fill(p, tube(polyline({{50, 68}, {50, 80}, {50, 87}}), 13, 10), skin);
-    foot({50, 88}, 24);
-    // Front legs, splayed out at the sides.
-    for (qreal side : {-1.0, 1.0}) {
-        fill(p, tube(polyline({{50 + side * 26, 60}, {50 + side * 36, 72}, {50 + side * 38, 84}}), 12, 9.5), skin);
-        foot({50 + side * 38.5, 86}, 28);
     }
     // Body: broad and squat, the head one with it, eyes bulging on top.
-    QPainterPath body = ellipse({50, 57}, 37, 19);
+    QPainterPath body = ellipse({50, 55}, 37, 17);
     for (qreal side : {-1.0, 1.0})
         body = body.united(circle({50 + side * 19, 36}, 10));
     body = body.simplified();
     fill(p, body, skin);
     p.save();
     p.setClipPath(body);
-    fill(p, ellipse({50, 76}, 26, 11), stops({0, 66}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
+    fill(p, ellipse({50, 73}, 26, 11), stops({0, 63}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
     p.restore();
     for (P at : {P{17, 58}, P{22, 48}, P{83, 58}, P{78, 48}, P{26, 66}, P{74, 66}, P{50, 41}, P{40, 43}, P{60, 43}})
         fill(p, circle(at, 2.4), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);

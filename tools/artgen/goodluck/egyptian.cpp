@@ -529,9 +529,12 @@ void angel(QPainter &p)
     collar.quadTo(P(45, 48), P(43, 43.5));
     fill(p, collar, gold(P(43, 40), P(57, 49)));
     stroke(p, quad(P(44.5, 44.5), P(50, 47.5), P(55.5, 44.5)), kTurq, 1.5);
-    // Head in profile, looking right.
+    // Head in profile, looking right, a little larger than life so the face
+    // reads at small sizes.
     p.save();
-    p.translate(-5.2, 4);
+    p.translate(48.8, 38.5);
+    p.scale(1.1, 1.1);
+    p.translate(-54, -34.5);
     fill(p, box(51.5, 30.5, 5, 7), kSkin);
     QPainterPath face(P(51, 14));
     face.cubicTo(P(56, 11.5), P(59.5, 14), P(59.8, 17.5));
@@ -549,19 +552,22 @@ void angel(QPainter &p)
     fill(p, eye, kWhite, kDetail);
     fill(p, circle(P(57, 18.9), 0.9), kHair, 0);
     stroke(p, segment(P(54.6, 19), P(52.2, 18.4)), kLine, kDetail);
-    // Short golden hair, cut straight at the nape.
+    // A short black wig banded with gold, cut straight at the nape.
     QPainterPath hair(P(58.5, 14.5));
     hair.cubicTo(P(57, 8.5), P(45, 7.5), P(43.5, 17));
     hair.cubicTo(P(43, 22), P(43.5, 27), P(45, 31));
     hair.lineTo(P(51.5, 31));
     hair.lineTo(P(51, 23));
     hair.quadTo(P(53.5, 17), P(58.5, 14.5));
-    fill(p, hair, lit(P(50, 13), 16, QColor(0xf4, 0xcc, 0x6a), QColor(0xb0, 0x72, 0x22)));
+    fill(p, hair, lit(P(48, 13), 18, QColor(0x3a, 0x42, 0x6e), QColor(0x16, 0x1a, 0x30)));
     for (qreal x : {46.5, 49.0})
-        stroke(p, segment(P(x, 20), P(x, 30)), QColor(0x8a, 0x56, 0x18), kDetail);
+        stroke(p, segment(P(x, 20), P(x, 30)), QColor(0x4a, 0x56, 0x8a), kDetail);
+    QPainterPath band(P(44.2, 14.5));
+    band.quadTo(P(51, 9.5), P(58, 13.6));
+    fill(p, thick(band, 2.4, Qt::FlatCap), gold(P(44, 10), P(58, 15)), kDetail);
     p.restore();
     // The ring of light floating above the head.
-    const P crown(50, 5.5);
+    const P crown(50, 4.4);
     const QPainterPath halo = ellipse(crown, 11, 3.6).subtracted(ellipse(crown, 7.6, 1.6));
     fill(p, halo, gold(crown + P(-11, -4), crown + P(11, 4)));
 }
