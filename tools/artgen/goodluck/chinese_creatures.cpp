@@ -757,48 +757,57 @@ void drawPhoenix(QPainter &p)
 
 // ---------------------------------------------------------------- toad
 
-// The three-legged money toad, squatting face on upon a heap of coins with a
+// The three-legged money toad, sitting face on upon a heap of coins with a
 // cash coin clenched in its wide mouth. Its three legs stand alike and evenly
-// spaced, like the legs of a stool, so that they are counted at a glance.
+// spaced under a compact body, like the legs of a stool, and nothing beside
+// them could pass for a folded fourth, so they are counted at a glance.
 void drawMoneyToad(QPainter &p)
 {
+    p.save();
+    p.translate(50, 90);
+    p.scale(1.12, 1.12);
+    p.translate(-50, -88);
     // Coins heaped between and beside the feet, so that the feet stand clear.
-    for (P at : {P{37, 91}, P{63, 91}, P{12, 91}, P{88, 91}})
-        cashCoin(p, at, 9, 0.42);
-    const QBrush skin = lit({40, 40}, 56, hex(0xc6d86a), hex(0x55762a));
-    for (qreal x : {24.0, 50.0, 76.0}) {
-        fill(p, tube(polyline({{x, 62}, {x, 76}, {x, 86}}), 13, 11), skin);
+    for (P at : {P{36, 90}, P{64, 90}, P{10, 90}, P{90, 90}})
+        cashCoin(p, at, 8.5, 0.42);
+    const QBrush skin = lit({40, 36}, 52, hex(0xc6d86a), hex(0x55762a));
+    for (int side : {-1, 0, 1}) {
+        // The outer two splay a little, as a squatting toad's do.
+        const P hip(50 + side * 21, 62), foot(50 + side * 26, 85);
+        fill(p, tube(polyline({hip, (hip + foot) / 2 + P(side * 0.5, 0), foot}), 12, 10), skin);
         QPainterPath toes;
         for (int k = -1; k <= 1; ++k) {
-            const P toe = P(x, 87.5) + P(k * 5.4, 0.8 * std::abs(k));
-            toes = toes.united(rotated(ellipse(toe, 3.6, 2.4), toe, k * 24));
+            const P toe = foot + P(k * 5, 1.5 + 0.8 * std::abs(k));
+            toes = toes.united(rotated(ellipse(toe, 3.4, 2.3), toe, k * 24));
         }
         fill(p, toes, skin, kDetail);
     }
-    // Body: broad and squat, the head one with it, eyes bulging on top.
-    QPainterPath body = ellipse({50, 55}, 37, 17);
+    // Body: round and compact, the head one with it, eyes bulging on top.
+    p.translate(0, 4);
+    QPainterPath body = ellipse({50, 50}, 30, 17);
     for (qreal side : {-1.0, 1.0})
-        body = body.united(circle({50 + side * 19, 36}, 10));
+        body = body.united(circle({50 + side * 17, 32}, 9.5));
     body = body.simplified();
     fill(p, body, skin);
     p.save();
     p.setClipPath(body);
-    fill(p, ellipse({50, 73}, 26, 11), stops({0, 63}, {0, 80}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
+    fill(p, ellipse({50, 67}, 20, 9), stops({0, 58}, {0, 70}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
     p.restore();
-    for (P at : {P{17, 58}, P{22, 48}, P{83, 58}, P{78, 48}, P{26, 66}, P{74, 66}, P{50, 41}, P{40, 43}, P{60, 43}})
-        fill(p, circle(at, 2.4), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
+    for (P at : {P{24, 52}, P{26, 43}, P{76, 52}, P{74, 43}, P{31, 60}, P{69, 60}, P{50, 37}, P{41, 39}, P{59, 39}})
+        fill(p, circle(at, 2.3), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
     for (qreal side : {-1.0, 1.0}) {
-        const P eye(50 + side * 19, 34.5);
-        fill(p, circle(eye, 6.4), hex(0xf2c14e), kDetail);
-        fill(p, ellipse(eye, 4.6, 2.2), kHair, 0);
+        const P eye(50 + side * 17, 30.5);
+        fill(p, circle(eye, 6.2), hex(0xf2c14e), kDetail);
+        fill(p, ellipse(eye, 4.4, 2.1), kHair, 0);
         fill(p, circle(eye + P(-1.8, -1.6), 1.1), kWhite, 0);
-        fill(p, circle({50 + side * 4, 46}, 1.0), kLine, 0);
+        fill(p, circle({50 + side * 4, 42}, 1.0), kLine, 0);
     }
     // The coin, held upright in the mouth: the upper lip closes over its top.
-    cashCoin(p, {50, 63}, 12.5);
-    const QPainterPath lip = quad({20, 51}, {50, 61}, {80, 51});
-    fill(p, thick(lip, 4.2), skin, kDetail);
+    cashCoin(p, {50, 57.5}, 10.5);
+    const QPainterPath lip = quad({24, 46}, {50, 55}, {76, 46});
+    fill(p, thick(lip, 4), skin, kDetail);
     stroke(p, lip, kLine, kOutline);
+    p.restore();
 }
 
 // ---------------------------------------------------------------- tortoise
