@@ -757,57 +757,57 @@ void drawPhoenix(QPainter &p)
 
 // ---------------------------------------------------------------- toad
 
-// The three-legged money toad, sitting face on upon a heap of coins with a
-// cash coin clenched in its wide mouth. Its three legs stand alike and evenly
-// spaced under a compact body, like the legs of a stool, and nothing beside
-// them could pass for a folded fourth, so they are counted at a glance.
+// The three-legged money toad seen from above, as it sits on its coins: two
+// front legs splayed forward, its one hind leg folded behind it in the
+// middle, and a cash coin held in its mouth. From above, the three legs are
+// counted at a glance.
 void drawMoneyToad(QPainter &p)
 {
-    p.save();
-    p.translate(50, 90);
-    p.scale(1.12, 1.12);
-    p.translate(-50, -88);
-    // Coins heaped between and beside the feet, so that the feet stand clear.
-    for (P at : {P{36, 90}, P{64, 90}, P{10, 90}, P{90, 90}})
-        cashCoin(p, at, 8.5, 0.42);
-    const QBrush skin = lit({40, 36}, 52, hex(0xc6d86a), hex(0x55762a));
-    for (int side : {-1, 0, 1}) {
-        // The outer two splay a little, as a squatting toad's do.
-        const P hip(50 + side * 21, 62), foot(50 + side * 26, 85);
-        fill(p, tube(polyline({hip, (hip + foot) / 2 + P(side * 0.5, 0), foot}), 12, 10), skin);
+    for (P at : {P{15, 74}, P{85, 74}, P{24, 90}, P{76, 90}})
+        cashCoin(p, at, 8.5);
+    const QBrush skin = lit({40, 36}, 58, hex(0xc6d86a), hex(0x55762a));
+    // A webbed foot: three long toes fanning out from the ankle.
+    auto foot = [&](P ankle, qreal degrees) {
         QPainterPath toes;
+        QPainterPath web(ankle);
         for (int k = -1; k <= 1; ++k) {
-            const P toe = foot + P(k * 5, 1.5 + 0.8 * std::abs(k));
-            toes = toes.united(rotated(ellipse(toe, 3.4, 2.3), toe, k * 24));
+            const qreal a = qDegreesToRadians(degrees + k * 34);
+            const P dir(std::cos(a), std::sin(a));
+            toes = toes.united(tube(segment(ankle, ankle + dir * 8.5), 3.2, 2.2).united(circle(ankle + dir * 8.5, 2)));
+            web.lineTo(ankle + dir * 6);
         }
-        fill(p, toes, skin, kDetail);
+        web.closeSubpath();
+        fill(p, toes.united(web).simplified(), skin, kDetail);
+    };
+    // Front legs: the upper arm out to the side, the forearm reaching forward.
+    for (int side : {-1, 1}) {
+        const P shoulder(50 + side * 13, 45), elbow(50 + side * 29, 50), wrist(50 + side * 33, 37);
+        foot(wrist, side < 0 ? -130 : -50);
+        fill(p, tube(polyline({shoulder, elbow, wrist}), 9, 6.5), skin);
     }
-    // Body: round and compact, the head one with it, eyes bulging on top.
-    p.translate(0, 4);
-    QPainterPath body = ellipse({50, 50}, 30, 17);
-    for (qreal side : {-1.0, 1.0})
-        body = body.united(circle({50 + side * 17, 32}, 9.5));
-    body = body.simplified();
+    // The one hind leg, folded at the knee behind the body.
+    const P hip(50, 70), knee(61, 83), ankle(51, 88.5);
+    foot(ankle, 100);
+    fill(p, tube(polyline({hip, knee, ankle}), 11, 6.5), skin);
+    // The coin, held in the mouth: the snout closes over its lower half.
+    cashCoin(p, {50, 15}, 8.5);
+    // Body and head seen from above, the head one with the body.
+    QPainterPath body = ellipse({50, 56}, 22, 21).united(ellipse({50, 34}, 17, 14)).simplified();
     fill(p, body, skin);
-    p.save();
-    p.setClipPath(body);
-    fill(p, ellipse({50, 67}, 20, 9), stops({0, 58}, {0, 70}, {{0, 0xf2e2a0}, {1, 0xd8bc6a}}), kDetail);
-    p.restore();
-    for (P at : {P{24, 52}, P{26, 43}, P{76, 52}, P{74, 43}, P{31, 60}, P{69, 60}, P{50, 37}, P{41, 39}, P{59, 39}})
-        fill(p, circle(at, 2.3), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
-    for (qreal side : {-1.0, 1.0}) {
-        const P eye(50 + side * 17, 30.5);
-        fill(p, circle(eye, 6.2), hex(0xf2c14e), kDetail);
-        fill(p, ellipse(eye, 4.4, 2.1), kHair, 0);
-        fill(p, circle(eye + P(-1.8, -1.6), 1.1), kWhite, 0);
-        fill(p, circle({50 + side * 4, 42}, 1.0), kLine, 0);
+    // Warts in gold, large down the back and smaller towards the flanks.
+    for (P at : {P{50, 49}, P{42, 57}, P{58, 57}, P{50, 65}, P{44, 43}, P{56, 43}})
+        fill(p, circle(at, 2.8), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
+    for (P at : {P{34, 52}, P{66, 52}, P{37, 64}, P{63, 64}, P{43, 71}, P{57, 71}, P{41, 35}, P{59, 35}})
+        fill(p, circle(at, 1.7), lit(at, 2, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
+    // The wide mouth along the front of the head, closed on the coin.
+    stroke(p, quad({38, 28}, {50, 22.5}, {62, 28}), kLine, kDetail);
+    // Eyes bulging at the sides of the head.
+    for (int side : {-1, 1}) {
+        const P eye(50 + side * 12, 29);
+        fill(p, circle(eye, 5.4), hex(0xf2c14e), kDetail);
+        fill(p, ellipse(eye, 1.6, 3.6), kHair, 0);
+        fill(p, circle(eye + P(-1.4, -1.8), 1.0), kWhite, 0);
     }
-    // The coin, held upright in the mouth: the upper lip closes over its top.
-    cashCoin(p, {50, 57.5}, 10.5);
-    const QPainterPath lip = quad({24, 46}, {50, 55}, {76, 46});
-    fill(p, thick(lip, 4), skin, kDetail);
-    stroke(p, lip, kLine, kOutline);
-    p.restore();
 }
 
 // ---------------------------------------------------------------- tortoise
