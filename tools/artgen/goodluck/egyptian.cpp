@@ -410,13 +410,18 @@ void isis(QPainter &p)
     QPainterPath band(P(43.3, 22));
     band.quadTo(P(50, 17.5), P(57, 21.2));
     fill(p, thick(band, 2.4, Qt::FlatCap), gold(P(43, 18), P(57, 22)), detail);
-    // Her name-sign on her head: the throne, high back behind, seat in front.
+    // Her name-sign on her head: the throne, high back behind, seat in front,
+    // drawn large since it is what names her.
     fill(p, box(44, 17, 13, 2.6), gold(P(44, 16), P(57, 20)), line);
+    constexpr qreal ts = 1.35;
+    p.translate(50.5, 17);
+    p.scale(ts, ts);
+    p.translate(-50.5, -17);
     const QPainterPath throne =
         polygon({P(42.5, 3.5), P(48.5, 3.5), P(48.5, 10.5), P(58.5, 10.5), P(58.5, 17), P(42.5, 17)});
-    fill(p, throne, gold(P(42, 3), P(58, 17)), line);
-    fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), detail);
-    stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, detail);
+    fill(p, throne, gold(P(42, 3), P(58, 17)), line / ts);
+    fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), detail / ts);
+    stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, detail / ts);
     p.restore();
     p.restore();
 
