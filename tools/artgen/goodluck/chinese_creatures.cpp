@@ -758,14 +758,15 @@ void drawPhoenix(QPainter &p)
 // ---------------------------------------------------------------- toad
 
 // The three-legged money toad seen from above, as it sits on its coins: two
-// front legs splayed forward, its one hind leg folded behind it in the
-// middle, and a cash coin held in its mouth. From above, the three legs are
-// counted at a glance.
+// front legs splayed forward, its one hind leg stretched straight out behind
+// it in the middle, and a cash coin held in its mouth. From above, the three
+// legs are counted at a glance.
 void drawMoneyToad(QPainter &p)
 {
     for (P at : {P{15, 74}, P{85, 74}, P{24, 90}, P{76, 90}})
         cashCoin(p, at, 8.5);
-    const QBrush skin = lit({40, 36}, 58, hex(0xc6d86a), hex(0x55762a));
+    // Olive-bronze and warty: a toad, not a frog.
+    const QBrush skin = lit({40, 36}, 58, hex(0xbcb862), hex(0x5a5a24));
     // A webbed foot: three long toes fanning out from the ankle.
     auto foot = [&](P ankle, qreal degrees) {
         QPainterPath toes;
@@ -785,15 +786,17 @@ void drawMoneyToad(QPainter &p)
         foot(wrist, side < 0 ? -130 : -50);
         fill(p, tube(polyline({shoulder, elbow, wrist}), 9, 6.5), skin);
     }
-    // The one hind leg, folded at the knee behind the body.
-    const P hip(50, 70), knee(61, 83), ankle(51, 88.5);
-    foot(ankle, 100);
-    fill(p, tube(polyline({hip, knee, ankle}), 11, 6.5), skin);
+    // The one hind leg, stretched out straight behind the body.
+    foot({50, 89}, 90);
+    fill(p, tube(segment({50, 68}, {50, 89}), 12, 7), skin);
     // The coin, held in the mouth: the snout closes over its lower half.
     cashCoin(p, {50, 15}, 8.5);
     // Body and head seen from above, the head one with the body.
-    QPainterPath body = ellipse({50, 56}, 22, 21).united(ellipse({50, 34}, 17, 14)).simplified();
+    QPainterPath body = ellipse({50, 55}, 24, 20).united(ellipse({50, 34}, 17, 14)).simplified();
     fill(p, body, skin);
+    for (P at :
+         {P{36, 46}, P{64, 46}, P{30, 58}, P{70, 58}, P{46, 60}, P{54, 52}, P{40, 68}, P{60, 68}, P{47, 38}, P{53, 38}})
+        fill(p, circle(at, 1.6), hex(0x6e6a2c), 0);
     // Warts in gold, large down the back and smaller towards the flanks.
     for (P at : {P{50, 49}, P{42, 57}, P{58, 57}, P{50, 65}, P{44, 43}, P{56, 43}})
         fill(p, circle(at, 2.8), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
