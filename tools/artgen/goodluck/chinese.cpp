@@ -359,10 +359,9 @@ void drawWealthShip(QPainter &p)
     // a pennant at the main masthead
     fill(p, polygon({P(46, 2), P(36, 4), P(46, 6.5)}), kGold, kDetail);
 
-    // gold heaped on deck
-    ingot(p, P(29, 60), 24, 1.2);
-    ingot(p, P(63, 60), 24, 1.2);
-    ingot(p, P(46, 57), 26, 1.2);
+    // gold heaped high on deck, so the cargo reads before the boat
+    for (P at : {P(25, 60), P(67, 60), P(46, 59), P(35, 52), P(57, 52), P(46, 45)})
+        ingot(p, at, 24, 1.2);
 
     // the hull: a low bow at the left, a high square stern at the right
     QPainterPath hull(P(6, 58));
