@@ -757,40 +757,45 @@ void drawPhoenix(QPainter &p)
 
 // ---------------------------------------------------------------- toad
 
-// The three-legged money toad seen from above, as it sits on its coins: two
-// front legs splayed forward, its one hind leg stretched straight out behind
-// it in the middle, and a cash coin held in its mouth. From above, the three
-// legs are counted at a glance.
+// The three-legged money toad seen from above, crawling over its coins with a
+// cash coin in its mouth: two front legs reaching forward beside its head
+// and its one hind leg drawn up at its side, the knee out and the foot back,
+// as a toad's are. Seen from above, and turned a little as if on its way,
+// the three legs are counted at a glance.
 void drawMoneyToad(QPainter &p)
 {
-    for (P at : {P{15, 74}, P{85, 74}, P{24, 90}, P{76, 90}})
+    for (P at : {P{16, 70}, P{80, 82}, P{28, 88}, P{86, 40}})
         cashCoin(p, at, 8.5);
+    p.save();
+    p.translate(50, 52);
+    p.rotate(-24);
+    p.translate(-50, -52);
     // Olive-bronze and warty: a toad, not a frog.
     const QBrush skin = lit({40, 36}, 58, hex(0xbcb862), hex(0x5a5a24));
     // A webbed foot: three long toes fanning out from the ankle.
-    auto foot = [&](P ankle, qreal degrees) {
+    auto foot = [&](P ankle, qreal degrees, qreal toe) {
         QPainterPath toes;
         QPainterPath web(ankle);
         for (int k = -1; k <= 1; ++k) {
             const qreal a = qDegreesToRadians(degrees + k * 34);
             const P dir(std::cos(a), std::sin(a));
-            toes = toes.united(tube(segment(ankle, ankle + dir * 8.5), 3.2, 2.2).united(circle(ankle + dir * 8.5, 2)));
-            web.lineTo(ankle + dir * 6);
+            toes = toes.united(tube(segment(ankle, ankle + dir * toe), 3.4, 2.3).united(circle(ankle + dir * toe, 2)));
+            web.lineTo(ankle + dir * toe * 0.7);
         }
         web.closeSubpath();
         fill(p, toes.united(web).simplified(), skin, kDetail);
     };
     // Front legs: the upper arm out to the side, the forearm reaching forward.
     for (int side : {-1, 1}) {
-        const P shoulder(50 + side * 13, 45), elbow(50 + side * 29, 50), wrist(50 + side * 33, 37);
-        foot(wrist, side < 0 ? -130 : -50);
-        fill(p, tube(polyline({shoulder, elbow, wrist}), 9, 6.5), skin);
+        const P shoulder(50 + side * 13, 45), elbow(50 + side * 28, 50), wrist(50 + side * 31, 36);
+        foot(wrist, side < 0 ? -125 : -55, 8);
+        fill(p, tube(polyline({shoulder, elbow, wrist}), 9.5, 6.5), skin);
     }
-    // The one hind leg, stretched out straight behind the body.
-    foot({50, 89}, 90);
-    fill(p, tube(segment({50, 68}, {50, 89}), 12, 7), skin);
-    // The coin, held in the mouth: the snout closes over its lower half.
-    cashCoin(p, {50, 15}, 8.5);
+    // The one hind leg: the thigh out to the side, the shin folded back along
+    // it and the big webbed foot pointing behind.
+    const P hip(60, 66), knee(78, 68), ankle(66, 82);
+    foot(ankle + P(0, 1), 105, 10);
+    fill(p, tube(polyline({hip, knee, ankle}), 13, 7.5), skin);
     // Body and head seen from above, the head one with the body.
     QPainterPath body = ellipse({50, 55}, 24, 20).united(ellipse({50, 34}, 17, 14)).simplified();
     fill(p, body, skin);
@@ -802,8 +807,6 @@ void drawMoneyToad(QPainter &p)
         fill(p, circle(at, 2.8), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
     for (P at : {P{34, 52}, P{66, 52}, P{37, 64}, P{63, 64}, P{43, 71}, P{57, 71}, P{41, 35}, P{59, 35}})
         fill(p, circle(at, 1.7), lit(at, 2, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
-    // The wide mouth along the front of the head, closed on the coin.
-    stroke(p, quad({38, 28}, {50, 22.5}, {62, 28}), kLine, kDetail);
     // Eyes bulging at the sides of the head.
     for (int side : {-1, 1}) {
         const P eye(50 + side * 12, 29);
@@ -811,6 +814,10 @@ void drawMoneyToad(QPainter &p)
         fill(p, ellipse(eye, 1.6, 3.6), kHair, 0);
         fill(p, circle(eye + P(-1.4, -1.8), 1.0), kWhite, 0);
     }
+    // The wide mouth along the front of the head, and the coin held in it.
+    stroke(p, quad({37, 27}, {50, 21}, {63, 27}), kLine, kDetail);
+    cashCoin(p, {50, 14}, 8.5);
+    p.restore();
 }
 
 // ---------------------------------------------------------------- tortoise
