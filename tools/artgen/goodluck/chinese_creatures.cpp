@@ -764,8 +764,9 @@ void drawPhoenix(QPainter &p)
 // the three legs are counted at a glance.
 void drawMoneyToad(QPainter &p)
 {
-    for (P at : {P{16, 70}, P{80, 82}, P{28, 88}, P{86, 40}})
-        cashCoin(p, at, 8.5);
+    // Coins left behind it, clear of its feet and of where a fourth leg would be.
+    for (P at : {P{45, 91}, P{60, 92}})
+        cashCoin(p, at, 7.5);
     p.save();
     p.translate(50, 52);
     p.rotate(-24);
@@ -799,9 +800,6 @@ void drawMoneyToad(QPainter &p)
     // Body and head seen from above, the head one with the body.
     QPainterPath body = ellipse({50, 55}, 24, 20).united(ellipse({50, 34}, 17, 14)).simplified();
     fill(p, body, skin);
-    for (P at :
-         {P{36, 46}, P{64, 46}, P{30, 58}, P{70, 58}, P{46, 60}, P{54, 52}, P{40, 68}, P{60, 68}, P{47, 38}, P{53, 38}})
-        fill(p, circle(at, 1.6), hex(0x6e6a2c), 0);
     // Warts in gold, large down the back and smaller towards the flanks.
     for (P at : {P{50, 49}, P{42, 57}, P{58, 57}, P{50, 65}, P{44, 43}, P{56, 43}})
         fill(p, circle(at, 2.8), lit(at, 3, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
