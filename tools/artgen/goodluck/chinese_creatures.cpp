@@ -807,14 +807,14 @@ void drawMoneyToad(QPainter &p)
         fill(p, circle(at, 1.7), lit(at, 2, hex(0xf2d46a), hex(0xc09a2a)), kDetail);
     // Eyes bulging at the sides of the head.
     for (int side : {-1, 1}) {
-        const P eye(50 + side * 12, 29);
+        const P eye(50 + side * 12, 31);
         fill(p, circle(eye, 5.4), hex(0xf2c14e), kDetail);
         fill(p, ellipse(eye, 1.6, 3.6), kHair, 0);
         fill(p, circle(eye + P(-1.4, -1.8), 1.0), kWhite, 0);
     }
     // The wide mouth along the front of the head, and the coin held in it.
-    stroke(p, quad({37, 27}, {50, 21}, {63, 27}), kLine, kDetail);
-    cashCoin(p, {50, 14}, 8.5);
+    stroke(p, quad({36, 26.5}, {50, 20}, {64, 26.5}), kLine, kDetail);
+    cashCoin(p, {50, 14.5}, 7.5);
     p.restore();
 }
 
