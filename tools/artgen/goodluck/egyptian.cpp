@@ -322,6 +322,28 @@ void tyet(QPainter &p, P top, qreal height)
     p.restore();
 }
 
+// A face in profile looking right, with the painted eye and its long line
+// of kohl, as Isis and the angel share it.
+void profileFace(QPainter &p, qreal line, qreal detail)
+{
+    QPainterPath face(P(50, 22));
+    face.cubicTo(P(55, 19.5), P(58.5, 22), P(58.8, 25.5));
+    face.lineTo(P(61.6, 30.2));
+    face.lineTo(P(59.2, 31));
+    face.quadTo(P(60, 32.6), P(59, 33.4));
+    face.quadTo(P(59.2, 35.6), P(56.6, 36.4));
+    face.quadTo(P(53, 37.6), P(49, 35));
+    face.closeSubpath();
+    fill(p, face, lit(P(55, 28), 11, QColor(0xff, 0xe8, 0xcc), kSkin), line);
+    fill(p, ellipse(P(59.2, 33.3), 1.1, 0.55), kMouth, 0);
+    QPainterPath eye(P(53.6, 27));
+    eye.quadTo(P(55.6, 25.4), P(57.4, 26.8));
+    eye.quadTo(P(55.6, 28.4), P(53.6, 27));
+    fill(p, eye, kWhite, detail);
+    fill(p, circle(P(56, 26.9), 0.9), kHair, 0);
+    stroke(p, segment(P(53.6, 27), P(51.2, 26.4)), kLine, detail);
+}
+
 void isis(QPainter &p)
 {
     // The goddess kneels with both wings spread wide, her arms their leading
@@ -379,23 +401,7 @@ void isis(QPainter &p)
     p.translate(-52, -41);
     // Neck and face in profile.
     fill(p, box(49.5, 33, 5, 8.5), kSkin, line);
-    QPainterPath face(P(50, 22));
-    face.cubicTo(P(55, 19.5), P(58.5, 22), P(58.8, 25.5));
-    face.lineTo(P(61.6, 30.2));
-    face.lineTo(P(59.2, 31));
-    face.quadTo(P(60, 32.6), P(59, 33.4));
-    face.quadTo(P(59.2, 35.6), P(56.6, 36.4));
-    face.quadTo(P(53, 37.6), P(49, 35));
-    face.closeSubpath();
-    fill(p, face, lit(P(55, 28), 11, QColor(0xff, 0xe8, 0xcc), kSkin), line);
-    fill(p, ellipse(P(59.2, 33.3), 1.1, 0.55), kMouth, 0);
-    // The painted eye with its long line of kohl.
-    QPainterPath eye(P(53.6, 27));
-    eye.quadTo(P(55.6, 25.4), P(57.4, 26.8));
-    eye.quadTo(P(55.6, 28.4), P(53.6, 27));
-    fill(p, eye, kWhite, detail);
-    fill(p, circle(P(56, 26.9), 0.9), kHair, 0);
-    stroke(p, segment(P(53.6, 27), P(51.2, 26.4)), kLine, detail);
+    profileFace(p, line, detail);
     // Long wig, lapis-black, banded with gold, falling behind the shoulder.
     QPainterPath wig(P(57.5, 22.5));
     wig.cubicTo(P(56, 16.5), P(44, 15.5), P(42.5, 25));
@@ -541,22 +547,10 @@ void angel(QPainter &p)
     p.scale(1.1, 1.1);
     p.translate(-54, -34.5);
     fill(p, box(51.5, 30.5, 5, 7), kSkin);
-    QPainterPath face(P(51, 14));
-    face.cubicTo(P(56, 11.5), P(59.5, 14), P(59.8, 17.5));
-    face.lineTo(P(62.6, 22.2));
-    face.lineTo(P(60.2, 23));
-    face.quadTo(P(61, 24.6), P(60, 25.4));
-    face.quadTo(P(60.2, 27.6), P(57.6, 28.4));
-    face.quadTo(P(54, 29.6), P(50, 27));
-    face.closeSubpath();
-    fill(p, face, lit(P(56, 20), 11, QColor(0xff, 0xe8, 0xcc), kSkin));
-    fill(p, ellipse(P(60.2, 25.3), 1.1, 0.55), kMouth, 0);
-    QPainterPath eye(P(54.6, 19));
-    eye.quadTo(P(56.6, 17.4), P(58.4, 18.8));
-    eye.quadTo(P(56.6, 20.4), P(54.6, 19));
-    fill(p, eye, kWhite, kDetail);
-    fill(p, circle(P(57, 18.9), 0.9), kHair, 0);
-    stroke(p, segment(P(54.6, 19), P(52.2, 18.4)), kLine, kDetail);
+    p.save();
+    p.translate(1, -8);
+    profileFace(p, kOutline, kDetail);
+    p.restore();
     // A short black wig banded with gold, cut straight at the nape.
     QPainterPath hair(P(58.5, 14.5));
     hair.cubicTo(P(57, 8.5), P(45, 7.5), P(43.5, 17));
