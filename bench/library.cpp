@@ -6,6 +6,7 @@
 #include "look.h"
 #include "oracles.h"
 #include "oraclewindow.h"
+#include "paintwatch.h"
 #include "productionservices.h"
 #include "throwawaysettings.h"
 
@@ -19,31 +20,6 @@
 
 namespace {
 constexpr char Library[] = "frmOracleLibrary";
-
-// Waits until a widget of the Library paints.
-class PaintWatch : public QObject {
-public:
-    PaintWatch() { qApp->installEventFilter(this); }
-    bool painted = false;
-
-    void waitForPaint()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!painted && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType())
-            for (QObject *o = watched; o; o = o->parent())
-                if (o->objectName() == QLatin1String(Library))
-                    painted = true;
-        return false;
-    }
-};
 
 double median(std::vector<double> times)
 {
@@ -78,7 +54,7 @@ int main(int argc, char **argv)
 
     std::vector<double> opening;
     for (int i = 0; i < runs; ++i) {
-        PaintWatch watch;
+        PaintWatch watch(Library);
         QElapsedTimer timer;
         timer.start();
         main.openLibrary();
@@ -104,7 +80,7 @@ int main(int argc, char **argv)
         for (const QString &word : words)
             for (qsizetype k = 0; k < 2 * word.size(); ++k) {
                 const bool rubOut = k >= word.size();
-                PaintWatch watch;
+                PaintWatch watch(Library);
                 QElapsedTimer timer;
                 timer.start();
                 if (rubOut)

@@ -7,6 +7,7 @@
 #include "look.h"
 #include "oracles.h"
 #include "oraclewindow.h"
+#include "paintwatch.h"
 #include "productionservices.h"
 #include "throwawaysettings.h"
 
@@ -29,31 +30,7 @@ public:
 private:
     mutable qint64 m_msecs = 0;
 };
-
-// Waits until a widget of the named window paints.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(const char *window)
-        : m_window(window)
-    {
-        qApp->installEventFilter(this);
-    }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType())
-            for (QObject *o = watched; o; o = o->parent())
-                if (o->objectName() == QLatin1String(m_window))
-                    painted = true;
-        return false;
-    }
-
-private:
-    const char *m_window;
-};
-}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -100,8 +77,7 @@ int main(int argc, char **argv)
             QElapsedTimer timer;
             timer.start();
             QMetaObject::invokeMethod(start, reading.click);
-            while (!watch.painted && timer.elapsed() < 5000)
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+            watch.waitForPaint();
             times.push_back(timer.nsecsElapsed() / 1e6);
             // Back is the result window's, or for the one-window oracle the start window's.
             OracleWindow *result = main.findOracleWindow(QLatin1String(reading.result));
