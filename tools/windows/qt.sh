@@ -20,15 +20,16 @@ fi
 step "fetching Debian's source of qtbase $version"
 sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
 if ! apt-get source --print-uris "qt6-base=$version" >/dev/null 2>&1; then
-  # The source entries mirror the binary ones of /etc/apt.
+  # The source entries mirror the binary ones of /etc/apt, from the same archive.
+  archive=$("$here/../debian-archive") || fail "finding Debian's archive in /etc/apt" "Set AUGURIUM_DEBIAN_ARCHIVE to its address."
   $sudo tee /etc/apt/sources.list.d/augurium-deb-src.sources >/dev/null <<SOURCES
 Types: deb-src
-URIs: http://deb.debian.org/debian
+URIs: $archive
 Suites: $(. /etc/os-release && echo "$VERSION_CODENAME") $(. /etc/os-release && echo "$VERSION_CODENAME")-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
-  $sudo apt-get update -qq || fail "updating the package lists with the source entry" "Check the network to deb.debian.org."
+  $sudo apt-get update -qq || fail "updating the package lists with the source entry" "Check the network to $archive."
 fi
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/qt-build.XXXXXX")
