@@ -4,6 +4,8 @@
 // platform_windows.cpp), and nothing else tests the platform.
 #include <QString>
 
+class QPrinter;
+
 namespace Platform {
 // The folder of the settings file: ~/.config/augurium, or wherever
 // XDG_CONFIG_HOME points; %APPDATA%\augurium on Windows.
@@ -14,4 +16,7 @@ QString lockFolder();
 // The family of the interface font: the design's Verdana where the system
 // has it on Windows, else DejaVu Sans, whose widths are closest.
 QString interfaceFontFamily();
+// Lets the print dialog offer `path` for Print to File, the printer it
+// starts on staying the desktop's default.
+void offerPrintFile(QPrinter &printer, const QString &path);
 }

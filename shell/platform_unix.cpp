@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QStandardPaths>
 
 QString Platform::settingsFolder()
@@ -27,4 +28,13 @@ QString Platform::interfaceFontFamily()
     // Verdana is rarely installed here, and the desktop's own stand-in for
     // it has other widths: the closest match is named outright.
     return QStringLiteral("DejaVu Sans");
+}
+
+void Platform::offerPrintFile(QPrinter &printer, const QString &path)
+{
+    // Qt's print dialog shows the printer's file name for Print to File and
+    // clears it when a printer is chosen. Named a PDF, the printer turns to
+    // PDF output: it goes back to the default printer, where there is one.
+    printer.setOutputFileName(path);
+    printer.setOutputFormat(QPrinter::NativeFormat);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QPrinter>
 #include <QStandardPaths>
 
 QString Platform::settingsFolder()
@@ -30,4 +31,10 @@ QString Platform::interfaceFontFamily()
     for (const QString &file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
         QFontDatabase::addApplicationFont(fonts.filePath(file));
     return QStringLiteral("DejaVu Sans");
+}
+
+void Platform::offerPrintFile(QPrinter &, const QString &)
+{
+    // The system's print dialog asks for the file itself; a file name set
+    // beforehand would tick its "Print to file" box and send every print there.
 }

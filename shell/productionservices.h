@@ -36,17 +36,34 @@ public:
     QString filePath() const override;
 };
 
+// The dialogs start in the folder of the file last chosen in this run, else
+// in the user's Documents, else at home: never in the program's own folder.
 class DialogFileChooser final : public FileChooser {
 public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedName,
                          const QStringList &filters, QString *chosenFilter) override;
+
+    QString startFolder() const;
+    // The next dialog starts in the folder of `file`.
+    void remember(const QString &file);
+
+private:
+    QString m_lastFolder;
 };
 
+// Print to File offers its file in the folder the file dialogs start in.
 class DialogPrinters final : public Printers {
 public:
-    bool choose(QWidget *parent, QPrinter &printer) override;
+    explicit DialogPrinters(DialogFileChooser &files)
+        : m_files(files)
+    {
+    }
+    bool choose(QWidget *parent, QPrinter &printer, const QString &suggestedName) override;
+
+private:
+    DialogFileChooser &m_files;
 };
 
 // Owns one of each and lends them out as Services.
@@ -57,6 +74,6 @@ struct ProductionServices {
     DesktopUrlOpener urls;
     UserSettings settings;
     DialogFileChooser files;
-    DialogPrinters printers;
+    DialogPrinters printers{files};
     Services services() { return {random, clock, messages, urls, settings, files, printers}; }
 };

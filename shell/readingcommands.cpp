@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,27 +107,31 @@ void ReadingCommands::saveReading()
     for (const SaveFormat &format : SaveFormats)
         filters << QLatin1String(format.filter);
     QString filter;
-    QString path =
+    const QString path =
         m_services.files.saveFileName(m_window, QStringLiteral("Save Reading As"),
                                       suggestedReadingFileName(*m_reading, ReadingFormat::Png), filters, &filter);
     if (path.isEmpty())
         return; // cancelled
-    // The typed extension chooses the format; without a known one, the
-    // selected filter does, and its extension is added.
+    // The file written is the one the dialog confirmed, its name untouched:
+    // its extension chooses the format, or without one the selected filter.
     const QString typed = QFileInfo(path).suffix();
-    const SaveFormat *chosen = nullptr;
+    const SaveFormat *chosen = typed.isEmpty() ? &SaveFormats[0] : nullptr;
     for (const SaveFormat &format : SaveFormats)
-        if (typed.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
+        if (typed.isEmpty() ? filter == QLatin1String(format.filter)
+                            : typed.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
             chosen = &format;
-    if (!chosen) {
-        chosen = &SaveFormats[0];
-        for (const SaveFormat &format : SaveFormats)
-            if (filter == QLatin1String(format.filter))
-                chosen = &format;
-        path += QLatin1Char('.') + QLatin1String(chosen->suffix);
-    }
+    const QByteArray picture = typed.toLower().toLatin1();
     QString error;
-    if (!writeReading(*m_reading, path, chosen->format, &error))
+    bool saved = false;
+    if (chosen)
+        saved = writeReading(*m_reading, path, chosen->format, &error);
+    else if (QImageWriter::supportedImageFormats().contains(picture))
+        saved = writeReadingPicture(*m_reading, path, picture, &error);
+    else
+        error = QStringLiteral("\u201c.%1\u201d is not one of the kinds offered (a picture such as .png or .jpg, "
+                               "a PDF document or plain text)")
+                    .arg(typed);
+    if (!saved)
         m_services.messages.inform(m_window,
                                    QStringLiteral("The reading could not be saved as \u201c%1\u201d: %2.")
                                        .arg(QDir::toNativeSeparators(path), error),
@@ -139,8 +144,19 @@ void ReadingCommands::printReading()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_reading->title());
-    if (!m_services.printers.choose(m_window, printer))
+    if (!m_services.printers.choose(m_window, printer, suggestedReadingFileName(*m_reading, ReadingFormat::Pdf)))
         return; // cancelled
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // Print to File goes through the writer a save uses, not the
+        // printer's own, so a failed write keeps an old file whole.
+        QString error;
+        if (!writeReadingPdf(*m_reading, printer.outputFileName(), printer.pageLayout(), &error))
+            m_services.messages.inform(m_window,
+                                       QStringLiteral("The reading could not be printed to \u201c%1\u201d: %2.")
+                                           .arg(QDir::toNativeSeparators(printer.outputFileName()), error),
+                                       Messages::Icon::Critical);
+        return;
+    }
     if (!paintReadingPage(*m_reading, printer))
         m_services.messages.inform(m_window, QStringLiteral("The reading could not be printed."),
                                    Messages::Icon::Critical);

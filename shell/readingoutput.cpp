@@ -1,6 +1,8 @@
 #include "readingoutput.h"
 
 #include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QLocale>
 #include <QMimeData>
 #include <QPageLayout>
@@ -180,31 +182,78 @@ QString suggestedReadingFileName(const ReadingDescription &reading, ReadingForma
              QLatin1String(suffix[static_cast<int>(format)]));
 }
 
-bool writeReading(const ReadingDescription &reading, const QString &path, ReadingFormat format, QString *error)
+namespace {
+// Writes `path` whole or not at all with what `render` puts on a device; it
+// returns why it failed, or nothing.
+bool writeWhole(const QString &path, QString *error, const std::function<QString(QIODevice &)> &render)
 {
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile() && !existing.isDir()) {
+        // Opening a pipe could block, and the swap below would put a file in
+        // its place.
+        *error = QStringLiteral("it is not a plain file but a pipe or a device");
+        return false;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (const QString failed = render(buffer); !failed.isEmpty()) {
+        *error = failed;
+        return false;
+    }
+    // Unbuffered, and the rest written again after a short write: on a full
+    // disk that write fails and says why. Qt's own buffer would lose the
+    // reason, and commit() would not see the failure of its last write.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        switch (format) {
-        case ReadingFormat::Png:
-            readingImage(reading, PictureScale).save(&file, "PNG");
-            break;
-        case ReadingFormat::Pdf: {
-            QPdfWriter pdf(&file);
-            pdf.setTitle(reading.title());
-            pdf.setCreator(QStringLiteral("Augurium"));
-            pdf.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                       : QPageSize::A4);
-            pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-            paintReadingPage(reading, pdf);
-            break;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qint64 written = 0;
+        while (written < bytes.size()) {
+            const qint64 last = file.write(bytes.constData() + written, bytes.size() - written);
+            if (last <= 0)
+                break;
+            written += last;
         }
-        case ReadingFormat::Text:
-            file.write(readingText(reading).toUtf8());
-            break;
-        }
-        if (file.commit())
+        if (written == bytes.size() && file.commit())
             return true;
     }
-    *error = file.errorString();
+    *error = file.errorString(); // the file left uncommitted is removed with it
     return false;
+}
+}
+
+bool writeReading(const ReadingDescription &reading, const QString &path, ReadingFormat format, QString *error)
+{
+    if (format == ReadingFormat::Png)
+        return writeReadingPicture(reading, path, "png", error);
+    if (format == ReadingFormat::Pdf) {
+        const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                         : QPageSize::A4);
+        return writeReadingPdf(
+            reading, path,
+            QPageLayout(paper, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter), error);
+    }
+    return writeWhole(path, error, [&reading](QIODevice &device) {
+        device.write(readingText(reading).toUtf8());
+        return QString();
+    });
+}
+
+bool writeReadingPicture(const ReadingDescription &reading, const QString &path, const QByteArray &imageFormat,
+                         QString *error)
+{
+    return writeWhole(path, error, [&](QIODevice &device) {
+        QImageWriter writer(&device, imageFormat);
+        return writer.write(readingImage(reading, PictureScale)) ? QString() : writer.errorString();
+    });
+}
+
+bool writeReadingPdf(const ReadingDescription &reading, const QString &path, const QPageLayout &layout, QString *error)
+{
+    return writeWhole(path, error, [&](QIODevice &device) {
+        QPdfWriter pdf(&device);
+        pdf.setTitle(reading.title());
+        pdf.setCreator(QStringLiteral("Augurium"));
+        pdf.setPageLayout(layout);
+        return paintReadingPage(reading, pdf) ? QString() : QStringLiteral("the page could not be drawn");
+    });
 }

@@ -4,6 +4,7 @@
 #include "readingdescription.h"
 
 class QMimeData;
+class QPageLayout;
 class QPagedPaintDevice;
 
 // Title, date and time, what was asked, then each piece with its fields and reading.
@@ -22,5 +23,11 @@ enum class ReadingFormat { Png, Pdf, Text };
 // The file name a save suggests: "Domino reading 2026-12-10.png".
 QString suggestedReadingFileName(const ReadingDescription &reading, ReadingFormat format);
 // Writes the whole file or nothing: an old file stays as it was when the
-// writing fails, and `error` then says why.
+// writing fails, and `error` then says why. A pipe or a device of that name
+// is left alone.
 bool writeReading(const ReadingDescription &reading, const QString &path, ReadingFormat format, QString *error);
+// The same for a picture in `imageFormat`, one that QImageWriter writes.
+bool writeReadingPicture(const ReadingDescription &reading, const QString &path, const QByteArray &imageFormat,
+                         QString *error);
+// The same for a PDF of the page `layout` sets up, as a print dialog leaves it.
+bool writeReadingPdf(const ReadingDescription &reading, const QString &path, const QPageLayout &layout, QString *error);

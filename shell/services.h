@@ -70,7 +70,8 @@ class Printers {
 public:
     virtual ~Printers() = default;
     // Lets the user choose and set up `printer`; false when the user cancels.
-    virtual bool choose(QWidget *parent, QPrinter &printer) = 0;
+    // Print to File offers `suggestedName`.
+    virtual bool choose(QWidget *parent, QPrinter &printer, const QString &suggestedName) = 0;
 };
 
 // The set every window receives.

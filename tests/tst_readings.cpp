@@ -1,22 +1,28 @@
 // Copying, saving and printing the reading on screen, in every window that
 // shows one.
+#include "dialoganswers.h"
 #include "fixture.h"
 #include "modcolororacle.h"
 #include "moddominooracle.h"
 #include "modgoodlucksymbol.h"
 #include "modmajongoracle.h"
 #include "modoghamoracle.h"
+#include "productionservices.h"
 #include "readingcommands.h"
 #include "readingoutput.h"
 #include "savedreading.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -26,6 +32,7 @@
 #include <QTextEdit>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(ReadingDescription)
@@ -94,6 +101,48 @@ ReadingDescription awkwardReading()
               {{QStringLiteral("Element"), QStringLiteral("Wood & Fire")}},
               QStringLiteral("First line.\nSecond line.")}}};
 }
+
+// While it lives, no file of this process grows past `bytes`: a full disk
+// without root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the program
+        struct rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    struct rlimit m_before { };
+};
+
+// An environment variable set for one test, as it was afterwards.
+class ScopedVariable {
+public:
+    ScopedVariable(const char *name, const QString &value)
+        : m_name(name)
+        , m_was(qEnvironmentVariableIsSet(name))
+        , m_before(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~ScopedVariable()
+    {
+        if (m_was)
+            qputenv(m_name, m_before);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    bool m_was;
+    QByteArray m_before;
+};
 
 // Fails the test unless the file has exactly `pages` pages of the A4 size.
 void verifyPdfPages(const QString &path, int pages)
@@ -407,10 +456,12 @@ private slots:
                                    << QByteArray("\x89PNG");
         QTest::newRow("PDF typed in capitals")
             << QStringLiteral("mine.PDF") << png << QStringLiteral("mine.PDF") << QByteArray("%PDF");
-        QTest::newRow("no extension, text filter")
-            << QStringLiteral("mine") << text << QStringLiteral("mine.txt") << QByteArray("Domino reading\n");
-        QTest::newRow("another extension, PDF filter")
-            << QStringLiteral("mine.jpg") << pdf << QStringLiteral("mine.jpg.pdf") << QByteArray("%PDF");
+        QTest::newRow("no extension, text filter: the name as it is")
+            << QStringLiteral("mine") << text << QStringLiteral("mine") << QByteArray("Domino reading\n");
+        QTest::newRow("a picture's extension, PDF filter: that picture")
+            << QStringLiteral("mine.jpg") << pdf << QStringLiteral("mine.jpg") << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("BMP typed") << QStringLiteral("mine.bmp") << png << QStringLiteral("mine.bmp")
+                                   << QByteArray("BM");
     }
     void saveWritesTheChosenFormat()
     {
@@ -441,6 +492,9 @@ private slots:
             << QStringLiteral("folder") << QStringLiteral("Filename refers to a directory");
         QTest::newRow("full disk, an old file in the way")
             << QStringLiteral("full") << QStringLiteral("File too large");
+        QTest::newRow("a FIFO of that name") << QStringLiteral("fifo") << QStringLiteral("not a plain file");
+        QTest::newRow("an extension not offered")
+            << QStringLiteral("docx") << QStringLiteral("\u201c.docx\u201d is not one of the kinds offered");
     }
     void saveFailureSaysWhy()
     {
@@ -460,6 +514,10 @@ private slots:
                 target = QStringLiteral("/sys/augurium-reading.png");
         } else if (how == QLatin1String("folder")) {
             QDir(dir->path()).mkdir(QStringLiteral("reading.png"));
+        } else if (how == QLatin1String("fifo")) {
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else if (how == QLatin1String("docx")) {
+            target = path(QStringLiteral("reading.docx"));
         } else {
             old = QByteArrayLiteral("the reading saved yesterday");
             QFile file(target);
@@ -488,7 +546,216 @@ private slots:
         } else if (QFileInfo(target).path() != QLatin1String("/sys")) {
             QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
         }
+        if (how == QLatin1String("fifo")) {
+            struct stat status { };
+            QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
+            QVERIFY(S_ISFIFO(status.st_mode));
+        }
         QVERIFY(f->window("frmDominoOracleDisplay")->isShown());
+    }
+
+    // Out of space, nothing is cut short: an old file stays byte for byte, a
+    // new name leaves nothing, and the message says which file and why.
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("printed"); // by Print to File rather than Save
+        QTest::addColumn<bool>("old");
+        for (const bool old : {true, false}) {
+            const char *where = old ? "over an old file" : "a new name";
+            QTest::addRow("PNG, %s", where) << QStringLiteral("reading.png") << false << old;
+            QTest::addRow("JPEG, %s", where) << QStringLiteral("reading.jpg") << false << old;
+            QTest::addRow("PDF, %s", where) << QStringLiteral("reading.pdf") << false << old;
+            QTest::addRow("text, %s", where) << QStringLiteral("reading.txt") << false << old;
+            QTest::addRow("Print to File, %s", where) << QStringLiteral("printed.pdf") << true << old;
+        }
+    }
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, printed);
+        QFETCH(bool, old);
+        read(QStringLiteral("Domino"));
+        const QString target = path(name);
+        const QByteArray yesterday = QByteArrayLiteral("the reading saved yesterday");
+        if (old) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(yesterday);
+        }
+        f->t.files.saved = target;
+        f->t.printers.pdf = target;
+        {
+            const FileSizeLimit full(100); // shorter than any format of the reading
+            press(printed ? Qt::Key_P : Qt::Key_S);
+        }
+        QCOMPARE(f->t.messages.shown.size(), 1);
+        const QString message = f->t.messages.shown[0].text;
+        QVERIFY2(message.contains(QStringLiteral("\u201c%1\u201d").arg(QDir::toNativeSeparators(target))),
+                 qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("File too large")), qPrintable(message));
+        QCOMPARE(f->t.messages.shown[0].icon, Messages::Icon::Critical);
+        const QStringList left = QDir(dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(left, old ? QStringList{name} : QStringList{});
+        if (old) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), yesterday);
+        }
+    }
+
+    // The save dialog refuses a name in double quotes, which Qt's own dialog
+    // would read as a list of names and save under one of them.
+    void saveDialogRefusesDoubleQuotes()
+    {
+        OracleWindow *window = read(QStringLiteral("Domino"));
+        DialogFileChooser chooser;
+        QStringList refusals;
+        DialogAnswers answers([&](QWidget *dialog) {
+            if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                refusals << box->text();
+                box->accept();
+                return;
+            }
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(
+                path(refusals.isEmpty() ? QStringLiteral("my \"best\" reading.png") : QStringLiteral("plain.png")));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QString filter;
+        const QString chosen =
+            chooser.saveFileName(window, QStringLiteral("Save Reading As"), QStringLiteral("reading.png"),
+                                 {QStringLiteral("PNG picture (*.png)")}, &filter);
+        QCOMPARE(chosen, path(QStringLiteral("plain.png")));
+        QCOMPARE(refusals.size(), 1);
+        QVERIFY2(refusals[0].contains(QStringLiteral("double quotes")), qPrintable(refusals[0]));
+    }
+
+    // The toolkit's dialogs keep the desktop's look, modal and centred over
+    // the main window, whatever the oracle window's style sheet.
+    void toolkitDialogsKeepTheDesktopLook_data()
+    {
+        QTest::addColumn<QString>("oracle");
+        QTest::addColumn<QString>("dialog");
+        for (const char *dialog : {"message", "save", "open", "print"})
+            QTest::addRow("Mahjong: %s", dialog) << QStringLiteral("Mahjong") << QString::fromLatin1(dialog);
+        QTest::newRow("Domino: message") << QStringLiteral("Domino") << QStringLiteral("message");
+        QTest::newRow("Good Luck Symbol: save") << QStringLiteral("Good Luck Symbol") << QStringLiteral("save");
+    }
+    void toolkitDialogsKeepTheDesktopLook()
+    {
+        QFETCH(QString, oracle);
+        QFETCH(QString, dialog);
+        OracleWindow *window = read(oracle);
+        int labels = 0;
+        QStringList styled;
+        bool modal = false;
+        QPoint offCentre;
+        DialogAnswers answers([&](QWidget *shown) {
+            modal = shown->isModal();
+            offCentre = shown->frameGeometry().center() - f->mdi->frameGeometry().center();
+            for (const QLabel *label : shown->findChildren<QLabel *>()) {
+                if (!label->isVisibleTo(shown) || label->text().isEmpty())
+                    continue;
+                ++labels;
+                if (label->font().bold()
+                    || label->palette().color(QPalette::WindowText)
+                           != QApplication::palette(label).color(QPalette::WindowText))
+                    styled << label->text();
+            }
+            for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>())
+                if (button->isVisibleTo(shown) && button->font().bold())
+                    styled << button->text();
+            qobject_cast<QDialog *>(shown)->reject();
+        });
+        DialogFileChooser files;
+        if (dialog == QLatin1String("message")) {
+            DialogMessages().inform(window, QStringLiteral("The reading could not be printed."),
+                                    Messages::Icon::Critical);
+        } else if (dialog == QLatin1String("save")) {
+            QString filter;
+            files.saveFileName(window, QStringLiteral("Save Reading As"), QStringLiteral("reading.png"),
+                               {QStringLiteral("PNG picture (*.png)")}, &filter);
+        } else if (dialog == QLatin1String("open")) {
+            files.openFileName(window, QStringLiteral("Select the source file"), QStringLiteral("Tallymere (*.num)"),
+                               QStringLiteral("num"));
+        } else {
+            QPrinter printer;
+            DialogPrinters(files).choose(window, printer, QStringLiteral("reading.pdf"));
+        }
+        QCOMPARE(answers.answered(), 1);
+        QVERIFY(labels > 0);
+        QVERIFY2(styled.isEmpty(), qPrintable(styled.join(QStringLiteral(" | "))));
+        QVERIFY(modal);
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+    }
+
+    // Open, save and Print to File start in the folder last used in this run,
+    // else in Documents, else at home.
+    void fileDialogsStartWhereTheUserWasLast_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::newRow("a Documents folder") << true;
+        QTest::newRow("no Documents folder: home") << false;
+    }
+    void fileDialogsStartWhereTheUserWasLast()
+    {
+        QFETCH(bool, documents);
+        const QString home = path(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(documents ? home + QStringLiteral("/Documents") : home));
+        const ScopedVariable homeVariable("HOME", home);
+        const ScopedVariable configVariable("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
+        for (const char *folder : {"there", "further"})
+            QVERIFY(QDir(dir->path()).mkdir(QLatin1String(folder)));
+        const QString saved = path(QStringLiteral("there/reading.num"));
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        OracleWindow *window = read(QStringLiteral("Mystical Color"));
+        DialogFileChooser files;
+        DialogPrinters printers(files);
+        QStringList startedIn;
+        QStringList choices{saved, path(QStringLiteral("further/mine.png"))};
+        QString printFile;
+        DialogAnswers answers([&](QWidget *shown) {
+            if (auto *chooser = qobject_cast<QFileDialog *>(shown)) {
+                startedIn << chooser->directory().absolutePath();
+                if (choices.isEmpty()) {
+                    chooser->reject();
+                    return;
+                }
+                auto *name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                name->setText(choices.takeFirst());
+                QTest::keyClick(name, Qt::Key_Return);
+                return;
+            }
+            if (const auto *name = shown->findChild<QLineEdit *>(QStringLiteral("filename")))
+                printFile = name->text();
+            qobject_cast<QDialog *>(shown)->reject();
+        });
+        const QString first = documents ? home + QStringLiteral("/Documents") : home;
+        const QString filter = QStringLiteral("Tallymere (*.num)");
+        QCOMPARE(files.openFileName(window, QStringLiteral("Select the source file"), filter, QStringLiteral("num")),
+                 saved);
+        QString chosenFilter;
+        QCOMPARE(files.saveFileName(window, QStringLiteral("Save Reading As"), QStringLiteral("reading.png"),
+                                    {QStringLiteral("PNG picture (*.png)")}, &chosenFilter),
+                 path(QStringLiteral("further/mine.png")));
+        QVERIFY(files.openFileName(window, QStringLiteral("Select the source file"), filter, QStringLiteral("num"))
+                    .isEmpty());
+        QPrinter printer;
+        QVERIFY(!printers.choose(window, printer, QStringLiteral("Domino reading 2026-12-09.pdf")));
+        QCOMPARE(startedIn, (QStringList{first, path(QStringLiteral("there")), path(QStringLiteral("further"))}));
+        QCOMPARE(printFile, path(QStringLiteral("further/Domino reading 2026-12-09.pdf")));
+        // A new run starts afresh.
+        startedIn.clear();
+        QVERIFY(DialogFileChooser()
+                    .openFileName(window, QStringLiteral("Select the source file"), filter, QStringLiteral("num"))
+                    .isEmpty());
+        QCOMPARE(startedIn, QStringList{first});
     }
 
     // Ctrl+P prints one page through the print dialog; a cancel prints nothing.
@@ -497,6 +764,8 @@ private slots:
         read(QStringLiteral("Mahjong"));
         press(Qt::Key_P); // cancelled
         QCOMPARE(f->t.messages.shown.size(), 0);
+        // Print to File offers the name Save would.
+        QCOMPARE(f->t.printers.suggestedName, QStringLiteral("Mahjong reading 2026-12-09.pdf"));
         const QString pdf = path(QStringLiteral("printed.pdf"));
         f->t.printers.pdf = pdf;
         press(Qt::Key_P);

@@ -1,12 +1,16 @@
 // The update reminder: when it asks, what it stores, and start-ups it must
 // never block, crash or slow down whatever lies in the settings file.
+#include "dialoganswers.h"
 #include "doubles.h"
+#include "productionservices.h"
 #include "scramble.h"
 #include "updatereminder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <sys/stat.h>
@@ -185,7 +189,26 @@ private slots:
         QVERIFY(t.messages.shown.isEmpty());
         QCOMPARE(stored(t.settings), t.clock.time.addDays(-30));
     }
+
+    // Enter accepts the offer, whatever order the desktop puts the buttons in.
+    void questionDefaultsToYes()
+    {
+        DialogMessages messages;
+        QString asked;
+        bool yesIsDefault = false;
+        DialogAnswers answers([&](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            QVERIFY(box);
+            asked = box->text();
+            yesIsDefault = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::Yes);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(messages.ask(nullptr, Question, Messages::Icon::Information));
+        QCOMPARE(answers.answered(), 1);
+        QCOMPARE(asked, Question);
+        QVERIFY(yesIsDefault);
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_UpdateReminder)
+QTEST_MAIN(tst_UpdateReminder)
 #include "tst_updatereminder.moc"

@@ -98,8 +98,10 @@ public:
 class PdfPrinters final : public Printers {
 public:
     QString pdf;
-    bool choose(QWidget *, QPrinter &printer) override
+    QString suggestedName; // as the last dialog was asked for
+    bool choose(QWidget *, QPrinter &printer, const QString &suggested) override
     {
+        suggestedName = suggested;
         if (pdf.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
