@@ -618,7 +618,10 @@ private slots:
                 return;
             }
             auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            QVERIFY(name);
+            if (!name) {
+                qobject_cast<QDialog *>(dialog)->reject();
+                return;
+            }
             name->setText(
                 path(refusals.isEmpty() ? QStringLiteral("my \"best\" reading.png") : QStringLiteral("plain.png")));
             QTest::keyClick(name, Qt::Key_Return);
@@ -728,6 +731,10 @@ private slots:
                     return;
                 }
                 auto *name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (!name) {
+                    chooser->reject();
+                    return;
+                }
                 name->setText(choices.takeFirst());
                 QTest::keyClick(name, Qt::Key_Return);
                 return;
