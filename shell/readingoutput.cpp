@@ -1,5 +1,6 @@
 #include "readingoutput.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -7,7 +8,9 @@
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
@@ -18,33 +21,73 @@ namespace {
 // within its margins.
 constexpr int PageWidth = 680;
 constexpr qreal PictureScale = 2; // the pieces' pictures are drawn at twice their size on screen
+// The document is laid out at this resolution whatever the screen, so a
+// page comes out the same on every desktop.
+constexpr int LayoutDpi = 96;
+// What was asked is shown in full in the text; on a picture or a page a
+// pasted essay would bury the reading, so it is cut short there.
+constexpr int AskedCharacters = 400;
+constexpr int AskedLines = 6;
+const QColor Ink(0x00, 0x00, 0x00);
+const QColor Paper(0xff, 0xff, 0xff);
+const QColor Quiet(0x55, 0x55, 0x55);
 
 QString when(const ReadingDescription &reading)
 {
     return QLocale(QLocale::English).toString(reading.when, QStringLiteral("d MMMM yyyy, HH:mm"));
 }
 
+// The tables' texts carry trailing blanks; the windows keep them, the
+// outputs do not.
+QString tidy(const QString &text)
+{
+    static const QRegularExpression trailing(QStringLiteral("[ \\t\\r]+(?=\\n|$)"));
+    QString tidied = text;
+    tidied.remove(trailing);
+    while (tidied.endsWith(QLatin1Char('\n')))
+        tidied.chop(1);
+    return tidied;
+}
+
 QString pieceTitle(const ReadingPiece &piece)
 {
     if (piece.heading.isEmpty())
-        return piece.name;
-    return piece.heading + QStringLiteral(": ") + piece.name;
+        return tidy(piece.name);
+    return tidy(piece.heading) + QStringLiteral(": ") + tidy(piece.name);
+}
+
+QString cutShort(const QString &value)
+{
+    qsizetype end = -1;
+    for (int line = 0; line < AskedLines; ++line) {
+        end = value.indexOf(QLatin1Char('\n'), end + 1);
+        if (end < 0)
+            break;
+    }
+    const qsizetype length = std::min<qsizetype>(end < 0 ? value.size() : end, AskedCharacters);
+    if (length >= value.size())
+        return value;
+    return tidy(value.left(length)) + QChar(0x2026);
 }
 
 QString escaped(const QString &text)
 {
-    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return tidy(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
-// The HTML of the reading, its pictures named by `source(piece, picture)`.
-QString html(const ReadingDescription &reading, const std::function<QString(int, int)> &source)
+// The HTML of the reading, its pictures named by `source(piece, picture)`
+// and what was asked given by `asked`. The colours are the page's own: a
+// dark desktop's text colour would vanish on the white page.
+QString html(const ReadingDescription &reading, const std::function<QString(int, int)> &source,
+             const std::function<QString(const QString &)> &asked)
 {
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
-                                 "<body style=\"font-family: 'DejaVu Sans', Verdana, sans-serif; font-size: 10pt;\">"
-                                 "<h1 style=\"font-size: 16pt;\">%1</h1><p style=\"color: #555555;\">%2</p>")
-                      .arg(escaped(reading.title()), escaped(when(reading)));
-    for (const ReadingField &asked : reading.asked)
-        out += QStringLiteral("<p><b>%1:</b> %2</p>").arg(escaped(asked.label), escaped(asked.value));
+                                 "<body style=\"font-family: 'DejaVu Sans', Verdana, sans-serif; font-size: 10pt; "
+                                 "color: %3; background-color: %4;\">"
+                                 "<h1 style=\"font-size: 16pt;\">%1</h1><p style=\"color: %5;\">%2</p>")
+                      .arg(escaped(reading.title()), escaped(when(reading)), Ink.name(), Paper.name(), Quiet.name());
+    for (const ReadingField &field : reading.asked)
+        out += QStringLiteral("<p><b>%1:</b> %2</p>").arg(escaped(field.label), escaped(asked(field.value)));
     for (int p = 0; p < reading.pieces.size(); ++p) {
         const ReadingPiece &piece = reading.pieces[p];
         out +=
@@ -70,7 +113,9 @@ QString html(const ReadingDescription &reading, const std::function<QString(int,
                            .arg(escaped(field.label), escaped(field.value));
             out += QStringLiteral("</table>");
         }
-        out += QStringLiteral("<p>%1</p></td></tr></table>").arg(escaped(piece.text));
+        // The reading below, the page's full width: a paragraph in a table
+        // cell does not break cleanly across pages.
+        out += QStringLiteral("</td></tr></table><p>%1</p>").arg(escaped(piece.text));
     }
     return out + QStringLiteral("</body></html>");
 }
@@ -84,25 +129,45 @@ QByteArray png(const QImage &image)
     return bytes;
 }
 
-// The reading as a text document, its pictures served from the description.
+// The reading as a text document `width` pixels wide, its pictures served
+// from the description.
 class ReadingDocument : public QTextDocument {
 public:
-    explicit ReadingDocument(const ReadingDescription &reading)
+    ReadingDocument(const ReadingDescription &reading, qreal width)
         : m_reading(reading)
+        , m_layoutDevice(1, 1, QImage::Format_ARGB32_Premultiplied)
     {
+        m_layoutDevice.setDotsPerMeterX(qRound(LayoutDpi / 0.0254));
+        m_layoutDevice.setDotsPerMeterY(qRound(LayoutDpi / 0.0254));
+        documentLayout()->setPaintDevice(&m_layoutDevice);
+        setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
         setDocumentMargin(24);
-        setTextWidth(PageWidth);
-        setHtml(html(reading,
-                     [](int piece, int picture) { return QStringLiteral("picture:%1/%2").arg(piece).arg(picture); }));
+        setTextWidth(width);
+        setHtml(html(
+            reading, [](int piece, int picture) { return QStringLiteral("picture:%1/%2").arg(piece).arg(picture); },
+            cutShort));
     }
 
-    // White behind the text, whatever the target.
-    void paint(QPainter &painter)
+    // The part of the document in `area`, on white, whatever the target.
+    void paint(QPainter &painter, const QRectF &area)
     {
+        painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillRect(QRectF(QPointF(), size()), Qt::white);
-        drawContents(&painter);
+        painter.fillRect(area, Paper);
+        painter.setClipRect(area, Qt::IntersectClip);
+        QAbstractTextDocumentLayout::PaintContext context;
+        // A line that ends on the edge of the area belongs to the page above:
+        // drawn here too, clipped away, it would be read twice from a PDF.
+        context.clip = area.adjusted(0, 1, 0, -1);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            context.palette.setColor(group, QPalette::Text, Ink);
+            context.palette.setColor(group, QPalette::WindowText, Ink);
+            context.palette.setColor(group, QPalette::Base, Paper);
+            context.palette.setColor(group, QPalette::Window, Paper);
+        }
+        documentLayout()->draw(&painter, context);
+        painter.restore();
     }
 
 protected:
@@ -117,6 +182,7 @@ protected:
 
 private:
     const ReadingDescription &m_reading;
+    QImage m_layoutDevice;
 };
 }
 
@@ -124,31 +190,36 @@ QString readingText(const ReadingDescription &reading)
 {
     QStringList lines{reading.title(), when(reading)};
     for (const ReadingField &asked : reading.asked)
-        lines << asked.label + QStringLiteral(": ") + asked.value;
+        lines << tidy(asked.label + QStringLiteral(": ") + asked.value);
     for (const ReadingPiece &piece : reading.pieces) {
         lines << QString() << pieceTitle(piece);
         for (const ReadingField &field : piece.fields)
-            lines << field.label + QStringLiteral(": ") + field.value;
-        lines << piece.text;
+            lines << tidy(field.label + QStringLiteral(": ") + field.value);
+        if (!piece.fields.isEmpty())
+            lines << QString();
+        lines << tidy(piece.text);
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 QString readingHtml(const ReadingDescription &reading)
 {
-    return html(reading, [&reading](int piece, int picture) {
-        return QStringLiteral("data:image/png;base64,")
-               + QLatin1String(png(reading.pieces[piece].pictures[picture]).toBase64());
-    });
+    return html(
+        reading,
+        [&reading](int piece, int picture) {
+            return QStringLiteral("data:image/png;base64,")
+                   + QLatin1String(png(reading.pieces[piece].pictures[picture]).toBase64());
+        },
+        [](const QString &asked) { return asked; });
 }
 
 QImage readingImage(const ReadingDescription &reading, qreal scale)
 {
-    ReadingDocument document(reading);
+    ReadingDocument document(reading, PageWidth);
     QImage image((document.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
-    document.paint(painter);
+    document.paint(painter, QRectF(QPointF(), document.size()));
     return image;
 }
 
@@ -157,11 +228,34 @@ bool paintReadingPage(const ReadingDescription &reading, QPagedPaintDevice &devi
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    ReadingDocument document(reading);
-    const QSizeF page(device.width(), device.height());
-    const qreal scale = std::min(page.width() / document.size().width(), page.height() / document.size().height());
-    painter.scale(scale, scale);
-    document.paint(painter);
+    // Text keeps its size in points and pictures theirs on screen: the
+    // document is laid out at the page's width and runs on over pages.
+    const qreal scaleX = qreal(device.logicalDpiX()) / LayoutDpi;
+    const qreal scaleY = qreal(device.logicalDpiY()) / LayoutDpi;
+    QFont footerFont(QStringLiteral("DejaVu Sans"));
+    footerFont.setPointSizeF(8);
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    const qreal footerHeight = 2 * footerMetrics.height(); // with a line's gap above it
+    const QSizeF page(device.width() / scaleX, (device.height() - footerHeight) / scaleY);
+    ReadingDocument document(reading, page.width());
+    document.setPageSize(page);
+    const int pages = document.pageCount();
+    const QString title = reading.title() + QStringLiteral(", ") + when(reading);
+    for (int number = 1; number <= pages; ++number) {
+        if (number > 1 && !device.newPage())
+            return false;
+        painter.save();
+        painter.scale(scaleX, scaleY);
+        painter.translate(0, -(number - 1) * page.height());
+        document.paint(painter, QRectF(QPointF(0, (number - 1) * page.height()), page));
+        painter.restore();
+        const QRectF footer(0, device.height() - footerMetrics.height(), device.width(), footerMetrics.height());
+        painter.setFont(footerFont);
+        painter.setPen(Quiet);
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, title);
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("Page %1 of %2").arg(number).arg(pages));
+    }
     return painter.end();
 }
 
@@ -177,8 +271,9 @@ QMimeData *readingMimeData(const ReadingDescription &reading, qreal scale)
 QString suggestedReadingFileName(const ReadingDescription &reading, ReadingFormat format)
 {
     static const char *const suffix[] = {"png", "pdf", "txt"};
+    // The time as well: a second reading on one day is not offered the first one's name.
     return QStringLiteral("%1 %2.%3")
-        .arg(reading.title(), reading.when.date().toString(Qt::ISODate),
+        .arg(reading.title(), reading.when.toString(QStringLiteral("yyyy-MM-dd HH.mm")),
              QLatin1String(suffix[static_cast<int>(format)]));
 }
 

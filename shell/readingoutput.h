@@ -7,20 +7,23 @@ class QMimeData;
 class QPageLayout;
 class QPagedPaintDevice;
 
-// Title, date and time, what was asked, then each piece with its fields and reading.
+// Title, date and time, what was asked, then each piece with its fields and
+// reading; without the trailing blanks of the tables.
 QString readingText(const ReadingDescription &reading);
-// The same as HTML, the pictures embedded as data URLs.
+// The same as HTML, the pictures embedded as data URLs, in the page's own colours.
 QString readingHtml(const ReadingDescription &reading);
-// The reading laid out as a page and drawn at `scale` times its size on screen.
+// The reading laid out as a page and drawn at `scale` times its size on screen,
+// in its own colours whatever the desktop's; a long question is cut short.
 QImage readingImage(const ReadingDescription &reading, qreal scale);
-// The page on `device`, a PDF writer or a printer: real text, shrunk to one
-// page if it is longer.
+// The pages on `device`, a PDF writer or a printer: real text at its size,
+// over as many pages as it takes, each with the title and its page number
+// at the foot.
 bool paintReadingPage(const ReadingDescription &reading, QPagedPaintDevice &device);
 // Plain text, HTML and a PNG picture drawn at `scale`.
 QMimeData *readingMimeData(const ReadingDescription &reading, qreal scale);
 
 enum class ReadingFormat { Png, Pdf, Text };
-// The file name a save suggests: "Domino reading 2026-12-10.png".
+// The file name a save or Print to File suggests: "Domino reading 2026-12-10 14.05.png".
 QString suggestedReadingFileName(const ReadingDescription &reading, ReadingFormat format);
 // Writes the whole file or nothing: an old file stays as it was when the
 // writing fails, and `error` then says why. A pipe or a device of that name

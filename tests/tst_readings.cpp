@@ -18,12 +18,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -71,10 +74,10 @@ ReadingPiece tree(const QString &heading, int n)
             t.Characteristics};
 }
 
-ReadingPiece symbol(int culture, int n)
+ReadingPiece symbol(const QString &heading, int culture, int n)
 {
     const GoodLuckSymbol &s = GoodLuckSymbols(culture, n);
-    return {GoodLuckHeading(culture), s.name, {QImage()}, s.name, {}, s.description};
+    return {heading, s.name, {QImage()}, s.name, {}, s.description};
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -86,7 +89,8 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// A reading with what escapes badly and what folds: markup, an umlaut, two lines.
+// A reading with what escapes badly and what folds: markup, an umlaut, two
+// lines; and the trailing blanks the tables have.
 ReadingDescription awkwardReading()
 {
     QImage half(80, 160, QImage::Format_ARGB32);
@@ -95,11 +99,11 @@ ReadingDescription awkwardReading()
             QDateTime(QDate(2026, 12, 10), QTime(9, 5)),
             {{QStringLiteral("Question"), QStringLiteral("Will <Chü> & Co. last?")}},
             {{QStringLiteral("The Past"),
-              QStringLiteral("6-4"),
+              QStringLiteral("6-4 "),
               {half, half},
               QStringLiteral("6 pips and 4 pips"),
-              {{QStringLiteral("Element"), QStringLiteral("Wood & Fire")}},
-              QStringLiteral("First line.\nSecond line.")}}};
+              {{QStringLiteral("Element"), QStringLiteral("Wood & Fire  ")}},
+              QStringLiteral("First line. \nSecond line. ")}}};
 }
 
 // While it lives, no file of this process grows past `bytes`: a full disk
@@ -253,7 +257,7 @@ private slots:
                                              << ReadingDescription{QStringLiteral("Domino"),
                                                                    now,
                                                                    {},
-                                                                   {{{},
+                                                                   {{QStringLiteral("Your domino"),
                                                                      QStringLiteral("6-4"),
                                                                      {QImage(), QImage()},
                                                                      QStringLiteral("6 pips and 4 pips"),
@@ -264,7 +268,7 @@ private slots:
             << ReadingDescription{QStringLiteral("Mahjong"),
                                   now,
                                   {},
-                                  {{{},
+                                  {{QStringLiteral("Your mahjong tile"),
                                     tile.TileName,
                                     {QImage()},
                                     QStringLiteral("Wind East tile"),
@@ -278,13 +282,14 @@ private slots:
         QTest::newRow("Good Luck Symbol: the ticked cultures in button order")
             << QStringLiteral("Good Luck Symbol")
             << ReadingDescription{
-                   QStringLiteral("Good Luck Symbol"), now, {}, {symbol(Indian, 1), symbol(Japanese, 7)}};
+                   QStringLiteral("Good Luck Symbol"), now, {}, {symbol(QStringLiteral("Indian Good Luck Symbol"), Indian, 1),
+                                                     symbol(QStringLiteral("Japanese Good Luck Symbol"), Japanese, 7)}};
         QTest::newRow("Mystical Color: the names and the colour, no picture")
             << QStringLiteral("Mystical Color")
             << ReadingDescription{QStringLiteral("Mystical Color"),
                                   now,
                                   {{QStringLiteral("Name"), QStringLiteral("Ann Lee")}},
-                                  {{{}, colour.name, {}, {}, {}, colour.reading}}};
+                                  {{QStringLiteral("Your lucky colour"), colour.name, {}, {}, {}, colour.reading}}};
         QFile saved(QFINDTESTDATA("fuzz/corpus/reading.num"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const SavedBirthDay born = ParseSavedReading(saved.readAll());
@@ -295,7 +300,7 @@ private slots:
                    now,
                    {{QStringLiteral("Name"), QStringLiteral("Ann Lee")},
                     {QStringLiteral("Birth Day"), QStringList{born.month, born.date, born.year}.join(u' ')}},
-                   {{{}, colour.name, {}, {}, {}, colour.reading}}};
+                   {{QStringLiteral("Your lucky colour"), colour.name, {}, {}, {}, colour.reading}}};
     }
     void describesTheReadingShown()
     {
@@ -330,6 +335,9 @@ private slots:
             for (const QImage &picture : a.pictures)
                 QVERIFY(!picture.isNull() && picture.width() >= 80);
         }
+        // The tables' trailing blanks stay in the windows, not in a copy.
+        for (const QString &line : readingText(*actual).split(QLatin1Char('\n')))
+            QVERIFY2(line.isEmpty() || !line.back().isSpace(), qPrintable(line));
         for (const char *name : {"mnuCopyReading", "mnuSaveReading", "mnuPrintReading"})
             QVERIFY(command(window, name)->isEnabled());
     }
@@ -352,7 +360,7 @@ private slots:
         const ReadingDescription reading = awkwardReading();
         QCOMPARE(readingText(reading), QStringLiteral("Domino reading\n10 December 2026, 09:05\n"
                                                       "Question: Will <Chü> & Co. last?\n\n"
-                                                      "The Past: 6-4\nElement: Wood & Fire\n"
+                                                      "The Past: 6-4\nElement: Wood & Fire\n\n"
                                                       "First line.\nSecond line.\n"));
         const QString html = readingHtml(reading);
         for (const char *part : {"<h1 style=\"font-size: 16pt;\">Domino reading</h1>",
@@ -360,26 +368,167 @@ private slots:
                                  "alt=\"6 pips and 4 pips\"", "width=\"40\" height=\"80\""})
             QVERIFY2(html.contains(QString::fromUtf8(part)), part);
         QCOMPARE(html.count(QStringLiteral("src=\"data:image/png;base64,")), 2);
-        QCOMPARE(suggestedReadingFileName(reading, ReadingFormat::Pdf),
-                 QStringLiteral("Domino reading 2026-12-10.pdf"));
     }
 
-    // Real text in the PDF, in reading order, on one page, the pictures sharp.
-    void pdfHasTheTextOnOnePage_data()
+    // Save and Print to File offer one name; a later reading on the same day another.
+    void suggestedNamesTellReadingsApart()
+    {
+        ReadingDescription reading = awkwardReading();
+        QCOMPARE(suggestedReadingFileName(reading, ReadingFormat::Pdf),
+                 QStringLiteral("Domino reading 2026-12-10 09.05.pdf"));
+        QCOMPARE(suggestedReadingFileName(reading, ReadingFormat::Png),
+                 QStringLiteral("Domino reading 2026-12-10 09.05.png"));
+        reading.when = reading.when.addSecs(3 * 3600 + 60);
+        QCOMPARE(suggestedReadingFileName(reading, ReadingFormat::Text),
+                 QStringLiteral("Domino reading 2026-12-10 12.06.txt"));
+    }
+
+    // A saved, printed or copied page keeps its own colours on a dark
+    // desktop: dark text on white, as on a light one.
+    void pageKeepsItsColours_data()
+    {
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("the picture") << false;
+        QTest::newRow("the PDF page") << true;
+    }
+    void pageKeepsItsColours()
+    {
+        QFETCH(bool, printed);
+        ReadingDescription reading = awkwardReading();
+        reading.pieces[0].pictures.clear(); // text alone
+        const auto render = [&] {
+            if (!printed)
+                return readingImage(reading, 1).convertToFormat(QImage::Format_RGB32);
+            const QString pdf = path(QStringLiteral("reading.pdf"));
+            QString error;
+            if (!writeReading(reading, pdf, ReadingFormat::Pdf, &error))
+                return QImage();
+            run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                                             QStringLiteral("-singlefile"), pdf, path(QStringLiteral("page"))});
+            return QImage(path(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage onLight = render();
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(0x24, 0x24, 0x24)},
+                                          {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+                                          {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                                          {QPalette::Text, QColor(0xff, 0xff, 0xff)},
+                                          {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+                                          {QPalette::Link, QColor(0x80, 0xb0, 0xff)}})
+            dark.setColor(role, colour);
+        QApplication::setPalette(dark);
+        const QImage onDark = render();
+        QApplication::setPalette(light);
+        QVERIFY(!onDark.isNull());
+        QCOMPARE(onDark.pixelColor(0, 0), QColor(Qt::white));
+        int darkPixels = 0;
+        for (int y = 0; y < onDark.height(); ++y)
+            for (int x = 0; x < onDark.width(); ++x)
+                darkPixels += qGray(onDark.pixel(x, y)) < 64;
+        QVERIFY2(darkPixels > 500, qPrintable(QString::number(darkPixels)));
+        QVERIFY(onDark == onLight);
+    }
+
+    // A question of any length copies and saves at once, in full in the text,
+    // cut short on the picture and the page.
+    void longQuestionStaysQuick_data()
+    {
+        QTest::addColumn<QString>("question");
+        QTest::newRow("100,000 characters of words")
+            << QStringLiteral("Will the long rain stop before the harvest? ").repeated(2273).left(100'000);
+        QTest::newRow("one word of 100,000 letters") << QString(100'000, QLatin1Char('a'));
+        QTest::newRow("50,000 lines") << QStringLiteral("?\n").repeated(50'000);
+    }
+    void longQuestionStaysQuick()
+    {
+        QFETCH(QString, question);
+        ReadingDescription reading = awkwardReading();
+        const QImage shortOne = readingImage(reading, 2);
+        reading.asked[0].value = question;
+        QElapsedTimer timer;
+        timer.start();
+        const std::unique_ptr<QMimeData> copied(readingMimeData(reading, 2));
+        const QString pdf = path(QStringLiteral("reading.pdf"));
+        QString error;
+        QVERIFY2(writeReading(reading, pdf, ReadingFormat::Pdf, &error), qPrintable(error));
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(copied->text().contains(question));
+        const QImage picture = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+        QCOMPARE(picture.width(), shortOne.width());
+        QVERIFY2(picture.height() < 2 * shortOne.height(), qPrintable(QString::number(picture.height())));
+        verifyPdfPages(pdf, 1);
+    }
+
+    // The pieces' pictures stand on the page, without the backdrop of their
+    // window; a tree's picture is a whole scene and stays as it is.
+    void picturesStandOnThePage_data()
     {
         QTest::addColumn<QString>("oracle");
-        QTest::newRow("the longest: three trees") << QStringLiteral("Celtic Ogham");
-        QTest::newRow("two pictures") << QStringLiteral("Domino");
-        QTest::newRow("no picture") << QStringLiteral("Mystical Color");
+        QTest::addColumn<QColor>("backdrop");
+        QTest::newRow("domino halves drawn on black") << QStringLiteral("Domino") << QColor(Qt::black);
+        QTest::newRow("a tile drawn on black") << QStringLiteral("Mahjong") << QColor(Qt::black);
+        QTest::newRow("medallions drawn on purple") << QStringLiteral("Good Luck Symbol") << QColor(0x80, 0x00, 0x80);
+        QTest::newRow("trees: scenes") << QStringLiteral("Celtic Ogham") << QColor();
     }
-    void pdfHasTheTextOnOnePage()
+    void picturesStandOnThePage()
     {
         QFETCH(QString, oracle);
+        QFETCH(QColor, backdrop);
+        const std::optional<ReadingDescription> &reading = described(read(oracle));
+        QVERIFY(reading);
+        for (const ReadingPiece &piece : reading->pieces) {
+            for (const QImage &picture : piece.pictures) {
+                QVERIFY(!picture.isNull());
+                const QPoint centre = picture.rect().center();
+                QCOMPARE(picture.pixelColor(centre).alpha(), 255); // the piece itself
+                if (!backdrop.isValid()) {
+                    QVERIFY(!picture.hasAlphaChannel()
+                            || picture == picture.convertToFormat(QImage::Format_RGB32).convertToFormat(picture.format()));
+                    continue;
+                }
+                QImage onWhite(picture.size(), QImage::Format_RGB32);
+                onWhite.fill(Qt::white);
+                QPainter(&onWhite).drawImage(0, 0, picture);
+                const QRect edge = onWhite.rect();
+                for (const QPoint &corner : {edge.topLeft(), edge.topRight(), edge.bottomLeft(), edge.bottomRight()})
+                    QCOMPARE(onWhite.pixelColor(corner), QColor(Qt::white));
+                // Round the edge, nothing near the backdrop's colour is left.
+                int kept = 0;
+                for (int x = 0; x < edge.width(); ++x)
+                    for (int y = 0; y < edge.height(); ++y) {
+                        if (x > 3 && x < edge.width() - 4 && y > 3 && y < edge.height() - 4)
+                            continue;
+                        const QColor c = onWhite.pixelColor(x, y);
+                        kept += std::max({std::abs(c.red() - backdrop.red()), std::abs(c.green() - backdrop.green()),
+                                          std::abs(c.blue() - backdrop.blue())})
+                                < 64;
+                    }
+                QVERIFY2(kept == 0, qPrintable(QStringLiteral("%1 pixels of the backdrop").arg(kept)));
+            }
+        }
+    }
+
+    // Real text in the PDF, in reading order, at a readable size, the
+    // pictures sharp; a long reading runs on over pages, each with the
+    // reading's title and its number in the footer.
+    void pdfHasTheTextInReadingOrder_data()
+    {
+        QTest::addColumn<QString>("oracle");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("the longest: three trees") << QStringLiteral("Celtic Ogham") << 2;
+        QTest::newRow("two pictures") << QStringLiteral("Domino") << 1;
+        QTest::newRow("no picture") << QStringLiteral("Mystical Color") << 1;
+    }
+    void pdfHasTheTextInReadingOrder()
+    {
+        QFETCH(QString, oracle);
+        QFETCH(int, pages);
         const ReadingDescription reading = *described(read(oracle));
         const QString pdf = path(QStringLiteral("reading.pdf"));
         QString error;
         QVERIFY2(writeReading(reading, pdf, ReadingFormat::Pdf, &error), qPrintable(error));
-        verifyPdfPages(pdf, 1);
+        verifyPdfPages(pdf, pages);
         if (QTest::currentTestFailed())
             return;
         // Words in the order the text gives them; the lines may break
@@ -388,13 +537,35 @@ private slots:
         const auto words = [](const QString &text) {
             return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("[\\s:]")));
         };
-        const QString extracted =
-            words(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+        QString extracted;
+        for (int page = 1; page <= pages; ++page) {
+            QStringList lines = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                                                  QString::number(page), QStringLiteral("-l"),
+                                                                  QString::number(page), pdf, QStringLiteral("-")})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+                lines.removeLast();
+            const QString footer = lines.isEmpty() ? QString() : lines.takeLast();
+            QVERIFY2(footer.contains(reading.title()), qPrintable(footer));
+            QVERIFY2(footer.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)), qPrintable(footer));
+            extracted += words(lines.join(QLatin1Char('\n')));
+        }
         qsizetype at = 0;
         for (const QString &line : readingText(reading).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             at = extracted.indexOf(words(line), at);
             QVERIFY2(at >= 0, qPrintable(line));
         }
+        // Most words are the reading's, set at 10 points: their boxes, about
+        // 1.16 times the size, stand 10 points high or more at 9 points.
+        const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QList<double> heights;
+        static const QRegularExpression word(QStringLiteral("<word xMin=\"[^\"]+\" yMin=\"([^\"]+)\" "
+                                                            "xMax=\"[^\"]+\" yMax=\"([^\"]+)\""));
+        for (const QRegularExpressionMatch &box : word.globalMatch(boxes))
+            heights << box.captured(2).toDouble() - box.captured(1).toDouble();
+        QVERIFY(heights.size() > 20);
+        std::sort(heights.begin(), heights.end());
+        QVERIFY2(heights[heights.size() / 2] >= 10.4, qPrintable(QString::number(heights[heights.size() / 2])));
         for (const QString &image :
              run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n')).mid(2)) {
             if (image.isEmpty())
@@ -473,7 +644,7 @@ private slots:
         f->t.files.saved = path(typed);
         f->t.files.savedFilter = filter;
         press(Qt::Key_S);
-        QCOMPARE(f->t.files.suggestedName, QStringLiteral("Domino reading 2026-12-09.png"));
+        QCOMPARE(f->t.files.suggestedName, QStringLiteral("Domino reading 2026-12-09 10.30.png"));
         QVERIFY(f->t.files.filters.contains(filter));
         QCOMPARE(f->t.messages.shown.size(), 0);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
