@@ -69,7 +69,7 @@ void frmMysticColorOracleMain::cmdNext_Click()
     birthDay.removeAll(QString());
     if (!birthDay.isEmpty())
         reading.asked.append({QStringLiteral("Birth Day"), birthDay.join(QLatin1Char(' '))});
-    reading.pieces = {{{}, colour.name, {}, {}, {}, colour.reading}};
+    reading.pieces = {{QStringLiteral("Your lucky colour"), colour.name, {}, {}, {}, colour.reading}};
     setReading(reading);
 }
 

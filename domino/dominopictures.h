@@ -11,9 +11,10 @@ inline constexpr QSize DominoHalfPictureSize{78, 56};
 // The picture of dominoes the user clicks.
 inline constexpr QSize DominoStartPictureSize{163, 115};
 
+// Drawn on the result window's black.
 inline PictureList IMGDomino()
 {
-    return {QStringLiteral(":/domino"), DominoHalfPictureKeys};
+    return {QStringLiteral(":/domino"), DominoHalfPictureKeys, Qt::black};
 }
 
 // The picture of a half with `pips` pips, 0 being a blank half, and what a

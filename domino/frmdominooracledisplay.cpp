@@ -26,7 +26,7 @@ void frmDominoOracleDisplay::showDomino(const DominoDraw &domino)
         const int number = DominoHalfPicture(pips);
         picture->setPixmap(IMGDomino().picture(number, devicePixelRatio()));
         picture->setAccessibleName(DominoHalfName(pips));
-        piece.pictures << IMGDomino().picture(number, 2).toImage();
+        piece.pictures << IMGDomino().pagePicture(number);
         return pips == 0 ? QStringLiteral("Blank") : QString::number(pips);
     };
     const QString one = show(ui->picDominoOne, domino.DominoOne);
@@ -34,6 +34,7 @@ void frmDominoOracleDisplay::showDomino(const DominoDraw &domino)
     ui->lblDominoMassage->setText(domino.DominoReading);
     ui->lblDominoNumber->setText(one + QLatin1Char('-') + two);
 
+    piece.heading = QStringLiteral("Your domino");
     piece.name = ui->lblDominoNumber->text();
     piece.pictureName =
         ui->picDominoOne->accessibleName() + QStringLiteral(" and ") + ui->picDominoTwo->accessibleName();

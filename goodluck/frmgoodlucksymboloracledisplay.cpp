@@ -40,9 +40,10 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
         if (m_shown[shown] == 0)
             continue;
         const GoodLuckSymbol &drawn = GoodLuckSymbols(shown, m_shown[shown]);
-        reading.pieces.append({GoodLuckHeading(shown),
+        // The culture's panel caption, said of the one symbol drawn.
+        reading.pieces.append({GoodLuckHeading(shown).chopped(1),
                                drawn.name,
-                               {goodLuckPictures(shown).picture(m_shown[shown], 2).toImage()},
+                               {goodLuckPictures(shown).pagePicture(m_shown[shown])},
                                drawn.name,
                                {},
                                drawn.description});

@@ -53,5 +53,6 @@ inline PictureList goodLuckPictures(int culture)
     QStringList keys;
     for (const QString &name : set.names)
         keys << name + QStringLiteral(".jpg");
-    return {QStringLiteral(":/goodluck/") + QLatin1String(set.folder), keys};
+    // Drawn on the result window's purple.
+    return {QStringLiteral(":/goodluck/") + QLatin1String(set.folder), keys, QColor(0x80, 0x00, 0x80)};
 }

@@ -28,9 +28,9 @@ void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
     ui->lblChineseCharacter->setText(tile.MahjongChineseCharacter);
     ui->lblDescription->setText(tile.MahjongDescription);
 
-    ReadingPiece piece{{},
+    ReadingPiece piece{QStringLiteral("Your mahjong tile"),
                        tile.MahjongName,
-                       {IMGMajong().picture(tile.MahjongIndex, 2).toImage()},
+                       {IMGMajong().pagePicture(tile.MahjongIndex)},
                        ui->picMajong->accessibleName(),
                        {{QStringLiteral("English Name"), tile.MahjongEnglishName},
                         {QStringLiteral("Chinese Character"), tile.MahjongChineseCharacter}},

@@ -30,9 +30,10 @@ inline constexpr QSize MahjongTilePictureSize{40, 62};
 // The picture of six tiles the user clicks.
 inline constexpr QSize MahjongStartPictureSize{119, 123};
 
+// Drawn on the result window's black.
 inline PictureList IMGMajong()
 {
-    return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys};
+    return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys, Qt::black};
 }
 
 // What a screen reader calls the picture of the tile of that English name.

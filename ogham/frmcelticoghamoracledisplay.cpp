@@ -46,7 +46,7 @@ void frmCelticOghamOracleDisplay::FillOghamReading(const OghamReading &reading, 
           std::pair{ui->fraTreeTwo, reading.PresentTree}}) {
         const OghamTree &row = OghamTrees(tree);
         panel->showTree(row, IMGTree().picture(tree, devicePixelRatio()));
-        ReadingPiece piece{panel->heading(), row.TreeName, {IMGTree().picture(tree, 2).toImage()},
+        ReadingPiece piece{panel->heading(), row.TreeName, {IMGTree().pagePicture(tree)},
                            row.TreeName,     {},           row.Characteristics};
         for (const OghamAttribute &attribute : OghamTreeAttributes(row))
             piece.fields.append({attribute.caption, attribute.value});

@@ -281,9 +281,11 @@ private slots:
                                     tile.TileDescription}}};
         QTest::newRow("Good Luck Symbol: the ticked cultures in button order")
             << QStringLiteral("Good Luck Symbol")
-            << ReadingDescription{
-                   QStringLiteral("Good Luck Symbol"), now, {}, {symbol(QStringLiteral("Indian Good Luck Symbol"), Indian, 1),
-                                                     symbol(QStringLiteral("Japanese Good Luck Symbol"), Japanese, 7)}};
+            << ReadingDescription{QStringLiteral("Good Luck Symbol"),
+                                  now,
+                                  {},
+                                  {symbol(QStringLiteral("Indian Good Luck Symbol"), Indian, 1),
+                                   symbol(QStringLiteral("Japanese Good Luck Symbol"), Japanese, 7)}};
         QTest::newRow("Mystical Color: the names and the colour, no picture")
             << QStringLiteral("Mystical Color")
             << ReadingDescription{QStringLiteral("Mystical Color"),
@@ -411,11 +413,11 @@ private slots:
         const QPalette light = QApplication::palette();
         QPalette dark = light;
         for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(0x24, 0x24, 0x24)},
-                                          {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
-                                          {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
-                                          {QPalette::Text, QColor(0xff, 0xff, 0xff)},
-                                          {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
-                                          {QPalette::Link, QColor(0x80, 0xb0, 0xff)}})
+                                           {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+                                           {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                                           {QPalette::Text, QColor(0xff, 0xff, 0xff)},
+                                           {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+                                           {QPalette::Link, QColor(0x80, 0xb0, 0xff)}})
             dark.setColor(role, colour);
         QApplication::setPalette(dark);
         const QImage onDark = render();
@@ -484,7 +486,8 @@ private slots:
                 QCOMPARE(picture.pixelColor(centre).alpha(), 255); // the piece itself
                 if (!backdrop.isValid()) {
                     QVERIFY(!picture.hasAlphaChannel()
-                            || picture == picture.convertToFormat(QImage::Format_RGB32).convertToFormat(picture.format()));
+                            || picture
+                                   == picture.convertToFormat(QImage::Format_RGB32).convertToFormat(picture.format()));
                     continue;
                 }
                 QImage onWhite(picture.size(), QImage::Format_RGB32);
@@ -493,7 +496,9 @@ private slots:
                 const QRect edge = onWhite.rect();
                 for (const QPoint &corner : {edge.topLeft(), edge.topRight(), edge.bottomLeft(), edge.bottomRight()})
                     QCOMPARE(onWhite.pixelColor(corner), QColor(Qt::white));
-                // Round the edge, nothing near the backdrop's colour is left.
+                // Round the edge, nothing of the backdrop is left: its colour,
+                // give or take the JPEG's noise. (A domino's navy rim is
+                // darker than that, and its own.)
                 int kept = 0;
                 for (int x = 0; x < edge.width(); ++x)
                     for (int y = 0; y < edge.height(); ++y) {
@@ -502,7 +507,7 @@ private slots:
                         const QColor c = onWhite.pixelColor(x, y);
                         kept += std::max({std::abs(c.red() - backdrop.red()), std::abs(c.green() - backdrop.green()),
                                           std::abs(c.blue() - backdrop.blue())})
-                                < 64;
+                                < 32;
                     }
                 QVERIFY2(kept == 0, qPrintable(QStringLiteral("%1 pixels of the backdrop").arg(kept)));
             }
@@ -539,9 +544,9 @@ private slots:
         };
         QString extracted;
         for (int page = 1; page <= pages; ++page) {
-            QStringList lines = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
-                                                                  QString::number(page), QStringLiteral("-l"),
-                                                                  QString::number(page), pdf, QStringLiteral("-")})
+            QStringList lines = run(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                                     QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")})
                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
                 lines.removeLast();
