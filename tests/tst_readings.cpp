@@ -948,7 +948,7 @@ private slots:
         press(Qt::Key_P); // cancelled
         QCOMPARE(f->t.messages.shown.size(), 0);
         // Print to File offers the name Save would.
-        QCOMPARE(f->t.printers.suggestedName, QStringLiteral("Mahjong reading 2026-12-09.pdf"));
+        QCOMPARE(f->t.printers.suggestedName, QStringLiteral("Mahjong reading 2026-12-09 10.30.pdf"));
         const QString pdf = path(QStringLiteral("printed.pdf"));
         f->t.printers.pdf = pdf;
         press(Qt::Key_P);
