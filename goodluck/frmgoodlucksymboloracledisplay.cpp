@@ -41,7 +41,7 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
             continue;
         const GoodLuckSymbol &drawn = GoodLuckSymbols(shown, m_shown[shown]);
         // The culture's panel caption, said of the one symbol drawn.
-        reading.pieces.append({GoodLuckHeading(shown).chopped(1),
+        reading.pieces.append({GoodLuckSymbolHeading(shown),
                                drawn.name,
                                {goodLuckPictures(shown).pagePicture(m_shown[shown])},
                                drawn.name,

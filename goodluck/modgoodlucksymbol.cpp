@@ -13,6 +13,11 @@ constexpr std::array<const char *, GoodLuckCultureCount> Headings{
     "Indian Good Luck Symbols",         "Chinese Good Luck Symbols", "Japanese Good Luck Symbols",
     "Egyptian Good Luck Symbols",       "English Good Luck Symbols", "Arabian Good Luck Symbols",
     "Native American Good Luck Symbols"};
+// One symbol of the culture, as a copied reading heads it.
+constexpr std::array<const char *, GoodLuckCultureCount> SymbolHeadings{
+    "Indian Good Luck Symbol",         "Chinese Good Luck Symbol", "Japanese Good Luck Symbol",
+    "Egyptian Good Luck Symbol",       "English Good Luck Symbol", "Arabian Good Luck Symbol",
+    "Native American Good Luck Symbol"};
 
 // The names come from the picture lists, whose keys they are; the
 // descriptions from each culture's text, in the same order.
@@ -43,6 +48,11 @@ const std::vector<GoodLuckSymbol> &culture(int k)
 QString GoodLuckHeading(int culture)
 {
     return QLatin1String(Headings.at(culture));
+}
+
+QString GoodLuckSymbolHeading(int culture)
+{
+    return QLatin1String(SymbolHeadings.at(culture));
 }
 
 int GoodLuckSymbolCount(int k)

@@ -11,6 +11,8 @@ inline constexpr int GoodLuckCultureCount = 7;
 
 // "Indian Good Luck Symbols" and so on.
 QString GoodLuckHeading(int culture);
+// "Indian Good Luck Symbol": what one drawn symbol of the culture is.
+QString GoodLuckSymbolHeading(int culture);
 // N: 12, 18, 10, 8, 12, 2, 12.
 int GoodLuckSymbolCount(int culture);
 
