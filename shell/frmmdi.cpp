@@ -253,6 +253,7 @@ void frmMDI::adopt(OracleWindow *window)
         sub->setFixedSize(sub->size());
     }
     sub->hide();
+    sub->installEventFilter(this); // its close hands the keys on
     placeOracleWindow(sub);
 }
 
@@ -290,6 +291,26 @@ void frmMDI::keepInView(QWidget *focused)
     QScrollBar *down = ui->mdiArea->verticalScrollBar();
     across->setValue(across->value() + scrollNeeded(control.left(), control.right(), view.left(), view.right()));
     down->setValue(down->value() + scrollNeeded(control.top(), control.bottom(), view.top(), view.bottom()));
+}
+
+// A window closing leaves none active, and the keys would fall through to
+// the launcher: the window below it, the one last active of those still in
+// sight, becomes the active window again, with the focus where it was.
+void frmMDI::activateWindowBelow()
+{
+    if (!isActiveWindow() || ui->mdiArea->activeSubWindow())
+        return;
+    const QList<QMdiSubWindow *> order = ui->mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto sub = order.rbegin(); sub != order.rend(); ++sub) {
+        auto *window = qobject_cast<OracleWindow *>((*sub)->widget());
+        if (!(*sub)->isVisible() || !window || window->isClosed())
+            continue;
+        const QPointer<QWidget> focused = window->focusWidget();
+        window->showWindow();
+        if (focused && focused->isVisible() && focused->isEnabled())
+            focused->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 bool frmMDI::oracleWindowShown() const
@@ -343,6 +364,8 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         // Once the area has its new size.
         QMetaObject::invokeMethod(this, &frmMDI::drawOracleWindowsIntoSight, Qt::QueuedConnection);
     }
+    if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow *>(watched))
+        QMetaObject::invokeMethod(this, &frmMDI::activateWindowBelow, Qt::QueuedConnection); // once it is gone
     if (event->type() == QEvent::MouseMove) {
         if (watched == ui->picMain)
             picMain_MouseMove();

@@ -52,6 +52,7 @@ private:
     void setOwnAccessKeys(bool on);
     void keepInView(QWidget *focused);
     void drawOracleWindowsIntoSight();
+    void activateWindowBelow();
     bool oracleWindowShown() const;
 
     std::unique_ptr<Ui::frmMDI> ui;

@@ -329,6 +329,44 @@ private slots:
         }
     }
 
+    // The Library closed over a reading, however it is closed, gives the keys
+    // back to the reading: active, its menus in the bar, the focus where the
+    // user left it, and Alt+E its own Exit, not the program's.
+    void closingTheLibraryReturnsToTheWindowBelow_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"close box", "Ctrl+W", "Ctrl+F4", "File > Exit"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void closingTheLibraryReturnsToTheWindowBelow()
+    {
+        QFETCH(QString, how);
+        OracleWindow *below = open(QStringLiteral("frmDominoOracleDisplay"));
+        QWidget *back = below->findChild<QWidget *>(QStringLiteral("cmdOK"));
+        back->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        const QPointer<OracleWindow> library = f->window("frmOracleLibrary");
+        QVERIFY(library && library->isShown());
+        QVERIFY(library->isAncestorOf(QApplication::focusWidget()));
+
+        if (how == QLatin1String("close box"))
+            OracleFixture::frame(library)->close();
+        else if (how == QLatin1String("File > Exit"))
+            library->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        else
+            QTest::keyClick(QApplication::focusWidget(), how.endsWith(u'W') ? Qt::Key_W : Qt::Key_F4,
+                            Qt::ControlModifier);
+        QTRY_VERIFY(!library);
+
+        QCOMPARE(f->child<QMdiArea>("mdiArea")->activeSubWindow(), OracleFixture::frame(below));
+        QCOMPARE(f->mdi->menuBar()->actions(), below->menuBarActions());
+        QCOMPARE(QApplication::focusWidget(), back);
+        const QPointer<OracleWindow> alive(below);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(gone(alive)); // its own Exit button, pressed after a moment
+        QVERIFY(f->mdi->isVisible());
+    }
+
     void welcomeLabelClicks_data()
     {
         QTest::addColumn<int>("index");
