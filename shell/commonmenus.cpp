@@ -23,6 +23,8 @@ QList<QAction *> buildCommonMenuBar(QWidget *owner, Services &services, const Me
     auto *file = new QMenu(QStringLiteral("&File"), owner);
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addActions(look.fileItems);
+    if (!look.fileItems.isEmpty())
+        file->addSeparator(); // Exit stands apart from the window's own commands
     item(file, "mnuExit", QStringLiteral("E&xit"), std::move(onExit));
 
     auto *help = new QMenu(QStringLiteral("&Help"), owner);

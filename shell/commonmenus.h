@@ -1,6 +1,6 @@
 #pragma once
 // The menu bar every window of the suite carries: "&File" (the window's own
-// items, then "E&xit"), "&Help" (ending with "Oracle &Library") and the
+// items, a separator, then "E&xit"), "&Help" (ending with "Oracle &Library") and the
 // switched-off "Make Money Online".
 #include <QList>
 #include <QString>
@@ -17,7 +17,7 @@ struct MenuBarLook {
     }; // "Check for Software &Update" / "&Check for Software Update"
     UpdateCaption updateCaption = UpdateCaption::SoftwareUpdate;
     QString makeMoneyName = QStringLiteral("mkmoney");
-    QList<QAction *> fileItems = {}; // placed before "E&xit"
+    QList<QAction *> fileItems = {}; // placed before "E&xit", with a separator between
 };
 
 // Builds the menus as children of `owner` and returns the menu bar's top-level
