@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -36,6 +37,8 @@ bool hasSelection(const QObject *field)
         return text->textCursor().hasSelection();
     if (const auto *plain = qobject_cast<const QPlainTextEdit *>(field))
         return plain->textCursor().hasSelection();
+    if (const auto *box = qobject_cast<const QComboBox *>(field))
+        return box->lineEdit() && box->lineEdit()->hasSelectedText();
     return false;
 }
 }
@@ -56,10 +59,11 @@ ReadingCommands::ReadingCommands(QWidget *window, Services &services)
                 &ReadingCommands::printReading)};
     setReading(std::nullopt);
     // A text field keeps Ctrl+C for its selection; without one the key
-    // copies the reading.
+    // copies the reading. A box one can type in hands the key to its field
+    // unseen, so it is asked itself.
     for (QWidget *field : window->findChildren<QWidget *>())
         if (qobject_cast<QLineEdit *>(field) || qobject_cast<QTextEdit *>(field)
-            || qobject_cast<QPlainTextEdit *>(field))
+            || qobject_cast<QPlainTextEdit *>(field) || qobject_cast<QComboBox *>(field))
             field->installEventFilter(this);
 }
 

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -596,26 +597,48 @@ private slots:
         QCOMPARE(picture.width(), qRound(scale * readingImage(*described(window), 1).width()));
     }
 
-    // In a text field, Ctrl+C copies the field's selection if it has one.
+    // In a text field, or the colour result's birth-day boxes, Ctrl+C copies
+    // the field's selection if it has one, and otherwise the reading.
     void copyInATextField_data()
     {
+        QTest::addColumn<QString>("oracle");
+        QTest::addColumn<QString>("field");
         QTest::addColumn<bool>("selection");
-        QTest::newRow("selected words: the words") << true;
-        QTest::newRow("nothing selected: the reading") << false;
+        QTest::newRow("paragraph, selected words: the words")
+            << QStringLiteral("Celtic Ogham") << QStringLiteral("txtCharacteristicsOne") << true;
+        QTest::newRow("paragraph, nothing selected: the reading")
+            << QStringLiteral("Celtic Ogham") << QStringLiteral("txtCharacteristicsOne") << false;
+        for (const char *box : {"cboMonth", "cboDate", "cboYear"}) {
+            QTest::addRow("%s, nothing selected: the reading", box)
+                << QStringLiteral("Mystical Color saved") << QString::fromLatin1(box) << false;
+            QTest::addRow("%s, selected: the selection", box)
+                << QStringLiteral("Mystical Color saved") << QString::fromLatin1(box) << true;
+        }
     }
     void copyInATextField()
     {
+        QFETCH(QString, oracle);
+        QFETCH(QString, field);
         QFETCH(bool, selection);
-        OracleWindow *window = read(QStringLiteral("Celtic Ogham"));
-        auto *paragraph = window->findChild<QPlainTextEdit *>(QStringLiteral("txtCharacteristicsOne"));
-        paragraph->setFocus();
-        QTextCursor cursor = paragraph->textCursor();
-        cursor.setPosition(0);
-        cursor.setPosition(selection ? 10 : 0, QTextCursor::KeepAnchor);
-        paragraph->setTextCursor(cursor);
+        OracleWindow *window = read(oracle);
+        auto *focused = window->findChild<QWidget *>(field);
+        focused->setFocus();
+        QString selected;
+        if (auto *paragraph = qobject_cast<QPlainTextEdit *>(focused)) {
+            QTextCursor cursor = paragraph->textCursor();
+            cursor.setPosition(0);
+            cursor.setPosition(selection ? 10 : 0, QTextCursor::KeepAnchor);
+            paragraph->setTextCursor(cursor);
+            selected = cursor.selectedText();
+        } else {
+            QLineEdit *box = qobject_cast<QComboBox *>(focused)->lineEdit();
+            QVERIFY(!box->text().isEmpty());
+            box->setSelection(0, selection ? 2 : 0);
+            selected = box->selectedText();
+        }
+        QCOMPARE(selected.isEmpty(), !selection);
         press(Qt::Key_C);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 selection ? OghamTrees(3).Characteristics.left(10) : readingText(*described(window)));
+        QCOMPARE(QGuiApplication::clipboard()->text(), selection ? selected : readingText(*described(window)));
     }
 
     // The typed extension chooses the format; without one, the filter does.
