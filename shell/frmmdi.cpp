@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
@@ -21,6 +22,7 @@
 namespace {
 // lblCaption index of each oracle's link title, by OracleId.
 constexpr int FirstLinkCaption = 3;
+constexpr int ButtonBarHeight = 60;
 
 // How far to scroll along one axis so that [low, high] comes into [viewLow,
 // viewHigh]; where it cannot all fit, its start comes first.
@@ -154,6 +156,15 @@ void frmMDI::layOutStrips()
     for (QLabel *caption : lblCaption)
         centre(caption);
     ui->cmdMdiExit->move(W - (ui->cmdMdiExit->width() + 8), ui->cmdMdiExit->y());
+
+    // A window narrower than the launcher row scrolls the row, its scroll
+    // bar added below the strip's design height rather than over the buttons.
+    const int client = centralWidget()->width();
+    const QWidget *row = ui->picButtonContainer;
+    const bool scrolls = row->width() > client;
+    ui->Picture1->setFixedHeight(ButtonBarHeight
+                                 + (scrolls ? ui->Picture1->horizontalScrollBar()->sizeHint().height() : 0));
+    ui->picButtonStrip->resize(std::max(client, row->x() + row->width()), ButtonBarHeight);
 }
 
 void frmMDI::cmdSelectOption_Click(int index)
@@ -276,14 +287,19 @@ void frmMDI::drawOracleWindowsIntoSight()
             sub->move(std::max(0, std::min(sub->x(), width - sub->width())), sub->y());
 }
 
-// Scrolls the area so that the control with the focus, in a window larger
-// than the area, is in sight, its focus mark included.
+// Scrolls the launcher row, or the area, so that the control with the focus,
+// in a row wider than the window or a window larger than the area, is in
+// sight, its focus mark included.
 void frmMDI::keepInView(QWidget *focused)
 {
+    constexpr int Margin = 4;
+    if (ui->picButtonStrip->isAncestorOf(focused)) {
+        ui->Picture1->ensureWidgetVisible(focused, Margin, 0);
+        return;
+    }
     QWidget *viewport = ui->mdiArea->viewport();
     if (!viewport->isAncestorOf(focused))
         return;
-    constexpr int Margin = 4;
     const QRect control =
         QRect(focused->mapTo(viewport, QPoint()), focused->size()).adjusted(-Margin, -Margin, Margin, Margin);
     const QRect view = viewport->rect();

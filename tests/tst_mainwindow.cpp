@@ -226,6 +226,44 @@ private slots:
         QTRY_VERIFY(area->viewport()->rect().contains(banner->mapTo(area->viewport(), QPoint(0, 0))));
     }
 
+    // A window narrower than the launcher row (a small screen, a large
+    // scale) scrolls the row: each button is in sight when it takes the
+    // focus, and a scroll bar brings the last one to the mouse.
+    void launcherRowScrollsIntoSight()
+    {
+        f->mdi->showNormal();
+        f->mdi->resize(560, 560);
+        QTRY_COMPARE(f->mdi->size(), QSize(560, 560));
+        const auto inSight = [](QWidget *w) { return w->isVisible() && w->visibleRegion() == QRegion(w->rect()); };
+        QWidget *last = f->child("cmdSelectOption_4");
+        QVERIFY(!inSight(last));
+
+        const QList<QWidget *> row{f->child("cmdSelectOption_1"), f->child("cmdSelectOption_2"),
+                                   f->child("cmdSelectOption_3"), f->child("cmdSelectOption_0"), last};
+        row.front()->setFocus(Qt::TabFocusReason);
+        for (QWidget *button : row) {
+            QCOMPARE(QApplication::focusWidget(), button);
+            QTRY_VERIFY2(inSight(button), qPrintable(button->objectName()));
+            QTest::keyClick(button, Qt::Key_Tab);
+        }
+        for (QWidget *button : {row[4], row[3], row[2], row[1], row[0]}) { // back from the titles below
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), button);
+            QTRY_VERIFY2(inSight(button), qPrintable(button->objectName()));
+        }
+
+        QScrollBar *bar = nullptr;
+        for (QScrollBar *b : f->child("Picture1")->findChildren<QScrollBar *>())
+            if (b->isVisible() && b->orientation() == Qt::Horizontal)
+                bar = b;
+        QVERIFY(bar);
+        QTRY_VERIFY(inSight(bar));
+        bar->setValue(bar->maximum());
+        QTRY_VERIFY(inSight(last));
+        QTest::mouseClick(last, Qt::LeftButton);
+        QVERIFY(f->window("frmMysticColorOracleMain"));
+    }
+
     void launchDiscardsEveryOracleWindowAndPlacesTheNewOne()
     {
         const QPointer<OracleWindow> shown = reading();
