@@ -2,6 +2,7 @@
 #include "ui_frmabout.h"
 
 #include "clickable.h"
+#include "look.h"
 #include "modhelp.h"
 #include "services.h"
 
@@ -15,6 +16,7 @@ frmAbout::frmAbout(Services &services, QWidget *parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    dressAsDesigned(this); // laid out in pixels
     setFixedSize(size());
     setWindowIcon(QIcon(QStringLiteral(":/shell/augurium.png")));
     ui->Picture1->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatio()));

@@ -3,6 +3,7 @@
 
 #include "clickable.h"
 #include "commonmenus.h"
+#include "look.h"
 #include "modhelp.h"
 #include "oraclewindow.h"
 #include "services.h"
@@ -43,6 +44,10 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     , m_oracles(std::move(oracles))
 {
     ui->setupUi(this);
+    // The strips are laid out in pixels; the area between them, where the
+    // Library also opens, follows the desktop's colours.
+    for (QWidget *strip : std::initializer_list<QWidget *>{ui->Picture6, ui->Picture1, ui->picMain, ui->PicCoBrand})
+        dressAsDesigned(strip);
     for (QAbstractButton *button : centralWidget()->findChildren<QAbstractButton *>())
         if (!QKeySequence::mnemonic(button->text()).isEmpty())
             m_ownAccessKeys.append(button);

@@ -1,6 +1,39 @@
 #pragma once
-class QApplication;
+#include <QFont>
+#include <QList>
 
-// The program's one font, set once for every window. The
-// design font is Verdana; DejaVu Sans is the closest match Debian ships.
+class QAction;
+class QApplication;
+class QPalette;
+class QWidget;
+
+// What the design fixes and what it leaves to the desktop. The windows laid
+// out in pixels (the main window, the nine oracle windows, their menus and
+// the About box) keep the design font, Verdana 8.25 pt, and the light
+// colours they were drawn in, whatever the desktop's text size and theme;
+// the rest (the Library, message boxes, dialogs, the menus' colours)
+// follows the desktop whole.
+
+// The design font becomes the program's; the dialogs the toolkit owns keep
+// the desktop's.
 void applyAuguriumLook(QApplication &app);
+
+// Verdana 8.25 pt; DejaVu Sans is the closest match Debian ships.
+QFont designFont();
+
+// The desktop's own font, as it was before the design font took its place.
+QFont desktopFont();
+
+// The palette behind the design's colours: the desktop's own where it is
+// light, as the design's desktop was; else a light one of its own, so that no
+// system colour of a window turns dark under fixed colours.
+QPalette designPalette();
+
+// Gives a window laid out in pixels, and every control it holds now, the
+// design palette; the colours a control sets itself stay. Each control is
+// given it itself, as a style sheet above it stops the window's palette from
+// reaching it.
+void dressAsDesigned(QWidget *widget);
+
+// Gives the menus of a menu bar that font.
+void setMenuFont(const QList<QAction *> &menuBar, const QFont &font);

@@ -2,6 +2,7 @@
 
 #include "clickable.h"
 #include "commonmenus.h"
+#include "look.h"
 #include "oraclewindowlooks.h"
 #include "readingcommands.h"
 #include "services.h"
@@ -36,6 +37,8 @@ OracleWindow::OracleWindow(OracleHost &host, std::optional<OracleId> oracle, con
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground); // the forms colour their backgrounds by style sheet
     setWindowIcon(QIcon(icon));
+    if (!m_oracle)
+        setFont(desktopFont()); // not laid out in pixels: the Library follows the desktop
 }
 
 OracleWindow::~OracleWindow() = default;
@@ -59,6 +62,16 @@ void OracleWindow::dress()
     pressFocusedButtonOnEnter(this);
     m_menuBar = buildCommonMenuBar(
         this, services(), menus, [this] { closeWindow(); }, [&host = m_host] { host.openLibrary(); });
+    if (!m_oracle)
+        setMenuFont(m_menuBar, desktopFont());
+}
+
+// Once in its frame: the move there dresses the controls anew by the form's
+// style sheet, which would take the desktop's colours back.
+void OracleWindow::keepDesignedColours()
+{
+    if (m_oracle)
+        dressAsDesigned(this);
 }
 
 QAction *OracleWindow::addFileItem(const char *name, const QString &text, std::function<void()> run)

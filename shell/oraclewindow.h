@@ -35,6 +35,7 @@ public:
         auto *made = new W(host);
         made->dress();
         host.adopt(made);
+        made->keepDesignedColours();
         return made;
     }
 
@@ -100,6 +101,7 @@ protected:
 private:
     OracleWindow(OracleHost &host, std::optional<OracleId> oracle, const QString &icon);
     void dress();
+    void keepDesignedColours();
     void focusFirstTabStop();
     const OracleWindowLook &look() const;
     QAction *addFileItem(const char *name, const QString &text, std::function<void()> run);
@@ -111,7 +113,7 @@ private:
     ReadingCommands *m_readingCommands = nullptr;
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
-    QPointer<OracleWindow> m_start; // a result window's start window
+    QPointer<OracleWindow> m_start;         // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
     QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
     QEventLoop *m_pause = nullptr;

@@ -1,6 +1,7 @@
 #include "promotions.h"
 
 #include "clickable.h"
+#include "look.h"
 #include "modhelp.h"
 #include "services.h"
 
@@ -24,9 +25,11 @@ QString coBrandText(bool followsDirectly)
            + QStringLiteral("Click Here for more info on co-branding.");
 }
 
+// The design's button colour where the design leaves it to the system: a
+// style sheet's palette(button) would take a dark desktop theme's instead.
 QString colourCss(const QColor &colour)
 {
-    return colour.isValid() ? colour.name() : QStringLiteral("palette(button)");
+    return (colour.isValid() ? colour : designPalette().color(QPalette::Button)).name();
 }
 
 QWidget *strip(QWidget *window, const char *name, const std::optional<PromotionLayout::Strip> &strip)

@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -590,6 +593,157 @@ private slots:
         QMessageBox box(QMessageBox::Information, QStringLiteral("Augurium"), QStringLiteral("text"), QMessageBox::Ok);
         box.show();
         QVERIFY(face(box.button(QMessageBox::Ok)) != 0xC0C0C0u);
+    }
+
+    // Under a dark desktop theme the windows laid out in pixels keep the
+    // colours they were drawn in: none of their controls takes a colour of
+    // the theme, and texts on fixed backgrounds keep their own. The Library,
+    // the menus and message boxes follow the theme.
+    void designedColoursUnderADarkTheme_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background"); // invalid: the system button colour, light
+        QTest::newRow("main window's bottom link")
+            << QString() << QStringLiteral("Label7") << QColor(Qt::black) << QColor(192, 192, 255);
+        for (const char *caption : {"Label6", "Label3", "Label7"})
+            QTest::addRow("colour window's %s", caption)
+                << QStringLiteral("frmMysticColorOracleMain") << QString::fromLatin1(caption)
+                << QColor(0x40, 0x40, 0x40) << QColor(Qt::white);
+        // Every oracle window, by the link in front in its bottom strip.
+        for (const OracleWindowLook &look : OracleWindowLooks()) {
+            const PromotionLayout &p = look.promotions;
+            QTest::addRow("%s's link", look.window)
+                << QString::fromLatin1(look.window)
+                << QString::fromLatin1(p.front == PromotionLayout::Front::CoBrand ? "lblCobrand" : "lblFullBrand")
+                << p.brandText << p.brandBackground;
+        }
+    }
+    void designedColoursUnderADarkTheme()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+        QPalette dark;
+        const QList<std::pair<QPalette::ColorRole, QColor>> theme{
+            {QPalette::Window, QColor(0x30, 0x30, 0x31)},       {QPalette::WindowText, QColor(0xdd, 0xdd, 0xde)},
+            {QPalette::Base, QColor(0x2a, 0x2a, 0x2b)},         {QPalette::Text, QColor(0xdd, 0xdd, 0xdf)},
+            {QPalette::Button, QColor(0x3a, 0x3a, 0x3b)},       {QPalette::ButtonText, QColor(0xdd, 0xdd, 0xe0)},
+            {QPalette::AlternateBase, QColor(0x32, 0x32, 0x33)}};
+        for (const auto &[role, colour] : theme)
+            dark.setColor(role, colour);
+        QApplication::setPalette(dark);
+        f.reset();
+        f = std::make_unique<OracleFixture>();
+
+        OracleWindow *shown = window.isEmpty() ? nullptr : open(window);
+        QWidget *designed = shown ? static_cast<QWidget *>(shown) : f->mdi->centralWidget();
+        // A control shows its face and its text; a bare panel only its face.
+        const auto themed = [&theme](const QWidget *w) {
+            QList<QPalette::ColorRole> shown{w->backgroundRole()};
+            const auto *frame = qobject_cast<const QFrame *>(w);
+            if (!frame || frame->frameShape() != QFrame::NoFrame || qobject_cast<const QLabel *>(w))
+                shown << w->foregroundRole();
+            for (const auto &[role, colour] : theme)
+                if (shown.contains(role) && w->palette().color(role).rgba() == colour.rgba())
+                    return true;
+            return false;
+        };
+        QList<QWidget *> controls = designed->findChildren<QWidget *>();
+        // Not the menus' own windows, nor the main window's area between its strips.
+        const QWidget *area = shown ? nullptr : f->child("mdiArea");
+        controls.removeIf([area, designed](const QWidget *w) {
+            return w->window() != designed->window() || (area && (w == area || area->isAncestorOf(w)));
+        });
+        for (QWidget *w : std::as_const(controls))
+            QVERIFY2(!themed(w), qPrintable(QLatin1String(w->metaObject()->className()) + QLatin1Char(' ')
+                                            + w->objectName() + QStringLiteral(" in ") + w->parentWidget()->objectName()
+                                            + QStringLiteral(" takes the theme's colours")));
+        auto *shownControl = designed->findChild<QWidget *>(control);
+        QVERIFY(shownControl);
+        QCOMPARE(shownControl->palette().color(shownControl->foregroundRole()), text);
+        // The background as seen where the text does not reach.
+        const QImage seen = shownControl->parentWidget()->grab(shownControl->geometry()).toImage();
+        const QColor behind = seen.pixelColor(seen.width() - 2, seen.height() - 2);
+        const auto near = [](const QColor &a, const QColor &b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <= 12;
+        };
+        if (background.isValid())
+            QVERIFY2(near(behind, background), qPrintable(behind.name()));
+        else
+            QVERIFY2(behind.lightness() >= 200, qPrintable(behind.name()));
+
+        // What the design leaves to the desktop follows it.
+        if (shown) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+            OracleWindow *library = f->window("frmOracleLibrary");
+            QVERIFY(library);
+            QCOMPARE(library->palette().color(QPalette::Window), dark.color(QPalette::Window));
+            QCOMPARE(shown->findChild<QMenu *>(QStringLiteral("mnuFile"))->palette().color(QPalette::Window),
+                     dark.color(QPalette::Window));
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Augurium"), QStringLiteral("text"),
+                            QMessageBox::Ok, shown);
+            QCOMPARE(box.palette().color(QPalette::Window), dark.color(QPalette::Window));
+        }
+    }
+
+    // The desktop's text size reaches what the design does not lay out in
+    // pixels (the Library, message boxes); the main window, the oracle
+    // windows, their menus and the About box keep the design font.
+    void desktopFontOutsideTheDesign()
+    {
+        const QFont original = desktopFont();
+        const auto restore = qScopeGuard([original] {
+            QApplication::setFont(original);
+            applyAuguriumLook(*qApp);
+        });
+        QFont desktop(QStringLiteral("DejaVu Serif"));
+        desktop.setPointSizeF(13);
+        QApplication::setFont(desktop);
+        applyAuguriumLook(*qApp); // the program starting on that desktop
+        f.reset();
+        f = std::make_unique<OracleFixture>();
+        const auto hasFont = [](const QWidget *w, const QString &family, qreal size) {
+            return w->font().family() == family && qFuzzyCompare(w->font().pointSizeF(), size);
+        };
+        const auto designed = [&hasFont](const QWidget *w) { return hasFont(w, QStringLiteral("DejaVu Sans"), 8.25); };
+        const auto desktops = [&hasFont, &desktop](const QWidget *w) {
+            return hasFont(w, desktop.family(), desktop.pointSizeF());
+        };
+
+        OracleWindow *shown = open(QStringLiteral("frmDominoOracleDisplay"));
+        for (const QWidget *w : {f->child("Label7"), f->child("cmdSelectOption_0"), f->child("lblCaption_1"),
+                                 static_cast<QWidget *>(f->mdi->menuBar()),
+                                 f->mdi->findChild<QWidget *>(QStringLiteral("mnuHelp"), Qt::FindDirectChildrenOnly),
+                                 shown->findChild<QWidget *>(QStringLiteral("cmdExit")),
+                                 shown->findChild<QWidget *>(QStringLiteral("lblCobrand")),
+                                 shown->findChild<QWidget *>(QStringLiteral("mnuFile"))})
+            QVERIFY2(designed(w), qPrintable(w->objectName() + QLatin1Char(' ') + w->font().toString()));
+        bool aboutDesigned = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            const QWidget *text = box ? box->findChild<QWidget *>(QStringLiteral("Label1")) : nullptr;
+            aboutDesigned = text && designed(text);
+            if (box)
+                box->close();
+        });
+        shown->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(aboutDesigned);
+
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Augurium"), QStringLiteral("text"), QMessageBox::Ok,
+                        shown);
+        box.ensurePolished(); // as showing it does
+        QVERIFY2(desktops(&box), qPrintable(box.font().toString()));
+        shown->findChild<QAction *>(QStringLiteral("mnuLibrary"))->trigger();
+        OracleWindow *library = f->window("frmOracleLibrary");
+        QVERIFY(library);
+        for (const QWidget *w :
+             {static_cast<QWidget *>(library), library->findChild<QWidget *>(QStringLiteral("mnuFile"))})
+            QVERIFY2(desktops(w), qPrintable(w->objectName() + QLatin1Char(' ') + w->font().toString()));
     }
 
     void exitClosesOracleWindowsAndTheProgram()
