@@ -113,7 +113,7 @@ private:
     ReadingCommands *m_readingCommands = nullptr;
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
-    QPointer<OracleWindow> m_start;         // a result window's start window
+    QPointer<OracleWindow> m_start; // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
     QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
     QEventLoop *m_pause = nullptr;
