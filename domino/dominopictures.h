@@ -30,6 +30,12 @@ inline QString DominoHalfName(int pips)
                        : QStringLiteral("%1 pips").arg(pips);
 }
 
+// A half as the domino's number writes it: "4-1", "Blank-6".
+inline QString DominoHalfNumber(int pips)
+{
+    return pips == 0 ? QStringLiteral("Blank") : QString::number(pips);
+}
+
 // As a list of one, so that it loads like every other picture, @2x included.
 inline PictureList DominoStartPicture()
 {

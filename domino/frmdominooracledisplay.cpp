@@ -27,7 +27,7 @@ void frmDominoOracleDisplay::showDomino(const DominoDraw &domino)
         picture->setPixmap(IMGDomino().picture(number, devicePixelRatio()));
         picture->setAccessibleName(DominoHalfName(pips));
         piece.pictures << IMGDomino().pagePicture(number);
-        return pips == 0 ? QStringLiteral("Blank") : QString::number(pips);
+        return DominoHalfNumber(pips);
     };
     const QString one = show(ui->picDominoOne, domino.DominoOne);
     const QString two = show(ui->picDominoTwo, domino.DominoTwo);

@@ -2,17 +2,27 @@
 #include "ui_frmoraclelibrary.h"
 
 #include "frmcelticoghamoracledisplay.h"
+#include "frmcelticoghamoraclemain.h"
 #include "frmdominooracledisplay.h"
+#include "frmdominooraclemain.h"
 #include "frmgoodlucksymboloracledisplay.h"
+#include "frmgoodlucksymboloraclemain.h"
 #include "frmmahjongoracledisplay.h"
+#include "frmmahjongoraclemain.h"
+#include "libraryviews.h"
 #include "moddominooracle.h"
 #include "modmajongoracle.h"
 #include "modoghamoracle.h"
 #include "services.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QShortcut>
 #include <QToolButton>
 #include <QTreeWidgetItem>
-#include <set>
+#include <algorithm>
 
 namespace {
 constexpr int EntryRole = Qt::UserRole; // the entry's index; -1 on a heading
@@ -45,6 +55,36 @@ bool hideIfEmpty(QTreeWidgetItem *item)
     return shown;
 }
 
+// The window that draws the oracle's readings, which may be waiting out its pause.
+QString startWindowOf(OracleId oracle)
+{
+    switch (oracle) {
+    case CelticOgham:
+        return QLatin1String(frmCelticOghamOracleMain::staticMetaObject.className());
+    case Domino:
+        return QLatin1String(frmDominoOracleMain::staticMetaObject.className());
+    case GoodLuck:
+        return QLatin1String(frmGoodLuckSymbolOracleMain::staticMetaObject.className());
+    case Mahjong:
+        return QLatin1String(frmMahjongOracleMain::staticMetaObject.className());
+    case MysticalColor:
+        break;
+    }
+    return {};
+}
+
+// A colour's swatch, framed so that a colour close to the background still shows its edge.
+QPixmap swatch(const QColor &colour, const QSize &size, qreal ratio)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(colour);
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0, 0, -1 / ratio, -1 / ratio));
+    return pixmap;
+}
+
 QString detailHtml(const LibraryEntry &entry)
 {
     QString html;
@@ -65,11 +105,13 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
     , m_entries(BuildLibraryEntries())
 {
     ui->setupUi(this);
-    m_trees = {ui->cboPast, ui->cboPresent, ui->cboFuture};
+    m_trees = {ui->cboPast, ui->cboFuture};
     for (size_t slot = 0; slot < m_trees.size(); ++slot) {
+        // Typing a tree's name reaches it there as in the list.
+        m_trees[slot]->setView(new TreeNameList(m_trees[slot]));
         for (int n = 1; n <= OghamTreeCount; ++n)
             m_trees[slot]->addItem(OghamTrees(n).TreeName, n);
-        m_trees[slot]->setCurrentIndex(int(slot));
+        m_trees[slot]->setCurrentIndex(int(slot) + 1);
         connect(m_trees[slot], &QComboBox::currentIndexChanged, this, &frmOracleLibrary::cboTree_Change);
     }
 
@@ -95,9 +137,23 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
         m_items.push_back(item);
     }
     ui->treEntries->expandAll();
+    // The list starts wide enough for its longest name, if the window has the room.
+    const int listWidth = ui->treEntries->sizeHintForColumn(0) + 2 * ui->treEntries->frameWidth()
+                          + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    ui->splLibrary->setSizes({listWidth, std::max(width() - listWidth, listWidth)});
+    ui->splLibrary->setStretchFactor(1, 1);
     // The field's clear button, which a screen reader would otherwise announce without a name.
     for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
         clear->setAccessibleName(QStringLiteral("Clear the search"));
+    for (QWidget *control : std::initializer_list<QWidget *>{ui->txtSearch, ui->cboPast, ui->cboFuture, ui->cmdRead})
+        showFocusMark(control);
+    // Alt and a letter is a command: where no access key takes it, it must
+    // not end up in the search as a letter.
+    ui->txtSearch->installEventFilter(this);
+    // Esc leaves the Library as it leaves a reading.
+    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leave->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(leave, &QShortcut::activated, this, &OracleWindow::closeWindow);
 
     connect(ui->txtSearch, &QLineEdit::textChanged, this, &frmOracleLibrary::txtSearch_Change);
     connect(ui->treEntries, &QTreeWidget::currentItemChanged, this, &frmOracleLibrary::treEntries_CurrentChange);
@@ -107,11 +163,27 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
             cmdRead_Click();
     });
     connect(ui->cmdRead, &QPushButton::clicked, this, &frmOracleLibrary::cmdRead_Click);
+    // A draw may have begun its pause while the Library was out of use.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now))
+            updateRead();
+    });
     ui->treEntries->setCurrentItem(m_items.front());
     focusWhenShown(ui->txtSearch);
 }
 
 frmOracleLibrary::~frmOracleLibrary() = default;
+
+bool frmOracleLibrary::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->txtSearch && event->type() == QEvent::KeyPress) {
+        // Ctrl and Alt together are AltGr on some desktops, which does type letters.
+        const Qt::KeyboardModifiers held = static_cast<QKeyEvent *>(event)->modifiers();
+        if ((held & Qt::AltModifier) && !(held & Qt::ControlModifier))
+            return true;
+    }
+    return OracleWindow::eventFilter(watched, event);
+}
 
 const LibraryEntry *frmOracleLibrary::currentEntry() const
 {
@@ -151,16 +223,21 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
 {
     const std::array<QLabel *, 2> pictures{ui->picPiece_0, ui->picPiece_1};
     const QTreeWidgetItem *item = ui->treEntries->currentItem();
-    ui->txtDetail->setVisible(entry != nullptr);
-    if (!entry) { // a heading: its name over the section's pieces
-        const QTreeWidgetItem *section = item && item->parent() ? item->parent() : nullptr;
-        ui->lblPlace->setText(section ? section->text(0) : QString());
+    if (!entry) { // a heading: its name, and what its oracle gives
+        const QTreeWidgetItem *section = item;
+        while (section && section->parent())
+            section = section->parent();
+        ui->lblPlace->setText(section && section != item ? section->text(0) : QString());
         ui->lblTitle->setText(item ? item->text(0) : QString());
         for (QLabel *picture : pictures) {
             picture->clear();
             picture->hide();
         }
-        ui->txtDetail->clear();
+        const auto oracle = std::find_if(OracleName.begin(), OracleName.end(), [section](const char *name) {
+            return section && section->text(0) == QLatin1String(name);
+        });
+        ui->txtDetail->setPlainText(oracle != OracleName.end() ? OracleOverview(OracleId(oracle - OracleName.begin()))
+                                                               : QString());
         ui->fraOghamChoice->hide();
         ui->cmdRead->hide();
         ui->lblReadNote->hide();
@@ -181,41 +258,101 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
         pictures[p]->setPixmap(picture.list.picture(picture.number, devicePixelRatio()));
         pictures[p]->setAccessibleName(picture.name);
     }
+    if (const auto *colour = std::get_if<ColourPiece>(&entry->piece)) {
+        const int side = 3 * fontMetrics().height();
+        ui->picPiece_0->setPixmap(swatch(ColourSwatch(colour->number), QSize(2 * side, side), devicePixelRatio()));
+        ui->picPiece_0->setAccessibleName(entry->title);
+        ui->picPiece_0->show();
+    }
     // The row of pictures is a layout of its own, which the pictures' new
     // sizes reach only once the window has shown; the first size needs them.
     ui->layPictures->invalidate();
     ui->txtDetail->setHtml(detailHtml(*entry));
 
     const bool ogham = entry->oracle == CelticOgham;
+    if (ogham)
+        placeTreeOnShow(std::get<OghamPiece>(entry->piece).tree);
     ui->fraOghamChoice->setVisible(ogham);
     ui->cmdRead->setText(ogham ? QStringLiteral("&Read these three") : QStringLiteral("&Read this one"));
     ui->cmdRead->setVisible(entry->oracle != MysticalColor);
-    cboTree_Change();
+    updateRead();
+}
+
+// The tree on show stands in the present; a box that held it takes the tree
+// that stood there before, so the three stay different.
+void frmOracleLibrary::placeTreeOnShow(int tree)
+{
+    const int before = std::exchange(m_presentTree, tree);
+    ui->lblPresentTree->setText(OghamTrees(tree).TreeName.trimmed());
+    for (QComboBox *box : m_trees) {
+        if (box->currentData().toInt() != tree)
+            continue;
+        int other = before;
+        for (int n = 1; other == 0 || other == tree; ++n) // none before it: the first tree free
+            if (n != tree && m_trees[0]->currentData().toInt() != n && m_trees[1]->currentData().toInt() != n)
+                other = n;
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(box->findData(other));
+    }
 }
 
 bool frmOracleLibrary::threeDifferentTrees() const
 {
-    const std::set<int> trees{m_trees[0]->currentIndex(), m_trees[1]->currentIndex(), m_trees[2]->currentIndex()};
-    return trees.size() == m_trees.size();
+    const int past = m_trees[0]->currentData().toInt();
+    const int future = m_trees[1]->currentData().toInt();
+    return past != future && past != m_presentTree && future != m_presentTree;
 }
 
-// Three trees the same would be a reading no draw can give: the button waits
-// for three different ones and says so.
 void frmOracleLibrary::cboTree_Change()
 {
-    const bool refused = ui->fraOghamChoice->isVisibleTo(this) && !threeDifferentTrees();
-    ui->lblReadNote->setVisible(refused);
-    ui->cmdRead->setEnabled(!refused);
-    ui->cmdRead->setAccessibleDescription(refused ? ui->lblReadNote->text() : QString());
+    updateRead();
 }
 
-// A reading of that oracle already open, drawn or read from here, gives way:
-// the new one starts clean (the Good Luck window would otherwise keep the
-// cultures drawn before), and its Back comes here.
+// Whether the piece in sight can be read now, and if not, why not: three
+// trees the same would be a reading no draw can give, and a draw waiting out
+// its pause would put its own reading over this one a moment later.
+QString frmOracleLibrary::whyNoReading() const
+{
+    const LibraryEntry *entry = currentEntry();
+    if (!entry || entry->oracle == MysticalColor)
+        return {};
+    const OracleWindow *start = host().findOracleWindow(startWindowOf(entry->oracle));
+    if (start && start->isPausing())
+        return QStringLiteral("The %1 oracle is drawing a reading; this one can be read once it shows.")
+            .arg(QLatin1String(OracleName.at(entry->oracle)));
+    if (entry->oracle == CelticOgham && !threeDifferentTrees())
+        return QStringLiteral("Choose three different trees.");
+    return {};
+}
+
+void frmOracleLibrary::updateRead()
+{
+    if (const LibraryEntry *entry = currentEntry(); entry && entry->oracle != MysticalColor)
+        if (OracleWindow *start = host().findOracleWindow(startWindowOf(entry->oracle)))
+            connect(start, &OracleWindow::pauseChanged, this, &frmOracleLibrary::updateRead, Qt::UniqueConnection);
+    const QString why = whyNoReading();
+    ui->lblReadNote->setText(why);
+    ui->lblReadNote->setVisible(!why.isEmpty() && ui->cmdRead->isVisibleTo(this));
+    ui->cmdRead->setEnabled(why.isEmpty());
+    ui->cmdRead->setAccessibleDescription(why);
+}
+
+// A reading of that oracle already open gives way: the new one starts clean
+// (the Good Luck window would otherwise keep the cultures drawn before), and
+// its Back comes here. One the user drew, not read here, goes only if the
+// user agrees; null if not.
 template <class W> W *frmOracleLibrary::freshResultWindow()
 {
-    if (OracleWindow *open = host().findOracleWindow(QLatin1String(W::staticMetaObject.className())))
+    if (OracleWindow *open = host().findOracleWindow(QLatin1String(W::staticMetaObject.className()))) {
+        if (!open->openedFrom(this)
+            && !services().messages.ask(this,
+                                        QStringLiteral("The %1 reading you drew is still open. Close it and read "
+                                                       "this one in its place?")
+                                            .arg(QLatin1String(OracleName.at(currentEntry()->oracle))),
+                                        Messages::Icon::Information))
+            return nullptr;
         open->closeWindow();
+    }
     return OracleWindow::instance<W>(host());
 }
 
@@ -224,35 +361,40 @@ void frmOracleLibrary::cmdRead_Click()
     const LibraryEntry *entry = currentEntry();
     if (!entry || entry->oracle == MysticalColor)
         return;
-    if (entry->oracle == CelticOgham && !threeDifferentTrees()) {
-        services().messages.inform(this, ui->lblReadNote->text(), Messages::Icon::Information);
+    if (const QString why = whyNoReading(); !why.isEmpty()) {
+        services().messages.inform(this, why, Messages::Icon::Information);
         return;
     }
     OracleWindow *result =
         std::visit(Overloaded{
-                       [this](const OghamPiece &) -> OracleWindow * {
+                       [this](const OghamPiece &piece) -> OracleWindow * {
                            auto *display = freshResultWindow<frmCelticOghamOracleDisplay>();
-                           display->FillOghamReading({.PastTree = m_trees[0]->currentData().toInt(),
-                                                      .PresentTree = m_trees[1]->currentData().toInt(),
-                                                      .FutureTree = m_trees[2]->currentData().toInt()});
+                           if (display)
+                               display->FillOghamReading({.PastTree = m_trees[0]->currentData().toInt(),
+                                                          .PresentTree = piece.tree,
+                                                          .FutureTree = m_trees[1]->currentData().toInt()});
                            return display;
                        },
                        [this](const DominoPiece &piece) -> OracleWindow * {
                            constexpr int Halves = 7;
                            auto *display = freshResultWindow<frmDominoOracleDisplay>();
-                           display->showDomino({piece.one, piece.two, DominoMessage(piece.one * Halves + piece.two)});
+                           if (display)
+                               display->showDomino(
+                                   {piece.one, piece.two, DominoMessage(piece.one * Halves + piece.two)});
                            return display;
                        },
                        [this](const MahjongPiece &piece) -> OracleWindow * {
                            const MahjongTile &tile = MahjongTiles(piece.row);
                            auto *display = freshResultWindow<frmMahjongOracleDisplay>();
-                           display->showTile({piece.row, tile.TileName, tile.TileEnglishName, tile.TileChineseCharacter,
-                                              tile.TileDescription});
+                           if (display)
+                               display->showTile({piece.row, tile.TileName, tile.TileEnglishName,
+                                                  tile.TileChineseCharacter, tile.TileDescription});
                            return display;
                        },
                        [this](const GoodLuckPiece &piece) -> OracleWindow * {
                            auto *display = freshResultWindow<frmGoodLuckSymbolOracleDisplay>();
-                           display->showSymbol(piece.culture, piece.number);
+                           if (display)
+                               display->showSymbol(piece.culture, piece.number);
                            return display;
                        },
                        [](const ColourPiece &) -> OracleWindow * { return nullptr; },

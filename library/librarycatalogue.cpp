@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace {
 
@@ -32,17 +33,17 @@ void addOgham(std::vector<LibraryEntry> &entries)
     }
 }
 
-// One entry per domino of the set; a-b and b-a share a reading, so both
-// orders are named, the higher half first.
+// One entry per domino of the set, named as its result window names it; a-b
+// and b-a share a reading, so both orders are named, the higher half first.
 void addDomino(std::vector<LibraryEntry> &entries)
 {
     constexpr int Halves = 7;
     for (int high = 0; high < Halves; ++high)
         for (int low = 0; low <= high; ++low) {
             const int key = high * Halves + low;
-            QString title = DominoNumber(key);
+            QString title = DominoHalfNumber(high) + u'-' + DominoHalfNumber(low);
             if (low != high)
-                title += QStringLiteral(" and ") + DominoNumber(low * Halves + high);
+                title += QStringLiteral(" and ") + DominoHalfNumber(low) + u'-' + DominoHalfNumber(high);
             entries.push_back({Domino,
                                {},
                                title,
@@ -80,7 +81,11 @@ void addMahjong(std::vector<LibraryEntry> &entries)
                   [](int a, int b) { return MahjongTiles(a).TileName < MahjongTiles(b).TileName; });
         for (const int k : rows) {
             const MahjongTile &tile = MahjongTiles(k);
-            const QString name = tile.TileName.trimmed();
+            // "1 Wan (Character)": the suit in brackets is the heading above
+            // it, and the brackets are the English name's.
+            QString name = tile.TileName.trimmed();
+            if (const qsizetype suit = name.indexOf(u'('); suit > 0)
+                name = name.left(suit).trimmed();
             QList<LibraryFact> facts{{QStringLiteral("Name"), tile.TileName},
                                      {QStringLiteral("English Name"), tile.TileEnglishName},
                                      {QStringLiteral("Chinese Character"), tile.TileChineseCharacter}};
@@ -149,24 +154,109 @@ std::vector<LibraryEntry> BuildLibraryEntries()
             searched << fact.value;
         for (const LibraryPicture &picture : std::as_const(entry.pictures))
             searched << picture.name;
-        // Kept apart by a line break, so that no word runs into the next field.
-        entry.folded = foldForSearch(searched.join(QLatin1Char('\n')));
+        // Kept apart by a line break, so that no search runs on into the next field.
+        for (QString &field : searched)
+            field = foldForSearch(field);
+        entry.folded = searched.join(QLatin1Char('\n'));
     }
     return entries;
+}
+
+namespace {
+// A word as it was written and as its plural would be: "rabbits" finds a
+// rabbit, "peaches" a peach, "butterflies" a butterfly. Words too short to
+// tell a plural by, and those whose s is their own ("lotus", "isis",
+// "glass"), stay as they are.
+QString singular(QString word)
+{
+    const auto ends = [&word](QLatin1String tail) { return word.endsWith(tail); };
+    if (word.size() < 4 || !ends(QLatin1String("s")) || ends(QLatin1String("ss")) || ends(QLatin1String("us"))
+        || ends(QLatin1String("is")))
+        return word;
+    if (ends(QLatin1String("ies")) && word.size() > 4)
+        return word.chopped(3) + QLatin1Char('y');
+    for (const char *tail : {"ches", "shes", "sses", "xes", "zes"})
+        if (ends(QLatin1String(tail)))
+            return word.chopped(2);
+    return word.chopped(1);
+}
+
+bool isApostrophe(QChar c)
+{
+    return c == u'\'' || c == u'\u2019' || c == u'\u02bc';
+}
+}
+
+QString OracleOverview(OracleId oracle)
+{
+    switch (oracle) {
+    case CelticOgham:
+        return QStringLiteral("The thirteen trees of the Celtic tree calendar. A reading draws three different "
+                              "trees, for the past, the present and the future, each with its signs and what it "
+                              "says of you.");
+    case Domino:
+        return QStringLiteral("The 28 dominoes of a double-six set, from blank to six pips on each half. A reading "
+                              "draws one domino and gives its meaning.");
+    case GoodLuck:
+        return QStringLiteral("74 lucky charms from seven cultures. A reading draws one symbol from each culture "
+                              "you choose and tells its story.");
+    case Mahjong:
+        return QStringLiteral("The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its "
+                              "names and its meaning; wind, flower and season tiles bring their signs as well.");
+    case MysticalColor:
+        return QStringLiteral("Five colours. A reading finds the lucky colour that your first and last names point "
+                              "to, and what it says of you.");
+    }
+    return {};
+}
+
+QColor ColourSwatch(int number)
+{
+    static const std::map<QString, QColor> swatches{{QStringLiteral("Blue"), QColor(0x24, 0x4f, 0xb8)},
+                                                     {QStringLiteral("Brown"), QColor(0x7a, 0x4a, 0x22)},
+                                                     {QStringLiteral("Green"), QColor(0x2e, 0x8b, 0x3c)},
+                                                     {QStringLiteral("Red"), QColor(0xc8, 0x1e, 0x1e)},
+                                                     {QStringLiteral("Yellow"), QColor(0xf2, 0xd0, 0x1c)}};
+    const auto found = swatches.find(ColorReadings(number).name);
+    return found != swatches.end() ? found->second : QColor();
+}
+
+bool typedStartsName(const QString &name, const QString &typed)
+{
+    static const QString article = QStringLiteral("the ");
+    const QString folded = name.trimmed().toCaseFolded();
+    const QString start = typed.toCaseFolded();
+    return folded.startsWith(start) || (folded.startsWith(article) && folded.mid(article.size()).startsWith(start));
 }
 
 QString foldForSearch(const QString &text)
 {
     const QString decomposed = text.normalized(QString::NormalizationForm_D);
-    QString folded;
-    folded.reserve(decomposed.size());
+    QString kept;
+    kept.reserve(decomposed.size());
     for (const QChar c : decomposed) {
-        const QChar::Category category = c.category();
-        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining
-            && category != QChar::Mark_Enclosing)
-            folded.append(c);
+        if (c.isSpace()) { // tabs and line breaks among them
+            kept.append(u' ');
+            continue;
+        }
+        switch (c.category()) {
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+        case QChar::Other_Control: // pasted in with the text, never seen
+        case QChar::Other_Format:  // zero-width characters
+            break;
+        default:
+            if (c.isLetterOrNumber())
+                kept.append(c);
+            else if (!isApostrophe(c)) // "Rabbit's" is one word, "rabbits"
+                kept.append(u' ');     // any other mark or space parts words
+        }
     }
-    return folded.toCaseFolded();
+    QStringList words = kept.toCaseFolded().split(u' ', Qt::SkipEmptyParts);
+    for (QString &word : words)
+        word = singular(word);
+    return words.join(u' ');
 }
 
 bool matchesSearch(const LibraryEntry &entry, const QString &foldedQuery)

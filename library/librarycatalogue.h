@@ -5,6 +5,7 @@
 #include "oracleregistry.h"
 #include "picturelist.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <variant>
@@ -53,8 +54,19 @@ struct LibraryEntry {
 // suit, Good Luck by culture, colours): 13 + 28 + 42 + 74 + 5.
 std::vector<LibraryEntry> BuildLibraryEntries();
 
-// Case and accents dropped: canonical decomposition without its combining
-// marks, case-folded.
+// What an oracle gives, in a sentence or two: what its section's heading shows.
+QString OracleOverview(OracleId oracle);
+
+// The colour a colour entry shows as a swatch, for colour number 1 to 5.
+QColor ColourSwatch(int number);
+
+// Whether `typed` starts `name`, or starts it once a leading "The" is set
+// aside: typing "holly" reaches The Holly Tree.
+bool typedStartsName(const QString &name, const QString &typed);
+
+// Case, accents and punctuation dropped, plurals made singular and invisible
+// characters taken out: canonical decomposition without its combining marks,
+// case-folded, its words apart by single blanks.
 QString foldForSearch(const QString &text);
 
 // Whether `foldedQuery` starts a word of the entry ("oak" is in "an oak", not

@@ -106,17 +106,6 @@ private:
         return isEnter(key) || (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier);
     }
 
-    // Two tones, so the mark shows on the purple, grey and white backgrounds alike.
-    static void drawFocusMark(QPainter &painter, const QRect &rect)
-    {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawRect(rect.adjusted(1, 1, -2, -2));
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-        painter.drawRect(rect.adjusted(2, 2, -3, -3));
-    }
-
     QWidget *m_widget;
     std::function<void()> m_onClick;
     std::optional<Pointer> m_pointer;
@@ -225,4 +214,16 @@ void pressFocusedButtonOnEnter(QWidget *window)
     auto *filter = new EnterPresses(window);
     for (QPushButton *button : window->findChildren<QPushButton *>())
         button->installEventFilter(filter);
+}
+
+void drawFocusMark(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect.adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
+    painter.restore();
 }

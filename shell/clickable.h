@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
+class QRect;
 class QWidget;
 
 // Lets a label, picture or strip act on a click (left button pressed and
@@ -12,6 +14,10 @@ class QWidget;
 // and screen readers see it as a link (with a link pointer) or a button;
 // setting its focus policy to Qt::NoFocus afterwards leaves it to the mouse.
 void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional<Pointer> pointer = std::nullopt);
+
+// The focus mark that a clickable widget shows, drawn just inside `rect`:
+// two tones, so that it shows on light, dark and selected backgrounds alike.
+void drawFocusMark(QPainter &painter, const QRect &rect);
 
 // Shows the pointer over the widget without making it clickable.
 void showPointer(QWidget *widget, Pointer pointer);

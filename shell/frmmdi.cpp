@@ -283,13 +283,20 @@ void frmMDI::placeOracleWindow(QMdiSubWindow *subWindow) const
 
 // A narrower main window draws its oracle windows in from the right, as far
 // as they fit, rather than leave them cut off; one at the left edge, or
-// scrolled past it, stays.
+// scrolled past it, stays. The Library, which can be resized, first gives up
+// the size the area lost, down to the least it needs.
 void frmMDI::drawOracleWindowsIntoSight()
 {
-    const int width = ui->mdiArea->viewport()->width();
-    for (QMdiSubWindow *sub : ui->mdiArea->subWindowList())
+    const QSize area = ui->mdiArea->viewport()->size();
+    for (QMdiSubWindow *sub : ui->mdiArea->subWindowList()) {
+        if (const auto *window = qobject_cast<const OracleWindow *>(sub->widget()); window && window->isResizable()) {
+            sub->resize(sub->size().boundedTo(area).expandedTo(sub->minimumSizeHint()));
+            if (sub->y() > 0)
+                sub->move(sub->x(), std::max(0, std::min(sub->y(), area.height() - sub->height())));
+        }
         if (sub->x() > 0)
-            sub->move(std::max(0, std::min(sub->x(), width - sub->width())), sub->y());
+            sub->move(std::max(0, std::min(sub->x(), area.width() - sub->width())), sub->y());
+    }
 }
 
 // Scrolls the launcher row, or the area, so that the control with the focus,

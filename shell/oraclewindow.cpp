@@ -214,14 +214,17 @@ void OracleWindow::backToStart()
 
 bool OracleWindow::PauseSeconds(int seconds)
 {
-    if (m_pause || m_closed)
+    if (m_pausing || m_closed)
         return false;
     const QPointer<OracleWindow> alive(this);
+    m_pausing = true;
+    emit pauseChanged(true);
     const Clock &clock = services().clock;
     const qint64 end = clock.monotonicMsecs() + qint64(seconds) * 1000;
-    for (qint64 left = end - clock.monotonicMsecs(); left > 0; left = end - clock.monotonicMsecs()) {
+    bool waited = true;
+    for (qint64 left = end - clock.monotonicMsecs(); waited && left > 0; left = end - clock.monotonicMsecs()) {
         QEventLoop loop;
-        bool waited = false;
+        waited = false;
         QTimer::singleShot(left, &loop, [&loop, &waited] {
             waited = true;
             loop.quit();
@@ -232,10 +235,11 @@ bool OracleWindow::PauseSeconds(int seconds)
             return false;
         m_pause = nullptr;
         // Cut short: the window closed, or the program is ending.
-        if (m_closed || !waited)
-            return false;
+        waited = waited && !m_closed;
     }
-    return true;
+    m_pausing = false;
+    emit pauseChanged(false);
+    return waited;
 }
 
 void OracleWindow::closeEvent(QCloseEvent *event)

@@ -49,6 +49,14 @@ public:
     bool isShown() const;
     // Closed windows linger until deleted; they count as gone.
     bool isClosed() const { return m_closed; }
+    // Whether the window waits out its pause before a reading.
+    bool isPausing() const { return m_pausing; }
+    // Whether this result window's reading was opened from `start`.
+    bool openedFrom(const OracleWindow *start) const { return m_start == start; }
+
+signals:
+    // A pause began (true) or ended, however it ended.
+    void pauseChanged(bool pausing);
 
 protected:
     // A window beside the nine oracle windows, with its own icon: resizable,
@@ -116,6 +124,7 @@ private:
     QPointer<OracleWindow> m_start; // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
     QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
-    QEventLoop *m_pause = nullptr;
+    QEventLoop *m_pause = nullptr; // the wait in progress, which a close cuts short
+    bool m_pausing = false;
     bool m_closed = false;
 };

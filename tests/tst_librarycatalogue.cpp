@@ -4,6 +4,7 @@
 #include "moddominooracle.h"
 #include "modmajongoracle.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <map>
@@ -75,6 +76,52 @@ private slots:
         }
     }
 
+    // No title repeats its brackets ("1 Wan (Character) (Open Door)"), and a
+    // domino is named as its result window names it, a blank half "Blank".
+    void titlesReadAsThePiecesAreNamed_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("a Characters tile") << QStringLiteral("1 Wan (Open Door)");
+        QTest::newRow("a Circles tile") << QStringLiteral("3 Circle (Phoenix)");
+        QTest::newRow("an honour tile") << QStringLiteral("Wind East");
+        QTest::newRow("a blank half") << QStringLiteral("1-Blank and Blank-1");
+        QTest::newRow("two blanks") << QStringLiteral("Blank-Blank");
+    }
+    void titlesReadAsThePiecesAreNamed()
+    {
+        QFETCH(QString, title);
+        QStringList titles;
+        for (const LibraryEntry &entry : entries) {
+            titles << entry.title;
+            QVERIFY2(entry.title.count(u'(') <= 1, qPrintable(entry.title));
+            QVERIFY2(!entry.title.contains(QRegularExpression(QStringLiteral("(^|\\D)0(\\D|$)"))),
+                     qPrintable(entry.title));
+        }
+        QVERIFY2(titles.contains(title), qPrintable(title));
+    }
+
+    // A name is reached by typing its start, or the start of what follows
+    // "The": a person looks for the holly, not for "the".
+    void typingReachesAName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("after The") << QStringLiteral("The Holly Tree") << QStringLiteral("holly") << true;
+        QTest::newRow("with The") << QStringLiteral("The Holly Tree") << QStringLiteral("the h") << true;
+        QTest::newRow("its start") << QStringLiteral("Horse") << QStringLiteral("HOR") << true;
+        QTest::newRow("not after The") << QStringLiteral("Horse") << QStringLiteral("holly") << false;
+        QTest::newRow("a later word") << QStringLiteral("The Holly Tree") << QStringLiteral("tree") << false;
+        QTest::newRow("a word starting with the") << QStringLiteral("Theatre") << QStringLiteral("atre") << false;
+    }
+    void typingReachesAName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(bool, reached);
+        QCOMPARE(typedStartsName(name, typed), reached);
+    }
+
     void fold_data()
     {
         QTest::addColumn<QString>("text");
@@ -83,7 +130,22 @@ private slots:
         QTest::newRow("composed accent") << QString::fromUtf8("Ch\u00fc") << QStringLiteral("chu");
         QTest::newRow("combining accent") << QString::fromUtf8("Chu\u0308") << QStringLiteral("chu");
         QTest::newRow("several") << QString::fromUtf8("\u00c9l\u00e9phant") << QStringLiteral("elephant");
-        QTest::newRow("apostrophe kept") << QStringLiteral("K'ung") << QStringLiteral("k'ung");
+        QTest::newRow("apostrophe dropped") << QStringLiteral("K'ung") << QStringLiteral("kung");
+        QTest::newRow("curly apostrophe dropped") << QString::fromUtf8("Rabbit\u2019s Foot")
+                                                  << QStringLiteral("rabbit foot");
+        QTest::newRow("hyphen parts words") << QStringLiteral("Three-Legged") << QStringLiteral("three legged");
+        QTest::newRow("brackets and blanks") << QStringLiteral(" 1 Wan  (Character) ")
+                                             << QStringLiteral("1 wan character");
+        QTest::newRow("zero-width characters") << QString::fromUtf8("ja\u200bde\u200d\ufeff")
+                                               << QStringLiteral("jade");
+        QTest::newRow("control characters") << QString::fromUtf8("\u0007ja\u001bde\u007f") << QStringLiteral("jade");
+        QTest::newRow("tab and line break") << QStringLiteral("gold\tfish\n") << QStringLiteral("gold fish");
+        // Plurals meet their singular, however either is spelled.
+        QTest::newRow("plural s") << QStringLiteral("Dragons") << QStringLiteral("dragon");
+        QTest::newRow("plural es") << QStringLiteral("peaches boxes wishes") << QStringLiteral("peach box wish");
+        QTest::newRow("plural ies") << QStringLiteral("butterflies") << QStringLiteral("butterfly");
+        QTest::newRow("s of its own") << QStringLiteral("Lotus Isis glass") << QStringLiteral("lotus isis glass");
+        QTest::newRow("too short to tell") << QStringLiteral("Has us") << QStringLiteral("has us");
     }
     void fold()
     {
@@ -104,6 +166,14 @@ private slots:
         QTest::newRow("start of a word") << QStringLiteral("oaken") << QStringLiteral("oak") << true;
         QTest::newRow("two words") << QStringLiteral("Gold Fish") << QStringLiteral("gold f") << true;
         QTest::newRow("after a hyphen") << QStringLiteral("6-4") << QStringLiteral("4") << true;
+        QTest::newRow("a hyphen for a blank") << QStringLiteral("1-Blank and Blank-1") << QStringLiteral("1 blank")
+                                              << true;
+        QTest::newRow("a blank for a hyphen") << QStringLiteral("Three Legged Toad")
+                                              << QStringLiteral("three-legged") << true;
+        QTest::newRow("a plural for its singular") << QStringLiteral("Rabbit's Foot") << QStringLiteral("rabbits")
+                                                   << true;
+        QTest::newRow("no run into the next word") << QStringLiteral("Wind East") << QStringLiteral("windeast")
+                                                   << false;
         QTest::newRow("empty") << QStringLiteral("anything") << QString() << true;
     }
     void matchesTheStartOfAWord()

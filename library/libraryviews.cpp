@@ -1,0 +1,131 @@
+#include "libraryviews.h"
+
+#include "clickable.h"
+#include "librarycatalogue.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+
+QString TypeAhead::add(const QString &key, bool &fresh)
+{
+    fresh = !m_since.isValid() || m_since.elapsed() > QApplication::keyboardInputInterval();
+    m_since.start();
+    m_typed = fresh ? key : m_typed + key;
+    return m_typed;
+}
+
+namespace {
+class FocusMark : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *control = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            control->update();
+        if (event->type() != QEvent::Paint || !control->hasFocus())
+            return false;
+        // The control paints itself first; the mark goes on top.
+        watched->event(event);
+        QPainter painter(control);
+        drawFocusMark(painter, control->rect());
+        return true;
+    }
+};
+
+// Of `count` rows named by `name`, the first from `from` (wrapping round)
+// that `typed` starts; a key pressed again and again steps through the rows
+// that it starts, as in any list. -1 if none.
+template <class Name> int findTyped(int count, int current, const QString &typed, bool fresh, Name name)
+{
+    if (count == 0 || typed.isEmpty())
+        return -1;
+    const bool sameKey = typed.count(typed.front()) == typed.size();
+    const auto search = [&](const QString &text, int from) {
+        for (int step = 0; step < count; ++step) {
+            const int row = (from + step) % count;
+            if (typedStartsName(name(row), text))
+                return row;
+        }
+        return -1;
+    };
+    // A new name starts after the row in sight, so that one key steps on.
+    const int start = std::max(current, 0);
+    if (const int row = search(typed, fresh && current >= 0 ? start + 1 : start); row >= 0)
+        return row;
+    return sameKey ? search(typed.left(1), start + 1) : -1;
+}
+}
+
+void showFocusMark(QWidget *control)
+{
+    control->installEventFilter(new FocusMark(control));
+}
+
+void PieceList::keyboardSearch(const QString &search)
+{
+    bool fresh = false;
+    const QString typed = m_typeAhead.add(search, fresh);
+    // The rows in sight, in order; the search leaves the others hidden.
+    QList<QTreeWidgetItem *> rows;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        bool shown = true;
+        for (const QTreeWidgetItem *up = *it; up && shown; up = up->parent())
+            shown = !up->isHidden();
+        if (shown)
+            rows << *it;
+    }
+    const int found = findTyped(int(rows.size()), int(rows.indexOf(currentItem())), typed, fresh,
+                                [&rows](int row) { return rows[row]->text(0); });
+    if (found >= 0)
+        setCurrentItem(rows[found]);
+}
+
+void PieceList::drawRow(QPainter *painter, const QStyleOptionViewItem &options, const QModelIndex &index) const
+{
+    QTreeWidget::drawRow(painter, options, index);
+    if (hasFocus() && index == currentIndex())
+        drawFocusMark(*painter, QRect(0, options.rect.top(), viewport()->width(), options.rect.height()));
+}
+
+void TreeNameList::keyboardSearch(const QString &search)
+{
+    bool fresh = false;
+    const QString typed = m_typeAhead.add(search, fresh);
+    const int found = findTyped(model()->rowCount(rootIndex()), currentIndex().row(), typed, fresh,
+                                [this](int row) { return model()->index(row, 0, rootIndex()).data().toString(); });
+    if (found >= 0)
+        setCurrentIndex(model()->index(found, 0, rootIndex()));
+}
+
+void ReadingText::paintEvent(QPaintEvent *event)
+{
+    QTextBrowser::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusMark(painter, viewport()->rect());
+    }
+}
+
+// Scrolling moves what is drawn, the mark with it: it is drawn afresh.
+void ReadingText::scrollContentsBy(int dx, int dy)
+{
+    QTextBrowser::scrollContentsBy(dx, dy);
+    if (hasFocus())
+        viewport()->update();
+}
+
+void ReadingText::focusInEvent(QFocusEvent *event)
+{
+    QTextBrowser::focusInEvent(event);
+    viewport()->update();
+}
+
+void ReadingText::focusOutEvent(QFocusEvent *event)
+{
+    QTextBrowser::focusOutEvent(event);
+    viewport()->update();
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The Library's list, tree boxes and reading text: reached by typing a
+// piece's name as a person says it, and marked plainly when they have the
+// focus.
+#include <QElapsedTimer>
+#include <QListView>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+// Gives a control the program's focus mark, drawn over it while it has the
+// focus, where the desktop's own mark is too faint to find at a glance.
+void showFocusMark(QWidget *control);
+
+// What has been typed into a list so far: keys that follow each other within
+// the desktop's keyboard input interval add up to one name.
+class TypeAhead {
+public:
+    // The name typed so far, `key` added; `fresh` tells whether it began anew.
+    QString add(const QString &key, bool &fresh);
+
+private:
+    QString m_typed;
+    QElapsedTimer m_since;
+};
+
+// Typing "holly" reaches The Holly Tree, and the row that has the focus
+// shows the program's focus mark, which stands out on a selected row too.
+class PieceList : public QTreeWidget {
+    Q_OBJECT
+public:
+    using QTreeWidget::QTreeWidget;
+    using QTreeWidget::sizeHintForColumn; // how wide the longest name needs the list
+    void keyboardSearch(const QString &search) override;
+
+protected:
+    void drawRow(QPainter *painter, const QStyleOptionViewItem &options, const QModelIndex &index) const override;
+
+private:
+    TypeAhead m_typeAhead;
+};
+
+// The list of a tree box, reached the same way as the pieces.
+class TreeNameList : public QListView {
+    Q_OBJECT
+public:
+    using QListView::QListView;
+    void keyboardSearch(const QString &search) override;
+
+private:
+    TypeAhead m_typeAhead;
+};
+
+// The reading beside the list: framed by the focus mark while it has the
+// focus, for it is read and scrolled by keys.
+class ReadingText : public QTextBrowser {
+    Q_OBJECT
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
