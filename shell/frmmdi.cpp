@@ -290,7 +290,8 @@ void frmMDI::drawOracleWindowsIntoSight()
     const QSize area = ui->mdiArea->viewport()->size();
     for (QMdiSubWindow *sub : ui->mdiArea->subWindowList()) {
         if (const auto *window = qobject_cast<const OracleWindow *>(sub->widget()); window && window->isResizable()) {
-            sub->resize(sub->size().boundedTo(area).expandedTo(sub->minimumSizeHint()));
+            const QSize least = window->minimumSizeHint() + (sub->size() - window->size());
+            sub->resize(sub->size().boundedTo(area).expandedTo(least));
             if (sub->y() > 0)
                 sub->move(sub->x(), std::max(0, std::min(sub->y(), area.height() - sub->height())));
         }
