@@ -365,41 +365,40 @@ void frmOracleLibrary::cmdRead_Click()
         services().messages.inform(this, why, Messages::Icon::Information);
         return;
     }
-    OracleWindow *result =
-        std::visit(Overloaded{
-                       [this](const OghamPiece &piece) -> OracleWindow * {
-                           auto *display = freshResultWindow<frmCelticOghamOracleDisplay>();
-                           if (display)
-                               display->FillOghamReading({.PastTree = m_trees[0]->currentData().toInt(),
-                                                          .PresentTree = piece.tree,
-                                                          .FutureTree = m_trees[1]->currentData().toInt()});
-                           return display;
-                       },
-                       [this](const DominoPiece &piece) -> OracleWindow * {
-                           constexpr int Halves = 7;
-                           auto *display = freshResultWindow<frmDominoOracleDisplay>();
-                           if (display)
-                               display->showDomino(
-                                   {piece.one, piece.two, DominoMessage(piece.one * Halves + piece.two)});
-                           return display;
-                       },
-                       [this](const MahjongPiece &piece) -> OracleWindow * {
-                           const MahjongTile &tile = MahjongTiles(piece.row);
-                           auto *display = freshResultWindow<frmMahjongOracleDisplay>();
-                           if (display)
-                               display->showTile({piece.row, tile.TileName, tile.TileEnglishName,
-                                                  tile.TileChineseCharacter, tile.TileDescription});
-                           return display;
-                       },
-                       [this](const GoodLuckPiece &piece) -> OracleWindow * {
-                           auto *display = freshResultWindow<frmGoodLuckSymbolOracleDisplay>();
-                           if (display)
-                               display->showSymbol(piece.culture, piece.number);
-                           return display;
-                       },
-                       [](const ColourPiece &) -> OracleWindow * { return nullptr; },
-                   },
-                   entry->piece);
+    OracleWindow *result = std::visit(
+        Overloaded{
+            [this](const OghamPiece &piece) -> OracleWindow * {
+                auto *display = freshResultWindow<frmCelticOghamOracleDisplay>();
+                if (display)
+                    display->FillOghamReading({.PastTree = m_trees[0]->currentData().toInt(),
+                                               .PresentTree = piece.tree,
+                                               .FutureTree = m_trees[1]->currentData().toInt()});
+                return display;
+            },
+            [this](const DominoPiece &piece) -> OracleWindow * {
+                constexpr int Halves = 7;
+                auto *display = freshResultWindow<frmDominoOracleDisplay>();
+                if (display)
+                    display->showDomino({piece.one, piece.two, DominoMessage(piece.one * Halves + piece.two)});
+                return display;
+            },
+            [this](const MahjongPiece &piece) -> OracleWindow * {
+                const MahjongTile &tile = MahjongTiles(piece.row);
+                auto *display = freshResultWindow<frmMahjongOracleDisplay>();
+                if (display)
+                    display->showTile({piece.row, tile.TileName, tile.TileEnglishName, tile.TileChineseCharacter,
+                                       tile.TileDescription});
+                return display;
+            },
+            [this](const GoodLuckPiece &piece) -> OracleWindow * {
+                auto *display = freshResultWindow<frmGoodLuckSymbolOracleDisplay>();
+                if (display)
+                    display->showSymbol(piece.culture, piece.number);
+                return display;
+            },
+            [](const ColourPiece &) -> OracleWindow * { return nullptr; },
+        },
+        entry->piece);
     if (result)
         showReading(*result);
 }

@@ -213,10 +213,10 @@ QString OracleOverview(OracleId oracle)
 QColor ColourSwatch(int number)
 {
     static const std::map<QString, QColor> swatches{{QStringLiteral("Blue"), QColor(0x24, 0x4f, 0xb8)},
-                                                     {QStringLiteral("Brown"), QColor(0x7a, 0x4a, 0x22)},
-                                                     {QStringLiteral("Green"), QColor(0x2e, 0x8b, 0x3c)},
-                                                     {QStringLiteral("Red"), QColor(0xc8, 0x1e, 0x1e)},
-                                                     {QStringLiteral("Yellow"), QColor(0xf2, 0xd0, 0x1c)}};
+                                                    {QStringLiteral("Brown"), QColor(0x7a, 0x4a, 0x22)},
+                                                    {QStringLiteral("Green"), QColor(0x2e, 0x8b, 0x3c)},
+                                                    {QStringLiteral("Red"), QColor(0xc8, 0x1e, 0x1e)},
+                                                    {QStringLiteral("Yellow"), QColor(0xf2, 0xd0, 0x1c)}};
     const auto found = swatches.find(ColorReadings(number).name);
     return found != swatches.end() ? found->second : QColor();
 }

@@ -41,7 +41,7 @@ struct LibraryFact {
 
 struct LibraryEntry {
     OracleId oracle; // its section is headed with the oracle's name
-    QString group; // the tile's suit or the symbol's culture; empty in the other sections
+    QString group;   // the tile's suit or the symbol's culture; empty in the other sections
     QString title;
     QList<LibraryFact> facts;
     QString reading;

@@ -124,7 +124,7 @@ private:
     QPointer<OracleWindow> m_start; // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus
     QPointer<QWidget> m_firstFocus;         // the control that has the focus when the window first shows
-    QEventLoop *m_pause = nullptr; // the wait in progress, which a close cuts short
+    QEventLoop *m_pause = nullptr;
     bool m_pausing = false;
     bool m_closed = false;
 };

@@ -313,9 +313,9 @@ private slots:
                                << QStringLiteral("lblTreeNameThree") << QStringLiteral("The Vine");
         QTest::newRow("Domino") << QStringLiteral("6-4 and 4-6") << QStringLiteral("frmDominoOracleDisplay")
                                 << QStringLiteral("lblDominoNumber") << QStringLiteral("6-4");
-        QTest::newRow("Domino with a blank") << QStringLiteral("4-Blank and Blank-4")
-                                             << QStringLiteral("frmDominoOracleDisplay")
-                                             << QStringLiteral("lblDominoNumber") << QStringLiteral("4-Blank");
+        QTest::newRow("Domino with a blank")
+            << QStringLiteral("4-Blank and Blank-4") << QStringLiteral("frmDominoOracleDisplay")
+            << QStringLiteral("lblDominoNumber") << QStringLiteral("4-Blank");
         QTest::newRow("Mahjong") << QStringLiteral("1 Circle (Pearl)") << QStringLiteral("frmMahjongOracleDisplay")
                                  << QStringLiteral("lblChineseCharacter") << QStringLiteral("Chu ");
         QTest::newRow("Good Luck") << QStringLiteral("Jurojin") << QStringLiteral("frmGoodLuckSymbolOracleDisplay")
@@ -526,7 +526,7 @@ private slots:
     // the three stay different.
     void treeOnShowIsReadInThePresent_data()
     {
-        QTest::addColumn<int>("past");   // chosen while the Birch is on show
+        QTest::addColumn<int>("past"); // chosen while the Birch is on show
         QTest::addColumn<int>("future");
         QTest::addColumn<int>("pastRead"); // as read with the Holly on show
         QTest::addColumn<int>("futureRead");
@@ -564,8 +564,8 @@ private slots:
         QTest::addColumn<QString>("reached");
         QTest::newRow("list: a tree") << QStringLiteral("treEntries") << QStringLiteral("holly")
                                       << QStringLiteral("The Holly Tree");
-        QTest::newRow("list: a tree with The") << QStringLiteral("treEntries") << QStringLiteral("the oak")
-                                               << QStringLiteral("The Oak Tree");
+        QTest::newRow("list: a tree with The")
+            << QStringLiteral("treEntries") << QStringLiteral("the oak") << QStringLiteral("The Oak Tree");
         QTest::newRow("list: a tile") << QStringLiteral("treEntries") << QStringLiteral("wind s")
                                       << QStringLiteral("Wind South");
         QTest::newRow("list: a symbol") << QStringLiteral("treEntries") << QStringLiteral("rabbit")
@@ -659,8 +659,8 @@ private slots:
             for (int x = 0; x < with.width(); ++x) {
                 const QRgb a = with.pixel(x, y);
                 const QRgb b = without.pixel(x, y);
-                if (std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                              std::abs(qBlue(a) - qBlue(b))})
+                if (std::max(
+                        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))})
                     >= 96)
                     ++marked;
             }
@@ -679,9 +679,10 @@ private slots:
         for (QTreeWidgetItemIterator it(list()); *it; ++it) {
             const QRect row = list()->visualItemRect(*it);
             const int needed = metrics.horizontalAdvance((*it)->text(0)) + row.left();
-            QVERIFY2(needed <= list()->viewport()->width(),
-                     qPrintable(QStringLiteral("%1: %2 of %3").arg((*it)->text(0)).arg(needed).arg(
-                         list()->viewport()->width())));
+            QVERIFY2(
+                needed <= list()->viewport()->width(),
+                qPrintable(
+                    QStringLiteral("%1: %2 of %3").arg((*it)->text(0)).arg(needed).arg(list()->viewport()->width())));
         }
         // Widening the list takes from the detail.
         const QList<int> before = splitter->sizes();

@@ -131,13 +131,12 @@ private slots:
         QTest::newRow("combining accent") << QString::fromUtf8("Chu\u0308") << QStringLiteral("chu");
         QTest::newRow("several") << QString::fromUtf8("\u00c9l\u00e9phant") << QStringLiteral("elephant");
         QTest::newRow("apostrophe dropped") << QStringLiteral("K'ung") << QStringLiteral("kung");
-        QTest::newRow("curly apostrophe dropped") << QString::fromUtf8("Rabbit\u2019s Foot")
-                                                  << QStringLiteral("rabbit foot");
+        QTest::newRow("curly apostrophe dropped")
+            << QString::fromUtf8("Rabbit\u2019s Foot") << QStringLiteral("rabbit foot");
         QTest::newRow("hyphen parts words") << QStringLiteral("Three-Legged") << QStringLiteral("three legged");
-        QTest::newRow("brackets and blanks") << QStringLiteral(" 1 Wan  (Character) ")
-                                             << QStringLiteral("1 wan character");
-        QTest::newRow("zero-width characters") << QString::fromUtf8("ja\u200bde\u200d\ufeff")
-                                               << QStringLiteral("jade");
+        QTest::newRow("brackets and blanks")
+            << QStringLiteral(" 1 Wan  (Character) ") << QStringLiteral("1 wan character");
+        QTest::newRow("zero-width characters") << QString::fromUtf8("ja\u200bde\u200d\ufeff") << QStringLiteral("jade");
         QTest::newRow("control characters") << QString::fromUtf8("\u0007ja\u001bde\u007f") << QStringLiteral("jade");
         QTest::newRow("tab and line break") << QStringLiteral("gold\tfish\n") << QStringLiteral("gold fish");
         // Plurals meet their singular, however either is spelled.
@@ -166,14 +165,14 @@ private slots:
         QTest::newRow("start of a word") << QStringLiteral("oaken") << QStringLiteral("oak") << true;
         QTest::newRow("two words") << QStringLiteral("Gold Fish") << QStringLiteral("gold f") << true;
         QTest::newRow("after a hyphen") << QStringLiteral("6-4") << QStringLiteral("4") << true;
-        QTest::newRow("a hyphen for a blank") << QStringLiteral("1-Blank and Blank-1") << QStringLiteral("1 blank")
-                                              << true;
-        QTest::newRow("a blank for a hyphen") << QStringLiteral("Three Legged Toad")
-                                              << QStringLiteral("three-legged") << true;
-        QTest::newRow("a plural for its singular") << QStringLiteral("Rabbit's Foot") << QStringLiteral("rabbits")
-                                                   << true;
-        QTest::newRow("no run into the next word") << QStringLiteral("Wind East") << QStringLiteral("windeast")
-                                                   << false;
+        QTest::newRow("a hyphen for a blank")
+            << QStringLiteral("1-Blank and Blank-1") << QStringLiteral("1 blank") << true;
+        QTest::newRow("a blank for a hyphen")
+            << QStringLiteral("Three Legged Toad") << QStringLiteral("three-legged") << true;
+        QTest::newRow("a plural for its singular")
+            << QStringLiteral("Rabbit's Foot") << QStringLiteral("rabbits") << true;
+        QTest::newRow("no run into the next word")
+            << QStringLiteral("Wind East") << QStringLiteral("windeast") << false;
         QTest::newRow("empty") << QStringLiteral("anything") << QString() << true;
     }
     void matchesTheStartOfAWord()
