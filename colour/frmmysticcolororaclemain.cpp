@@ -3,6 +3,7 @@
 
 #include "modcolororacle.h"
 #include "savedreading.h"
+#include "screenreader.h"
 #include "services.h"
 
 #include <QComboBox>
@@ -32,6 +33,7 @@ frmMysticColorOracleMain::frmMysticColorOracleMain(OracleHost &host)
                                         std::pair{ui->cboYear, ui->Label7}})
         part->lineEdit()->setAccessibleName(caption->text());
     offerReadingCommands(); // for the result panel, while it is in front
+    readAloudIn(ui->lblResult_1);
     showPanel(ui->Frame1); // Form_Load
 }
 
@@ -62,7 +64,6 @@ void frmMysticColorOracleMain::cmdNext_Click()
     const ColorReading &colour = ColorReadings(LuckyColorNumber(first, last));
     ui->lblResult_0->setText(colour.name);
     ui->lblResult_1->setText(colour.reading);
-    showPanel(ui->Frame2);
     ReadingDescription reading = newReading();
     reading.asked = {{QStringLiteral("Name"), first + QLatin1Char(' ') + last}};
     QStringList birthDay{ui->cboMonth->currentText(), ui->cboDate->currentText(), ui->cboYear->currentText()};
@@ -71,6 +72,7 @@ void frmMysticColorOracleMain::cmdNext_Click()
         reading.asked.append({QStringLiteral("Birth Day"), birthDay.join(QLatin1Char(' '))});
     reading.pieces = {{QStringLiteral("Your lucky colour"), colour.name, {}, {}, {}, colour.reading}};
     setReading(reading);
+    showPanel(ui->Frame2);
 }
 
 void frmMysticColorOracleMain::cmdBack_Click()
@@ -84,15 +86,16 @@ void frmMysticColorOracleMain::cmdBack_Click()
 
 // The panel in front is the only one shown: the other is hidden, to the
 // keyboard and to screen readers as well, not merely covered. A result puts
-// the focus on its Back button before the input panel hides, so the focus
-// never passes through a control that is going away.
+// the focus on its reading before the input panel hides, so the focus never
+// passes through a control that is going away.
 void frmMysticColorOracleMain::showPanel(QWidget *panel)
 {
     QWidget *other = panel == ui->Frame1 ? ui->Frame2 : ui->Frame1;
     panel->show();
     panel->raise();
+    showToScreenReaders(panel);
     if (panel == ui->Frame2)
-        ui->cmdBack->setFocus(Qt::OtherFocusReason);
+        ui->lblResult_1->setFocus(Qt::OtherFocusReason);
     other->hide();
 }
 

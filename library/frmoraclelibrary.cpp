@@ -9,6 +9,7 @@
 #include "frmgoodlucksymboloraclemain.h"
 #include "frmmahjongoracledisplay.h"
 #include "frmmahjongoraclemain.h"
+#include "clickable.h"
 #include "libraryviews.h"
 #include "moddominooracle.h"
 #include "modmajongoracle.h"

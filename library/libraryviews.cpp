@@ -16,26 +16,6 @@ QString TypeAhead::add(const QString &key, bool &fresh)
 }
 
 namespace {
-class FocusMark : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *control = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-            control->update();
-        if (event->type() != QEvent::Paint || !control->hasFocus())
-            return false;
-        // The control paints itself first; the mark goes on top.
-        watched->event(event);
-        QPainter painter(control);
-        drawFocusMark(painter, control->rect());
-        return true;
-    }
-};
-
 // Of `count` rows named by `name`, the first from `from` (wrapping round)
 // that `typed` starts; a key pressed again and again steps through the rows
 // that it starts, as in any list. -1 if none.
@@ -58,11 +38,6 @@ template <class Name> int findTyped(int count, int current, const QString &typed
         return row;
     return sameKey ? search(typed.left(1), start + 1) : -1;
 }
-}
-
-void showFocusMark(QWidget *control)
-{
-    control->installEventFilter(new FocusMark(control));
 }
 
 void PieceList::keyboardSearch(const QString &search)

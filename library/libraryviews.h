@@ -7,10 +7,6 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-// Gives a control the program's focus mark, drawn over it while it has the
-// focus, where the desktop's own mark is too faint to find at a glance.
-void showFocusMark(QWidget *control);
-
 // What has been typed into a list so far: keys that follow each other within
 // the desktop's keyboard input interval add up to one name.
 class TypeAhead {

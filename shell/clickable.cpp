@@ -216,6 +216,33 @@ void pressFocusedButtonOnEnter(QWidget *window)
         button->installEventFilter(filter);
 }
 
+namespace {
+class FocusMark : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *control = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            control->update();
+        if (event->type() != QEvent::Paint || !control->hasFocus())
+            return false;
+        // The control paints itself first; the mark goes on top.
+        watched->event(event);
+        QPainter painter(control);
+        drawFocusMark(painter, control->rect());
+        return true;
+    }
+};
+}
+
+void showFocusMark(QWidget *control)
+{
+    control->installEventFilter(new FocusMark(control));
+}
+
 void drawFocusMark(QPainter &painter, const QRect &rect)
 {
     painter.save();

@@ -18,6 +18,9 @@ void makeClickable(QWidget *widget, std::function<void()> onClick, std::optional
 // The focus mark that a clickable widget shows, drawn just inside `rect`:
 // two tones, so that it shows on light, dark and selected backgrounds alike.
 void drawFocusMark(QPainter &painter, const QRect &rect);
+// Gives a control the program's focus mark, drawn over it while it has the
+// focus, where the desktop's own mark is too faint to find at a glance.
+void showFocusMark(QWidget *control);
 
 // Shows the pointer over the widget without making it clickable.
 void showPointer(QWidget *widget, Pointer pointer);

@@ -5,6 +5,7 @@
 #include "look.h"
 #include "oraclewindowlooks.h"
 #include "readingcommands.h"
+#include "readingoutput.h"
 #include "services.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -91,7 +93,23 @@ void OracleWindow::offerReadingCommands()
 
 void OracleWindow::setReading(std::optional<ReadingDescription> reading)
 {
+    if (m_readingText && reading) {
+        m_readingText->setAccessibleName(spokenReading(*reading));
+        // A window in sight that shows the text only later moves the focus
+        // there itself.
+        if (!isShown())
+            focusWhenShown(m_readingText);
+        else if (m_readingText->isVisible())
+            m_readingText->setFocus(Qt::OtherFocusReason);
+    }
     m_readingCommands->setReading(std::move(reading));
+}
+
+void OracleWindow::readAloudIn(QLabel *text)
+{
+    m_readingText = text;
+    text->setFocusPolicy(Qt::StrongFocus);
+    showFocusMark(text);
 }
 
 ReadingDescription OracleWindow::newReading() const
@@ -240,6 +258,27 @@ bool OracleWindow::PauseSeconds(int seconds)
     m_pausing = false;
     emit pauseChanged(false);
     return waited;
+}
+
+// Tab goes round the window's own controls. Left to the toolkit, the frame
+// around the window would take the focus on the way round, only to hand it
+// on at once: a screen reader then announces the frame, not the control.
+bool OracleWindow::focusNextPrevChild(bool next)
+{
+    if (m_pausing)
+        return true; // nothing in the window is for the keys while a reading is drawn
+    QWidget *from = QApplication::focusWidget();
+    if (!from || !isAncestorOf(from))
+        return QWidget::focusNextPrevChild(next);
+    for (QWidget *w = next ? from->nextInFocusChain() : from->previousInFocusChain(); w != from;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisibleTo(this)
+            && w->isEnabled()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
 }
 
 void OracleWindow::closeEvent(QCloseEvent *event)

@@ -16,6 +16,7 @@
 class QAbstractButton;
 class QAction;
 class QEventLoop;
+class QLabel;
 class QMdiSubWindow;
 class QPushButton;
 class ReadingCommands;
@@ -84,8 +85,14 @@ protected:
     // Windows that show a reading: the File menu offers to copy, save and
     // print it. Call after the window's own File items.
     void offerReadingCommands();
-    // The reading now shown, or none: the commands follow it.
+    // The reading now shown, or none: the commands follow it, and so does the
+    // text that reads it aloud.
     void setReading(std::optional<ReadingDescription> reading);
+    // The label that holds the reading's text becomes where a reading is
+    // heard: it takes the focus when a reading appears, named by the whole
+    // reading, so a screen reader says all of it at once and again when
+    // asked. Enter and Esc still leave the window from there.
+    void readAloudIn(QLabel *text);
     // A reading of this window's oracle, made now, still without pieces.
     ReadingDescription newReading() const;
     // The control that has the focus when the window first shows, in place
@@ -105,6 +112,7 @@ protected:
     bool PauseSeconds(int seconds);
 
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     OracleWindow(OracleHost &host, std::optional<OracleId> oracle, const QString &icon);
@@ -119,6 +127,7 @@ private:
     OracleHost &m_host;
     std::optional<OracleId> m_oracle; // none for the Library
     ReadingCommands *m_readingCommands = nullptr;
+    QPointer<QLabel> m_readingText;
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window

@@ -202,6 +202,27 @@ QString readingText(const ReadingDescription &reading)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QString spokenReading(const ReadingDescription &reading)
+{
+    // A sentence ends with its full stop, whatever the table gives.
+    const auto sentence = [](const QString &text) {
+        const QString tidied = tidy(text).simplified();
+        return tidied.isEmpty() || tidied.endsWith(QLatin1Char('.')) || tidied.endsWith(QLatin1Char('!'))
+                       || tidied.endsWith(QLatin1Char('?'))
+                   ? tidied
+                   : tidied + QLatin1Char('.');
+    };
+    QStringList said;
+    for (const ReadingPiece &piece : reading.pieces) {
+        said << sentence(pieceTitle(piece));
+        for (const ReadingField &field : piece.fields)
+            said << sentence(tidy(field.label) + QStringLiteral(": ") + tidy(field.value));
+        said << sentence(piece.text);
+    }
+    said.removeAll(QString());
+    return said.join(QLatin1Char(' '));
+}
+
 QString readingHtml(const ReadingDescription &reading)
 {
     return html(

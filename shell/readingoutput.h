@@ -10,6 +10,9 @@ class QPagedPaintDevice;
 // Title, date and time, what was asked, then each piece with its fields and
 // reading; without the trailing blanks of the tables.
 QString readingText(const ReadingDescription &reading);
+// What a screen reader says of the pieces when the reading appears: each
+// piece's title, fields and reading in one run of sentences.
+QString spokenReading(const ReadingDescription &reading);
 // The same as HTML, the pictures embedded as data URLs, in the page's own colours.
 QString readingHtml(const ReadingDescription &reading);
 // The reading laid out as a page and drawn at `scale` times its size on screen,

@@ -1,0 +1,225 @@
+#!/usr/bin/python3
+"""A blind user's walk through Augurium with Orca, by keys alone: each
+oracle's reading is heard in full when it appears, Tab goes round every
+window without ever resting on a frame, the pause lets no key reach a link,
+and the Library says which piece and which trees are chosen.
+
+Run by orca.sh with Orca's log as the argument. ORCA_WALK_ONLY=domino,library
+walks only those parts (the main window is always visited first)."""
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from ear import Ear  # noqa: E402
+
+ear = Ear(sys.argv[1])
+only = [part for part in os.environ.get("ORCA_WALK_ONLY", "").split(",") if part]
+FRAME = r" frame\.?$"
+READING = r".{120,}"  # a reading text runs to several sentences
+
+
+def part(name):
+    return not only or name in only
+
+
+def tab_to(name, where, key="Tab", limit=16):
+    """Tabs until Orca announces `name`; a frame on the way is a fault."""
+    for _ in range(limit):
+        ear.keys(key)
+        ear.settle(0.4)
+        heard = ear.since()
+        for said in heard:
+            if re.search(FRAME, said):
+                ear.failures.append(f"{where}: {key} rested on a frame: {said!r}")
+        if any(re.search(name, said) for said in heard):
+            return True
+    ear.failures.append(f"{where}: {key} never reached /{name}/")
+    return False
+
+
+def round_trip(where, stops):
+    """Tab, then Shift+Tab, once round the window and a little more: every
+    stop is a control, never the frame around the window."""
+    for key in ("Tab", "shift+Tab"):
+        for _ in range(stops + 2):
+            ear.keys(key)
+            ear.settle(0.3)
+            ear.never(FRAME, f"{where}, {key}")
+            if not ear.since():
+                ear.failures.append(f"{where}: {key} said nothing")
+
+
+def launcher(name):
+    """From wherever the main window's focus is, to an oracle's launcher button."""
+    return tab_to(rf"^{name} push button", f"main window to {name}")
+
+
+def wait_for_start(timeout=40):
+    end = time.time() + timeout
+    while time.time() < end:
+        if any("push button" in said for said in ear.since()):
+            return
+        time.sleep(0.3)
+    sys.exit(f"FAIL: Orca never spoke of the program: {ear.since()}")
+
+
+def main_window():
+    wait_for_start()
+    ear.step("main window")
+    # Flat review from the launcher reaches all the main window has to say.
+    ear.keys("KP_Up")
+    heard = []
+    for _ in range(12):
+        ear.keys("KP_Prior")
+        ear.settle(0.3)
+        heard += ear.since()
+    ear.keys("KP_Subtract")  # leaves flat review
+    for expected in (r"Welcome", r"Exit"):
+        if not any(re.search(expected, said) for said in heard):
+            ear.failures.append(f"main window: flat review never reached /{expected}/; heard {heard}")
+
+
+def domino():
+    launcher("Domino Oracle")
+    ear.keys("Return")
+    ear.hear(r"Draw my domino", "Domino start window")
+    round_trip("Domino start window", 5)
+    tab_to(r"Draw my domino", "Domino start window")
+    ear.keys("Return")
+    ear.hear(r"(?i)please wait", "Domino pause")
+    # Keys during the pause reach nothing: no link, nothing opened.
+    ear.keys("Tab", "Tab", "Return", settle=False)
+    reading = ear.hear(r"^Your domino: [0-6]-[0-6]\. " + READING, "Domino reading", timeout=15)
+    ear.never(r" link\.?$|Online|www\.", "Domino pause, Tab and Enter")
+    ear.step("Domino reading")
+    if reading:
+        ear.keys("KP_Add")  # Say All reads the whole reading again
+        ear.hear(re.escape(reading[:60]), "Domino reading, Say All")
+    round_trip("Domino reading window", 6)
+    # The Library over the reading, closed: the focus is back in the reading.
+    ear.keys("ctrl+l")
+    ear.hear(r"Search", "Library from the Domino reading")
+    ear.keys("Escape")
+    ear.hear(r"Your domino: |Exit push button|Back push button", "Domino reading after the Library")
+    ear.never(FRAME, "Domino reading after the Library")
+    ear.keys("Escape")
+    ear.hear(r"Oracle push button", "main window after the Domino reading")
+
+
+def mahjong():
+    launcher("Mahjong Oracle")
+    ear.keys("Return")
+    ear.hear(r"Draw my tile", "Mahjong start window")
+    round_trip("Mahjong start window", 5)
+    tab_to(r"Draw my tile", "Mahjong start window")
+    ear.keys("Return")
+    ear.hear(r"(?i)please wait", "Mahjong pause")
+    ear.keys("shift+Tab", "shift+Tab", "space", settle=False)
+    ear.hear(r"^Your mahjong tile: .+\. " + READING, "Mahjong reading", timeout=15)
+    ear.never(r" link\.?$|Online|www\.", "Mahjong pause, Shift+Tab and Space")
+    ear.step("Mahjong reading")
+    round_trip("Mahjong reading window", 6)
+    ear.keys("Escape")
+    ear.hear(r"Oracle push button", "main window after the Mahjong reading")
+
+
+def good_luck():
+    launcher("Good Luck Symbol Oracle")
+    ear.keys("Return")
+    ear.hear(r"Good Luck Symbols check box|Find My Good luck Symbol", "Good Luck start window")
+    tab_to(r"Japanese Good Luck Symbols check box", "Good Luck start window")
+    ear.keys("space")
+    tab_to(r"Arabian Good Luck Symbols check box", "Good Luck start window")
+    ear.keys("space")
+    round_trip("Good Luck start window", 8)
+    tab_to(r"Find My Good luck Symbol", "Good Luck start window")
+    ear.keys("Return")
+    ear.hear(r"^Japanese Good Luck Symbols: .+\. " + READING, "Good Luck reading")
+    ear.step("Good Luck reading")
+    # Switching culture reads the other symbol; a culture not ticked is unavailable.
+    tab_to(r"Arabian Good Luck Symbols", "Good Luck reading")
+    ear.keys("Return")
+    ear.hear(r"^Arabian Good Luck Symbols: .+\. " + READING, "Good Luck culture switch")
+    ear.step("Good Luck switched")
+    tab_to(r"Indian Good Luck Symbols.*unavailable", "Good Luck reading")
+    round_trip("Good Luck reading window", 10)
+    ear.keys("Escape")
+    ear.hear(r"Oracle push button", "main window after Good Luck")
+
+
+def ogham():
+    launcher("Celtic Ogham Oracle")
+    ear.keys("Return")
+    ear.hear(r"Your Question", "Ogham question window")
+    ear.type("Will the harvest be good")
+    ear.keys("Return")
+    ear.hear(r"^The Past: (The )?\w+", "Ogham reading")
+    ear.step("Ogham reading")
+    for when in ("The Present", "The Future"):
+        tab_to(rf"^{when}: (The )?\w+", "Ogham reading")
+    round_trip("Ogham reading window", 8)
+    ear.keys("Escape")
+    ear.hear(r"Oracle push button", "main window after Ogham")
+
+
+def colour():
+    launcher("Mystical Color Oracle")
+    ear.keys("Return")
+    ear.hear(r"Enter First Name", "Mystical Color window")
+    ear.type("Ada")
+    ear.keys("Tab")
+    ear.type("Lovelace")
+    # Back into the field, the name is said whole.
+    ear.keys("shift+Tab")
+    ear.keys("Tab")
+    ear.hear(r"Lovelace", "Mystical Color last name")
+    ear.never(r"Lovelac(?!e)", "Mystical Color last name")
+    ear.keys("Return")
+    ear.hear(r"^Your lucky colour: \w+\. " + READING, "Mystical Color reading")
+    ear.step("Mystical Color reading")
+    # Flat review reaches the colour: the shown panel is visible to Orca.
+    ear.keys("KP_Up")
+    heard = []
+    for _ in range(5):
+        ear.keys("KP_Prior")
+        ear.settle(0.3)
+        heard += ear.since()
+    ear.keys("KP_Subtract")
+    if not any(re.search(READING, said) for said in heard):
+        ear.failures.append(f"Mystical Color: flat review never reached the reading; heard {heard}")
+    round_trip("Mystical Color result", 6)
+    ear.keys("Escape")
+
+
+def library():
+    ear.keys("ctrl+l")
+    ear.hear(r"Search", "Library")
+    ear.type("zzqq")
+    ear.hear(r"No piece matches", "Library, a search without a match")
+    ear.keys("ctrl+a", "BackSpace")
+    ear.type("oak")
+    ear.keys("Tab")
+    ear.hear(r"Oak", "Library list after a search")
+    ear.never(r"expanded", "Library list")
+    tab_to(r"About this piece|Oak", "Library reading text")
+    tab_to(r"The Past.*combo box", "Library tree choosers")
+    ear.keys("Down")
+    ear.hear(r"\w", "Library, the Past chooser changed")
+    ear.keys("KP_Enter")  # Where Am I: the box and the tree chosen in it
+    ear.hear(r"The Past.*combo box.*\w+|\w+.*The Past", "Library, Where Am I on the Past chooser")
+    tab_to(r"The Future.*combo box", "Library tree choosers")
+    ear.keys("Down")
+    ear.hear(r"\w", "Library, the Future chooser changed")
+    round_trip("Library", 8)
+    ear.keys("Escape")
+
+
+main_window()
+for name, walk in (("domino", domino), ("mahjong", mahjong), ("goodluck", good_luck), ("ogham", ogham),
+                   ("colour", colour), ("library", library)):
+    if part(name):
+        print(f"--- {name}", flush=True)
+        walk()
+ear.finish()
