@@ -6,6 +6,7 @@
 #include "look.h"
 #include "modhelp.h"
 #include "oraclewindow.h"
+#include "screenreader.h"
 #include "services.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     , m_services(services)
     , m_oracles(std::move(oracles))
 {
+    describeToScreenReaders();
     ui->setupUi(this);
     // The strips are laid out in pixels; the area between them, where the
     // Library also opens, follows the desktop's colours.

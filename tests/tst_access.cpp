@@ -387,6 +387,64 @@ private slots:
         expectNamed("frmMysticColorOracleMain");
     }
 
+    // A panel is announced as a panel, not as a window of its own: a screen
+    // reader would review only what lies inside it. Only the main window and
+    // the frames around the oracle windows are windows.
+    void panelsAreNotWindows_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const OracleWay &way : OracleWays) {
+            QTest::newRow(way.start) << QString::fromLatin1(way.start);
+            if (way.result)
+                QTest::newRow(way.result) << QString::fromLatin1(way.result);
+        }
+    }
+    void panelsAreNotWindows()
+    {
+        QFETCH(QString, window);
+        QVERIFY(open(window));
+        QStringList windows;
+        std::function<void(QAccessibleInterface *)> visit = [&](QAccessibleInterface *i) {
+            const bool frame = qobject_cast<QMdiSubWindow *>(i->object()) || i->object() == f->mdi.get();
+            if (QList{QAccessible::Border, QAccessible::LayeredPane, QAccessible::Window}.contains(i->role()) && !frame)
+                windows << describe(i);
+            for (int c = 0; c < i->childCount(); ++c)
+                if (QAccessibleInterface *child = i->child(c))
+                    visit(child);
+        };
+        visit(QAccessible::queryAccessibleInterface(f->mdi.get()));
+        QVERIFY2(windows.isEmpty(), qPrintable(windows.join(QStringLiteral(", "))));
+    }
+
+    // A reader that joins a field's text-attribute runs hears every letter:
+    // each run holds the character it is asked about.
+    void fieldIsReadToTheLastLetter()
+    {
+        launch("cmdSelectOption_4", "frmMysticColorOracleMain");
+        auto *last = in<QLineEdit>("frmMysticColorOracleMain", "txtNameLast");
+        QTest::keyClicks(last, QStringLiteral("Lovelace"));
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(last)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->characterCount(), 8);
+        int joinedStart = 8, joinedEnd = 0;
+        for (int offset = 0; offset < 8; ++offset) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            QVERIFY2(start <= offset && offset < end, qPrintable(QStringLiteral("run %1-%2 at %3").arg(start).arg(end).arg(offset)));
+            joinedStart = std::min(joinedStart, start);
+            joinedEnd = std::max(joinedEnd, end);
+        }
+        QCOMPARE(text->text(joinedStart, joinedEnd), QStringLiteral("Lovelace"));
+        // Selected whole, as Tab leaves it, it is said whole.
+        last->selectAll();
+        int start = -1, end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(text->text(start, end), QStringLiteral("Lovelace"));
+        // The reader's own edits still reach the field.
+        QAccessible::queryAccessibleInterface(last)->editableTextInterface()->replaceText(4, 8, QStringLiteral("joy"));
+        QCOMPARE(last->text(), QStringLiteral("Lovejoy"));
+    }
+
     // The Library, opened with Ctrl+L, read with a piece of each section in
     // sight: its search field labelled, its list, text and pictures named.
     void libraryIsNamed_data()
