@@ -45,6 +45,7 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     , m_oracles(std::move(oracles))
 {
     describeToScreenReaders();
+    retellFocusOnActivation(this);
     ui->setupUi(this);
     // The strips are laid out in pixels; the area between them, where the
     // Library also opens, follows the desktop's colours.

@@ -1,6 +1,7 @@
 #include "readingcommands.h"
 
 #include "readingoutput.h"
+#include "screenreader.h"
 #include "services.h"
 
 #include <QAction>
@@ -101,6 +102,7 @@ void ReadingCommands::copyReading()
         return;
     const qreal scale = std::max<qreal>(m_window->devicePixelRatioF(), 2);
     QGuiApplication::clipboard()->setMimeData(readingMimeData(*m_reading, scale));
+    announce(m_window, QStringLiteral("Reading copied"));
 }
 
 void ReadingCommands::saveReading()

@@ -2,8 +2,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 namespace {
@@ -116,6 +120,8 @@ private:
     QString shown() const { return field()->echoMode() == QLineEdit::Normal ? field()->text() : QString(); }
 };
 
+constexpr char AnnouncementName[] = "lblAnnouncement";
+
 QAccessibleInterface *ownAccessibility(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -127,6 +133,8 @@ QAccessibleInterface *ownAccessibility(const QString &className, QObject *object
         return new QAccessibleWidget(widget, QAccessible::Pane);
     if (className == QLatin1String("QLineEdit"))
         return new FieldText(static_cast<QLineEdit *>(widget));
+    if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String(AnnouncementName))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 }
@@ -138,6 +146,45 @@ void describeToScreenReaders()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void retellFocusOnActivation(QWidget *window)
+{
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, window, [window](QWindow *now) {
+        if (!QAccessible::isActive() || !now || now != window->windowHandle())
+            return;
+        QTimer::singleShot(0, window, [window] {
+            QWidget *focused = QApplication::focusWidget();
+            if (!focused || focused->window() != window)
+                return;
+            QAccessibleEvent again(focused, QAccessible::Focus);
+            QAccessible::updateAccessibility(&again);
+        });
+    });
+}
+
+void announce(QWidget *window, const QString &text)
+{
+    auto *note = window->findChild<QLabel *>(QLatin1String(AnnouncementName), Qt::FindDirectChildrenOnly);
+    if (!note) {
+        note = new QLabel(window);
+        note->setObjectName(QLatin1String(AnnouncementName));
+        // Its own colours, as a tooltip has, on any desktop and any window.
+        note->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: #FFFFE1; border: 1px solid #767676;"
+                                           " padding: 3px 8px; }"));
+        auto *hide = new QTimer(note);
+        hide->setObjectName(QStringLiteral("timHide"));
+        hide->setSingleShot(true);
+        QObject::connect(hide, &QTimer::timeout, note, &QWidget::hide);
+    }
+    note->hide(); // shown anew, it is announced anew
+    note->setText(text);
+    note->setAccessibleName(text);
+    note->adjustSize();
+    note->move((window->width() - note->width()) / 2, window->height() - note->height() - 8);
+    note->raise();
+    note->show();
+    note->findChild<QTimer *>(QStringLiteral("timHide"))->start(3000);
 }
 
 void showToScreenReaders(QWidget *shown)

@@ -5,6 +5,7 @@
 #include "productionservices.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -443,6 +444,24 @@ private slots:
         // The reader's own edits still reach the field.
         QAccessible::queryAccessibleInterface(last)->editableTextInterface()->replaceText(4, 8, QStringLiteral("joy"));
         QCOMPARE(last->text(), QStringLiteral("Lovejoy"));
+    }
+
+    // Copy Reading changes nothing in sight: a note says it was done, and a
+    // screen reader hears it as a notification.
+    void copyIsConfirmed()
+    {
+        QPointer<OracleWindow> result = open(QStringLiteral("frmDominoOracleDisplay"));
+        QVERIFY(result);
+        auto *copy = result->findChild<QAction *>(QStringLiteral("mnuCopyReading"));
+        QVERIFY(copy);
+        copy->trigger();
+        auto *note = result->findChild<QLabel *>(QStringLiteral("lblAnnouncement"));
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("Reading copied"));
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(note);
+        QCOMPARE(heard->role(), QAccessible::Notification);
+        QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Reading copied"));
+        QVERIFY(result->rect().contains(note->geometry()));
     }
 
     // The Library, opened with Ctrl+L, read with a piece of each section in

@@ -4,6 +4,7 @@
 # it, the program, and Orca started by listener.py so that what it would say
 # is written to its log.
 set -u
+/usr/bin/python3 -c "import orca.orca_platform" 2>/dev/null || { echo "FAIL: Orca is not installed (apt install orca)"; exit 1; }
 program=$(readlink -f "$1")
 here=$(dirname "$(readlink -f "$0")")
 if [ -z "${ORCA_INNER:-}" ]; then
