@@ -4,7 +4,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
@@ -120,10 +124,86 @@ private:
     QString shown() const { return field()->echoMode() == QLineEdit::Normal ? field()->text() : QString(); }
 };
 
+// A menu item that has a shortcut, read with it: "Copy Reading, Ctrl+C".
+// Qt 6.4's own menu items give screen readers the shortcut in a form they
+// take for a key path, not for the shortcut, so it is never said.
+class MenuItemWithShortcut : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    MenuItemWithShortcut(QMenu *menu, QAction *item)
+        : m_menu(menu)
+        , m_item(item)
+    {
+    }
+
+    bool isValid() const override { return m_menu && m_item; }
+    QObject *object() const override { return m_item; }
+    QWindow *window() const override { return m_menu ? m_menu->windowHandle() : nullptr; }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_menu); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QRect rect() const override { return m_menu->actionGeometry(m_item).translated(m_menu->mapToGlobal(QPoint())); }
+    void setText(QAccessible::Text, const QString &) override { }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return QString(m_item->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        if (kind == QAccessible::Accelerator)
+            return m_item->shortcut().toString(QKeySequence::NativeText);
+        return {};
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !m_menu->isVisible() || !m_item->isVisible();
+        state.focused = m_menu->activeAction() == m_item;
+        state.focusable = true;
+        state.disabled = !m_item->isEnabled();
+        state.checkable = m_item->isCheckable();
+        state.checked = m_item->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && m_item->isEnabled())
+            m_item->trigger();
+    }
+    // Mnemonic, key path, shortcut: the form screen readers read.
+    QStringList keyBindingsForAction(const QString &) const override
+    {
+        return {QKeySequence::mnemonic(m_item->text()).toString(QKeySequence::NativeText) + QStringLiteral(";;")
+                + m_item->shortcut().toString(QKeySequence::NativeText)};
+    }
+
+private:
+    QPointer<QMenu> m_menu;
+    QPointer<QAction> m_item;
+};
+
+QMenu *onlyMenuOf(QAction *item)
+{
+    const QList<QObject *> holders = item->associatedObjects();
+    return holders.size() == 1 ? qobject_cast<QMenu *>(holders.front()) : nullptr;
+}
+
 constexpr char AnnouncementName[] = "lblAnnouncement";
 
 QAccessibleInterface *ownAccessibility(const QString &className, QObject *object)
 {
+    if (auto *item = qobject_cast<QAction *>(object); item && className == QLatin1String("QAction")) {
+        QMenu *menu = onlyMenuOf(item);
+        if (menu && !item->menu() && !item->isSeparator() && !item->shortcut().isEmpty())
+            return new MenuItemWithShortcut(menu, item);
+        return nullptr; // the toolkit's own
+    }
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;

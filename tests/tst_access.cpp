@@ -464,6 +464,32 @@ private slots:
         QVERIFY(result->rect().contains(note->geometry()));
     }
 
+    // A menu item with a shortcut gives it in the form screen readers read as
+    // a shortcut (mnemonic; key path; shortcut), so "Copy Reading, Ctrl+C" is said.
+    void menuItemsSayTheirShortcuts()
+    {
+        QPointer<OracleWindow> result = open(QStringLiteral("frmDominoOracleDisplay"));
+        QVERIFY(result);
+        auto *copy = result->findChild<QAction *>(QStringLiteral("mnuCopyReading"));
+        QVERIFY(copy && copy->associatedObjects().size() == 1);
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(copy->associatedObjects().front());
+        QAccessibleInterface *item = nullptr;
+        for (int c = 0; c < menu->childCount() && !item; ++c)
+            if (menu->child(c)->object() == copy)
+                item = menu->child(c);
+        QVERIFY(item && item->actionInterface());
+        QCOMPARE(item->role(), QAccessible::MenuItem);
+        QCOMPARE(item->text(QAccessible::Name), QStringLiteral("Copy Reading"));
+        QCOMPARE(item->parent()->object(), copy->associatedObjects().front());
+        QAccessibleActionInterface *actions = item->actionInterface();
+        const QStringList binding =
+            actions->keyBindingsForAction(actions->actionNames().value(0)).value(0).split(QLatin1Char(';'));
+        QCOMPARE(binding.size(), 3);
+        QCOMPARE(binding[2], copy->shortcut().toString(QKeySequence::NativeText));
+        actions->doAction(actions->actionNames().value(0));
+        QVERIFY(result->findChild<QLabel *>(QStringLiteral("lblAnnouncement"))->isVisible());
+    }
+
     // The Library, opened with Ctrl+L, read with a piece of each section in
     // sight: its search field labelled, its list, text and pictures named.
     void libraryIsNamed_data()
