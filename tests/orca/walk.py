@@ -76,6 +76,7 @@ def main_window():
         ear.settle(0.3)
         heard += ear.since()
     ear.keys("KP_Subtract")  # leaves flat review
+    round_trip("main window", 12)
     for expected in (r"Welcome", r"Exit"):
         if not any(re.search(expected, said) for said in heard):
             ear.failures.append(f"main window: flat review never reached /{expected}/; heard {heard}")
@@ -216,9 +217,30 @@ def library():
     ear.keys("Escape")
 
 
+def menus():
+    """A command from a menu: its shortcut is said on the way, it is
+    confirmed, and the focus is back where it was, not on a frame."""
+    launcher("Domino Oracle")
+    ear.keys("Return")
+    ear.hear(r"Draw my domino", "Domino start window")
+    ear.keys("Return")
+    ear.hear(r"^Your domino: ", "Domino reading", timeout=15)
+    ear.keys("alt+f", "Down")
+    ear.hear(r"^Copy Reading Ctrl\+C", "File menu")
+    ear.keys("Return")
+    ear.hear(r"Reading copied", "Copy Reading")
+    ear.never(FRAME, "after Copy Reading")
+    ear.keys("KP_Enter")  # Where Am I
+    ear.hear(r"Your domino: ", "Where Am I after Copy Reading")
+    ear.never(FRAME, "Where Am I after Copy Reading")
+    ear.keys("Escape")
+    ear.hear(r"Oracle push button", "main window after the Domino reading")
+    ear.never(FRAME, "main window after the Domino reading")
+
+
 main_window()
 for name, walk in (("domino", domino), ("mahjong", mahjong), ("goodluck", good_luck), ("ogham", ogham),
-                   ("colour", colour), ("library", library)):
+                   ("colour", colour), ("library", library), ("menus", menus)):
     if part(name):
         print(f"--- {name}", flush=True)
         walk()
