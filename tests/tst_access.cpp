@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -247,6 +248,40 @@ private slots:
         QVERIFY(!shown || shown->isClosed());
         QVERIFY(f->welcomeVisible());
         QVERIFY(f->t.urls.opened.isEmpty());
+    }
+
+    // A screen reader hears keypad Enter first, and takes it to tell where
+    // the user is; only a key it leaves presses Exit. A shortcut on the key
+    // would take it before the screen reader and close the reading.
+    void keypadEnterIsTheScreenReadersFirst_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"frmDominoOracleDisplay", "frmMahjongOracleDisplay"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void keypadEnterIsTheScreenReadersFirst()
+    {
+        QFETCH(QString, window);
+        const QPointer<OracleWindow> shown = open(window);
+        QVERIFY(shown && shown->isAncestorOf(QApplication::focusWidget()));
+        struct ScreenReader : QObject {
+            int heard = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                const bool whereAmI =
+                    event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter;
+                heard += whereAmI;
+                return whereAmI;
+            }
+        } reader;
+        qApp->installEventFilter(&reader);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        qApp->removeEventFilter(&reader);
+        QCOMPARE(reader.heard, 1);
+        QVERIFY(shown && !shown->isClosed());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(!shown || shown->isClosed());
+        QVERIFY(f->welcomeVisible());
     }
 
     // Enter and keypad Enter press the focused push button, in every window;
