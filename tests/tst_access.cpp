@@ -231,19 +231,57 @@ private slots:
         QTRY_VERIFY(!f->mdi->isVisible());
     }
 
-    // A Domino or Mahjong reading opens with its Exit button in focus: Enter,
-    // pressed at once, leaves it as the design says, and opens no web page.
+    // A Domino or Mahjong reading opens with its text in focus, named by the
+    // whole reading, so a screen reader says it as it appears; the Library
+    // opened over it and left with Esc gives the focus back to the text.
+    // Enter, pressed there, leaves the reading as the design says, and opens
+    // no web page.
     void enterAtOnceLeavesAReading_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *window : {"frmDominoOracleDisplay", "frmMahjongOracleDisplay"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("Domino") << QStringLiteral("frmDominoOracleDisplay") << 4.5 / 7
+                                << QStringLiteral("lblDominoMassage") << QStringLiteral("Your domino: 4-Blank. ");
+        QTest::newRow("Mahjong suit tile")
+            << QStringLiteral("frmMahjongOracleDisplay") << 4.5 / 42 << QStringLiteral("lblDescription")
+            << QStringLiteral("Your mahjong tile: 1 Bamboo. English Name: Peacock. Chinese Character: K'ung. ");
+        QTest::newRow("Mahjong wind tile")
+            << QStringLiteral("frmMahjongOracleDisplay") << 38.5 / 42 << QStringLiteral("lblDescription")
+            << QStringLiteral("Your mahjong tile: Wind East. English Name: Wind East. Chinese Character: Tung. "
+                              "Season: Spring. Color: Green. Element: Wood. Constellation: Dragon (5 Circles). ");
     }
     void enterAtOnceLeavesAReading()
     {
         QFETCH(QString, window);
+        QFETCH(double, draw);
+        QFETCH(QString, text);
+        QFETCH(QString, heard);
+        f->t.random.values = {draw, 0.5 / 7}; // a Domino draws a second half, blank
         const QPointer<OracleWindow> shown = open(window);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+        const QByteArray name = window.toLatin1();
+        auto *reading = in<QLabel>(name.constData(), qPrintable(text));
+        // The window below takes the keys back once the Library is gone.
+        const auto readsAll = [&] {
+            QTRY_COMPARE(QApplication::focusWidget(), reading);
+            const QString said = QAccessible::queryAccessibleInterface(reading)->text(QAccessible::Name);
+            QVERIFY2(said.startsWith(heard), qPrintable(said));
+            QVERIFY2(said.contains(reading->text().simplified().left(60)), qPrintable(said));
+        };
+        readsAll();
+        if (QTest::currentTestFailed())
+            return;
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        const QPointer<OracleWindow> library = f->window("frmOracleLibrary");
+        QVERIFY(library && library->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!library || library->isClosed());
+        readsAll();
+        if (QTest::currentTestFailed())
+            return;
+
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!shown || shown->isClosed());
         QVERIFY(f->welcomeVisible());
