@@ -2,6 +2,7 @@
 // included, as a screen reader sees it through the accessibility tree.
 #include "fixture.h"
 #include "frmabout.h"
+#include "modoghamoracle.h"
 #include "productionservices.h"
 
 #include <QAccessible>
@@ -320,6 +321,41 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!shown || shown->isClosed());
         QVERIFY(f->welcomeVisible());
+    }
+
+    // The three paragraphs of an Ogham reading are named by their time and
+    // tree, not by the caption they share (a screen reader would say that
+    // first), and tell the tree's attributes. The reading opens on the past;
+    // Tab goes on to the future and the present, as the panels stand.
+    void oghamTextsAreNamedByTimeAndTree()
+    {
+        f->t.random.values = {0.3, 2.5 / 13, 0.99, 6.5 / 13}; // the question's picture; then Ash, Elder, Oak
+        open(QStringLiteral("frmCelticOghamOracleDisplay"));
+        const auto text = [this](const char *name) { return in("frmCelticOghamOracleDisplay", name); };
+        QCOMPARE(QApplication::focusWidget(), text("txtCharacteristicsOne"));
+        for (const auto &[name, heard] : {std::pair{"txtCharacteristicsOne", "The Past: The Ash Tree"},
+                                          std::pair{"txtCharacteristicsThree", "The Future: The Oak Tree"},
+                                          std::pair{"txtCharacteristicsTwo", "The Present: The Elder Tree"}}) {
+            QCOMPARE(QApplication::focusWidget(), text(name));
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(text(name));
+            QCOMPARE(reader->text(QAccessible::Name), QLatin1String(heard));
+            QVERIFY(reader->relations(QAccessible::Label).isEmpty());
+            QVERIFY(reader->state().readOnly);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QAccessibleInterface *past = QAccessible::queryAccessibleInterface(text("txtCharacteristicsOne"));
+        QCOMPARE(
+            past->text(QAccessible::Description),
+            QStringLiteral("Keywords: Wisdom, Energy. Ruling Planet: Neptune. Ruling Animal: The Adder. Ogham Term: "
+                           "Nion. Lucky Color: Green. Lucky Month: March. Lucky Letter: 'N. Lucky Gemstone: Coral. "
+                           "Lucky Flower: Wood Anemone,Buttercup."));
+        QVERIFY(QAccessible::queryAccessibleInterface(text("txtCharacteristicsTwo"))
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("Ruling Animal: The Raven. ")));
+        // What a screen reader reads aloud is the paragraph itself.
+        QAccessibleTextInterface *paragraph = past->textInterface();
+        QVERIFY(paragraph);
+        QCOMPARE(paragraph->text(0, paragraph->characterCount()), OghamTrees(3).Characteristics);
     }
 
     // Enter and keypad Enter press the focused push button, in every window;
