@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -395,35 +396,59 @@ private slots:
         QVERIFY(in("frmMysticColorOracleMain", "Frame2")->isVisible());
     }
 
-    // While the user waits, the focus rests on the "Please Wait" panel:
-    // impatient presses of Enter open no web page.
-    void enterDuringThePauseOpensNothing_data()
+    // While the user waits, the focus rests on the "Please Wait" panel: no
+    // key moves it to a link, and impatient presses open nothing. The
+    // reading then comes as usual.
+    void keysDuringThePauseOpenNothing_data()
     {
         QTest::addColumn<QString>("launcher");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("Domino") << QStringLiteral("cmdSelectOption_1") << QStringLiteral("frmDominoOracleMain")
-                                << QStringLiteral("picProceed");
-        QTest::newRow("Mahjong") << QStringLiteral("cmdSelectOption_3") << QStringLiteral("frmMahjongOracleMain")
-                                 << QStringLiteral("cmdFindMajong");
+        QTest::addColumn<QKeySequence>("keys");
+        const QList<std::pair<const char *, QKeySequence>> presses{
+            {"Enter", QKeySequence(Qt::Key_Return, Qt::Key_Return, Qt::Key_Return)},
+            {"Tab then Enter", QKeySequence(Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return)},
+            {"Shift+Tab then Space",
+             QKeySequence(Qt::SHIFT | Qt::Key_Backtab, Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Space)},
+            {"arrows then Enter", QKeySequence(Qt::Key_Down, Qt::Key_Right, Qt::Key_Return)},
+            {"arrows then Space", QKeySequence(Qt::Key_Up, Qt::Key_Left, Qt::Key_Space)},
+        };
+        for (const auto &[what, keys] : presses) {
+            QTest::addRow("Domino, %s", what)
+                << QStringLiteral("cmdSelectOption_1") << QStringLiteral("frmDominoOracleMain")
+                << QStringLiteral("picProceed") << keys;
+            QTest::addRow("Mahjong, %s", what)
+                << QStringLiteral("cmdSelectOption_3") << QStringLiteral("frmMahjongOracleMain")
+                << QStringLiteral("cmdFindMajong") << keys;
+        }
     }
-    void enterDuringThePauseOpensNothing()
+    void keysDuringThePauseOpenNothing()
     {
         QFETCH(QString, launcher);
         QFETCH(QString, start);
         QFETCH(QString, picture);
+        QFETCH(QKeySequence, keys);
         const QByteArray startName = start.toLatin1();
         launch(qPrintable(launcher), startName.constData());
         f->t.clock.step = 2900; // a tenth of a second of real waiting
-        QWidget *focusWhileWaiting = nullptr;
+        QStringList focusWhileWaiting;
         QTimer::singleShot(20, this, [&] {
-            focusWhileWaiting = QApplication::focusWidget();
-            for (int presses = 0; presses < 3; ++presses)
-                QTest::keyClick(focusWhileWaiting, Qt::Key_Return);
+            const auto focus = [] {
+                QWidget *focused = QApplication::focusWidget();
+                return focused ? focused->objectName() : QStringLiteral("nothing");
+            };
+            for (int k = 0; k < keys.count(); ++k) {
+                focusWhileWaiting << focus();
+                if (QWidget *focused = QApplication::focusWidget())
+                    QTest::keyClick(focused, keys[k].key(), keys[k].keyboardModifiers());
+            }
+            focusWhileWaiting << focus();
         });
         press(in(startName.constData(), qPrintable(picture)), Qt::Key_Return);
-        QCOMPARE(focusWhileWaiting, in(startName.constData(), "picMessage"));
+        QCOMPARE(focusWhileWaiting, QStringList(keys.count() + 1, QStringLiteral("picMessage")));
         QVERIFY(f->t.urls.opened.isEmpty());
+        QVERIFY(f->t.messages.shown.isEmpty());
+        QVERIFY(!f->window("frmOracleLibrary"));
         const QByteArray result = start.replace(QStringLiteral("Main"), QStringLiteral("Display")).toLatin1();
         QVERIFY(f->window(result.constData())->isShown());
         QTest::keyClick(in(result.constData(), "cmdOK"), Qt::Key_Space); // Back
