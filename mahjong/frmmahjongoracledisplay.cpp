@@ -12,9 +12,9 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(OracleHost &host)
     connectBack(ui->cmdOK, &frmMahjongOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
     offerReadingCommands();
-    // Enter, pressed as soon as the reading shows, leaves it; it must not
-    // reach a link first in the tab order.
-    focusWhenShown(ui->cmdExit);
+    // The reading takes the focus when it shows, so a screen reader says it
+    // at once; Enter pressed there still leaves, as Exit does.
+    readAloudIn(ui->lblDescription);
 }
 
 frmMahjongOracleDisplay::~frmMahjongOracleDisplay() = default;

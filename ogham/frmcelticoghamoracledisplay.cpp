@@ -30,6 +30,9 @@ frmCelticOghamOracleDisplay::frmCelticOghamOracleDisplay(OracleHost &host)
     setTabOrder(ui->fraTreeOne->characteristics(), ui->fraTreeThree->characteristics());
     setTabOrder(ui->fraTreeThree->characteristics(), ui->fraTreeTwo->characteristics());
     setTabOrder(ui->fraTreeTwo->characteristics(), ui->cmdBack);
+    // The reading opens on the past's paragraph, which a screen reader names
+    // by its time and tree.
+    focusWhenShown(ui->fraTreeOne->characteristics());
     offerReadingCommands();
 }
 

@@ -39,6 +39,14 @@ void OghamTreePanel::showTree(const OghamTree &tree, const QPixmap &picture)
     ui->txtCharacteristics->setPlainText(tree.Characteristics);
     ui->picImage->setPixmap(picture);
     ui->picImage->setAccessibleName(tree.TreeName);
+    // The three paragraphs share one caption: a screen reader names each by
+    // its time and tree instead, and tells the tree's attributes after it,
+    // which read row by row across the panels would mix the three trees.
+    ui->txtCharacteristics->setAccessibleName(heading() + QStringLiteral(": ") + tree.TreeName.trimmed());
+    QStringList attributes;
+    for (const OghamAttribute &attribute : OghamTreeAttributes(tree))
+        attributes << attribute.caption + QStringLiteral(": ") + attribute.value.trimmed();
+    ui->txtCharacteristics->setAccessibleDescription(attributes.join(QStringLiteral(". ")) + QLatin1Char('.'));
 }
 
 QString OghamTreePanel::heading() const

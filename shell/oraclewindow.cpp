@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -130,12 +131,42 @@ void OracleWindow::connectButton(QAbstractButton *button, std::function<void()> 
     connect(button, &QAbstractButton::clicked, this, std::move(run));
 }
 
+namespace {
+// Keypad Enter, left by the focused control, presses the button. Not a
+// shortcut: shortcuts take their keys before a screen reader hears them, and
+// on this key a screen reader tells where the user is.
+class KeypadEnterPresses final : public QObject {
+public:
+    KeypadEnterPresses(QWidget *window, QPushButton *button)
+        : QObject(window)
+        , m_button(button)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !m_button)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        m_button->click();
+        return true;
+    }
+
+private:
+    QPointer<QPushButton> m_button;
+};
+}
+
 void OracleWindow::connectExit(QPushButton *exit)
 {
     connect(exit, &QPushButton::clicked, this, &OracleWindow::closeWindow);
     exit->setDefault(true);
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)}) {
+    new KeypadEnterPresses(this, exit);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Escape)}) {
         auto *shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, exit, &QPushButton::click);

@@ -2,11 +2,14 @@
 // included, as a screen reader sees it through the accessibility tree.
 #include "fixture.h"
 #include "frmabout.h"
+#include "modoghamoracle.h"
 #include "productionservices.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -231,23 +234,130 @@ private slots:
         QTRY_VERIFY(!f->mdi->isVisible());
     }
 
-    // A Domino or Mahjong reading opens with its Exit button in focus: Enter,
-    // pressed at once, leaves it as the design says, and opens no web page.
+    // A Domino or Mahjong reading opens with its text in focus, named by the
+    // whole reading, so a screen reader says it as it appears; the Library
+    // opened over it and left with Esc gives the focus back to the text.
+    // Enter, pressed there, leaves the reading as the design says, and opens
+    // no web page.
     void enterAtOnceLeavesAReading_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("Domino") << QStringLiteral("frmDominoOracleDisplay") << 4.5 / 7
+                                << QStringLiteral("lblDominoMassage") << QStringLiteral("Your domino: 4-Blank. ");
+        QTest::newRow("Mahjong suit tile")
+            << QStringLiteral("frmMahjongOracleDisplay") << 4.5 / 42 << QStringLiteral("lblDescription")
+            << QStringLiteral("Your mahjong tile: 1 Bamboo. English Name: Peacock. Chinese Character: K'ung. ");
+        QTest::newRow("Mahjong wind tile")
+            << QStringLiteral("frmMahjongOracleDisplay") << 38.5 / 42 << QStringLiteral("lblDescription")
+            << QStringLiteral("Your mahjong tile: Wind East. English Name: Wind East. Chinese Character: Tung. "
+                              "Season: Spring. Color: Green. Element: Wood. Constellation: Dragon (5 Circles). ");
+    }
+    void enterAtOnceLeavesAReading()
+    {
+        QFETCH(QString, window);
+        QFETCH(double, draw);
+        QFETCH(QString, text);
+        QFETCH(QString, heard);
+        f->t.random.values = {draw, 0.5 / 7}; // a Domino draws a second half, blank
+        const QPointer<OracleWindow> shown = open(window);
+        const QByteArray name = window.toLatin1();
+        auto *reading = in<QLabel>(name.constData(), qPrintable(text));
+        // The window below takes the keys back once the Library is gone.
+        const auto readsAll = [&] {
+            QTRY_COMPARE(QApplication::focusWidget(), reading);
+            const QString said = QAccessible::queryAccessibleInterface(reading)->text(QAccessible::Name);
+            QVERIFY2(said.startsWith(heard), qPrintable(said));
+            QVERIFY2(said.contains(reading->text().simplified().left(60)), qPrintable(said));
+        };
+        readsAll();
+        if (QTest::currentTestFailed())
+            return;
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        const QPointer<OracleWindow> library = f->window("frmOracleLibrary");
+        QVERIFY(library && library->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!library || library->isClosed());
+        readsAll();
+        if (QTest::currentTestFailed())
+            return;
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!shown || shown->isClosed());
+        QVERIFY(f->welcomeVisible());
+        QVERIFY(f->t.urls.opened.isEmpty());
+    }
+
+    // A screen reader hears keypad Enter first, and takes it to tell where
+    // the user is; only a key it leaves presses Exit. A shortcut on the key
+    // would take it before the screen reader and close the reading.
+    void keypadEnterIsTheScreenReadersFirst_data()
     {
         QTest::addColumn<QString>("window");
         for (const char *window : {"frmDominoOracleDisplay", "frmMahjongOracleDisplay"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
-    void enterAtOnceLeavesAReading()
+    void keypadEnterIsTheScreenReadersFirst()
     {
         QFETCH(QString, window);
         const QPointer<OracleWindow> shown = open(window);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(shown && shown->isAncestorOf(QApplication::focusWidget()));
+        struct ScreenReader : QObject {
+            int heard = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                const bool whereAmI =
+                    event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter;
+                heard += whereAmI;
+                return whereAmI;
+            }
+        } reader;
+        qApp->installEventFilter(&reader);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        qApp->removeEventFilter(&reader);
+        QCOMPARE(reader.heard, 1);
+        QVERIFY(shown && !shown->isClosed());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!shown || shown->isClosed());
         QVERIFY(f->welcomeVisible());
-        QVERIFY(f->t.urls.opened.isEmpty());
+    }
+
+    // The three paragraphs of an Ogham reading are named by their time and
+    // tree, not by the caption they share (a screen reader would say that
+    // first), and tell the tree's attributes. The reading opens on the past;
+    // Tab goes on to the future and the present, as the panels stand.
+    void oghamTextsAreNamedByTimeAndTree()
+    {
+        f->t.random.values = {0.3, 2.5 / 13, 0.99, 6.5 / 13}; // the question's picture; then Ash, Elder, Oak
+        open(QStringLiteral("frmCelticOghamOracleDisplay"));
+        const auto text = [this](const char *name) { return in("frmCelticOghamOracleDisplay", name); };
+        QCOMPARE(QApplication::focusWidget(), text("txtCharacteristicsOne"));
+        for (const auto &[name, heard] : {std::pair{"txtCharacteristicsOne", "The Past: The Ash Tree"},
+                                          std::pair{"txtCharacteristicsThree", "The Future: The Oak Tree"},
+                                          std::pair{"txtCharacteristicsTwo", "The Present: The Elder Tree"}}) {
+            QCOMPARE(QApplication::focusWidget(), text(name));
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(text(name));
+            QCOMPARE(reader->text(QAccessible::Name), QLatin1String(heard));
+            QVERIFY(reader->relations(QAccessible::Label).isEmpty());
+            QVERIFY(reader->state().readOnly);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QAccessibleInterface *past = QAccessible::queryAccessibleInterface(text("txtCharacteristicsOne"));
+        QCOMPARE(
+            past->text(QAccessible::Description),
+            QStringLiteral("Keywords: Wisdom, Energy. Ruling Planet: Neptune. Ruling Animal: The Adder. Ogham Term: "
+                           "Nion. Lucky Color: Green. Lucky Month: March. Lucky Letter: 'N. Lucky Gemstone: Coral. "
+                           "Lucky Flower: Wood Anemone,Buttercup."));
+        QVERIFY(QAccessible::queryAccessibleInterface(text("txtCharacteristicsTwo"))
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("Ruling Animal: The Raven. ")));
+        // What a screen reader reads aloud is the paragraph itself.
+        QAccessibleTextInterface *paragraph = past->textInterface();
+        QVERIFY(paragraph);
+        QCOMPARE(paragraph->text(0, paragraph->characterCount()), OghamTrees(3).Characteristics);
     }
 
     // Enter and keypad Enter press the focused push button, in every window;
@@ -287,35 +397,59 @@ private slots:
         QVERIFY(in("frmMysticColorOracleMain", "Frame2")->isVisible());
     }
 
-    // While the user waits, the focus rests on the "Please Wait" panel:
-    // impatient presses of Enter open no web page.
-    void enterDuringThePauseOpensNothing_data()
+    // While the user waits, the focus rests on the "Please Wait" panel: no
+    // key moves it to a link, and impatient presses open nothing. The
+    // reading then comes as usual.
+    void keysDuringThePauseOpenNothing_data()
     {
         QTest::addColumn<QString>("launcher");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("Domino") << QStringLiteral("cmdSelectOption_1") << QStringLiteral("frmDominoOracleMain")
-                                << QStringLiteral("picProceed");
-        QTest::newRow("Mahjong") << QStringLiteral("cmdSelectOption_3") << QStringLiteral("frmMahjongOracleMain")
-                                 << QStringLiteral("cmdFindMajong");
+        QTest::addColumn<QKeySequence>("keys");
+        const QList<std::pair<const char *, QKeySequence>> presses{
+            {"Enter", QKeySequence(Qt::Key_Return, Qt::Key_Return, Qt::Key_Return)},
+            {"Tab then Enter", QKeySequence(Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return)},
+            {"Shift+Tab then Space",
+             QKeySequence(Qt::SHIFT | Qt::Key_Backtab, Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Space)},
+            {"arrows then Enter", QKeySequence(Qt::Key_Down, Qt::Key_Right, Qt::Key_Return)},
+            {"arrows then Space", QKeySequence(Qt::Key_Up, Qt::Key_Left, Qt::Key_Space)},
+        };
+        for (const auto &[what, keys] : presses) {
+            QTest::addRow("Domino, %s", what)
+                << QStringLiteral("cmdSelectOption_1") << QStringLiteral("frmDominoOracleMain")
+                << QStringLiteral("picProceed") << keys;
+            QTest::addRow("Mahjong, %s", what)
+                << QStringLiteral("cmdSelectOption_3") << QStringLiteral("frmMahjongOracleMain")
+                << QStringLiteral("cmdFindMajong") << keys;
+        }
     }
-    void enterDuringThePauseOpensNothing()
+    void keysDuringThePauseOpenNothing()
     {
         QFETCH(QString, launcher);
         QFETCH(QString, start);
         QFETCH(QString, picture);
+        QFETCH(QKeySequence, keys);
         const QByteArray startName = start.toLatin1();
         launch(qPrintable(launcher), startName.constData());
         f->t.clock.step = 2900; // a tenth of a second of real waiting
-        QWidget *focusWhileWaiting = nullptr;
+        QStringList focusWhileWaiting;
         QTimer::singleShot(20, this, [&] {
-            focusWhileWaiting = QApplication::focusWidget();
-            for (int presses = 0; presses < 3; ++presses)
-                QTest::keyClick(focusWhileWaiting, Qt::Key_Return);
+            const auto focus = [] {
+                QWidget *focused = QApplication::focusWidget();
+                return focused ? focused->objectName() : QStringLiteral("nothing");
+            };
+            for (int k = 0; k < keys.count(); ++k) {
+                focusWhileWaiting << focus();
+                if (QWidget *focused = QApplication::focusWidget())
+                    QTest::keyClick(focused, keys[k].key(), keys[k].keyboardModifiers());
+            }
+            focusWhileWaiting << focus();
         });
         press(in(startName.constData(), qPrintable(picture)), Qt::Key_Return);
-        QCOMPARE(focusWhileWaiting, in(startName.constData(), "picMessage"));
+        QCOMPARE(focusWhileWaiting, QStringList(keys.count() + 1, QStringLiteral("picMessage")));
         QVERIFY(f->t.urls.opened.isEmpty());
+        QVERIFY(f->t.messages.shown.isEmpty());
+        QVERIFY(!f->window("frmOracleLibrary"));
         const QByteArray result = start.replace(QStringLiteral("Main"), QStringLiteral("Display")).toLatin1();
         QVERIFY(f->window(result.constData())->isShown());
         QTest::keyClick(in(result.constData(), "cmdOK"), Qt::Key_Space); // Back

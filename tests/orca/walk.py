@@ -18,6 +18,7 @@ ear = Ear(sys.argv[1])
 only = [part for part in os.environ.get("ORCA_WALK_ONLY", "").split(",") if part]
 FRAME = r" frame\.?$"
 READING = r".{120,}"  # a reading text runs to several sentences
+SHORT_READING = r".{40,}"  # a domino's or a tile's reading may be one sentence
 
 
 def part(name):
@@ -89,21 +90,23 @@ def domino():
     round_trip("Domino start window", 5)
     tab_to(r"Draw my domino", "Domino start window")
     ear.keys("Return")
-    ear.hear(r"(?i)please wait", "Domino pause")
-    # Keys during the pause reach nothing: no link, nothing opened.
-    ear.keys("Tab", "Tab", "Return", settle=False)
-    reading = ear.hear(r"^Your domino: [0-6]-[0-6]\. " + READING, "Domino reading", timeout=15)
-    ear.never(r" link\.?$|Online|www\.", "Domino pause, Tab and Enter")
+    ear.hear(r"^Please Wait", "Domino pause")
+    # Keys during the pause reach nothing: no link, no button, nothing opened.
+    ear.keys("Tab", "Down", "Tab", "Return", settle=False)
+    reading = ear.hear(r"^Your domino: (Blank|[1-6])-(Blank|[1-6])\. " + SHORT_READING, "Domino reading", timeout=15)
+    ear.never(r" link\.?$|push button|Online|www\.", "Domino pause, Tab, Down and Enter")
     ear.step("Domino reading")
     if reading:
         ear.keys("KP_Add")  # Say All reads the whole reading again
         ear.hear(re.escape(reading[:60]), "Domino reading, Say All")
+        ear.keys("KP_Enter")  # and so does Where Am I
+        ear.hear(re.escape(reading[:60]), "Domino reading, Where Am I")
     round_trip("Domino reading window", 6)
-    # The Library over the reading, closed: the focus is back in the reading.
+    # The Library over the reading, closed: the focus is back on the reading.
     ear.keys("ctrl+l")
     ear.hear(r"Search", "Library from the Domino reading")
     ear.keys("Escape")
-    ear.hear(r"Your domino: |Exit push button|Back push button", "Domino reading after the Library")
+    ear.hear(r"^Your domino: ", "Domino reading after the Library")
     ear.never(FRAME, "Domino reading after the Library")
     ear.keys("Escape")
     ear.hear(r"Oracle push button", "main window after the Domino reading")
@@ -116,13 +119,17 @@ def mahjong():
     round_trip("Mahjong start window", 5)
     tab_to(r"Draw my tile", "Mahjong start window")
     ear.keys("Return")
-    ear.hear(r"(?i)please wait", "Mahjong pause")
-    ear.keys("shift+Tab", "shift+Tab", "space", settle=False)
-    ear.hear(r"^Your mahjong tile: .+\. " + READING, "Mahjong reading", timeout=15)
-    ear.never(r" link\.?$|Online|www\.", "Mahjong pause, Shift+Tab and Space")
+    ear.hear(r"^Please Wait", "Mahjong pause")
+    ear.keys("shift+Tab", "Left", "shift+Tab", "space", settle=False)
+    ear.hear(r"^Your mahjong tile: .+\. English Name: .+\. Chinese Character: .+\. " + SHORT_READING,
+             "Mahjong reading", timeout=15)
+    ear.never(r" link\.?$|push button|Online|www\.", "Mahjong pause, Shift+Tab, Left and Space")
     ear.step("Mahjong reading")
     round_trip("Mahjong reading window", 6)
-    ear.keys("Escape")
+    # Back on the reading after the round; Enter there leaves, as Exit does.
+    ear.keys("KP_Enter")
+    ear.hear(r"^Your mahjong tile: ", "Mahjong reading, Where Am I")
+    ear.keys("Return")
     ear.hear(r"Oracle push button", "main window after the Mahjong reading")
 
 
@@ -155,13 +162,26 @@ def ogham():
     ear.keys("Return")
     ear.hear(r"Your Question", "Ogham question window")
     ear.type("Will the harvest be good")
+    round_trip("Ogham question window", 4)
+    tab_to(r"Draw my three trees", "Ogham question window")
     ear.keys("Return")
-    ear.hear(r"^The Past: (The )?\w+", "Ogham reading")
+    # Each paragraph is named by its time and its tree, not by the caption
+    # the three share; Tab goes on as the panels stand.
+    ear.hear(r"^The Past: The \w+( Tree)? read only text\.$", "Ogham reading")
+    ear.never(r"Characteristics", "Ogham reading")
     ear.step("Ogham reading")
-    for when in ("The Present", "The Future"):
-        tab_to(rf"^{when}: (The )?\w+", "Ogham reading")
+    ear.keys("KP_Add")  # Say All reads the past's paragraph
+    ear.hear(r"\w+(\W+\w+){9}", "Ogham reading, Say All")
+    ear.step("Ogham Say All")
+    for when in ("The Future", "The Present"):
+        ear.keys("Tab")
+        ear.hear(rf"^{when}: The \w+( Tree)? read only text\.$", f"Ogham reading, Tab to {when}")
+    ear.keys("KP_Enter")  # Where Am I: the present's name and its tree's attributes
+    ear.hear(r"^The Present: The \w+( Tree)? read only text\.$", "Ogham reading, Where Am I")
+    ear.hear(r"^Keywords: .+\. Lucky Flower: .+\.$", "Ogham reading, Where Am I")
+    ear.step("Ogham Where Am I")
     round_trip("Ogham reading window", 8)
-    ear.keys("Escape")
+    ear.keys("ctrl+w")
     ear.hear(r"Oracle push button", "main window after Ogham")
 
 
