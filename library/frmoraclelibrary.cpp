@@ -137,7 +137,7 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
         (entry.group.isEmpty() ? section : group)->addChild(item);
         m_items.push_back(item);
     }
-    ui->treEntries->expandAll();
+    ui->treEntries->openHeadings();
     // The list starts wide enough for its longest name, if the window has the room.
     const int listWidth = ui->treEntries->sizeHintForColumn(0) + 2 * ui->treEntries->frameWidth()
                           + style()->pixelMetric(QStyle::PM_ScrollBarExtent);

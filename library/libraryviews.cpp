@@ -3,6 +3,7 @@
 #include "clickable.h"
 #include "librarycatalogue.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
@@ -59,11 +60,67 @@ void PieceList::keyboardSearch(const QString &search)
         setCurrentItem(rows[found]);
 }
 
+void PieceList::openHeadings()
+{
+    // expandAll() would mark every piece as opened too, and a screen reader
+    // would say "expanded" of each.
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if ((*it)->childCount() > 0)
+            (*it)->setExpanded(true);
+}
+
 void PieceList::drawRow(QPainter *painter, const QStyleOptionViewItem &options, const QModelIndex &index) const
 {
     QTreeWidget::drawRow(painter, options, index);
     if (hasFocus() && index == currentIndex())
         drawFocusMark(*painter, QRect(0, options.rect.top(), viewport()->width(), options.rect.height()));
+}
+
+// Qt 6.4's tree tells screen readers that its new current row has the focus
+// whether the tree has it or not: as a search typed in the field moves the
+// row, Orca leaves the field for the list, and hears nothing more of the
+// field (nor that nothing was found). The tree's own step is left out, as it
+// adds nothing else to a list of one column; the row is told here, only
+// while the list has the focus.
+void PieceList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (hasFocus())
+        tellCurrentRow();
+}
+
+// Qt 6.4 tells screen readers only that the list took the focus, not which
+// row the user is on: Orca would say "Pieces tree" and no piece. The row is
+// told once the list's own news is out, which follows this event.
+void PieceList::focusInEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                tellCurrentRow();
+        },
+        Qt::QueuedConnection);
+}
+
+void PieceList::tellCurrentRow()
+{
+    const QModelIndex current = currentIndex();
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface *table = list ? list->tableInterface() : nullptr;
+    if (!current.isValid() || visualRect(current).isEmpty() || !table)
+        return; // none, or none in sight (a search hid them all)
+    // The accessible table counts the rows in sight, from the top.
+    int row = 0;
+    for (QModelIndex above = indexAbove(current); above.isValid(); above = indexAbove(above))
+        ++row;
+    QAccessibleInterface *cell = table->cellAt(row, current.column());
+    if (!cell)
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(list->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TreeNameList::keyboardSearch(const QString &search)

@@ -21,17 +21,26 @@ private:
 
 // Typing "holly" reaches The Holly Tree, and the row that has the focus
 // shows the program's focus mark, which stands out on a selected row too.
+// A screen reader hears the row the user is on as the list takes the focus
+// and as the row changes, and only then: a search that moves the row while
+// the user types elsewhere leaves the reader where the user is.
 class PieceList : public QTreeWidget {
     Q_OBJECT
 public:
     using QTreeWidget::QTreeWidget;
     using QTreeWidget::sizeHintForColumn; // how wide the longest name needs the list
     void keyboardSearch(const QString &search) override;
+    // Opens the headings, and only them: a piece has nothing to open.
+    void openHeadings();
 
 protected:
     void drawRow(QPainter *painter, const QStyleOptionViewItem &options, const QModelIndex &index) const override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
+    void tellCurrentRow();
+
     TypeAhead m_typeAhead;
 };
 

@@ -70,6 +70,58 @@ QStringList unnamed(QWidget *window, const QStringList &decorative = {})
     return found;
 }
 
+// What the widgets tell screen readers while it lives.
+class Told {
+public:
+    struct News {
+        QAccessible::Event type;
+        QObject *object;
+        int child;    // -1: the object itself
+        QString name; // of what the news is about
+    };
+
+    Told()
+    {
+        s_told = this;
+        m_before = QAccessible::installUpdateHandler(&record);
+    }
+    ~Told()
+    {
+        QAccessible::installUpdateHandler(m_before);
+        s_told = nullptr;
+    }
+    Told(const Told &) = delete;
+    Told &operator=(const Told &) = delete;
+
+    // The names of the rows of `list` said to have the focus, in order.
+    QStringList rowsFocused(const QObject *list) const
+    {
+        QStringList rows;
+        for (const News &each : news)
+            if (each.type == QAccessible::Focus && each.object == list && each.child >= 0)
+                rows << each.name;
+        return rows;
+    }
+    int count(QAccessible::Event type, const QObject *object) const
+    {
+        return int(std::count_if(news.begin(), news.end(),
+                                 [&](const News &each) { return each.type == type && each.object == object; }));
+    }
+
+    QList<News> news;
+
+private:
+    static void record(QAccessibleEvent *event)
+    {
+        QAccessibleInterface *about = event->accessibleInterface();
+        s_told->news.append(
+            {event->type(), event->object(), event->child(), about ? about->text(QAccessible::Name) : QString()});
+    }
+
+    static inline Told *s_told = nullptr;
+    QAccessible::UpdateHandler m_before = nullptr;
+};
+
 } // namespace
 
 class tst_Access : public QObject {
@@ -122,6 +174,13 @@ class tst_Access : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // On a screen reader's desktop Qt's bridge comes on once the
+        // accessibility bus answers; until then Qt tells nothing to anyone.
+        if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+            QTRY_VERIFY(QAccessible::isActive());
+    }
     void init() { f = std::make_unique<OracleFixture>(); }
     void cleanup() { f.reset(); }
 
@@ -411,6 +470,73 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(search)->text(QAccessible::Description),
                  QStringLiteral("No piece matches"));
         expectNamed("frmOracleLibrary");
+    }
+
+    // Each row of the Library's list is told as opened only if it is a
+    // heading: a piece has nothing to open.
+    void libraryPiecesAreNotOpened()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        // The rows as a screen reader has them, in the list's order: all are in sight.
+        QList<QAccessibleInterface *> rows;
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(list);
+        for (int c = 0; c < reader->childCount(); ++c)
+            if (reader->child(c)->role() == QAccessible::TreeItem)
+                rows << reader->child(c);
+        int pieces = 0;
+        QTreeWidgetItemIterator item(list);
+        for (QAccessibleInterface *row : rows) {
+            QVERIFY(*item);
+            QCOMPARE(row->text(QAccessible::Name), (*item)->text(0));
+            const bool heading = (*item)->childCount() > 0;
+            pieces += heading ? 0 : 1;
+            QVERIFY2(row->state().expandable == heading && row->state().expanded == heading,
+                     qPrintable((*item)->text(0)));
+            ++item;
+        }
+        QVERIFY(!*item);
+        QCOMPARE(pieces, 162);
+    }
+
+    // The list tells screen readers the row the user is on as it takes the
+    // focus and as the row moves under the arrows, never while a search
+    // typed in the field moves it: the reader stays with the field.
+    void libraryListTellsItsRowOnlyWithTheFocus()
+    {
+        if (!QAccessible::isActive())
+            QSKIP("Qt tells screen readers nothing while none listens; tst_access@atspi runs this");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *search = in("frmOracleLibrary", "txtSearch");
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        Told told;
+        QTest::keyClicks(search, QStringLiteral("oak"));
+        QCOMPARE(list->currentItem()->text(0), QStringLiteral("The Oak Tree"));
+        QCoreApplication::processEvents();
+        QCOMPARE(told.rowsFocused(list), QStringList());
+
+        QTest::keyClick(search, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTRY_COMPARE(told.rowsFocused(list), QStringList{QStringLiteral("The Oak Tree")});
+        // Told after whatever the toolkit tells of the list itself.
+        const auto lastFocus = std::find_if(told.news.rbegin(), told.news.rend(),
+                                            [](const Told::News &each) { return each.type == QAccessible::Focus; });
+        QVERIFY(lastFocus != told.news.rend() && lastFocus->object == list && lastFocus->child >= 0);
+
+        QStringList reached{list->currentItem()->text(0)};
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(list, key);
+            reached << list->currentItem()->text(0);
+        }
+        QCOMPARE(told.rowsFocused(list), reached);
+
+        // A search that hides every row leaves none to tell.
+        QTest::keyClick(list, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClicks(search, QStringLiteral("qqqq"));
+        QTest::keyClick(search, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::qWait(50);
+        QCOMPARE(told.rowsFocused(list), reached);
     }
 
     void mainWindowAndAboutBoxAreNamed()
