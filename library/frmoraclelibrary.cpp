@@ -146,7 +146,8 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
     // The field's clear button, which a screen reader would otherwise announce without a name.
     for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
         clear->setAccessibleName(QStringLiteral("Clear the search"));
-    for (QWidget *control : std::initializer_list<QWidget *>{ui->txtSearch, ui->cboPast, ui->cboFuture, ui->cmdRead})
+    for (QWidget *control : std::initializer_list<QWidget *>{ui->txtSearch, ui->cboPast, ui->lblPresentTree,
+                                                             ui->cboFuture, ui->cmdRead})
         showFocusMark(control);
     // Alt and a letter is a command: where no access key takes it, it must
     // not end up in the search as a letter.
@@ -285,6 +286,8 @@ void frmOracleLibrary::placeTreeOnShow(int tree)
 {
     const int before = std::exchange(m_presentTree, tree);
     ui->lblPresentTree->setText(OghamTrees(tree).TreeName.trimmed());
+    // It takes the focus so that a screen reader hears the present among the boxes.
+    ui->lblPresentTree->setAccessibleName(ui->lblPresent->text() + QLatin1Char(' ') + ui->lblPresentTree->text());
     for (QComboBox *box : m_trees) {
         if (box->currentData().toInt() != tree)
             continue;
@@ -292,7 +295,6 @@ void frmOracleLibrary::placeTreeOnShow(int tree)
         for (int n = 1; other == 0 || other == tree; ++n) // none before it: the first tree free
             if (n != tree && m_trees[0]->currentData().toInt() != n && m_trees[1]->currentData().toInt() != n)
                 other = n;
-        const QSignalBlocker quiet(box);
         box->setCurrentIndex(box->findData(other));
     }
 }

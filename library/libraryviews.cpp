@@ -4,9 +4,11 @@
 #include "librarycatalogue.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QRegularExpression>
 
 QString TypeAhead::add(const QString &key, bool &fresh)
 {
@@ -161,3 +163,140 @@ void ReadingText::focusOutEvent(QFocusEvent *event)
     QTextBrowser::focusOutEvent(event);
     viewport()->update();
 }
+
+namespace {
+TreeChooser *chooser(QWidget *widget)
+{
+    return static_cast<TreeChooser *>(widget);
+}
+
+// Qt 6.4 names a combo box by the item chosen in it, which Orca replaces by
+// the box's label: it says "The Past: combo box" and never the tree. Nor
+// does it hear a change of tree, which Qt 6.4 passes on in a form that Orca
+// reads only through an interface (AT-SPI Selection) Qt 6.4 does not offer.
+// So the box is named by its label and its tree together, with no label
+// beside the name, and has a value: Orca hears a change of value, and says
+// the box anew with its new name.
+class TreeChooserAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TreeChooserAccessible(TreeChooser *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return chooser(widget())->spokenName();
+        if (t == QAccessible::Value)
+            return chooser(widget())->currentText().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = chooser(widget())->view()->isVisible();
+        return state;
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        // The label is in the name already; a reader would say it in the name's place.
+        QList<QPair<QAccessibleInterface *, QAccessible::Relation>> related = QAccessibleWidget::relations(match);
+        related.removeIf([](const auto &relation) { return relation.second & QAccessible::Label; });
+        return related;
+    }
+
+    // The list that drops down, as Qt's own combo box has it.
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(chooser(widget())->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == chooser(widget())->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction())
+            chooser(widget())->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    QVariant currentValue() const override { return chooser(widget())->spokenValue(chooser(widget())->currentIndex()); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        TreeChooser *box = chooser(widget());
+        const int index = value.toInt() - box->spokenValue(0);
+        if (index >= 0 && index < box->count())
+            box->setCurrentIndex(index);
+    }
+    QVariant minimumValue() const override { return chooser(widget())->spokenValue(0); }
+    QVariant maximumValue() const override
+    {
+        return chooser(widget())->spokenValue(chooser(widget())->count() - 1);
+    }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+QAccessibleInterface *libraryAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(TreeChooser::staticMetaObject.className()))
+        return new TreeChooserAccessible(static_cast<TreeChooser *>(object));
+    return nullptr;
+}
+
+void offerAccessibleInterfaces()
+{
+    static const bool offered = (QAccessible::installFactory(libraryAccessible), true);
+    Q_UNUSED(offered);
+}
+
+// The text of a label, as it reads without the mark of its access key.
+QString withoutAccessKey(QString text)
+{
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    return text.replace(mark, QStringLiteral("\\1"));
+}
+}
+
+TreeChooser::TreeChooser(QWidget *parent)
+    : QComboBox(parent)
+{
+    // Orca takes a value equal to the last one it heard, from whichever
+    // control, as no change; no two boxes share a value.
+    static int boxes = 0;
+    m_valueBase = 100 * boxes++;
+    offerAccessibleInterfaces();
+    // Screen readers keep a name they have read until told that it changed.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    });
+}
+
+QString TreeChooser::spokenName() const
+{
+    QString label = accessibleName();
+    if (label.isEmpty())
+        for (const QLabel *each : window()->findChildren<QLabel *>())
+            if (each->buddy() == this)
+                label = withoutAccessKey(each->text());
+    const QString tree = currentText().trimmed();
+    return label.isEmpty() ? tree : label + QLatin1Char(' ') + tree;
+}
+

@@ -2,7 +2,9 @@
 // The Library's list, tree boxes and reading text: reached by typing a
 // piece's name as a person says it, and marked plainly when they have the
 // focus.
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QListView>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -42,6 +44,23 @@ private:
     void tellCurrentRow();
 
     TypeAhead m_typeAhead;
+};
+
+// A box that picks the tree of the past or of the future. A screen reader
+// hears its label and the tree in it as one ("The Past: The Oak Tree"), on
+// the way in, when asked where it is, and on each change of tree.
+class TreeChooser : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TreeChooser(QWidget *parent = nullptr);
+    // Its label's words, without the access key's mark, then the tree chosen.
+    QString spokenName() const;
+    // What it tells screen readers as the value of the tree at `index`: its
+    // place in the list, counted on from a base no other box shares.
+    int spokenValue(int index) const { return m_valueBase + index + 1; }
+
+private:
+    int m_valueBase;
 };
 
 // The list of a tree box, reached the same way as the pieces.

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -68,6 +69,11 @@ QStringList unnamed(QWidget *window, const QStringList &decorative = {})
             found << QStringLiteral("picture ") + label->objectName();
     }
     return found;
+}
+
+QString nameOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
 // What the widgets tell screen readers while it lives.
@@ -537,6 +543,101 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), list);
         QTest::qWait(50);
         QCOMPARE(told.rowsFocused(list), reached);
+    }
+
+    // Each tree box is heard as its label and its tree at once; the tree in
+    // the present is a stop between them, heard the same way, and takes the
+    // place of the box that held the tree put in the present.
+    void libraryTreeBoxesSayTheirTree()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(QStringLiteral("The Birch Tree"), Qt::MatchExactly | Qt::MatchRecursive)
+                                 .value(0));
+        auto *past = in<QComboBox>("frmOracleLibrary", "cboPast");
+        auto *present = in("frmOracleLibrary", "lblPresentTree");
+        auto *future = in<QComboBox>("frmOracleLibrary", "cboFuture");
+        const auto tree = [past](int index) { return past->itemText(index).trimmed(); };
+
+        // Tab order: the text, the past, the present, the future, the button.
+        QVERIFY(tabTo(in("frmOracleLibrary", "txtDetail")));
+        for (QWidget *next : {static_cast<QWidget *>(past), present, static_cast<QWidget *>(future),
+                              in("frmOracleLibrary", "cmdRead")}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        for (QComboBox *box : {past, future}) {
+            const QString label = box == past ? QStringLiteral("The Past:") : QStringLiteral("The Future:");
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(reader->role(), QAccessible::ComboBox);
+            QCOMPARE(reader->text(QAccessible::Name), label + u' ' + tree(box->currentIndex()));
+            // No label stands beside it, for a reader would say the label in the name's place.
+            QVERIFY(reader->relations(QAccessible::Label).isEmpty());
+            QVERIFY(reader->valueInterface());
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Down);
+            QCOMPARE(reader->text(QAccessible::Name), label + u' ' + tree(box->currentIndex()));
+            QCOMPARE(reader->valueInterface()->currentValue().toInt(),
+                     reader->valueInterface()->minimumValue().toInt() + box->currentIndex());
+            // A reader's own commands work as on any combo box.
+            reader->valueInterface()->setCurrentValue(reader->valueInterface()->minimumValue().toInt() + 5);
+            QCOMPARE(box->currentIndex(), 5);
+            QVERIFY(!reader->state().expanded);
+            reader->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+            QTRY_VERIFY(box->view()->isVisible());
+            QVERIFY(reader->state().expandable && reader->state().expanded);
+            QCOMPARE(reader->child(0)->object(), box->view());
+            box->hidePopup();
+        }
+        // A reader takes a value it heard last, from any control, for no
+        // change: no value of one box is a value of the other.
+        QAccessibleValueInterface *pastValue = QAccessible::queryAccessibleInterface(past)->valueInterface();
+        QAccessibleValueInterface *futureValue = QAccessible::queryAccessibleInterface(future)->valueInterface();
+        QVERIFY(pastValue->maximumValue().toInt() < futureValue->minimumValue().toInt()
+                || futureValue->maximumValue().toInt() < pastValue->minimumValue().toInt());
+        QCOMPARE(pastValue->maximumValue().toInt() - pastValue->minimumValue().toInt(), past->count() - 1);
+
+        QCOMPARE(nameOf(present), QStringLiteral("The Present: The Birch Tree"));
+        const QString inThePast = tree(past->currentIndex());
+        list->setCurrentItem(list->findItems(inThePast, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QCOMPARE(nameOf(present), QStringLiteral("The Present: ") + inThePast);
+        QCOMPARE(nameOf(past), QStringLiteral("The Past: The Birch Tree"));
+    }
+
+    // A box tells screen readers that its name changed with each change of
+    // tree, whoever makes it: a reader keeps a name it has read till then.
+    void libraryTreeBoxesTellEachChange_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("byKey"); // else by putting its tree in the present
+        QTest::newRow("past, by key") << QStringLiteral("cboPast") << true;
+        QTest::newRow("future, by key") << QStringLiteral("cboFuture") << true;
+        QTest::newRow("past, by the Library") << QStringLiteral("cboPast") << false;
+        QTest::newRow("future, by the Library") << QStringLiteral("cboFuture") << false;
+    }
+    void libraryTreeBoxesTellEachChange()
+    {
+        if (!QAccessible::isActive())
+            QSKIP("Qt tells screen readers nothing while none listens; tst_access@atspi runs this");
+        QFETCH(QString, box);
+        QFETCH(bool, byKey);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(QStringLiteral("The Birch Tree"), Qt::MatchExactly | Qt::MatchRecursive)
+                                 .value(0));
+        auto *chooser = in<QComboBox>("frmOracleLibrary", qPrintable(box));
+        const int before = chooser->currentIndex();
+        Told told;
+        if (byKey) {
+            chooser->setFocus();
+            QTest::keyClick(chooser, Qt::Key_Down);
+        } else {
+            list->setCurrentItem(
+                list->findItems(chooser->currentText().trimmed(), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        }
+        QVERIFY(chooser->currentIndex() != before);
+        QCOMPARE(told.count(QAccessible::NameChanged, chooser), 1);
     }
 
     void mainWindowAndAboutBoxAreNamed()
