@@ -253,10 +253,29 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 };
 
+// Qt 6.4 has no way to have a screen reader say a message where the focus
+// is not; Orca does say a notification that appears.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(NoticeLabel *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<NoticeLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *libraryAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String(TreeChooser::staticMetaObject.className()))
         return new TreeChooserAccessible(static_cast<TreeChooser *>(object));
+    if (className == QLatin1String(NoticeLabel::staticMetaObject.className()))
+        return new NoticeAccessible(static_cast<NoticeLabel *>(object));
     return nullptr;
 }
 
@@ -300,3 +319,8 @@ QString TreeChooser::spokenName() const
     return label.isEmpty() ? tree : label + QLatin1Char(' ') + tree;
 }
 
+NoticeLabel::NoticeLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    offerAccessibleInterfaces();
+}

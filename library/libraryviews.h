@@ -63,6 +63,14 @@ private:
     int m_valueBase;
 };
 
+// A line that appears to say that something happened (nothing was found):
+// screen readers say it as it appears, wherever the focus is.
+class NoticeLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit NoticeLabel(QWidget *parent = nullptr);
+};
+
 // The list of a tree box, reached the same way as the pieces.
 class TreeNameList : public QListView {
     Q_OBJECT

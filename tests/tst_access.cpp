@@ -2,6 +2,7 @@
 // included, as a screen reader sees it through the accessibility tree.
 #include "fixture.h"
 #include "frmabout.h"
+#include "librarycatalogue.h"
 #include "productionservices.h"
 
 #include <QAccessible>
@@ -471,11 +472,38 @@ private slots:
         list->setCurrentItem(list->findItems(piece, Qt::MatchExactly | Qt::MatchRecursive).value(0));
         QCOMPARE(in<QLabel>("frmOracleLibrary", "lblTitle")->text(), piece);
         expectNamed("frmOracleLibrary");
-        // With nothing found, the field itself says so.
+        // The text beside the list is named by the piece and all it says of it.
+        const std::vector<LibraryEntry> entries = BuildLibraryEntries();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&piece](const LibraryEntry &each) { return each.title == piece; });
+        QVERIFY(entry != entries.end());
+        const QString about = nameOf(in("frmOracleLibrary", "txtDetail"));
+        QVERIFY2(about.startsWith(QStringLiteral("About %1. ").arg(piece)), qPrintable(about));
+        for (const LibraryFact &fact : entry->facts)
+            QVERIFY2(about.contains(fact.caption.simplified() + QStringLiteral(": ") + fact.value.simplified()),
+                     qPrintable(fact.caption + QStringLiteral(" in ") + about));
+        QVERIFY2(about.endsWith(entry->reading.simplified()) || about.endsWith(entry->reading.simplified() + u'.'),
+                 qPrintable(about));
+        // With nothing found, the field itself says so, and so does the line
+        // that appears, told as a notification, which a reader says at once.
         QTest::keyClicks(search, QStringLiteral("qqqq"));
         QCOMPARE(QAccessible::queryAccessibleInterface(search)->text(QAccessible::Description),
                  QStringLiteral("No piece matches"));
+        auto *noMatch = in("frmOracleLibrary", "lblNoMatch");
+        QVERIFY(noMatch->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(noMatch)->role(), QAccessible::Notification);
+        QCOMPARE(nameOf(noMatch), QStringLiteral("No piece matches"));
         expectNamed("frmOracleLibrary");
+    }
+
+    // A heading's text is named by the heading and what its oracle gives.
+    void libraryHeadingIsNamed()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(QStringLiteral("Domino"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QCOMPARE(nameOf(in("frmOracleLibrary", "txtDetail")),
+                 QStringLiteral("About Domino. ") + OracleOverview(Domino).simplified());
     }
 
     // Each row of the Library's list is told as opened only if it is a
