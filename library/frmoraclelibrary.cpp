@@ -14,6 +14,7 @@
 #include "moddominooracle.h"
 #include "modmajongoracle.h"
 #include "modoghamoracle.h"
+#include "readingoutput.h"
 #include "services.h"
 
 #include <QApplication>
@@ -98,6 +99,19 @@ QString detailHtml(const LibraryEntry &entry)
     }
     return html + QStringLiteral("<p>%1</p>").arg(entry.reading.toHtmlEscaped());
 }
+
+// What a screen reader says as the text takes the focus: which piece it
+// tells of, then all it says. A text box that cannot be typed in is a label
+// to Qt 6.4, and Orca says a label by its name alone.
+QString spokenDetail(const QString &title, const QList<LibraryFact> &facts, const QString &text)
+{
+    ReadingPiece piece;
+    piece.name = QStringLiteral("About %1").arg(title.trimmed());
+    for (const LibraryFact &fact : facts)
+        piece.fields.append({fact.caption, fact.value});
+    piece.text = text;
+    return spokenReading({{}, {}, {}, {piece}});
+}
 }
 
 frmOracleLibrary::frmOracleLibrary(OracleHost &host)
@@ -106,6 +120,7 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
     , m_entries(BuildLibraryEntries())
 {
     ui->setupUi(this);
+    ui->pgNoMatch->hide();
     m_trees = {ui->cboPast, ui->cboFuture};
     for (size_t slot = 0; slot < m_trees.size(); ++slot) {
         // Typing a tree's name reaches it there as in the list.
@@ -137,7 +152,7 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
         (entry.group.isEmpty() ? section : group)->addChild(item);
         m_items.push_back(item);
     }
-    ui->treEntries->expandAll();
+    ui->treEntries->openHeadings();
     // The list starts wide enough for its longest name, if the window has the room.
     const int listWidth = ui->treEntries->sizeHintForColumn(0) + 2 * ui->treEntries->frameWidth()
                           + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -146,7 +161,8 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
     // The field's clear button, which a screen reader would otherwise announce without a name.
     for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
         clear->setAccessibleName(QStringLiteral("Clear the search"));
-    for (QWidget *control : std::initializer_list<QWidget *>{ui->txtSearch, ui->cboPast, ui->cboFuture, ui->cmdRead})
+    for (QWidget *control : std::initializer_list<QWidget *>{ui->txtSearch, ui->cboPast, ui->lblPresentTree,
+                                                             ui->cboFuture, ui->cmdRead})
         showFocusMark(control);
     // Alt and a letter is a command: where no access key takes it, it must
     // not end up in the search as a letter.
@@ -208,7 +224,10 @@ void frmOracleLibrary::txtSearch_Change()
         hideIfEmpty(ui->treEntries->topLevelItem(s));
 
     const bool none = !firstShown;
-    ui->stkDetail->setCurrentWidget(none ? ui->pgNoMatch : ui->fraDetail);
+    // One page or the other, in a plain frame: a stack of pages is a pane
+    // that a screen reader names each time the focus goes into it.
+    ui->fraDetail->setVisible(!none);
+    ui->pgNoMatch->setVisible(none);
     ui->txtSearch->setAccessibleDescription(none ? ui->lblNoMatch->text() : QString());
     const QTreeWidgetItem *current = ui->treEntries->currentItem();
     if (firstShown && (!current || current->isHidden() || current->data(0, EntryRole).toInt() < 0))
@@ -237,8 +256,10 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
         const auto oracle = std::find_if(OracleName.begin(), OracleName.end(), [section](const char *name) {
             return section && section->text(0) == QLatin1String(name);
         });
-        ui->txtDetail->setPlainText(oracle != OracleName.end() ? OracleOverview(OracleId(oracle - OracleName.begin()))
-                                                               : QString());
+        const QString overview
+            = oracle != OracleName.end() ? OracleOverview(OracleId(oracle - OracleName.begin())) : QString();
+        ui->txtDetail->setPlainText(overview);
+        ui->txtDetail->setAccessibleName(spokenDetail(ui->lblTitle->text(), {}, overview));
         ui->fraOghamChoice->hide();
         ui->cmdRead->hide();
         ui->lblReadNote->hide();
@@ -269,6 +290,7 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
     // sizes reach only once the window has shown; the first size needs them.
     ui->layPictures->invalidate();
     ui->txtDetail->setHtml(detailHtml(*entry));
+    ui->txtDetail->setAccessibleName(spokenDetail(entry->title, entry->facts, entry->reading));
 
     const bool ogham = entry->oracle == CelticOgham;
     if (ogham)
@@ -285,6 +307,8 @@ void frmOracleLibrary::placeTreeOnShow(int tree)
 {
     const int before = std::exchange(m_presentTree, tree);
     ui->lblPresentTree->setText(OghamTrees(tree).TreeName.trimmed());
+    // It takes the focus so that a screen reader hears the present among the boxes.
+    ui->lblPresentTree->setAccessibleName(ui->lblPresent->text() + QLatin1Char(' ') + ui->lblPresentTree->text());
     for (QComboBox *box : m_trees) {
         if (box->currentData().toInt() != tree)
             continue;
@@ -292,7 +316,6 @@ void frmOracleLibrary::placeTreeOnShow(int tree)
         for (int n = 1; other == 0 || other == tree; ++n) // none before it: the first tree free
             if (n != tree && m_trees[0]->currentData().toInt() != n && m_trees[1]->currentData().toInt() != n)
                 other = n;
-        const QSignalBlocker quiet(box);
         box->setCurrentIndex(box->findData(other));
     }
 }
@@ -335,7 +358,8 @@ void frmOracleLibrary::updateRead()
     ui->lblReadNote->setText(why);
     ui->lblReadNote->setVisible(!why.isEmpty() && ui->cmdRead->isVisibleTo(this));
     ui->cmdRead->setEnabled(why.isEmpty());
-    ui->cmdRead->setAccessibleDescription(why);
+    if (ui->cmdRead->accessibleDescription() != why) // each setting is news to screen readers
+        ui->cmdRead->setAccessibleDescription(why);
 }
 
 // A reading of that oracle already open gives way: the new one starts clean

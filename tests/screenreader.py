@@ -161,7 +161,8 @@ def main():
         failures.append("Library: the symbol's picture is not read")
     all_named(app, "Oracle Library")
     search.queryEditableText().insertText(7, "zz", 2)
-    if not on_show(app, pyatspi.ROLE_LABEL, "No piece matches"):
+    # A notification, which a reader says as it appears, wherever the focus is.
+    if not on_show(app, pyatspi.ROLE_NOTIFICATION, "No piece matches"):
         failures.append("Library: an empty search is not read")
     search.queryEditableText().deleteText(7, 9)
     press(one(app, pyatspi.ROLE_PUSH_BUTTON, "Read this one"))

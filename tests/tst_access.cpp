@@ -2,12 +2,14 @@
 // included, as a screen reader sees it through the accessibility tree.
 #include "fixture.h"
 #include "frmabout.h"
+#include "librarycatalogue.h"
 #include "modoghamoracle.h"
 #include "productionservices.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -74,6 +76,63 @@ QStringList unnamed(QWidget *window, const QStringList &decorative = {})
     return found;
 }
 
+QString nameOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+// What the widgets tell screen readers while it lives.
+class Told {
+public:
+    struct News {
+        QAccessible::Event type;
+        QObject *object;
+        int child;    // -1: the object itself
+        QString name; // of what the news is about
+    };
+
+    Told()
+    {
+        s_told = this;
+        m_before = QAccessible::installUpdateHandler(&record);
+    }
+    ~Told()
+    {
+        QAccessible::installUpdateHandler(m_before);
+        s_told = nullptr;
+    }
+    Told(const Told &) = delete;
+    Told &operator=(const Told &) = delete;
+
+    // The names of the rows of `list` said to have the focus, in order.
+    QStringList rowsFocused(const QObject *list) const
+    {
+        QStringList rows;
+        for (const News &each : news)
+            if (each.type == QAccessible::Focus && each.object == list && each.child >= 0)
+                rows << each.name;
+        return rows;
+    }
+    int count(QAccessible::Event type, const QObject *object) const
+    {
+        return int(std::count_if(news.begin(), news.end(),
+                                 [&](const News &each) { return each.type == type && each.object == object; }));
+    }
+
+    QList<News> news;
+
+private:
+    static void record(QAccessibleEvent *event)
+    {
+        QAccessibleInterface *about = event->accessibleInterface();
+        s_told->news.append(
+            {event->type(), event->object(), event->child(), about ? about->text(QAccessible::Name) : QString()});
+    }
+
+    static inline Told *s_told = nullptr;
+    QAccessible::UpdateHandler m_before = nullptr;
+};
+
 } // namespace
 
 class tst_Access : public QObject {
@@ -126,6 +185,13 @@ class tst_Access : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // On a screen reader's desktop Qt's bridge comes on once the
+        // accessibility bus answers; until then Qt tells nothing to anyone.
+        if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+            QTRY_VERIFY(QAccessible::isActive());
+    }
     void init() { f = std::make_unique<OracleFixture>(); }
     void cleanup() { f.reset(); }
 
@@ -643,11 +709,200 @@ private slots:
         list->setCurrentItem(list->findItems(piece, Qt::MatchExactly | Qt::MatchRecursive).value(0));
         QCOMPARE(in<QLabel>("frmOracleLibrary", "lblTitle")->text(), piece);
         expectNamed("frmOracleLibrary");
-        // With nothing found, the field itself says so.
+        // The text beside the list is named by the piece and all it says of it.
+        const std::vector<LibraryEntry> entries = BuildLibraryEntries();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&piece](const LibraryEntry &each) { return each.title == piece; });
+        QVERIFY(entry != entries.end());
+        const QString about = nameOf(in("frmOracleLibrary", "txtDetail"));
+        QVERIFY2(about.startsWith(QStringLiteral("About %1. ").arg(piece)), qPrintable(about));
+        for (const LibraryFact &fact : entry->facts)
+            QVERIFY2(about.contains(fact.caption.simplified() + QStringLiteral(": ") + fact.value.simplified()),
+                     qPrintable(fact.caption + QStringLiteral(" in ") + about));
+        QVERIFY2(about.endsWith(entry->reading.simplified()) || about.endsWith(entry->reading.simplified() + u'.'),
+                 qPrintable(about));
+        // With nothing found, the field itself says so, and so does the line
+        // that appears, told as a notification, which a reader says at once.
         QTest::keyClicks(search, QStringLiteral("qqqq"));
         QCOMPARE(QAccessible::queryAccessibleInterface(search)->text(QAccessible::Description),
                  QStringLiteral("No piece matches"));
+        auto *noMatch = in("frmOracleLibrary", "lblNoMatch");
+        QVERIFY(noMatch->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(noMatch)->role(), QAccessible::Notification);
+        QCOMPARE(nameOf(noMatch), QStringLiteral("No piece matches"));
         expectNamed("frmOracleLibrary");
+    }
+
+    // A heading's text is named by the heading and what its oracle gives.
+    void libraryHeadingIsNamed()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(QStringLiteral("Domino"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QCOMPARE(nameOf(in("frmOracleLibrary", "txtDetail")),
+                 QStringLiteral("About Domino. ") + OracleOverview(Domino).simplified());
+    }
+
+    // Each row of the Library's list is told as opened only if it is a
+    // heading: a piece has nothing to open.
+    void libraryPiecesAreNotOpened()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        // The rows as a screen reader has them, in the list's order: all are in sight.
+        QList<QAccessibleInterface *> rows;
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(list);
+        for (int c = 0; c < reader->childCount(); ++c)
+            if (reader->child(c)->role() == QAccessible::TreeItem)
+                rows << reader->child(c);
+        int pieces = 0;
+        QTreeWidgetItemIterator item(list);
+        for (QAccessibleInterface *row : rows) {
+            QVERIFY(*item);
+            QCOMPARE(row->text(QAccessible::Name), (*item)->text(0));
+            const bool heading = (*item)->childCount() > 0;
+            pieces += heading ? 0 : 1;
+            QVERIFY2(row->state().expandable == heading && row->state().expanded == heading,
+                     qPrintable((*item)->text(0)));
+            ++item;
+        }
+        QVERIFY(!*item);
+        QCOMPARE(pieces, 162);
+    }
+
+    // The list tells screen readers the row the user is on as it takes the
+    // focus and as the row moves under the arrows, never while a search
+    // typed in the field moves it: the reader stays with the field.
+    void libraryListTellsItsRowOnlyWithTheFocus()
+    {
+        if (!QAccessible::isActive())
+            QSKIP("Qt tells screen readers nothing while none listens; tst_access@atspi runs this");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *search = in("frmOracleLibrary", "txtSearch");
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        Told told;
+        QTest::keyClicks(search, QStringLiteral("oak"));
+        QCOMPARE(list->currentItem()->text(0), QStringLiteral("The Oak Tree"));
+        QCoreApplication::processEvents();
+        QCOMPARE(told.rowsFocused(list), QStringList());
+
+        QTest::keyClick(search, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTRY_COMPARE(told.rowsFocused(list), QStringList{QStringLiteral("The Oak Tree")});
+        // Told after whatever the toolkit tells of the list itself.
+        const auto lastFocus = std::find_if(told.news.rbegin(), told.news.rend(),
+                                            [](const Told::News &each) { return each.type == QAccessible::Focus; });
+        QVERIFY(lastFocus != told.news.rend() && lastFocus->object == list && lastFocus->child >= 0);
+
+        QStringList reached{list->currentItem()->text(0)};
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(list, key);
+            reached << list->currentItem()->text(0);
+        }
+        QCOMPARE(told.rowsFocused(list), reached);
+
+        // A search that hides every row leaves none to tell.
+        QTest::keyClick(list, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClicks(search, QStringLiteral("qqqq"));
+        QTest::keyClick(search, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::qWait(50);
+        QCOMPARE(told.rowsFocused(list), reached);
+    }
+
+    // Each tree box is heard as its label and its tree at once; the tree in
+    // the present is a stop between them, heard the same way, and takes the
+    // place of the box that held the tree put in the present.
+    void libraryTreeBoxesSayTheirTree()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(QStringLiteral("The Birch Tree"), Qt::MatchExactly | Qt::MatchRecursive)
+                                 .value(0));
+        auto *past = in<QComboBox>("frmOracleLibrary", "cboPast");
+        auto *present = in("frmOracleLibrary", "lblPresentTree");
+        auto *future = in<QComboBox>("frmOracleLibrary", "cboFuture");
+        const auto tree = [past](int index) { return past->itemText(index).trimmed(); };
+
+        // Tab order: the text, the past, the present, the future, the button.
+        QVERIFY(tabTo(in("frmOracleLibrary", "txtDetail")));
+        for (QWidget *next : {static_cast<QWidget *>(past), present, static_cast<QWidget *>(future),
+                              in("frmOracleLibrary", "cmdRead")}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        for (QComboBox *box : {past, future}) {
+            const QString label = box == past ? QStringLiteral("The Past:") : QStringLiteral("The Future:");
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(reader->role(), QAccessible::ComboBox);
+            QCOMPARE(reader->text(QAccessible::Name), label + u' ' + tree(box->currentIndex()));
+            // No label stands beside it, for a reader would say the label in the name's place.
+            QVERIFY(reader->relations(QAccessible::Label).isEmpty());
+            QVERIFY(reader->valueInterface());
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Down);
+            QCOMPARE(reader->text(QAccessible::Name), label + u' ' + tree(box->currentIndex()));
+            QCOMPARE(reader->valueInterface()->currentValue().toInt(),
+                     reader->valueInterface()->minimumValue().toInt() + box->currentIndex());
+            // A reader's own commands work as on any combo box.
+            reader->valueInterface()->setCurrentValue(reader->valueInterface()->minimumValue().toInt() + 5);
+            QCOMPARE(box->currentIndex(), 5);
+            QVERIFY(!reader->state().expanded);
+            reader->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+            QTRY_VERIFY(box->view()->isVisible());
+            QVERIFY(reader->state().expandable && reader->state().expanded);
+            QCOMPARE(reader->child(0)->object(), box->view());
+            box->hidePopup();
+        }
+        // A reader takes a value it heard last, from any control, for no
+        // change: no value of one box is a value of the other.
+        QAccessibleValueInterface *pastValue = QAccessible::queryAccessibleInterface(past)->valueInterface();
+        QAccessibleValueInterface *futureValue = QAccessible::queryAccessibleInterface(future)->valueInterface();
+        QVERIFY(pastValue->maximumValue().toInt() < futureValue->minimumValue().toInt()
+                || futureValue->maximumValue().toInt() < pastValue->minimumValue().toInt());
+        QCOMPARE(pastValue->maximumValue().toInt() - pastValue->minimumValue().toInt(), past->count() - 1);
+
+        QCOMPARE(nameOf(present), QStringLiteral("The Present: The Birch Tree"));
+        const QString inThePast = tree(past->currentIndex());
+        list->setCurrentItem(list->findItems(inThePast, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QCOMPARE(nameOf(present), QStringLiteral("The Present: ") + inThePast);
+        QCOMPARE(nameOf(past), QStringLiteral("The Past: The Birch Tree"));
+    }
+
+    // A box tells screen readers that its name changed with each change of
+    // tree, whoever makes it: a reader keeps a name it has read till then.
+    void libraryTreeBoxesTellEachChange_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("byKey"); // else by putting its tree in the present
+        QTest::newRow("past, by key") << QStringLiteral("cboPast") << true;
+        QTest::newRow("future, by key") << QStringLiteral("cboFuture") << true;
+        QTest::newRow("past, by the Library") << QStringLiteral("cboPast") << false;
+        QTest::newRow("future, by the Library") << QStringLiteral("cboFuture") << false;
+    }
+    void libraryTreeBoxesTellEachChange()
+    {
+        if (!QAccessible::isActive())
+            QSKIP("Qt tells screen readers nothing while none listens; tst_access@atspi runs this");
+        QFETCH(QString, box);
+        QFETCH(bool, byKey);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        auto *list = in<QTreeWidget>("frmOracleLibrary", "treEntries");
+        list->setCurrentItem(list->findItems(QStringLiteral("The Birch Tree"), Qt::MatchExactly | Qt::MatchRecursive)
+                                 .value(0));
+        auto *chooser = in<QComboBox>("frmOracleLibrary", qPrintable(box));
+        const int before = chooser->currentIndex();
+        Told told;
+        if (byKey) {
+            chooser->setFocus();
+            QTest::keyClick(chooser, Qt::Key_Down);
+        } else {
+            list->setCurrentItem(
+                list->findItems(chooser->currentText().trimmed(), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        }
+        QVERIFY(chooser->currentIndex() != before);
+        QCOMPARE(told.count(QAccessible::NameChanged, chooser), 1);
     }
 
     void mainWindowAndAboutBoxAreNamed()

@@ -616,7 +616,7 @@ private slots:
     void escapeLeaves_data()
     {
         QTest::addColumn<QString>("control");
-        for (const char *control : {"txtSearch", "treEntries", "txtDetail", "cboPast", "cmdRead"})
+        for (const char *control : {"txtSearch", "treEntries", "txtDetail", "cboPast", "lblPresentTree", "cmdRead"})
             QTest::newRow(control) << QString::fromLatin1(control);
     }
     void escapeLeaves()
@@ -637,7 +637,8 @@ private slots:
     void everyPartShowsTheFocus_data()
     {
         QTest::addColumn<QString>("control");
-        for (const char *control : {"txtSearch", "treEntries", "txtDetail", "cboPast", "cboFuture", "cmdRead"})
+        for (const char *control :
+             {"txtSearch", "treEntries", "txtDetail", "cboPast", "lblPresentTree", "cboFuture", "cmdRead"})
             QTest::newRow(control) << QString::fromLatin1(control);
     }
     void everyPartShowsTheFocus()
