@@ -39,10 +39,9 @@ QString describe(QAccessibleInterface *i)
 
 bool interactive(QAccessibleInterface *i)
 {
-    static const QList<QAccessible::Role> roles{QAccessible::PushButton, QAccessible::Button,
-                                                QAccessible::CheckBox,   QAccessible::RadioButton,
-                                                QAccessible::ComboBox,   QAccessible::EditableText,
-                                                QAccessible::Link,       QAccessible::SpinBox};
+    static const QList<QAccessible::Role> roles{
+        QAccessible::PushButton, QAccessible::Button,       QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Link,     QAccessible::SpinBox};
     return i->state().focusable || roles.contains(i->role());
 }
 
@@ -118,7 +117,8 @@ class tst_Access : public QObject {
     void expectNamed(const char *window)
     {
         const QStringList missing = unnamed(f->window(window));
-        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String(window) + QStringLiteral(": ") + missing.join(QStringLiteral(", "))));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QLatin1String(window) + QStringLiteral(": ") + missing.join(QStringLiteral(", "))));
     }
 
 private slots:
@@ -367,6 +367,38 @@ private slots:
         expectNamed("frmGoodLuckSymbolOracleDisplay");
     }
 
+    // The Good Luck culture buttons as a screen reader finds them: a choice
+    // among the cultures, the one on show checked, those not drawn
+    // unavailable. The reader's own action on one brings its culture to the
+    // front, and the focus to its symbol, named by it.
+    void goodLuckCulturesAsScreenReadersSeeThem()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_2"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_5"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        const auto culture = [this](int index) {
+            return QAccessible::queryAccessibleInterface(
+                in("frmGoodLuckSymbolOracleDisplay", qPrintable(QStringLiteral("cmdGoodLuck_%1").arg(index))));
+        };
+        const auto expectChecked = [&](int shown) {
+            for (int index = 0; index < 7; ++index) {
+                QCOMPARE(culture(index)->role(), QAccessible::RadioButton);
+                QCOMPARE(culture(index)->state().disabled, index != 2 && index != 5);
+                QCOMPARE(culture(index)->state().checked, index == shown);
+            }
+        };
+        expectChecked(5);
+        culture(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        expectChecked(2);
+        QVERIFY(in("frmGoodLuckSymbolOracleDisplay", "fraJapanese")->isVisible());
+        QVERIFY(!in("frmGoodLuckSymbolOracleDisplay", "fraArabian")->isVisible());
+        QWidget *symbol = in("frmGoodLuckSymbolOracleDisplay", "lblJapaneseDesc");
+        QCOMPARE(QApplication::focusWidget(), symbol);
+        const QString said = QAccessible::queryAccessibleInterface(symbol)->text(QAccessible::Name);
+        QVERIFY2(said.startsWith(QStringLiteral("Japanese Good Luck Symbols: ")), qPrintable(said));
+    }
+
     // Only the colour window's panel in front is there for a screen reader;
     // the covered one is hidden, and its Back button cannot act.
     void colourPanelBehindIsHidden()
@@ -415,8 +447,9 @@ private slots:
 
     void mainWindowAndAboutBoxAreNamed()
     {
-        const QStringList launcherIcons{QStringLiteral("Picture2"), QStringLiteral("Picture3"), QStringLiteral("Picture4"),
-                                        QStringLiteral("Picture5"), QStringLiteral("Picture7")};
+        const QStringList launcherIcons{QStringLiteral("Picture2"), QStringLiteral("Picture3"),
+                                        QStringLiteral("Picture4"), QStringLiteral("Picture5"),
+                                        QStringLiteral("Picture7")};
         QStringList missing = unnamed(f->mdi.get(), launcherIcons);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
         frmAbout about(f->services, f->mdi.get());
@@ -480,8 +513,7 @@ private slots:
     void screenReaderPressesThePicture()
     {
         launch("cmdSelectOption_1", "frmDominoOracleMain");
-        QAccessibleInterface *picture
-            = QAccessible::queryAccessibleInterface(in("frmDominoOracleMain", "picProceed"));
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(in("frmDominoOracleMain", "picProceed"));
         QCOMPARE(picture->role(), QAccessible::Button);
         QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Draw my domino"));
         picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
