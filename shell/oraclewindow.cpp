@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -112,6 +113,24 @@ void OracleWindow::readAloudIn(QLabel *text)
         return; // ready already: the window goes back to a text it read before
     text->setFocusPolicy(Qt::StrongFocus);
     showFocusMark(text);
+    text->installEventFilter(this);
+}
+
+// Qt hands a key to the window's shortcuts before screen readers see it:
+// keypad Enter, Orca's Where Am I, would leave the window from the reading
+// instead of saying it again. There it comes as a key press, which a screen
+// reader sees first, and Exit takes it if the reader leaves it.
+bool OracleWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_readingText && m_exit
+        && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_exit->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString OracleWindow::spokenText(const ReadingDescription &reading) const
@@ -139,6 +158,7 @@ void OracleWindow::connectButton(QAbstractButton *button, std::function<void()> 
 
 void OracleWindow::connectExit(QPushButton *exit)
 {
+    m_exit = exit;
     connect(exit, &QPushButton::clicked, this, &OracleWindow::closeWindow);
     exit->setDefault(true);
     for (const QKeySequence &key :

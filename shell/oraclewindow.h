@@ -116,6 +116,7 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     OracleWindow(OracleHost &host, std::optional<OracleId> oracle, const QString &icon);
@@ -131,6 +132,7 @@ private:
     std::optional<OracleId> m_oracle; // none for the Library
     ReadingCommands *m_readingCommands = nullptr;
     QPointer<QLabel> m_readingText;
+    QPointer<QPushButton> m_exit;
     QList<QAction *> m_fileItems;
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -397,6 +398,41 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), symbol);
         const QString said = QAccessible::queryAccessibleInterface(symbol)->text(QAccessible::Name);
         QVERIFY2(said.startsWith(QStringLiteral("Japanese Good Luck Symbols: ")), qPrintable(said));
+    }
+
+    // Keypad Enter is Orca's Where Am I. On a reading it comes as a key press,
+    // which a screen reader sees before the window does, not taken at once by
+    // the window's shortcut for Exit; left to the window, it still leaves.
+    void keypadEnterOnAReadingReachesScreenReaders()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_0"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        const QPointer<OracleWindow> result = f->window("frmGoodLuckSymbolOracleDisplay");
+        QWidget *symbol = in("frmGoodLuckSymbolOracleDisplay", "lblIndianDesc");
+        QCOMPARE(QApplication::focusWidget(), symbol);
+        // Sees key presses where a screen reader's bridge does: first of all.
+        struct KeyPresses : QObject {
+            QWidget *at;
+            int seen = 0;
+            explicit KeyPresses(QWidget *at)
+                : at(at)
+            {
+            }
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (watched == at && event->type() == QEvent::KeyPress
+                    && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter)
+                    ++seen;
+                return false;
+            }
+        } presses(symbol);
+        qApp->installEventFilter(&presses);
+        QTest::keyClick(symbol, Qt::Key_Enter, Qt::KeypadModifier);
+        qApp->removeEventFilter(&presses);
+        QCOMPARE(presses.seen, 1);
+        QVERIFY(!result || result->isClosed());
+        QVERIFY(f->welcomeVisible());
     }
 
     // Only the colour window's panel in front is there for a screen reader;
