@@ -3,6 +3,11 @@
 
 #include "goodluckpictures.h"
 #include "modgoodlucksymbol.h"
+#include "readingoutput.h"
+#include "screenreader.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
 
 frmGoodLuckSymbolOracleDisplay::frmGoodLuckSymbolOracleDisplay(OracleHost &host)
     : OracleWindow(host, GoodLuck)
@@ -16,6 +21,11 @@ frmGoodLuckSymbolOracleDisplay::frmGoodLuckSymbolOracleDisplay(OracleHost &host)
     for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
         m_panels[culture]->setUp(GoodLuckHeading(culture));
         connect(cmdGoodLuck[culture], &QPushButton::clicked, this, [this, culture] { cmdGoodLuck_Click(culture); });
+        // A screen reader's action checks the button without a click.
+        connect(cmdGoodLuck[culture], &QPushButton::toggled, this, [this, culture](bool checked) {
+            if (checked)
+                cmdGoodLuck_Click(culture);
+        });
     }
     connectBack(ui->cmdOK, &frmGoodLuckSymbolOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
@@ -29,12 +39,13 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
     const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, number);
     m_panels[culture]->showSymbol(goodLuckPictures(culture).picture(number, devicePixelRatio()), symbol.name,
                                   symbol.description);
-    bringToFront(culture);
-    // Drawn in culture order, the buttons of the drawn cultures thus take the
-    // tab order from the last drawn to the first: they were made in that order.
-    cmdGoodLuck[culture]->setEnabled(true);
-
     m_shown[culture] = number;
+    cmdGoodLuck[culture]->setEnabled(true);
+    bringToFront(culture);
+}
+
+ReadingDescription frmGoodLuckSymbolOracleDisplay::describeReading() const
+{
     ReadingDescription reading = newReading();
     for (int shown = 0; shown < GoodLuckCultureCount; ++shown) {
         if (m_shown[shown] == 0)
@@ -48,21 +59,48 @@ void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
                                {},
                                drawn.description});
     }
-    setReading(reading);
+    return reading;
+}
+
+// Only the symbol in front is in sight: it alone is read, under the heading
+// its panel shows.
+QString frmGoodLuckSymbolOracleDisplay::spokenText(const ReadingDescription &) const
+{
+    const GoodLuckSymbol &symbol = GoodLuckSymbols(m_front, m_shown[m_front]);
+    ReadingDescription inFront;
+    inFront.pieces = {{GoodLuckHeading(m_front), symbol.name, {}, {}, {}, symbol.description}};
+    return spokenReading(inFront);
 }
 
 void frmGoodLuckSymbolOracleDisplay::cmdGoodLuck_Click(int index)
 {
-    bringToFront(index);
+    if (index == m_front) // in front already: only the focus goes back to its symbol
+        m_panels[index]->readingText()->setFocus(Qt::OtherFocusReason);
+    else
+        bringToFront(index);
 }
 
 // The panel in front is the only one shown: those behind it are hidden, to
-// screen readers as well, not merely covered.
+// screen readers as well, not merely covered. Its description takes the
+// focus, named by the symbol, so a switch is heard; it does so before the
+// panel that had it hides, so the focus never passes through a control that
+// is going away.
 void frmGoodLuckSymbolOracleDisplay::bringToFront(int culture)
 {
+    m_front = culture;
+    GoodLuckPanel *front = m_panels[culture];
+    front->show();
+    front->raise();
+    showToScreenReaders(front);
+    {
+        const QSignalBlocker quiet(cmdGoodLuck[culture]); // the panel is in front already
+        cmdGoodLuck[culture]->setChecked(true);
+    }
+    readAloudIn(front->readingText());
+    setReading(describeReading());
     for (int other = 0; other < GoodLuckCultureCount; ++other)
-        m_panels[other]->setVisible(other == culture);
-    m_panels[culture]->raise();
+        if (other != culture)
+            m_panels[other]->hide();
 }
 
 void frmGoodLuckSymbolOracleDisplay::cmdOK_Click()

@@ -23,15 +23,20 @@ public:
     // and enables its button.
     void showSymbol(int culture, int number);
 
+protected:
+    QString spokenText(const ReadingDescription &reading) const override;
+
 private slots:
     void cmdGoodLuck_Click(int index);
     void cmdOK_Click();
 
 private:
     void bringToFront(int culture);
+    ReadingDescription describeReading() const;
 
     std::unique_ptr<Ui::frmGoodLuckSymbolOracleDisplay> ui;
     std::array<QPushButton *, 7> cmdGoodLuck{};
     std::array<GoodLuckPanel *, 7> m_panels{};
     std::array<int, 7> m_shown{}; // the symbol shown for each culture; 0 for none
+    int m_front = -1;             // the culture whose panel is in front; none before the first draw
 };

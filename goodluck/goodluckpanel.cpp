@@ -30,3 +30,8 @@ void GoodLuckPanel::showSymbol(const QPixmap &picture, const QString &name, cons
     ui->lblName->setText(name);
     ui->lblDesc->setText(description);
 }
+
+QLabel *GoodLuckPanel::readingText() const
+{
+    return ui->lblDesc;
+}

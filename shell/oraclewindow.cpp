@@ -95,7 +95,7 @@ void OracleWindow::offerReadingCommands()
 void OracleWindow::setReading(std::optional<ReadingDescription> reading)
 {
     if (m_readingText && reading) {
-        m_readingText->setAccessibleName(spokenReading(*reading));
+        m_readingText->setAccessibleName(spokenText(*reading));
         // A window in sight that shows the text only later moves the focus
         // there itself.
         if (!isShown())
@@ -109,8 +109,15 @@ void OracleWindow::setReading(std::optional<ReadingDescription> reading)
 void OracleWindow::readAloudIn(QLabel *text)
 {
     m_readingText = text;
+    if (text->focusPolicy() == Qt::StrongFocus)
+        return; // ready already: the window goes back to a text it read before
     text->setFocusPolicy(Qt::StrongFocus);
     showFocusMark(text);
+}
+
+QString OracleWindow::spokenText(const ReadingDescription &reading) const
+{
+    return spokenReading(reading);
 }
 
 ReadingDescription OracleWindow::newReading() const

@@ -93,6 +93,9 @@ protected:
     // reading, so a screen reader says all of it at once and again when
     // asked. Enter and Esc still leave the window from there.
     void readAloudIn(QLabel *text);
+    // What the reading text says of a reading: all of it, unless the window
+    // shows only a part of it at a time.
+    virtual QString spokenText(const ReadingDescription &reading) const;
     // A reading of this window's oracle, made now, still without pieces.
     ReadingDescription newReading() const;
     // The control that has the focus when the window first shows, in place

@@ -128,6 +128,15 @@ def main():
     if len(symbols) != 1:
         failures.append(f"Good Luck result: the symbols are read as {[s.name for s in symbols]}")
     all_named(app, "Good Luck result window")
+    # The other culture, chosen by the reader: its panel, hidden when the
+    # reader last looked, is now shown and visible to it, its symbol alone.
+    press(one(app, pyatspi.ROLE_RADIO_BUTTON, "Japanese Good Luck Symbols"))
+    heading = one(app, pyatspi.ROLE_LABEL, "Japanese Good Luck Symbols", timeout=10)
+    if not asked(lambda: heading.getState().contains(pyatspi.STATE_VISIBLE), False):
+        failures.append("Good Luck switch: the panel now in front is not visible to the reader")
+    symbols = on_show(app, pyatspi.ROLE_IMAGE, r"(?!Draw my).+", timeout=10)
+    if len(symbols) != 1 or symbols[0].name in ("Dolphins", "Hamsa Hand"):
+        failures.append(f"Good Luck switch: the symbols are read as {[s.name for s in symbols]}")
 
     # Mahjong and Mystical Color: their windows are read too.
     press(one(app, pyatspi.ROLE_PUSH_BUTTON, "Mahjong Oracle"))

@@ -45,10 +45,9 @@ QString describe(QAccessibleInterface *i)
 
 bool interactive(QAccessibleInterface *i)
 {
-    static const QList<QAccessible::Role> roles{QAccessible::PushButton, QAccessible::Button,
-                                                QAccessible::CheckBox,   QAccessible::RadioButton,
-                                                QAccessible::ComboBox,   QAccessible::EditableText,
-                                                QAccessible::Link,       QAccessible::SpinBox};
+    static const QList<QAccessible::Role> roles{
+        QAccessible::PushButton, QAccessible::Button,       QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Link,     QAccessible::SpinBox};
     return i->state().focusable || roles.contains(i->role());
 }
 
@@ -181,7 +180,8 @@ class tst_Access : public QObject {
     void expectNamed(const char *window)
     {
         const QStringList missing = unnamed(f->window(window));
-        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String(window) + QStringLiteral(": ") + missing.join(QStringLiteral(", "))));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QLatin1String(window) + QStringLiteral(": ") + missing.join(QStringLiteral(", "))));
     }
 
 private slots:
@@ -568,6 +568,73 @@ private slots:
         expectNamed("frmGoodLuckSymbolOracleDisplay");
     }
 
+    // The Good Luck culture buttons as a screen reader finds them: a choice
+    // among the cultures, the one on show checked, those not drawn
+    // unavailable. The reader's own action on one brings its culture to the
+    // front, and the focus to its symbol, named by it.
+    void goodLuckCulturesAsScreenReadersSeeThem()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_2"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_5"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        const auto culture = [this](int index) {
+            return QAccessible::queryAccessibleInterface(
+                in("frmGoodLuckSymbolOracleDisplay", qPrintable(QStringLiteral("cmdGoodLuck_%1").arg(index))));
+        };
+        const auto expectChecked = [&](int shown) {
+            for (int index = 0; index < 7; ++index) {
+                QCOMPARE(culture(index)->role(), QAccessible::RadioButton);
+                QCOMPARE(culture(index)->state().disabled, index != 2 && index != 5);
+                QCOMPARE(culture(index)->state().checked, index == shown);
+            }
+        };
+        expectChecked(5);
+        culture(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        expectChecked(2);
+        QVERIFY(in("frmGoodLuckSymbolOracleDisplay", "fraJapanese")->isVisible());
+        QVERIFY(!in("frmGoodLuckSymbolOracleDisplay", "fraArabian")->isVisible());
+        QWidget *symbol = in("frmGoodLuckSymbolOracleDisplay", "lblJapaneseDesc");
+        QCOMPARE(QApplication::focusWidget(), symbol);
+        const QString said = QAccessible::queryAccessibleInterface(symbol)->text(QAccessible::Name);
+        QVERIFY2(said.startsWith(QStringLiteral("Japanese Good Luck Symbols: ")), qPrintable(said));
+    }
+
+    // Keypad Enter is Orca's Where Am I. On a reading it comes as a key press,
+    // which a screen reader sees before the window does, not taken at once by
+    // the window's shortcut for Exit; left to the window, it still leaves.
+    void keypadEnterOnAReadingReachesScreenReaders()
+    {
+        launch("cmdSelectOption_2", "frmGoodLuckSymbolOracleMain");
+        press(in("frmGoodLuckSymbolOracleMain", "chkGoodLuck_0"), Qt::Key_Space);
+        press(in("frmGoodLuckSymbolOracleMain", "cmdNext"), Qt::Key_Space);
+        const QPointer<OracleWindow> result = f->window("frmGoodLuckSymbolOracleDisplay");
+        QWidget *symbol = in("frmGoodLuckSymbolOracleDisplay", "lblIndianDesc");
+        QCOMPARE(QApplication::focusWidget(), symbol);
+        // Sees key presses where a screen reader's bridge does: first of all.
+        struct KeyPresses : QObject {
+            QWidget *at;
+            int seen = 0;
+            explicit KeyPresses(QWidget *at)
+                : at(at)
+            {
+            }
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (watched == at && event->type() == QEvent::KeyPress
+                    && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter)
+                    ++seen;
+                return false;
+            }
+        } presses(symbol);
+        qApp->installEventFilter(&presses);
+        QTest::keyClick(symbol, Qt::Key_Enter, Qt::KeypadModifier);
+        qApp->removeEventFilter(&presses);
+        QCOMPARE(presses.seen, 1);
+        QVERIFY(!result || result->isClosed());
+        QVERIFY(f->welcomeVisible());
+    }
+
     // Only the colour window's panel in front is there for a screen reader;
     // the covered one is hidden, and its Back button cannot act.
     void colourPanelBehindIsHidden()
@@ -907,8 +974,9 @@ private slots:
 
     void mainWindowAndAboutBoxAreNamed()
     {
-        const QStringList launcherIcons{QStringLiteral("Picture2"), QStringLiteral("Picture3"), QStringLiteral("Picture4"),
-                                        QStringLiteral("Picture5"), QStringLiteral("Picture7")};
+        const QStringList launcherIcons{QStringLiteral("Picture2"), QStringLiteral("Picture3"),
+                                        QStringLiteral("Picture4"), QStringLiteral("Picture5"),
+                                        QStringLiteral("Picture7")};
         QStringList missing = unnamed(f->mdi.get(), launcherIcons);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
         frmAbout about(f->services, f->mdi.get());
@@ -972,8 +1040,7 @@ private slots:
     void screenReaderPressesThePicture()
     {
         launch("cmdSelectOption_1", "frmDominoOracleMain");
-        QAccessibleInterface *picture
-            = QAccessible::queryAccessibleInterface(in("frmDominoOracleMain", "picProceed"));
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(in("frmDominoOracleMain", "picProceed"));
         QCOMPARE(picture->role(), QAccessible::Button);
         QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Draw my domino"));
         picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -55,6 +55,24 @@ class tst_ColourWindow : public QObject {
         return {};
     }
     void ask() const { QTest::mouseClick(f->in(Window, "cmdNext"), Qt::LeftButton); }
+    // The controls Tab goes to, once round from the focus; the promotional
+    // links, the same in every window, left out.
+    static QString tabRound()
+    {
+        QWidget *from = QApplication::focusWidget();
+        QStringList round;
+        QWidget *w = from;
+        do {
+            // A drop-down's text box stands for the drop-down.
+            const QString name = w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName();
+            if (!QStringList{QStringLiteral("Label61"), QStringLiteral("lblFullBrand"), QStringLiteral("lblCobrand")}
+                     .contains(name))
+                round << name;
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+        } while (w != from && round.size() < 30);
+        return round.join(QLatin1Char(' '));
+    }
     QStringList birthDay() const
     {
         return {f->in<QComboBox>(Window, "cboMonth")->currentText(), f->in<QComboBox>(Window, "cboDate")->currentText(),
@@ -216,6 +234,32 @@ private slots:
         ask();
         QCOMPARE(text("lblResult_0"), QStringLiteral("Green"));
         QVERIFY(f->t.messages.shown.isEmpty());
+    }
+
+    // Tab goes round the panel in front and what lies below both panels, the
+    // birth day and Open, never into the panel behind; each reading takes the
+    // focus, named by all it says.
+    void tabGoesRoundThePanelInFront()
+    {
+        const QString input = QStringLiteral("txtNameFirst txtNameLast cmdNext cboMonth cboDate cboYear cmdOpen");
+        const QString result = QStringLiteral("lblResult_1 cmdBack cboMonth cboDate cboYear cmdOpen");
+        QCOMPARE(tabRound(), input);
+        type(field("txtNameFirst"), QStringLiteral("Eve"));
+        type(field("txtNameLast"), QStringLiteral("Adams"));
+        ask();
+        QCOMPARE(QApplication::focusWidget(), f->in(Window, "lblResult_1"));
+        QVERIFY(
+            f->in(Window, "lblResult_1")->accessibleName().startsWith(QStringLiteral("Your lucky colour: Yellow. ")));
+        QCOMPARE(tabRound(), result);
+        QTest::mouseClick(f->in(Window, "cmdBack"), Qt::LeftButton);
+        QCOMPARE(tabRound(), input);
+        type(field("txtNameFirst"), QStringLiteral("Zed"));
+        type(field("txtNameLast"), QStringLiteral("Li"));
+        ask();
+        QCOMPARE(QApplication::focusWidget(), f->in(Window, "lblResult_1"));
+        QVERIFY(
+            f->in(Window, "lblResult_1")->accessibleName().startsWith(QStringLiteral("Your lucky colour: Green. ")));
+        QCOMPARE(tabRound(), result);
     }
 
     void openFillsTheBirthDayAndAsks_data()

@@ -37,6 +37,10 @@ class tst_GoodLuckWindows : public QObject {
                                                                           QLatin1String(what))))
             ->text();
     }
+    QLabel *reading(int culture) const
+    {
+        return f->in<QLabel>(Result, qPrintable(QStringLiteral("lbl%1Desc").arg(QLatin1String(Cultures[culture]))));
+    }
     void find() const { QTest::mouseClick(f->in(Selection, "cmdNext"), Qt::LeftButton); }
     // The culture whose panel is in front.
     int inFront() const
@@ -47,6 +51,31 @@ class tst_GoodLuckWindows : public QObject {
                 if (w->objectName() == QLatin1String(Panels[culture]))
                     return culture;
         return -1;
+    }
+    // The culture whose button is checked; -1 for none, -2 for more than one.
+    int checked() const
+    {
+        int found = -1;
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture)
+            if (button(culture)->isChecked())
+                found = found == -1 ? culture : -2;
+        return found;
+    }
+    // The controls Tab goes to, once round from `from`; the promotional
+    // links, the same in every window, left out.
+    static QString tabRound(QWidget *from)
+    {
+        from->setFocus();
+        QStringList round;
+        QWidget *w = from;
+        do {
+            if (!QStringList{QStringLiteral("Label61"), QStringLiteral("lblFullBrand"), QStringLiteral("lblCobrand")}
+                     .contains(w->objectName()))
+                round << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+        } while (w != from && round.size() < 30);
+        return round.join(QLatin1Char(' '));
     }
 
 private slots:
@@ -145,13 +174,8 @@ private slots:
         f->t.random.values.assign(std::begin(values), std::end(values));
         find();
         QCOMPARE(inFront(), int(NativeAmerican));
-        // The keys start at the last drawn culture's button; Tab goes on to the first.
-        QWidget *w = button(NativeAmerican);
-        QCOMPARE(f->window(Result)->focusWidget(), w);
-        for (int culture = 5; culture >= 0; --culture) {
-            w = nextTabStop(w);
-            QCOMPARE(w, button(culture));
-        }
+        // The keys start at the symbol in front, read aloud from there.
+        QCOMPARE(f->window(Result)->focusWidget(), reading(NativeAmerican));
         for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
             QVERIFY(button(culture)->isEnabled());
             const int number =
@@ -174,12 +198,93 @@ private slots:
                 QVERIFY2(desc->heightForWidth(desc->width()) <= desc->height(), qPrintable(symbol.name));
                 QVERIFY2(name->fontMetrics().horizontalAdvance(symbol.name) <= name->width(), qPrintable(symbol.name));
             }
-        // Each button brings its panel to the front, and draws nothing.
+        // Each button brings its panel to the front, checked while it is
+        // there, and draws nothing.
         for (int culture : {0, 3, 6, 3, 1}) {
             QTest::mouseClick(button(culture), Qt::LeftButton);
             QCOMPARE(inFront(), culture);
+            QCOMPARE(checked(), culture);
         }
         QCOMPARE(f->t.random.drawn, 7);
+    }
+
+    // Tab takes the result window as it reads: the culture buttons from the
+    // top, those of the cultures drawn, then the symbol in front, then Back
+    // and Exit; and so again once a culture button has had the focus.
+    void tabFollowsReadingOrder()
+    {
+        for (int culture : {Indian, English, Arabian})
+            box(culture)->setChecked(true);
+        find();
+        QCOMPARE(QApplication::focusWidget(), reading(Arabian));
+        const QString round = QStringLiteral("cmdGoodLuck_0 cmdGoodLuck_4 cmdGoodLuck_5 %1 cmdOK cmdExit");
+        QCOMPARE(tabRound(button(Indian)), round.arg(QStringLiteral("lblArabianDesc")));
+        QTest::keyClick(button(Indian), Qt::Key_Space);
+        QCOMPARE(tabRound(button(Indian)), round.arg(QStringLiteral("lblIndianDesc")));
+    }
+
+    // However the culture is chosen, its panel comes to the front, its button
+    // is the one checked, and its symbol takes the focus, named as a screen
+    // reader says it: the heading on show, the symbol, its description.
+    void cultureButtonShowsAndReadsItsSymbol_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"click", "Space", "Enter"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void cultureButtonShowsAndReadsItsSymbol()
+    {
+        QFETCH(QString, how);
+        box(Chinese)->setChecked(true);
+        box(Egyptian)->setChecked(true);
+        f->t.random.values = {0.0, 0.99}; // the first Chinese symbol, the last Egyptian one
+        find();
+        QCOMPARE(checked(), int(Egyptian));
+        const auto choose = [&](int culture) {
+            if (how == QLatin1String("click"))
+                QTest::mouseClick(button(culture), Qt::LeftButton);
+            else {
+                button(culture)->setFocus();
+                QTest::keyClick(button(culture), how == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
+            }
+        };
+        const GoodLuckSymbol &symbol = GoodLuckSymbols(Chinese, 1);
+        for (int again = 0; again < 2; ++again) { // choosing the culture on show changes nothing
+            choose(Chinese);
+            QCOMPARE(inFront(), int(Chinese));
+            QCOMPARE(checked(), int(Chinese));
+            QCOMPARE(QApplication::focusWidget(), reading(Chinese));
+            const QString said = reading(Chinese)->accessibleName();
+            QVERIFY2(
+                said.startsWith(QStringLiteral("Chinese Good Luck Symbols: ") + symbol.name + QStringLiteral(". ")),
+                qPrintable(said));
+            QVERIFY2(said.contains(symbol.description.simplified().left(40)), qPrintable(said));
+            QVERIFY2(!said.contains(QStringLiteral("Egyptian")), qPrintable(said));
+        }
+        choose(Egyptian);
+        QCOMPARE(checked(), int(Egyptian));
+        QVERIFY(reading(Egyptian)->accessibleName().startsWith(
+            QStringLiteral("Egyptian Good Luck Symbols: ")
+            + GoodLuckSymbols(Egyptian, GoodLuckSymbolCount(Egyptian)).name));
+        QCOMPARE(f->t.random.drawn, 2);
+    }
+
+    // An arrow on a culture button moves on as Tab does, and chooses nothing:
+    // the culture on show stays in front and checked.
+    void arrowsMoveWithoutChoosing()
+    {
+        for (int culture : {Indian, Chinese, Arabian})
+            box(culture)->setChecked(true);
+        find();
+        button(Arabian)->setFocus();
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Up, Chinese}, {Qt::Key_Left, Indian}, {Qt::Key_Down, Chinese}, {Qt::Key_Right, Arabian}};
+        for (const auto &[key, reached] : steps) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget(), button(reached));
+            QCOMPARE(inFront(), int(Arabian));
+            QCOMPARE(checked(), int(Arabian));
+        }
     }
 
     void backKeepsTheTicks_data()

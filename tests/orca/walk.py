@@ -19,6 +19,7 @@ only = [part for part in os.environ.get("ORCA_WALK_ONLY", "").split(",") if part
 FRAME = r" frame\.?$"
 READING = r".{120,}"  # a reading text runs to several sentences
 SHORT_READING = r".{40,}"  # a domino's or a tile's reading may be one sentence
+SYMBOL = r"[^.]+\. \S.{20,}"  # a good luck symbol's name, then its description
 
 
 def part(name):
@@ -139,6 +140,44 @@ def mahjong():
     ear.hear(r"Oracle push button", "main window after the Mahjong reading")
 
 
+def tab_stops(where, expected, key="Tab"):
+    """Presses `key` once for each pattern in `expected`: what Orca says at
+    each stop, all of it, must match the pattern, in that order."""
+    stops = []
+    for _ in expected:
+        ear.keys(key)
+        ear.settle(0.4)
+        stops.append(" ".join(ear.since()))
+    if not all(re.search(pattern, stop) for pattern, stop in zip(expected, stops)):
+        ear.failures.append(f"{where}: {key} went {stops}")
+
+
+def hear_together(pattern, where, timeout=10):
+    """Waits for `pattern` in all said since the keys, taken as one run:
+    Orca says a button's name and its state apart."""
+    end = time.time() + timeout
+    while time.time() < end:
+        if re.search(pattern, " ".join(ear.since()), re.S):
+            return True
+        time.sleep(0.1)
+    ear.failures.append(f"{where}: never heard /{pattern}/; heard {ear.since()}")
+    return False
+
+
+def flat_review(*keys):
+    """Everything said from the current line of flat review on, moving by
+    `keys`; flat review is left afterwards."""
+    ear.keys("KP_Up")
+    ear.settle(0.3)
+    heard = ear.since()
+    for key in keys:
+        ear.keys(key)
+        ear.settle(0.3)
+        heard += ear.since()
+    ear.keys("KP_Subtract")
+    return heard
+
+
 def good_luck():
     launcher("Good Luck Symbol Oracle")
     ear.keys("Return")
@@ -150,15 +189,47 @@ def good_luck():
     round_trip("Good Luck start window", 8)
     tab_to(r"Find My Good luck Symbol", "Good Luck start window")
     ear.keys("Return")
-    ear.hear(r"^Japanese Good Luck Symbols: .+\. " + READING, "Good Luck reading")
+    # The last ticked culture is in front: its symbol alone is read, in full, at once.
+    reading = ear.hear(r"^Arabian Good Luck Symbols: (Dolphins|Hamsa Hand)\. \S.{20,}", "Good Luck reading")
+    ear.never(r"Japanese", "Good Luck reading")
     ear.step("Good Luck reading")
-    # Switching culture reads the other symbol; a culture not ticked is unavailable.
-    tab_to(r"Arabian Good Luck Symbols", "Good Luck reading")
+    if reading:
+        ear.keys("KP_Add")  # Say All reads it again
+        ear.hear(re.escape(reading[:60]), "Good Luck reading, Say All")
+    # Tab runs on from the reading to Back, Exit and the links below, then
+    # round to the culture buttons from the top, the one on show selected and
+    # those not ticked passed over, and back to the reading.
+    tab_stops("Good Luck reading", [r"^Back push button", r"^Exit push button", r" link\.$", r" link\.$",
+                                     r"^Japanese Good Luck Symbols\. not selected radio button$",
+                                     r"^Arabian Good Luck Symbols\. selected radio button$",
+                                     r"^Arabian Good Luck Symbols: "])
+    # Switching culture reads the other symbol in full, and nothing of the one before.
+    tab_to(r"^Japanese Good Luck Symbols", "Good Luck reading")
     ear.keys("Return")
-    ear.hear(r"^Arabian Good Luck Symbols: .+\. " + READING, "Good Luck culture switch")
+    ear.hear(r"^Japanese Good Luck Symbols: " + SYMBOL, "Good Luck culture switch")
+    ear.never(r"Arabian", "Good Luck culture switch")
     ear.step("Good Luck switched")
-    tab_to(r"Indian Good Luck Symbols.*unavailable", "Good Luck reading")
-    round_trip("Good Luck reading window", 10)
+    ear.keys("KP_Enter")  # Where Am I repeats it
+    ear.hear(r"^Japanese Good Luck Symbols: " + SYMBOL, "Good Luck switched, Where Am I")
+    # Flat review reaches the panel now in front: its heading, symbol and reading.
+    heard = flat_review("KP_Home", "KP_Home", "KP_Home")
+    for expected in (r"^Japanese Good Luck Symbols$", r"^Japanese Good Luck Symbols: " + SYMBOL):
+        if not any(re.search(expected, said) for said in heard):
+            ear.failures.append(f"Good Luck switched: flat review never reached /{expected}/; heard {heard}")
+    # Back to the buttons: the culture on show is selected, the other not.
+    ear.keys("shift+Tab")
+    hear_together(r"^Arabian Good Luck Symbols\. not selected radio button", "Good Luck buttons after the switch")
+    ear.keys("shift+Tab")
+    hear_together(r"^Japanese Good Luck Symbols\. selected radio button", "Good Luck buttons after the switch")
+    ear.never(r"not selected", "Good Luck buttons after the switch")
+    # A culture not ticked is there, greyed: flat review from the buttons
+    # goes to the top one and asks what it is.
+    ear.keys("KP_Up")
+    ear.keys("KP_Insert+KP_Home")
+    ear.keys("KP_Insert+KP_Begin")
+    hear_together(r"^Indian Good Luck Symbols\. not selected radio button grayed", "Good Luck, a culture not ticked")
+    ear.keys("KP_Subtract")
+    round_trip("Good Luck reading window", 8)
     ear.keys("Escape")
     ear.hear(r"Oracle push button", "main window after Good Luck")
 
@@ -204,19 +275,37 @@ def colour():
     ear.hear(r"Lovelace", "Mystical Color last name")
     ear.never(r"Lovelac(?!e)", "Mystical Color last name")
     ear.keys("Return")
-    ear.hear(r"^Your lucky colour: \w+\. " + READING, "Mystical Color reading")
+    ear.hear(r"^Your lucky colour: Red\. " + READING, "Mystical Color reading")
     ear.step("Mystical Color reading")
-    # Flat review reaches the colour: the shown panel is visible to Orca.
-    ear.keys("KP_Up")
-    heard = []
-    for _ in range(5):
-        ear.keys("KP_Prior")
-        ear.settle(0.3)
-        heard += ear.since()
-    ear.keys("KP_Subtract")
-    if not any(re.search(READING, said) for said in heard):
-        ear.failures.append(f"Mystical Color: flat review never reached the reading; heard {heard}")
-    round_trip("Mystical Color result", 6)
+    # Flat review, from the reading up and down again, reaches the colour,
+    # its reading and Back: the shown panel is visible to Orca.
+    heard = flat_review("KP_Home", "KP_Home", "KP_Prior", "KP_Prior", "KP_Prior")
+    for expected in (r"^Orin Mystical Color Oracle Result$", r"^Red$", r"^Your lucky colour: Red\. " + READING,
+                     r"^Back$"):
+        if not any(re.search(expected, said) for said in heard):
+            ear.failures.append(f"Mystical Color: flat review never reached /{expected}/; heard {heard}")
+    # Tab from the reading: Back, the links, then the birth day and Open,
+    # which stay in sight below the panels, and round to the reading. The
+    # names and Ask, on the hidden input panel, are never reached.
+    tab_stops("Mystical Color result", [r"^Back push button", r" link\.$", r" link\.$",
+                                        r"^\* Birth Day panel\. Month editable combo box", r"^Date editable combo box",
+                                        r"^Year editable combo box", r"^Open Previously Saved Reading push button",
+                                        r"^Your lucky colour: Red\. "])
+    tab_stops("Mystical Color result", [r"^Open Previously Saved Reading push button",
+                                        r"^\* Birth Day panel\. Year editable combo box", r"^Date editable combo box",
+                                        r"^Month editable combo box", r" link\.$", r" link\.$", r"^Back push button",
+                                        r"^Your lucky colour: Red\. "], key="shift+Tab")
+    round_trip("Mystical Color result", 8)
+    # Back, and another reading is heard as the first was.
+    tab_to(r"^Back push button", "Mystical Color result")
+    ear.keys("Return")
+    ear.hear(r"^Enter First Name", "Mystical Color after Back")
+    ear.type("Eve")
+    ear.keys("Tab")
+    ear.type("Adams")
+    ear.keys("Return")
+    ear.hear(r"^Your lucky colour: Yellow\. " + READING, "Mystical Color second reading")
+    ear.never(r"Back push button|Enter First Name", "Mystical Color second reading")
     ear.keys("Escape")
 
 
