@@ -306,7 +306,9 @@ def colour():
     ear.keys("Return")
     ear.hear(r"^Your lucky colour: Yellow\. " + READING, "Mystical Color second reading")
     ear.never(r"Back push button|Enter First Name", "Mystical Color second reading")
-    ear.keys("Escape")
+    ear.keys("ctrl+w")
+    ear.hear(r"Oracle push button", "main window after Mystical Color")
+    ear.never(FRAME, "main window after Mystical Color")
 
 
 def tree_box(when, key, where):
