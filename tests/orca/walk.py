@@ -103,14 +103,19 @@ def domino():
         ear.keys("KP_Enter")  # and so does Where Am I
         ear.hear(re.escape(reading[:60]), "Domino reading, Where Am I")
     round_trip("Domino reading window", 6)
-    # The Library over the reading, closed: the focus is back on the reading.
-    ear.keys("ctrl+l")
-    ear.hear(r"Search", "Library from the Domino reading")
-    ear.keys("Escape")
-    ear.hear(r"^Your domino: ", "Domino reading after the Library")
-    ear.never(FRAME, "Domino reading after the Library")
+    library_over_the_reading(r"^Your domino: ", "Domino reading")
     ear.keys("Escape")
     ear.hear(r"Oracle push button", "main window after the Domino reading")
+
+
+def library_over_the_reading(reading, where):
+    """The Library opened over a reading and closed: the focus is back on
+    the reading, heard, and never on a frame."""
+    ear.keys("ctrl+l")
+    ear.hear(r"Search", f"Library from the {where}")
+    ear.keys("Escape")
+    ear.hear(reading, f"{where} after the Library")
+    ear.never(FRAME, f"{where} after the Library")
 
 
 def mahjong():
@@ -127,12 +132,7 @@ def mahjong():
     ear.never(r" link\.?$|push button|Online|www\.", "Mahjong pause, Shift+Tab, Left and Space")
     ear.step("Mahjong reading")
     round_trip("Mahjong reading window", 6)
-    # The Library over the reading, closed: the focus is back in the reading.
-    ear.keys("ctrl+l")
-    ear.hear(r"Search", "Library from the Mahjong reading")
-    ear.keys("Escape")
-    ear.hear(r"Your mahjong tile: |Exit push button|Back push button", "Mahjong reading after the Library")
-    ear.never(FRAME, "Mahjong reading after the Library")
+    library_over_the_reading(r"^Your mahjong tile: ", "Mahjong reading")
     # Enter on the reading leaves, as Exit does.
     ear.keys("KP_Enter")
     ear.hear(r"^Your mahjong tile: ", "Mahjong reading, Where Am I")
