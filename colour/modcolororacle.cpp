@@ -33,14 +33,20 @@ int letterValue(const QString &name)
 
 }
 
+const char *const ColorNames[ColorCount] = {"Blue", "Brown", "Green", "Red", "Yellow"};
+
+QString ColorEnglishName(int n)
+{
+    return QLatin1String(ColorNames[n - 1]);
+}
+
 const ColorReading &ColorReadings(int n)
 {
     static const std::array<ColorReading, ColorCount> table = [] {
         const QStringList readings = readParagraphs(QStringLiteral(":/colour/readings.txt"), ColorCount);
-        const char *const names[] = {"Blue", "Brown", "Green", "Red", "Yellow"};
         std::array<ColorReading, ColorCount> rows;
         for (int i = 0; i < ColorCount; ++i)
-            rows[i] = {QLatin1String(names[i]), readings[i]};
+            rows[i] = {QLatin1String(ColorNames[i]), readings[i]};
         return rows;
     }();
     return table.at(n - 1);

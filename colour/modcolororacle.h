@@ -10,6 +10,8 @@ struct ColorReading {
     QString reading;
 };
 
+// The English name of colour n, whatever the language in use: the Library finds a colour by it too.
+QString ColorEnglishName(int n);
 // Colour number n, 1 to 5.
 const ColorReading &ColorReadings(int n);
 

@@ -55,6 +55,11 @@ QString GoodLuckSymbolHeading(int culture)
     return QLatin1String(SymbolHeadings.at(culture));
 }
 
+QString GoodLuckSymbolEnglishName(int k, int number)
+{
+    return GoodLuckPictureSets.at(k).names.at(number - 1);
+}
+
 int GoodLuckSymbolCount(int k)
 {
     return int(culture(k).size());

@@ -21,6 +21,8 @@ struct GoodLuckSymbol {
     QString description;
 };
 
+// The English name of a symbol, whatever the language in use: the Library finds a symbol by it too.
+QString GoodLuckSymbolEnglishName(int culture, int number);
 // Symbol `number` (1 to N) of a culture; picture `number` of the culture's
 // picture list shows it.
 const GoodLuckSymbol &GoodLuckSymbols(int culture, int number);

@@ -89,7 +89,7 @@ void addMahjong(std::vector<LibraryEntry> &entries)
             QList<LibraryFact> facts{{QStringLiteral("Name"), tile.TileName},
                                      {QStringLiteral("English Name"), tile.TileEnglishName},
                                      {QStringLiteral("Chinese Character"), tile.TileChineseCharacter}};
-            if (const MahjongTileDetail *detail = MahjongDetail(tile.TileEnglishName)) {
+            if (const MahjongTileDetail *detail = MahjongDetail(k)) {
                 const QStringList captions = MahjongAttributeNames(detail->category);
                 for (qsizetype i = 0; i < captions.size(); ++i)
                     facts.append({captions[i], detail->attributes.value(i)});

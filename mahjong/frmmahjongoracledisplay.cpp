@@ -41,7 +41,7 @@ void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
         setReading(reading);
     };
 
-    const MahjongTileDetail *detail = MahjongDetail(tile.MahjongEnglishName);
+    const MahjongTileDetail *detail = MahjongDetail(tile.MahjongIndex);
     if (!detail)
         return describe(); // suits and dragons have no panel
     using Values = QList<QLabel *>;

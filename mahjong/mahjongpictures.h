@@ -36,7 +36,7 @@ inline PictureList IMGMajong()
     return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys, Qt::black};
 }
 
-// What a screen reader calls the picture of the tile of that English name.
+// What a screen reader calls the picture of a tile of that English name.
 inline QString MahjongTilePictureName(const QString &englishName)
 {
     return QStringLiteral("%1 tile").arg(englishName);

@@ -99,16 +99,27 @@ std::array<MahjongTile, MahjongTileCount> buildTable()
 
 }
 
+QString MahjongTileEnglishName(int k)
+{
+    return QString::fromUtf8(Rows.at(k - 1).TileName);
+}
+
+QString MahjongTileEnglishMeaning(int k)
+{
+    return QString::fromUtf8(Rows.at(k - 1).TileEnglishName);
+}
+
 const MahjongTile &MahjongTiles(int k)
 {
     static const std::array<MahjongTile, MahjongTileCount> table = buildTable();
     return table.at(k - 1);
 }
 
-const MahjongTileDetail *MahjongDetail(const QString &englishName)
+const MahjongTileDetail *MahjongDetail(int k)
 {
-    for (const auto &[key, detail] : details())
-        if (key == englishName)
+    const QString key = QString::fromUtf8(Rows.at(k - 1).TileEnglishName);
+    for (const auto &[name, detail] : details())
+        if (name == key)
             return &detail;
     return nullptr;
 }

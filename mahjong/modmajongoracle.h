@@ -15,6 +15,10 @@ struct MahjongTile {
     QString TileDescription;      // the reading
 };
 
+// Tile k's name and English-name column in English, whatever the language
+// in use: the Library finds a tile by them too.
+QString MahjongTileEnglishName(int k);
+QString MahjongTileEnglishMeaning(int k);
 // Row k (1 to 42); picture k of IMGMajong shows the same tile.
 const MahjongTile &MahjongTiles(int k);
 
@@ -28,8 +32,8 @@ struct MahjongTileDetail {
 
 // The names of a category's attributes, in that order.
 QStringList MahjongAttributeNames(MahjongTileDetail::Category category);
-// The detail of the tile of that English name; null for suits and dragons.
-const MahjongTileDetail *MahjongDetail(const QString &englishName);
+// The detail of tile k (1 to 42); null for suits and dragons.
+const MahjongTileDetail *MahjongDetail(int k);
 
 // The last tile drawn: its row and copies of the row's four texts.
 struct MahjongDraw {

@@ -70,6 +70,11 @@ int candidate(RandomSource &random)
 
 }
 
+QString OghamTreeEnglishName(int n)
+{
+    return QLatin1String(Rows.at(n - 1).TreeName);
+}
+
 const OghamTree &OghamTrees(int n)
 {
     static const std::array<OghamTree, OghamTreeCount> table = buildTable();

@@ -27,6 +27,8 @@ struct OghamAttribute {
 };
 QList<OghamAttribute> OghamTreeAttributes(const OghamTree &tree);
 
+// The English name of tree n, whatever the language in use: the Library finds a tree by it too.
+QString OghamTreeEnglishName(int n);
 // Row n (1 to 13) of the tree table; picture n of IMGTree shows the same tree.
 const OghamTree &OghamTrees(int n);
 

@@ -125,6 +125,13 @@ ReadingDescription OracleWindow::newReading() const
     return {QLatin1String(OracleName.at(m_oracle.value())), services().clock.now(), {}, {}};
 }
 
+void OracleWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void OracleWindow::addBackItem(std::function<void()> run)
 {
     const OracleWindowLook::BackItem &back = look().back;

@@ -114,6 +114,12 @@ protected:
     // A second pause while one runs returns false at once.
     bool PauseSeconds(int seconds);
 
+    // Sets the window's texts again in the language now in use: the form's
+    // own through retranslateUi, then what the code set, a piece on show
+    // rendered anew from the draw the window keeps.
+    virtual void retranslate() { }
+
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 

@@ -3,6 +3,7 @@
 // source file per platform implements it (platform_unix.cpp,
 // platform_windows.cpp), and nothing else tests the platform.
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 
@@ -16,6 +17,9 @@ QString lockFolder();
 // The family of the interface font: the design's Verdana where the system
 // has it on Windows, else DejaVu Sans, whose widths are closest.
 QString interfaceFontFamily();
+// Which of `available` the desktop's language settings ask for; English when
+// none: the locale variables on Unix, the display language on Windows.
+QString desktopLanguage(const QStringList &available);
 // Lets the print dialog offer `path` for Print to File, the printer it
 // starts on staying the desktop's default.
 void offerPrintFile(QPrinter &printer, const QString &path);

@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
@@ -37,4 +39,9 @@ void Platform::offerPrintFile(QPrinter &printer, const QString &path)
     // PDF output: it goes back to the default printer, where there is one.
     printer.setOutputFileName(path);
     printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+QString Platform::desktopLanguage(const QStringList &available)
+{
+    return Language::desktopLanguage([](const char *name) { return qEnvironmentVariable(name); }, available);
 }

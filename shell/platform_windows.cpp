@@ -1,8 +1,11 @@
 #include "platform.h"
 
+#include "language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLocale>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -37,4 +40,9 @@ void Platform::offerPrintFile(QPrinter &, const QString &)
 {
     // The system's print dialog asks for the file itself; a file name set
     // beforehand would tick its "Print to file" box and send every print there.
+}
+
+QString Platform::desktopLanguage(const QStringList &available)
+{
+    return Language::match(QLocale::system().uiLanguages(), available);
 }

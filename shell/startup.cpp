@@ -1,6 +1,8 @@
 #include "startup.h"
 
 #include "frmmdi.h"
+#include "language.h"
+#include "languagemenu.h"
 #include "look.h"
 #include "services.h"
 #include "singleinstance.h"
@@ -42,10 +44,11 @@ DesktopSessionRequired::~DesktopSessionRequired()
 int StartUp(QApplication &app, Services &services, const OracleRegistry &oracles)
 {
     applyAuguriumLook(app);
+    Language::apply(startLanguage(services));
     const SingleInstance instance;
     switch (instance.state()) {
     case SingleInstance::State::AnotherCopyRuns:
-        services.messages.inform(nullptr, QStringLiteral("Application is already running"),
+        services.messages.inform(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
                                  Messages::Icon::Information);
         return 0;
     case SingleInstance::State::Unguarded:

@@ -71,7 +71,7 @@ private slots:
                 continue;
             const MahjongTile &tile = MahjongTiles(std::get<MahjongPiece>(entry.piece).row);
             QCOMPARE(entry.reading, tile.TileDescription);
-            const MahjongTileDetail *detail = MahjongDetail(tile.TileEnglishName);
+            const MahjongTileDetail *detail = MahjongDetail(std::get<MahjongPiece>(entry.piece).row);
             QCOMPARE(entry.facts.size(), 3 + (detail ? detail->attributes.size() : 0));
         }
     }
