@@ -94,13 +94,14 @@ void OracleWindow::offerReadingCommands()
 
 void OracleWindow::setReading(std::optional<ReadingDescription> reading)
 {
+    // A reading told again in another language leaves the focus where it is.
     if (m_readingText && reading) {
         m_readingText->setAccessibleName(spokenText(*reading));
         // A window in sight that shows the text only later moves the focus
         // there itself.
         if (!isShown())
             focusWhenShown(m_readingText);
-        else if (m_readingText->isVisible())
+        else if (m_readingText->isVisible() && !m_retranslating)
             m_readingText->setFocus(Qt::OtherFocusReason);
     }
     m_readingCommands->setReading(std::move(reading));
@@ -127,8 +128,11 @@ ReadingDescription OracleWindow::newReading() const
 
 void OracleWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        m_retranslating = true;
         retranslate();
+        m_retranslating = false;
+    }
     QWidget::changeEvent(event);
 }
 

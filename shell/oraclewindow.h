@@ -145,4 +145,5 @@ private:
     QEventLoop *m_pause = nullptr;
     bool m_pausing = false;
     bool m_closed = false;
+    bool m_retranslating = false;
 };
