@@ -15,7 +15,7 @@ frmGoodLuckSymbolOracleMain::frmGoodLuckSymbolOracleMain(OracleHost &host)
     chkGoodLuck = {ui->chkGoodLuck_0, ui->chkGoodLuck_1, ui->chkGoodLuck_2, ui->chkGoodLuck_3,
                    ui->chkGoodLuck_4, ui->chkGoodLuck_5, ui->chkGoodLuck_6};
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmGoodLuckSymbolOracleMain::cmdNext_Click);
-    addFileItem("mnuNext", QStringLiteral("Find My Good luck Symbol"), &frmGoodLuckSymbolOracleMain::cmdNext_Click);
+    addFileItem("mnuNext", QT_TR_NOOP("Find My Good luck Symbol"), &frmGoodLuckSymbolOracleMain::cmdNext_Click);
 }
 
 frmGoodLuckSymbolOracleMain::~frmGoodLuckSymbolOracleMain() = default;

@@ -51,9 +51,7 @@ frmMDI::frmMDI(Services &services, OracleRegistry oracles, QWidget *parent)
     // Library also opens, follows the desktop's colours.
     for (QWidget *strip : std::initializer_list<QWidget *>{ui->Picture6, ui->Picture1, ui->picMain, ui->PicCoBrand})
         dressAsDesigned(strip);
-    for (QAbstractButton *button : centralWidget()->findChildren<QAbstractButton *>())
-        if (!QKeySequence::mnemonic(button->text()).isEmpty())
-            m_ownAccessKeys.append(button);
+    findOwnAccessKeys();
     setWindowIcon(QIcon(QStringLiteral(":/shell/augurium.png")));
     QFont banner = ui->lblStarloomBanner->font(); // a size between whole points, which a form cannot hold
     banner.setPointSizeF(9.75);
@@ -410,10 +408,24 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void frmMDI::findOwnAccessKeys()
+{
+    m_ownAccessKeys.clear();
+    for (QAbstractButton *button : centralWidget()->findChildren<QAbstractButton *>())
+        if (!QKeySequence::mnemonic(button->text()).isEmpty())
+            m_ownAccessKeys.append(button);
+}
+
 void frmMDI::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         layOutStrips();
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        findOwnAccessKeys();
+        updateMenuBar(); // a new text gives a button its access key back, even under an oracle window
+        MDIForm_Load();  // the titles take their new text's size
+    }
     QMainWindow::changeEvent(event);
 }
 

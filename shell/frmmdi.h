@@ -50,6 +50,7 @@ private:
     void placeOracleWindow(QMdiSubWindow *subWindow) const;
     int layoutWidth() const;
     void setOwnAccessKeys(bool on);
+    void findOwnAccessKeys();
     void keepInView(QWidget *focused);
     void drawOracleWindowsIntoSight();
     void activateWindowBelow();

@@ -86,7 +86,7 @@ QString Language::nativeName(const QString &code)
     QTranslator translator;
     QString name;
     if (translator.load(Catalogue + code))
-        // TRANSLATORS: your language's name as its speakers write it, such as "Deutsch".
+        //: Your language's name as its speakers write it, such as "Deutsch".
         name = translator.translate("Language", "English");
     return name.isEmpty() ? QLocale(code).nativeLanguageName() : name;
 }

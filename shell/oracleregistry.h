@@ -1,6 +1,8 @@
 #pragma once
 // The five oracles as the main window knows them, numbered by OracleId,
 // and the Library of their pieces.
+#include <QCoreApplication>
+#include <QString>
 #include <array>
 #include <functional>
 
@@ -15,8 +17,15 @@ inline constexpr std::array<const char *, OracleCount> OracleIcon{
     ":/ogham/icon.png", ":/domino/icon.png", ":/goodluck/icon.png", ":/mahjong/icon.png", ":/colour/icon.png"};
 
 // Each oracle's name, as a copied or saved reading is titled.
-inline constexpr std::array<const char *, OracleCount> OracleName{"Celtic Ogham", "Domino", "Good Luck Symbol",
-                                                                  "Mahjong", "Mystical Color"};
+inline constexpr std::array<const char *, OracleCount> OracleName{
+    QT_TRANSLATE_NOOP("OracleNames", "Celtic Ogham"), QT_TRANSLATE_NOOP("OracleNames", "Domino"),
+    QT_TRANSLATE_NOOP("OracleNames", "Good Luck Symbol"), QT_TRANSLATE_NOOP("OracleNames", "Mahjong"),
+    QT_TRANSLATE_NOOP("OracleNames", "Mystical Color")};
+// That name in the language in use.
+inline QString oracleName(int id)
+{
+    return QCoreApplication::translate("OracleNames", OracleName.at(id));
+}
 
 // Every oracle window, in the order the launcher closes them.
 inline constexpr std::array<const char *, 9> OracleWindowClosingOrder{

@@ -77,19 +77,26 @@ void OracleWindow::keepDesignedColours()
         dressAsDesigned(this);
 }
 
-QAction *OracleWindow::addFileItem(const char *name, const QString &text, std::function<void()> run)
+QAction *OracleWindow::addFileItem(const char *name, SourceText text, std::function<void()> run)
 {
-    auto *item = new QAction(text, this);
+    auto *item = new QAction(QCoreApplication::translate(text.context, text.text), this);
     item->setObjectName(QLatin1String(name));
     connect(item, &QAction::triggered, this, std::move(run));
     m_fileItems.append(item);
+    m_fileItemTexts.append(text);
     return item;
+}
+
+void OracleWindow::translateFileItems()
+{
+    for (qsizetype i = 0; i < m_fileItemTexts.size(); ++i)
+        m_fileItems[i]->setText(QCoreApplication::translate(m_fileItemTexts[i].context, m_fileItemTexts[i].text));
 }
 
 void OracleWindow::offerReadingCommands()
 {
     m_readingCommands = new ReadingCommands(this, services());
-    m_fileItems.append(m_readingCommands->menuItems());
+    m_fileItems.append(m_readingCommands->menuItems()); // after the items with a text of their window
 }
 
 void OracleWindow::setReading(std::optional<ReadingDescription> reading)
@@ -123,13 +130,14 @@ QString OracleWindow::spokenText(const ReadingDescription &reading) const
 
 ReadingDescription OracleWindow::newReading() const
 {
-    return {QLatin1String(OracleName.at(m_oracle.value())), services().clock.now(), {}, {}};
+    return {oracleName(m_oracle.value()), services().clock.now(), {}, {}};
 }
 
 void OracleWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_retranslating = true;
+        translateFileItems();
         retranslate();
         m_retranslating = false;
     }
@@ -141,7 +149,7 @@ void OracleWindow::addBackItem(std::function<void()> run)
     const OracleWindowLook::BackItem &back = look().back;
     if (!back.name)
         qFatal("Augurium: %s has no Back in its File menu", metaObject()->className());
-    addFileItem(back.name, QLatin1String(back.text), std::move(run));
+    addFileItem(back.name, {"OracleWindow", back.text}, std::move(run));
 }
 
 void OracleWindow::connectButton(QAbstractButton *button, std::function<void()> run)

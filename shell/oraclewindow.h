@@ -67,10 +67,12 @@ protected:
     OracleHost &host() const { return m_host; }
     Services &services() const { return m_host.services(); }
 
-    // A File-menu item placed before "E&xit". Add items in the constructor.
-    template <class W> QAction *addFileItem(const char *name, const QString &text, void (W::*handler)())
+    // A File-menu item placed before "E&xit". Add items in the constructor;
+    // mark `text` with QT_TR_NOOP, as it is translated in the window's class.
+    template <class W> QAction *addFileItem(const char *name, const char *text, void (W::*handler)())
     {
-        return addFileItem(name, text, [window = static_cast<W *>(this), handler] { (window->*handler)(); });
+        return addFileItem(name, {W::staticMetaObject.className(), text},
+                           [window = static_cast<W *>(this), handler] { (window->*handler)(); });
     }
     // Result windows: `handler` runs for the Back button and for the File
     // menu's Back item.
@@ -129,7 +131,11 @@ private:
     void keepDesignedColours();
     void focusFirstTabStop();
     const OracleWindowLook &look() const;
-    QAction *addFileItem(const char *name, const QString &text, std::function<void()> run);
+    struct SourceText {
+        const char *context, *text;
+    };
+    QAction *addFileItem(const char *name, SourceText text, std::function<void()> run);
+    void translateFileItems();
     void addBackItem(std::function<void()> run);
     void connectButton(QAbstractButton *button, std::function<void()> run);
 
@@ -138,6 +144,7 @@ private:
     ReadingCommands *m_readingCommands = nullptr;
     QPointer<QLabel> m_readingText;
     QList<QAction *> m_fileItems;
+    QList<SourceText> m_fileItemTexts; // one per item of m_fileItems
     QList<QAction *> m_menuBar;
     QPointer<OracleWindow> m_start; // a result window's start window
     QPointer<QWidget> m_focusBeforeReading; // a start window's control that had the focus

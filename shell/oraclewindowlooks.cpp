@@ -1,5 +1,6 @@
 #include "oraclewindowlooks.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace {
@@ -14,7 +15,7 @@ const QColor PaleCyan(192, 255, 255);
 const QColor Pink(255, 192, 255);
 const QColor ButtonFace; // invalid: the desktop's button colour
 
-const OracleWindowLook::BackItem FileBack{"mnuFileBack", "&Back"};
+const OracleWindowLook::BackItem FileBack{"mnuFileBack", QT_TRANSLATE_NOOP("OracleWindow", "&Back")};
 }
 
 const std::vector<OracleWindowLook> &OracleWindowLooks()

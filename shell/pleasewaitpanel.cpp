@@ -11,6 +11,15 @@ PleaseWaitPanel::PleaseWaitPanel(QWidget *parent)
 
 PleaseWaitPanel::~PleaseWaitPanel() = default;
 
+void PleaseWaitPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        setAccessibleName(ui->pi->text());
+    }
+    QFrame::changeEvent(event);
+}
+
 void PleaseWaitPanel::standInFor(QWidget *picture)
 {
     show();

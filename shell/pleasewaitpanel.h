@@ -21,6 +21,9 @@ public:
     // Puts `picture` back, with the focus, so that Enter draws again.
     void giveBackTo(QWidget *picture);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::PleaseWaitPanel> ui;
 };

@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -60,8 +61,8 @@ public:
         const auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         if (name && name->text().contains(u'"')) {
             QMessageBox box(QMessageBox::Critical, ApplicationTitle,
-                            QStringLiteral("A file name cannot contain double quotes (\"). "
-                                           "Please type the name without them."),
+                            QCoreApplication::translate("FileDialog", "A file name cannot contain double quotes (\"). "
+                                                                      "Please type the name without them."),
                             QMessageBox::Ok, this);
             box.exec();
             return;

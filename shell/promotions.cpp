@@ -1,28 +1,40 @@
 #include "promotions.h"
 
 #include "clickable.h"
+#include "language.h"
 #include "look.h"
 #include "modhelp.h"
 #include "services.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
 namespace {
 
-const QString BannerText =
-    QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
-                   "Come and join us at www.augurium.example");
-const QString FullBrandText =
-    QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                   "Get this software fully branded for your website. Click here for more details.");
+struct Promotions {
+    Q_DECLARE_TR_FUNCTIONS(Promotions)
+};
+
+QString bannerText()
+{
+    return Promotions::tr("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
+                          "Come and join us at %1")
+        .arg(QStringLiteral("www.augurium.example"));
+}
+
+QString fullBrandText()
+{
+    return Promotions::tr("Home Business Opportunity. Start your own Internet business and make money online. "
+                          "Get this software fully branded for your website. Click here for more details.");
+}
 
 QString coBrandText(bool followsDirectly)
 {
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+    return Promotions::tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
                           "Put your site's name &  link here. See \"Help\" for details.")
            + (followsDirectly ? QString() : QStringLiteral("    "))
-           + QStringLiteral("Click Here for more info on co-branding.");
+           + Promotions::tr("Click Here for more info on co-branding.");
 }
 
 // The design's button colour where the design leaves it to the system: a
@@ -64,7 +76,7 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, const QRect
 void placePromotions(QWidget *window, Services &services, const PromotionLayout &layout)
 {
     QWidget *top = strip(window, "picBannerStrip", layout.top);
-    QLabel *banner = link(top, "Label61", BannerText, layout.banner,
+    QLabel *banner = link(top, "Label61", QString(), layout.banner,
                           QStringLiteral("color: %1; background: transparent; font-size: %2pt;")
                               .arg(layout.bannerText.name())
                               .arg(layout.bannerPointSize),
@@ -75,13 +87,18 @@ void placePromotions(QWidget *window, Services &services, const PromotionLayout 
     QWidget *bottom = strip(window, "picBrandStrip", layout.bottom);
     const QString brandLook = QStringLiteral("color: %1; background-color: %2;")
                                   .arg(layout.brandText.name(), colourCss(layout.brandBackground));
-    QLabel *fullBrand = link(bottom, "lblFullBrand", FullBrandText, layout.brand, brandLook, layout.brandAlignment);
+    QLabel *fullBrand = link(bottom, "lblFullBrand", QString(), layout.brand, brandLook, layout.brandAlignment);
     makeClickable(
         fullBrand, [&services] { OpenFullyBrandedPage(services.urls); }, Pointer::Link);
-    QLabel *coBrand = link(bottom, "lblCobrand", coBrandText(layout.coBrandLinkFollowsDirectly), layout.brand,
-                           brandLook, layout.brandAlignment);
+    QLabel *coBrand = link(bottom, "lblCobrand", QString(), layout.brand, brandLook, layout.brandAlignment);
     makeClickable(
         coBrand, [&services] { OpenCoBrandPage(services.urls); }, Pointer::LinkAlt);
+
+    Language::whenLanguageChanges(window, [=, followsDirectly = layout.coBrandLinkFollowsDirectly] {
+        banner->setText(bannerText());
+        fullBrand->setText(fullBrandText());
+        coBrand->setText(coBrandText(followsDirectly));
+    });
 
     // Both fill the same opaque rectangle: the one behind can never be seen or clicked.
     QLabel *front = layout.front == PromotionLayout::Front::FullBrand ? fullBrand : coBrand;

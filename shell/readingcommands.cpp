@@ -1,5 +1,6 @@
 #include "readingcommands.h"
 
+#include "language.h"
 #include "readingoutput.h"
 #include "screenreader.h"
 #include "services.h"
@@ -25,9 +26,9 @@ struct SaveFormat {
     const char *filter;
 };
 constexpr SaveFormat SaveFormats[] = {
-    {ReadingFormat::Png, "png", "PNG picture (*.png)"},
-    {ReadingFormat::Pdf, "pdf", "PDF document (*.pdf)"},
-    {ReadingFormat::Text, "txt", "Plain text (*.txt)"},
+    {ReadingFormat::Png, "png", QT_TRANSLATE_NOOP("ReadingCommands", "PNG picture (*.png)")},
+    {ReadingFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("ReadingCommands", "PDF document (*.pdf)")},
+    {ReadingFormat::Text, "txt", QT_TRANSLATE_NOOP("ReadingCommands", "Plain text (*.txt)")},
 };
 
 bool hasSelection(const QObject *field)
@@ -51,13 +52,15 @@ ReadingCommands::ReadingCommands(QWidget *window, Services &services)
 {
     auto *separator = new QAction(this);
     separator->setSeparator(true);
-    m_items = {
-        separator,
-        command("mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence::Copy, &ReadingCommands::copyReading),
-        command("mnuSaveReading", QStringLiteral("&Save Reading As\u2026"), QKeySequence::Save,
-                &ReadingCommands::saveReading),
-        command("mnuPrintReading", QStringLiteral("&Print Reading\u2026"), QKeySequence::Print,
-                &ReadingCommands::printReading)};
+    QAction *copy = command("mnuCopyReading", QKeySequence::Copy, &ReadingCommands::copyReading);
+    QAction *save = command("mnuSaveReading", QKeySequence::Save, &ReadingCommands::saveReading);
+    QAction *print = command("mnuPrintReading", QKeySequence::Print, &ReadingCommands::printReading);
+    m_items = {separator, copy, save, print};
+    Language::whenLanguageChanges(window, [=] {
+        copy->setText(tr("&Copy Reading"));
+        save->setText(tr("&Save Reading As\u2026"));
+        print->setText(tr("&Print Reading\u2026"));
+    });
     setReading(std::nullopt);
     // A text field keeps Ctrl+C for its selection; without one the key
     // copies the reading. A box one can type in hands the key to its field
@@ -68,10 +71,9 @@ ReadingCommands::ReadingCommands(QWidget *window, Services &services)
             field->installEventFilter(this);
 }
 
-QAction *ReadingCommands::command(const char *name, const QString &text, QKeySequence::StandardKey key,
-                                  void (ReadingCommands::*run)())
+QAction *ReadingCommands::command(const char *name, QKeySequence::StandardKey key, void (ReadingCommands::*run)())
 {
-    auto *action = new QAction(text, this);
+    auto *action = new QAction(this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, run);
@@ -102,7 +104,7 @@ void ReadingCommands::copyReading()
         return;
     const qreal scale = std::max<qreal>(m_window->devicePixelRatioF(), 2);
     QGuiApplication::clipboard()->setMimeData(readingMimeData(*m_reading, scale));
-    announce(m_window, QStringLiteral("Reading copied"));
+    announce(m_window, tr("Reading copied"));
 }
 
 void ReadingCommands::saveReading()
@@ -111,20 +113,19 @@ void ReadingCommands::saveReading()
         return;
     QStringList filters;
     for (const SaveFormat &format : SaveFormats)
-        filters << QLatin1String(format.filter);
+        filters << tr(format.filter);
     QString filter;
     const QString path =
-        m_services.files.saveFileName(m_window, QStringLiteral("Save Reading As"),
+        m_services.files.saveFileName(m_window, tr("Save Reading As"),
                                       suggestedReadingFileName(*m_reading, ReadingFormat::Png), filters, &filter);
     if (path.isEmpty())
         return; // cancelled
     // The file written is the one the dialog confirmed, its name untouched:
     // its extension chooses the format, or without one the selected filter.
     const QString typed = QFileInfo(path).suffix();
-    const SaveFormat *chosen = typed.isEmpty() ? &SaveFormats[0] : nullptr;
+    const SaveFormat *chosen = typed.isEmpty() ? &SaveFormats[std::max<qsizetype>(0, filters.indexOf(filter))] : nullptr;
     for (const SaveFormat &format : SaveFormats)
-        if (typed.isEmpty() ? filter == QLatin1String(format.filter)
-                            : typed.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
+        if (!typed.isEmpty() && typed.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
             chosen = &format;
     const QByteArray picture = typed.toLower().toLatin1();
     QString error;
@@ -134,12 +135,12 @@ void ReadingCommands::saveReading()
     else if (QImageWriter::supportedImageFormats().contains(picture))
         saved = writeReadingPicture(*m_reading, path, picture, &error);
     else
-        error = QStringLiteral("\u201c.%1\u201d is not one of the kinds offered (a picture such as .png or .jpg, "
-                               "a PDF document or plain text)")
+        error = tr("\u201c.%1\u201d is not one of the kinds offered (a picture such as .png or .jpg, "
+                   "a PDF document or plain text)")
                     .arg(typed);
     if (!saved)
         m_services.messages.inform(m_window,
-                                   QStringLiteral("The reading could not be saved as \u201c%1\u201d: %2.")
+                                   tr("The reading could not be saved as \u201c%1\u201d: %2.")
                                        .arg(QDir::toNativeSeparators(path), error),
                                    Messages::Icon::Critical);
 }
@@ -158,12 +159,12 @@ void ReadingCommands::printReading()
         QString error;
         if (!writeReadingPdf(*m_reading, printer.outputFileName(), printer.pageLayout(), &error))
             m_services.messages.inform(m_window,
-                                       QStringLiteral("The reading could not be printed to \u201c%1\u201d: %2.")
+                                       tr("The reading could not be printed to \u201c%1\u201d: %2.")
                                            .arg(QDir::toNativeSeparators(printer.outputFileName()), error),
                                        Messages::Icon::Critical);
         return;
     }
     if (!paintReadingPage(*m_reading, printer))
-        m_services.messages.inform(m_window, QStringLiteral("The reading could not be printed."),
+        m_services.messages.inform(m_window, tr("The reading could not be printed."),
                                    Messages::Icon::Critical);
 }

@@ -30,8 +30,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *command(const char *name, const QString &text, QKeySequence::StandardKey key,
-                     void (ReadingCommands::*run)());
+    QAction *command(const char *name, QKeySequence::StandardKey key, void (ReadingCommands::*run)());
 
     QWidget *m_window;
     Services &m_services;

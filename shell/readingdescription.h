@@ -1,6 +1,7 @@
 #pragma once
 // What a result window shows, as one value: the copy, save and print
 // commands render it as text, HTML, a picture or a page.
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QImage>
 #include <QList>
@@ -27,5 +28,6 @@ struct ReadingDescription {
     QList<ReadingField> asked; // the question, or the names read; may be none
     QList<ReadingPiece> pieces;
 
-    QString title() const { return oracle + QStringLiteral(" reading"); }
+    //: A reading's title, such as "Domino reading".
+    QString title() const { return QCoreApplication::translate("ReadingDescription", "%1 reading").arg(oracle); }
 };

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMimeData>
 #include <QPageLayout>
@@ -32,9 +33,21 @@ const QColor Ink(0x00, 0x00, 0x00);
 const QColor Paper(0xff, 0xff, 0xff);
 const QColor Quiet(0x55, 0x55, 0x55);
 
+struct ReadingOutput {
+    Q_DECLARE_TR_FUNCTIONS(ReadingOutput)
+};
+
 QString when(const ReadingDescription &reading)
 {
-    return QLocale(QLocale::English).toString(reading.when, QStringLiteral("d MMMM yyyy, HH:mm"));
+    //: The date and time a reading was made, in QLocale::toString's format letters.
+    return QLocale().toString(reading.when, ReadingOutput::tr("d MMMM yyyy, HH:mm"));
+}
+
+// "Keywords: Wisdom": a caption and its value.
+QString labelled(const QString &label, const QString &value)
+{
+    //: A caption and its value, such as "Keywords: Wisdom".
+    return ReadingOutput::tr("%1: %2").arg(label, value);
 }
 
 // The tables' texts carry trailing blanks; the windows keep them, the
@@ -53,7 +66,7 @@ QString pieceTitle(const ReadingPiece &piece)
 {
     if (piece.heading.isEmpty())
         return tidy(piece.name);
-    return tidy(piece.heading) + QStringLiteral(": ") + tidy(piece.name);
+    return labelled(tidy(piece.heading), tidy(piece.name));
 }
 
 QString cutShort(const QString &value)
@@ -190,11 +203,11 @@ QString readingText(const ReadingDescription &reading)
 {
     QStringList lines{reading.title(), when(reading)};
     for (const ReadingField &asked : reading.asked)
-        lines << tidy(asked.label + QStringLiteral(": ") + asked.value);
+        lines << tidy(labelled(asked.label, asked.value));
     for (const ReadingPiece &piece : reading.pieces) {
         lines << QString() << pieceTitle(piece);
         for (const ReadingField &field : piece.fields)
-            lines << tidy(field.label + QStringLiteral(": ") + field.value);
+            lines << tidy(labelled(field.label, field.value));
         if (!piece.fields.isEmpty())
             lines << QString();
         lines << tidy(piece.text);
@@ -207,16 +220,15 @@ QString spokenReading(const ReadingDescription &reading)
     // A sentence ends with its full stop, whatever the table gives.
     const auto sentence = [](const QString &text) {
         const QString tidied = tidy(text).simplified();
-        return tidied.isEmpty() || tidied.endsWith(QLatin1Char('.')) || tidied.endsWith(QLatin1Char('!'))
-                       || tidied.endsWith(QLatin1Char('?'))
-                   ? tidied
-                   : tidied + QLatin1Char('.');
+        static const QString ends = QStringLiteral(".!?\u3002\uFF01\uFF1F");
+        //: Ends a sentence a screen reader says, such as "Your domino: 6-4."
+        return tidied.isEmpty() || ends.contains(tidied.back()) ? tidied : ReadingOutput::tr("%1.").arg(tidied);
     };
     QStringList said;
     for (const ReadingPiece &piece : reading.pieces) {
         said << sentence(pieceTitle(piece));
         for (const ReadingField &field : piece.fields)
-            said << sentence(tidy(field.label) + QStringLiteral(": ") + tidy(field.value));
+            said << sentence(labelled(tidy(field.label), tidy(field.value)));
         said << sentence(piece.text);
     }
     said.removeAll(QString());
@@ -261,7 +273,8 @@ bool paintReadingPage(const ReadingDescription &reading, QPagedPaintDevice &devi
     ReadingDocument document(reading, page.width());
     document.setPageSize(page);
     const int pages = document.pageCount();
-    const QString title = reading.title() + QStringLiteral(", ") + when(reading);
+    //: A printed page's footer: the reading's title and when it was made.
+    const QString title = ReadingOutput::tr("%1, %2").arg(reading.title(), when(reading));
     for (int number = 1; number <= pages; ++number) {
         if (number > 1 && !device.newPage())
             return false;
@@ -275,7 +288,7 @@ bool paintReadingPage(const ReadingDescription &reading, QPagedPaintDevice &devi
         painter.setPen(Quiet);
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, title);
         painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(number).arg(pages));
+                         ReadingOutput::tr("Page %1 of %2").arg(number).arg(pages));
     }
     return painter.end();
 }
@@ -307,7 +320,8 @@ bool writeWhole(const QString &path, QString *error, const std::function<QString
     if (existing.exists() && !existing.isFile() && !existing.isDir()) {
         // Opening a pipe could block, and the swap below would put a file in
         // its place.
-        *error = QStringLiteral("it is not a plain file but a pipe or a device");
+        //: Ends "The reading could not be saved as “…”: %2."
+        *error = ReadingOutput::tr("it is not a plain file but a pipe or a device");
         return false;
     }
     QByteArray bytes;
@@ -370,6 +384,6 @@ bool writeReadingPdf(const ReadingDescription &reading, const QString &path, con
         pdf.setTitle(reading.title());
         pdf.setCreator(QStringLiteral("Augurium"));
         pdf.setPageLayout(layout);
-        return paintReadingPage(reading, pdf) ? QString() : QStringLiteral("the page could not be drawn");
+        return paintReadingPage(reading, pdf) ? QString() : ReadingOutput::tr("the page could not be drawn");
     });
 }
