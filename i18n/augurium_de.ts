@@ -5,54 +5,54 @@
     <name>CommonMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nach Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber die Software</translation>
     </message>
     <message>
         <source>Oracle &amp;Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Orakel-Bib&amp;liothek</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>Make Money Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online Geld verdienen</translation>
     </message>
 </context>
 <context>
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dateiname darf keine doppelten Anführungszeichen (&quot;) enthalten. Bitte den Namen ohne Anführungszeichen eingeben.</translation>
     </message>
 </context>
 <context>
@@ -60,164 +60,164 @@
     <message>
         <source>English</source>
         <extracomment>Your language&apos;s name as its speakers write it, such as &quot;Deutsch&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Desktop language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
 </context>
 <context>
     <name>OghamTreePanel</name>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwörter</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Herrscherplanet</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>Krafttier</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogham-Zeichen</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksfarbe</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksmonat</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksbuchstabe</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksstein</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksblume</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
 </context>
 <context>
     <name>OracleNames</name>
     <message>
         <source>Celtic Ogham</source>
-        <translation type="unfinished"></translation>
+        <translation>Keltisches Ogham</translation>
     </message>
     <message>
         <source>Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>Domino</translation>
     </message>
     <message>
         <source>Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückssymbol</translation>
     </message>
     <message>
         <source>Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahjong</translation>
     </message>
     <message>
         <source>Mystical Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Mystische Farbe</translation>
     </message>
 </context>
 <context>
     <name>OracleWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>
     <name>PleaseWaitPanel</name>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
 </context>
 <context>
     <name>Promotions</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Come and join us at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das beliebteste Mystik-Forum im Netz. Die beste Adresse für alles Mystische. Mach mit unter %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internetgeschäft und verdiene online Geld. Hol dir diese Software komplett unter der Marke deiner Website. Hier klicken für mehr Infos.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Biete diese Software mit deiner Marke an und gewinne treue Besucher. Hier stehen dann Name und Link deiner Website. Siehe „Hilfe“.</translation>
     </message>
     <message>
         <source>Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation> Hier klicken für mehr Infos zum Co-Branding.</translation>
     </message>
 </context>
 <context>
     <name>ReadingCommands</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiner Text (*.txt)</translation>
     </message>
     <message>
         <source>&amp;Copy Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutung &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Save Reading As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutung &amp;speichern unter…</translation>
     </message>
     <message>
         <source>&amp;Print Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutung &amp;drucken…</translation>
     </message>
     <message>
         <source>Reading copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutung kopiert</translation>
     </message>
     <message>
         <source>Save Reading As</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutung speichern unter</translation>
     </message>
     <message>
         <source>“.%1” is not one of the kinds offered (a picture such as .png or .jpg, a PDF document or plain text)</source>
-        <translation type="unfinished"></translation>
+        <translation>„.%1“ ist keines der angebotenen Formate (ein Bild wie .png oder .jpg, ein PDF-Dokument oder reiner Text)</translation>
     </message>
     <message>
         <source>The reading could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Deutung konnte nicht als „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>The reading could not be printed to “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Deutung konnte nicht in „%1“ gedruckt werden: %2.</translation>
     </message>
     <message>
         <source>The reading could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Deutung konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@
     <message>
         <source>%1 reading</source>
         <extracomment>A reading&apos;s title, such as &quot;Domino reading&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Deutung</translation>
     </message>
 </context>
 <context>
@@ -233,473 +233,473 @@
     <message>
         <source>d MMMM yyyy, HH:mm</source>
         <extracomment>The date and time a reading was made, in QLocale::toString&apos;s format letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy, HH:mm</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A caption and its value, such as &quot;Keywords: Wisdom&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>Ends a sentence a screen reader says, such as &quot;Your domino: 6-4.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A printed page&apos;s footer: the reading&apos;s title and when it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>it is not a plain file but a pipe or a device</source>
         <extracomment>Ends &quot;The reading could not be saved as “…”: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm läuft bereits</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Software ist möglicherweise ein Update verfügbar.</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt nach einem Update suchen?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Augurium v1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium v1.20</translation>
     </message>
     <message>
         <source>Oracles have always helped people find solutions to their problems. These can be looked upto as a guide for helping people lead a better life. Augurium consists of Domino Oracle, Good Luck Symbol Oracle, Mahjong Oracle, Celtic Ogham Oracle &amp; Orin Mystical Color Oracle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orakel helfen Menschen seit jeher, Lösungen für ihre Probleme zu finden. Sie können ein Wegweiser zu einem besseren Leben sein. Augurium umfasst das Domino-Orakel, das Glückssymbol-Orakel, das Mahjong-Orakel, das Keltische Ogham-Orakel und das Mystische Farborakel von Orin.</translation>
     </message>
     <message>
         <source>Click here to visit www.augurium.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuche uns auf www.augurium.example</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internetgeschäft und verdiene online Geld. Hol dir diese Software komplett unter der Marke deiner Website.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken für mehr Infos.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>frmCelticOghamOracleDisplay</name>
     <message>
         <source>Orin Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Keltisches Ogham-Orakel</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmCelticOghamOracleMain</name>
     <message>
         <source>Orin Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Keltisches Ogham-Orakel</translation>
     </message>
     <message>
         <source>Your Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Frage</translation>
     </message>
     <message>
         <source>Click on the above image to get your Celtic Ogham Oracle Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf das Bild oben für deine keltische Ogham-Deutung</translation>
     </message>
 </context>
 <context>
     <name>frmDominoOracleDisplay</name>
     <message>
         <source>Orin Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Domino-Orakel</translation>
     </message>
     <message>
         <source>Your Domino For Today </source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Stein für heute</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>frmDominoOracleMain</name>
     <message>
         <source>Orin Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Domino-Orakel</translation>
     </message>
     <message>
         <source>Think about the Problem that is worrying you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denk an das Problem, das dir Sorgen macht.</translation>
     </message>
     <message>
         <source>Take a Deep Breath and Calm Yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atme tief durch und komm zur Ruhe.</translation>
     </message>
     <message>
         <source>Click on the above Image when you are ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf das Bild oben, wenn du bereit bist</translation>
     </message>
 </context>
 <context>
     <name>frmGoodLuckSymbolOracleDisplay</name>
     <message>
         <source>Orin Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Glückssymbol-Orakel</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Indische Glückssymbole</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesische Glückssymbole</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanische Glückssymbole</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Ägyptische Glückssymbole</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Englische Glückssymbole</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabische Glückssymbole</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Indigene Glückssymbole Nordamerikas</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>frmGoodLuckSymbolOracleMain</name>
     <message>
         <source>Orin Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Glückssymbol-Orakel</translation>
     </message>
     <message>
         <source>Good Luck symbols are considered to be auspicious all over the world. Start your day with the good luck symbols in Orin Good Luck Symbol Oracle. This can help you attain happiness and prosperity in your life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überall auf der Welt gelten Glückssymbole als gutes Omen. Beginne deinen Tag mit den Glückssymbolen aus dem Orin Glückssymbol-Orakel. Sie können dir zu Glück und Wohlstand verhelfen.</translation>
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Glückssymbol finden</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Indigene Glückssymbole Nordamerikas</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabische Glückssymbole</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Englische Glückssymbole</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Ägyptische Glückssymbole</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanische Glückssymbole</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesische Glückssymbole</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Indische Glückssymbole</translation>
     </message>
 </context>
 <context>
     <name>frmMDI</name>
     <message>
         <source>Augurium v1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium v1.20</translation>
     </message>
     <message>
         <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit the forum at www.augurium.example and join in!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das beliebteste Mystik-Forum im Netz. Die beste Adresse für alles Mystische. Besuche das Forum unter www.augurium.example und mach mit!</translation>
     </message>
     <message>
         <source>Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Domino-Orakel</translation>
     </message>
     <message>
         <source>Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückssymbol-Orakel</translation>
     </message>
     <message>
         <source>Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahjong-Orakel</translation>
     </message>
     <message>
         <source>Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Keltisches Ogham-Orakel</translation>
     </message>
     <message>
         <source>Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mystisches Farborakel</translation>
     </message>
     <message>
         <source>Welcome to Augurium</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Augurium</translation>
     </message>
     <message>
         <source>Augurium consists of different oracles that can help you in your day to day life. Start a new day with a reading or whenever you need an answer to your query. Let the Oracles act as a guide make life simpler. Vaticor consists of more such Oracles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium vereint verschiedene Orakel, die dir im Alltag helfen können. Beginne den Tag mit einer Deutung oder befrage sie, wann immer du eine Antwort brauchst. Lass dich von ihnen leiten und mach dir das Leben leichter. Vaticor bietet noch mehr solcher Orakel.</translation>
     </message>
     <message>
         <source>Augurium includes the following programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium enthält folgende Programme</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internetgeschäft und verdiene online Geld. Hol dir diese Software komplett unter der Marke deiner Website. Hier klicken für mehr Infos.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>frmMahjongOracleDisplay</name>
     <message>
         <source>Orin Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Mahjong-Orakel</translation>
     </message>
     <message>
         <source>English Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Englischer Name</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Chinese Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisches Zeichen</translation>
     </message>
     <message>
         <source>About Your Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>Über deinen Mahjong-Stein</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternbild</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinnbild</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>frmMahjongOracleMain</name>
     <message>
         <source>Orin Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Mahjong-Orakel</translation>
     </message>
     <message>
         <source>Welcome to the Mahjong Oracle !</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen beim Mahjong-Orakel!</translation>
     </message>
     <message>
         <source>Think about the Problem that has been worrying you</source>
-        <translation type="unfinished"></translation>
+        <translation>Denk an das Problem, das dir schon länger Sorgen macht</translation>
     </message>
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Atme tief durch und klicke auf den Mahjong-Stein</translation>
     </message>
 </context>
 <context>
     <name>frmMysticColorOracleMain</name>
     <message>
         <source>Orin Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Mystisches Farborakel</translation>
     </message>
     <message>
         <source>Welcome to Orin Mystical Color Oracle! Let the Mystical Color Oracle predict your Lucky Color based on your name. Just follow the instructions and get your answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen beim Orin Mystischen Farborakel! Es sagt dir anhand deines Namens deine Glücksfarbe voraus. Folge einfach den Anweisungen, und du bekommst deine Antworten.</translation>
     </message>
     <message>
         <source>Enter First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Vorname</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Nachname</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Farborakel &amp;befragen</translation>
     </message>
     <message>
         <source>* Birth Day</source>
-        <translation type="unfinished"></translation>
+        <translation>* Geburtstag</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Deutung ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Orin Mystical Color Oracle Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin Mystisches Farborakel – Ergebnis</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmOracleLibrary</name>
     <message>
         <source>Oracle Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Orakel-Bibliothek</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suche:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>name or word</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder Wort</translation>
     </message>
     <message>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>Piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>About this piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu diesem Eintrag</translation>
     </message>
     <message>
         <source>Read with this tree in the present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Baum in der Gegenwart deuten:</translation>
     </message>
     <message>
         <source>The P&amp;ast:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergangenheit:</translation>
     </message>
     <message>
         <source>The Present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenwart:</translation>
     </message>
     <message>
         <source>The F&amp;uture:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zukunft:</translation>
     </message>
     <message>
         <source>Choose three different trees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte drei verschiedene Bäume wählen.</translation>
     </message>
     <message>
         <source>&amp;Read this one</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutung &amp;anzeigen</translation>
     </message>
     <message>
         <source>No piece matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein passender Eintrag</translation>
     </message>
 </context>
 </TS>
