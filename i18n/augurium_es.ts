@@ -5,54 +5,54 @@
     <name>CommonMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visítanos en la web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar act&amp;ualizaciones</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca del programa</translation>
     </message>
     <message>
         <source>Oracle &amp;Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de &amp;oráculos</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>Make Money Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana dinero en internet</translation>
     </message>
 </context>
 <context>
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre de archivo no puede contener comillas dobles (&quot;). Escribe el nombre sin ellas.</translation>
     </message>
 </context>
 <context>
@@ -60,164 +60,164 @@
     <message>
         <source>English</source>
         <extracomment>Your language&apos;s name as its speakers write it, such as &quot;Deutsch&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Desktop language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del escritorio</translation>
     </message>
 </context>
 <context>
     <name>OghamTreePanel</name>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta regente</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>Animal regente</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Término ogham</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color propicio</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes propicio</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra propicia</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Piedra propicia</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor propicia</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>Características</translation>
     </message>
 </context>
 <context>
     <name>OracleNames</name>
     <message>
         <source>Celtic Ogham</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogham celta</translation>
     </message>
     <message>
         <source>Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominó</translation>
     </message>
     <message>
         <source>Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos de la suerte</translation>
     </message>
     <message>
         <source>Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahjong</translation>
     </message>
     <message>
         <source>Mystical Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color místico</translation>
     </message>
 </context>
 <context>
     <name>OracleWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
 </context>
 <context>
     <name>PleaseWaitPanel</name>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Un momento</translation>
     </message>
 </context>
 <context>
     <name>Promotions</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Come and join us at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El foro místico más popular de internet. El mejor recurso para todo lo místico. Únete a nosotros en %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propia empresa en internet y gana dinero. Consigue este programa con la marca de tu web. Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade tu marca a este programa. Gana fidelidad y tráfico para tu web: pon aquí su nombre y enlace. Más detalles en «Ayuda». </translation>
     </message>
     <message>
         <source>Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Infórmate aquí sobre la marca compartida.</translation>
     </message>
 </context>
 <context>
     <name>ReadingCommands</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto sin formato (*.txt)</translation>
     </message>
     <message>
         <source>&amp;Copy Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar lectura</translation>
     </message>
     <message>
         <source>&amp;Save Reading As…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar lectura como…</translation>
     </message>
     <message>
         <source>&amp;Print Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir lectura…</translation>
     </message>
     <message>
         <source>Reading copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura copiada</translation>
     </message>
     <message>
         <source>Save Reading As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lectura como</translation>
     </message>
     <message>
         <source>“.%1” is not one of the kinds offered (a picture such as .png or .jpg, a PDF document or plain text)</source>
-        <translation type="unfinished"></translation>
+        <translation>«.%1» no es ninguno de los tipos disponibles (una imagen, como .png o .jpg, un documento PDF o texto sin formato)</translation>
     </message>
     <message>
         <source>The reading could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lectura como «%1»: %2.</translation>
     </message>
     <message>
         <source>The reading could not be printed to “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la lectura en «%1»: %2.</translation>
     </message>
     <message>
         <source>The reading could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la lectura.</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@
     <message>
         <source>%1 reading</source>
         <extracomment>A reading&apos;s title, such as &quot;Domino reading&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de %1</translation>
     </message>
 </context>
 <context>
@@ -233,473 +233,473 @@
     <message>
         <source>d MMMM yyyy, HH:mm</source>
         <extracomment>The date and time a reading was made, in QLocale::toString&apos;s format letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A caption and its value, such as &quot;Keywords: Wisdom&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>Ends a sentence a screen reader says, such as &quot;Your domino: 6-4.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A printed page&apos;s footer: the reading&apos;s title and when it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>it is not a plain file but a pipe or a device</source>
         <extracomment>Ends &quot;The reading could not be saved as “…”: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal, sino una tubería o un dispositivo</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo dibujar la página</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación ya se está ejecutando</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que haya una actualización disponible para este programa.</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres buscar actualizaciones?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Augurium v1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium v1.20</translation>
     </message>
     <message>
         <source>Oracles have always helped people find solutions to their problems. These can be looked upto as a guide for helping people lead a better life. Augurium consists of Domino Oracle, Good Luck Symbol Oracle, Mahjong Oracle, Celtic Ogham Oracle &amp; Orin Mystical Color Oracle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde siempre, los oráculos han ayudado a las personas a resolver sus problemas y pueden servir de guía para vivir mejor. Augurium reúne el Oráculo del dominó, el Oráculo de los símbolos de la suerte, el Oráculo del mahjong, el Oráculo ogham celta y el Oráculo del color místico de Orin.</translation>
     </message>
     <message>
         <source>Click here to visit www.augurium.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Visítanos en www.augurium.example</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propia empresa en internet y gana dinero. Consigue este programa con la marca de tu web.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para saber más.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmCelticOghamOracleDisplay</name>
     <message>
         <source>Orin Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo ogham celta de Orin</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
 </context>
 <context>
     <name>frmCelticOghamOracleMain</name>
     <message>
         <source>Orin Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo ogham celta de Orin</translation>
     </message>
     <message>
         <source>Your Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu pregunta</translation>
     </message>
     <message>
         <source>Click on the above image to get your Celtic Ogham Oracle Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en la imagen de arriba para recibir tu lectura ogham celta</translation>
     </message>
 </context>
 <context>
     <name>frmDominoOracleDisplay</name>
     <message>
         <source>Orin Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del dominó de Orin</translation>
     </message>
     <message>
         <source>Your Domino For Today </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu dominó de hoy</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>frmDominoOracleMain</name>
     <message>
         <source>Orin Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del dominó de Orin</translation>
     </message>
     <message>
         <source>Think about the Problem that is worrying you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piensa en el problema que te preocupa.</translation>
     </message>
     <message>
         <source>Take a Deep Breath and Calm Yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respira hondo y tranquilízate.</translation>
     </message>
     <message>
         <source>Click on the above Image when you are ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando quieras, haz clic en la imagen de arriba</translation>
     </message>
 </context>
 <context>
     <name>frmGoodLuckSymbolOracleDisplay</name>
     <message>
         <source>Orin Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo de los símbolos de la suerte de Orin</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos de la suerte de la India</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos chinos de la suerte</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos japoneses de la suerte</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos egipcios de la suerte</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos ingleses de la suerte</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos árabes de la suerte</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos nativoamericanos de la suerte</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>frmGoodLuckSymbolOracleMain</name>
     <message>
         <source>Orin Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo de los símbolos de la suerte de Orin</translation>
     </message>
     <message>
         <source>Good Luck symbols are considered to be auspicious all over the world. Start your day with the good luck symbols in Orin Good Luck Symbol Oracle. This can help you attain happiness and prosperity in your life.</source>
-        <translation type="unfinished"></translation>
+        <translation>En todo el mundo, los símbolos de la suerte se consideran de buen augurio. Empieza el día con los del Oráculo de los símbolos de la suerte de Orin: pueden ayudarte a alcanzar la felicidad y la prosperidad.</translation>
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar mi símbolo de la suerte</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos nativoamericanos de la suerte</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos árabes de la suerte</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos ingleses de la suerte</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos egipcios de la suerte</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos japoneses de la suerte</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos chinos de la suerte</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos de la suerte de la India</translation>
     </message>
 </context>
 <context>
     <name>frmMDI</name>
     <message>
         <source>Augurium v1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium v1.20</translation>
     </message>
     <message>
         <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit the forum at www.augurium.example and join in!</source>
-        <translation type="unfinished"></translation>
+        <translation>El foro místico más popular de internet. El mejor recurso para todo lo místico. ¡Visita el foro en www.augurium.example y únete!</translation>
     </message>
     <message>
         <source>Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del dominó</translation>
     </message>
     <message>
         <source>Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos de la suerte</translation>
     </message>
     <message>
         <source>Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del mahjong</translation>
     </message>
     <message>
         <source>Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo ogham celta</translation>
     </message>
     <message>
         <source>Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del color místico</translation>
     </message>
     <message>
         <source>Welcome to Augurium</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium te da la bienvenida</translation>
     </message>
     <message>
         <source>Augurium consists of different oracles that can help you in your day to day life. Start a new day with a reading or whenever you need an answer to your query. Let the Oracles act as a guide make life simpler. Vaticor consists of more such Oracles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium reúne varios oráculos que pueden ayudarte en tu día a día. Empieza el día con una lectura, o consúltalos cuando necesites una respuesta. Deja que te guíen y te hagan la vida más fácil. Vaticor ofrece aún más oráculos.</translation>
     </message>
     <message>
         <source>Augurium includes the following programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium incluye estos programas</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propia empresa en internet y gana dinero. Consigue este programa con la marca de tu web. Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>frmMahjongOracleDisplay</name>
     <message>
         <source>Orin Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del mahjong de Orin</translation>
     </message>
     <message>
         <source>English Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre en español</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Chinese Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Carácter chino</translation>
     </message>
     <message>
         <source>About Your Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre tu ficha de mahjong</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constelación</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished"></translation>
+        <translation>Representación</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>frmMahjongOracleMain</name>
     <message>
         <source>Orin Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del mahjong de Orin</translation>
     </message>
     <message>
         <source>Welcome to the Mahjong Oracle !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El Oráculo del mahjong te da la bienvenida!</translation>
     </message>
     <message>
         <source>Think about the Problem that has been worrying you</source>
-        <translation type="unfinished"></translation>
+        <translation>Piensa en el problema que te ha estado preocupando</translation>
     </message>
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Respira hondo y haz clic en la ficha de mahjong</translation>
     </message>
 </context>
 <context>
     <name>frmMysticColorOracleMain</name>
     <message>
         <source>Orin Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oráculo del color místico de Orin</translation>
     </message>
     <message>
         <source>Welcome to Orin Mystical Color Oracle! Let the Mystical Color Oracle predict your Lucky Color based on your name. Just follow the instructions and get your answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El Oráculo del color místico de Orin te da la bienvenida! Deja que adivine tu color propicio a partir de tu nombre. Solo tienes que seguir las instrucciones para obtener tus respuestas.</translation>
     </message>
     <message>
         <source>Enter First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tus apellidos</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consultar el oráculo</translation>
     </message>
     <message>
         <source>* Birth Day</source>
-        <translation type="unfinished"></translation>
+        <translation>* Fecha de nacimiento</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir una lectura guardada</translation>
     </message>
     <message>
         <source>Orin Mystical Color Oracle Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado del Oráculo del color místico de Orin</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
 </context>
 <context>
     <name>frmOracleLibrary</name>
     <message>
         <source>Oracle Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de oráculos</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>name or word</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre o palabra</translation>
     </message>
     <message>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Piezas</translation>
     </message>
     <message>
         <source>Piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieza</translation>
     </message>
     <message>
         <source>About this piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre esta pieza</translation>
     </message>
     <message>
         <source>Read with this tree in the present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura con este árbol en el presente:</translation>
     </message>
     <message>
         <source>The P&amp;ast:</source>
-        <translation type="unfinished"></translation>
+        <translation>El &amp;pasado:</translation>
     </message>
     <message>
         <source>The Present:</source>
-        <translation type="unfinished"></translation>
+        <translation>El presente:</translation>
     </message>
     <message>
         <source>The F&amp;uture:</source>
-        <translation type="unfinished"></translation>
+        <translation>El &amp;futuro:</translation>
     </message>
     <message>
         <source>Choose three different trees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige tres árboles distintos.</translation>
     </message>
     <message>
         <source>&amp;Read this one</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver su lectura</translation>
     </message>
     <message>
         <source>No piece matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna pieza coincide</translation>
     </message>
 </context>
 </TS>
