@@ -1,6 +1,7 @@
 // Copying, saving and printing the reading on screen, in every window that
 // shows one.
 #include "dialoganswers.h"
+#include "language.h"
 #include "fixture.h"
 #include "modcolororacle.h"
 #include "moddominooracle.h"
@@ -211,6 +212,24 @@ class tst_Readings : public QObject {
         }
         return f->window("frmMysticColorOracleMain");
     }
+    // Every text the main window and its oracle windows show or tell a
+    // screen reader, in a fixed order.
+    static QStringList textsOf(const QWidget *top)
+    {
+        QStringList texts;
+        for (const QWidget *w : top->findChildren<QWidget *>()) {
+            texts << w->windowTitle() << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+            if (const auto *label = qobject_cast<const QLabel *>(w))
+                texts << label->text();
+            if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+                texts << button->text();
+            if (const auto *field = qobject_cast<const QLineEdit *>(w))
+                texts << field->placeholderText();
+        }
+        for (const QAction *action : top->findChildren<QAction *>())
+            texts << action->text();
+        return texts;
+    }
     static const std::optional<ReadingDescription> &described(const OracleWindow *window)
     {
         return window->findChild<ReadingCommands *>()->reading();
@@ -234,6 +253,7 @@ private slots:
     }
     void cleanup()
     {
+        Language::apply(Language::English);
         f.reset();
         dir.reset();
     }
@@ -521,15 +541,22 @@ private slots:
     void pdfHasTheTextInReadingOrder_data()
     {
         QTest::addColumn<QString>("oracle");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("pages");
-        QTest::newRow("the longest: three trees") << QStringLiteral("Celtic Ogham") << 2;
-        QTest::newRow("two pictures") << QStringLiteral("Domino") << 1;
-        QTest::newRow("no picture") << QStringLiteral("Mystical Color") << 1;
+        const QString english = Language::English;
+        QTest::newRow("the longest: three trees") << QStringLiteral("Celtic Ogham") << english << 2;
+        QTest::newRow("two pictures") << QStringLiteral("Domino") << english << 1;
+        QTest::newRow("no picture") << QStringLiteral("Mystical Color") << english << 1;
+        QTest::newRow("Chinese: a tile and its attributes") << QStringLiteral("Mahjong") << QStringLiteral("zh_CN") << 1;
+        QTest::newRow("Chinese: two symbols") << QStringLiteral("Good Luck Symbol") << QStringLiteral("zh_CN") << 1;
+        QTest::newRow("German: the longest") << QStringLiteral("Celtic Ogham") << QStringLiteral("de") << 2;
     }
     void pdfHasTheTextInReadingOrder()
     {
         QFETCH(QString, oracle);
+        QFETCH(QString, language);
         QFETCH(int, pages);
+        Language::apply(language);
         const ReadingDescription reading = *described(read(oracle));
         const QString pdf = path(QStringLiteral("reading.pdf"));
         QString error;
@@ -541,7 +568,7 @@ private slots:
         // elsewhere, a label stands apart from its value, letters may be set
         // as ligatures.
         const auto words = [](const QString &text) {
-            return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("[\\s:]")));
+            return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("[\\s:：]")));
         };
         QString extracted;
         for (int page = 1; page <= pages; ++page) {
@@ -553,7 +580,8 @@ private slots:
                 lines.removeLast();
             const QString footer = lines.isEmpty() ? QString() : lines.takeLast();
             QVERIFY2(footer.contains(reading.title()), qPrintable(footer));
-            QVERIFY2(footer.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)), qPrintable(footer));
+            const QString pageOf = QCoreApplication::translate("ReadingOutput", "Page %1 of %2");
+            QVERIFY2(footer.contains(pageOf.arg(page).arg(pages)), qPrintable(footer));
             extracted += words(lines.join(QLatin1Char('\n')));
         }
         qsizetype at = 0;
@@ -579,6 +607,37 @@ private slots:
             const int ppi = image.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(12).toInt();
             QVERIFY2(ppi >= 150, qPrintable(image));
         }
+    }
+
+    // A reading on screen follows a change of language with the same
+    // pieces, and English brings back every text exactly as it was.
+    void aReadingOnScreenFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("oracle");
+        for (const char *oracle : {"Celtic Ogham", "Domino", "Mahjong", "Good Luck Symbol", "Mystical Color"})
+            QTest::newRow(oracle) << QString::fromLatin1(oracle);
+    }
+    void aReadingOnScreenFollowsTheLanguage()
+    {
+        QFETCH(QString, oracle);
+        OracleWindow *window = read(oracle);
+        const QStringList english = textsOf(f->mdi.get());
+        const QString englishReading = readingText(*described(window));
+        QWidget *focused = QApplication::focusWidget();
+        for (const char *language : {"de", "es", "zh_CN"}) {
+            Language::apply(QLatin1String(language));
+            QCoreApplication::processEvents();
+            QVERIFY(window->isShown());
+            QCOMPARE(QApplication::focusWidget(), focused);
+            const ReadingDescription translated = *described(window);
+            QCOMPARE(translated.pieces.size(), described(window)->pieces.size());
+            QVERIFY2(readingText(translated) != englishReading, language);
+            QVERIFY(textsOf(f->mdi.get()) != english);
+        }
+        Language::apply(Language::English);
+        QCoreApplication::processEvents();
+        QCOMPARE(textsOf(f->mdi.get()), english);
+        QCOMPARE(readingText(*described(window)), englishReading);
     }
 
     // Ctrl+C: at once, text, HTML and a picture at twice the screen's size or more.
