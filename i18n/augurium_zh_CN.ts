@@ -5,54 +5,54 @@
     <name>CommonMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>在线帮助(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>访问我们的网站(&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>检查软件更新(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>检查软件更新(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>关于本软件(&amp;A)</translation>
     </message>
     <message>
         <source>Oracle &amp;Library</source>
-        <translation type="unfinished"></translation>
+        <translation>占卜资料库(&amp;L)</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;G)</translation>
     </message>
     <message>
         <source>Make Money Online</source>
-        <translation type="unfinished"></translation>
+        <translation>网上赚钱</translation>
     </message>
 </context>
 <context>
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名中不能含有英文双引号（"），请去掉后重新输入。</translation>
     </message>
 </context>
 <context>
@@ -60,164 +60,164 @@
     <message>
         <source>English</source>
         <extracomment>Your language&apos;s name as its speakers write it, such as &quot;Deutsch&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>中文（简体）</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Desktop language</source>
-        <translation type="unfinished"></translation>
+        <translation>跟随系统语言</translation>
     </message>
 </context>
 <context>
     <name>OghamTreePanel</name>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>关键词</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>守护星</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>守护动物</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished"></translation>
+        <translation>欧甘文名称</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished"></translation>
+        <translation>幸运色</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished"></translation>
+        <translation>幸运月份</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>幸运字母</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>幸运宝石</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>幸运花卉</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>性格特质</translation>
     </message>
 </context>
 <context>
     <name>OracleNames</name>
     <message>
         <source>Celtic Ogham</source>
-        <translation type="unfinished"></translation>
+        <translation>凯尔特欧甘</translation>
     </message>
     <message>
         <source>Domino</source>
-        <translation type="unfinished"></translation>
+        <translation>多米诺骨牌</translation>
     </message>
     <message>
         <source>Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>吉祥符号</translation>
     </message>
     <message>
         <source>Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>麻将</translation>
     </message>
     <message>
         <source>Mystical Color</source>
-        <translation type="unfinished"></translation>
+        <translation>神秘色彩</translation>
     </message>
 </context>
 <context>
     <name>OracleWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回(&amp;B)</translation>
     </message>
 </context>
 <context>
     <name>PleaseWaitPanel</name>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>请稍候</translation>
     </message>
 </context>
 <context>
     <name>Promotions</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Come and join us at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最受欢迎的网上神秘学论坛，神秘学资源应有尽有。快来 %1 加入我们吧！</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。让本软件完全换上你网站的品牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>让本软件与你的网站联合冠名，提升网站的用户黏性和访问量。在这里放上你网站的名称和链接，详见“帮助”。</translation>
     </message>
     <message>
         <source>Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>点击此处了解联合冠名详情。</translation>
     </message>
 </context>
 <context>
     <name>ReadingCommands</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 图片 (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文档 (*.pdf)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>纯文本 (*.txt)</translation>
     </message>
     <message>
         <source>&amp;Copy Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>复制占卜结果(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Save Reading As…</source>
-        <translation type="unfinished"></translation>
+        <translation>占卜结果另存为(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Print Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>打印占卜结果(&amp;P)…</translation>
     </message>
     <message>
         <source>Reading copied</source>
-        <translation type="unfinished"></translation>
+        <translation>已复制占卜结果</translation>
     </message>
     <message>
         <source>Save Reading As</source>
-        <translation type="unfinished"></translation>
+        <translation>占卜结果另存为</translation>
     </message>
     <message>
         <source>“.%1” is not one of the kinds offered (a picture such as .png or .jpg, a PDF document or plain text)</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持“.%1”格式（可选格式为 .png、.jpg 等图片、PDF 文档或纯文本）</translation>
     </message>
     <message>
         <source>The reading could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将占卜结果保存为“%1”：%2。</translation>
     </message>
     <message>
         <source>The reading could not be printed to “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将占卜结果打印到“%1”：%2。</translation>
     </message>
     <message>
         <source>The reading could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打印占卜结果。</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@
     <message>
         <source>%1 reading</source>
         <extracomment>A reading&apos;s title, such as &quot;Domino reading&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1占卜结果</translation>
     </message>
 </context>
 <context>
@@ -233,473 +233,473 @@
     <message>
         <source>d MMMM yyyy, HH:mm</source>
         <extracomment>The date and time a reading was made, in QLocale::toString&apos;s format letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yyyy年M月d日 HH:mm</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A caption and its value, such as &quot;Keywords: Wisdom&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>Ends a sentence a screen reader says, such as &quot;Your domino: 6-4.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A printed page&apos;s footer: the reading&apos;s title and when it was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 页，共 %2 页</translation>
     </message>
     <message>
         <source>it is not a plain file but a pipe or a device</source>
         <extracomment>Ends &quot;The reading could not be saved as “…”: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>它不是普通文件，而是管道或设备</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>无法绘制页面</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>程序已在运行。</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation type="unfinished"></translation>
+        <translation>本软件可能有新版本可用。</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>要检查更新吗？</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Augurium v1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium v1.20</translation>
     </message>
     <message>
         <source>Oracles have always helped people find solutions to their problems. These can be looked upto as a guide for helping people lead a better life. Augurium consists of Domino Oracle, Good Luck Symbol Oracle, Mahjong Oracle, Celtic Ogham Oracle &amp; Orin Mystical Color Oracle.</source>
-        <translation type="unfinished"></translation>
+        <translation>自古以来，占卜一直帮助人们为难题寻找答案，也可以作为指引，帮助人们过上更好的生活。Augurium 包含多米诺骨牌占卜、吉祥符号占卜、麻将占卜、凯尔特欧甘占卜和 Orin 神秘色彩占卜。</translation>
     </message>
     <message>
         <source>Click here to visit www.augurium.example</source>
-        <translation type="unfinished"></translation>
+        <translation>点击此处访问 www.augurium.example</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。让本软件完全换上你网站的品牌。</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>点击此处了解详情。</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定(&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>frmCelticOghamOracleDisplay</name>
     <message>
         <source>Orin Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 凯尔特欧甘占卜</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回(&amp;B)</translation>
     </message>
 </context>
 <context>
     <name>frmCelticOghamOracleMain</name>
     <message>
         <source>Orin Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 凯尔特欧甘占卜</translation>
     </message>
     <message>
         <source>Your Question</source>
-        <translation type="unfinished"></translation>
+        <translation>你的问题</translation>
     </message>
     <message>
         <source>Click on the above image to get your Celtic Ogham Oracle Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>点击上方图片，获取你的凯尔特欧甘占卜结果</translation>
     </message>
 </context>
 <context>
     <name>frmDominoOracleDisplay</name>
     <message>
         <source>Orin Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 多米诺骨牌占卜</translation>
     </message>
     <message>
         <source>Your Domino For Today </source>
-        <translation type="unfinished"></translation>
+        <translation>你今天的骨牌</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;E)</translation>
     </message>
 </context>
 <context>
     <name>frmDominoOracleMain</name>
     <message>
         <source>Orin Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 多米诺骨牌占卜</translation>
     </message>
     <message>
         <source>Think about the Problem that is worrying you.</source>
-        <translation type="unfinished"></translation>
+        <translation>想一想让你烦恼的问题。</translation>
     </message>
     <message>
         <source>Take a Deep Breath and Calm Yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>深呼吸，让自己平静下来。</translation>
     </message>
     <message>
         <source>Click on the above Image when you are ready</source>
-        <translation type="unfinished"></translation>
+        <translation>准备好后，请点击上方的图片</translation>
     </message>
 </context>
 <context>
     <name>frmGoodLuckSymbolOracleDisplay</name>
     <message>
         <source>Orin Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 吉祥符号占卜</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>印度吉祥符号</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>中国吉祥符号</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>日本吉祥符号</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>埃及吉祥符号</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>英国吉祥符号</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>阿拉伯吉祥符号</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>美洲原住民吉祥符号</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;E)</translation>
     </message>
 </context>
 <context>
     <name>frmGoodLuckSymbolOracleMain</name>
     <message>
         <source>Orin Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 吉祥符号占卜</translation>
     </message>
     <message>
         <source>Good Luck symbols are considered to be auspicious all over the world. Start your day with the good luck symbols in Orin Good Luck Symbol Oracle. This can help you attain happiness and prosperity in your life.</source>
-        <translation type="unfinished"></translation>
+        <translation>在世界各地，吉祥符号都被视为好运的象征。用 Orin 吉祥符号占卜中的吉祥符号开启你的一天，它能帮助你收获幸福，让生活富足美满。</translation>
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>寻找我的吉祥符号</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>美洲原住民吉祥符号</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>阿拉伯吉祥符号</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>英国吉祥符号</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>埃及吉祥符号</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>日本吉祥符号</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>中国吉祥符号</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>印度吉祥符号</translation>
     </message>
 </context>
 <context>
     <name>frmMDI</name>
     <message>
         <source>Augurium v1.20</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium v1.20</translation>
     </message>
     <message>
         <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit the forum at www.augurium.example and join in!</source>
-        <translation type="unfinished"></translation>
+        <translation>最受欢迎的网上神秘学论坛，神秘学资源应有尽有。欢迎来 www.augurium.example 参与讨论！</translation>
     </message>
     <message>
         <source>Domino Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>多米诺骨牌占卜</translation>
     </message>
     <message>
         <source>Good Luck Symbol Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>吉祥符号占卜</translation>
     </message>
     <message>
         <source>Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>麻将占卜</translation>
     </message>
     <message>
         <source>Celtic Ogham Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>凯尔特欧甘占卜</translation>
     </message>
     <message>
         <source>Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>神秘色彩占卜</translation>
     </message>
     <message>
         <source>Welcome to Augurium</source>
-        <translation type="unfinished"></translation>
+        <translation>欢迎使用 Augurium</translation>
     </message>
     <message>
         <source>Augurium consists of different oracles that can help you in your day to day life. Start a new day with a reading or whenever you need an answer to your query. Let the Oracles act as a guide make life simpler. Vaticor consists of more such Oracles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium 汇集了多种占卜，能在日常生活中为你提供帮助。每天开始时，或每当你心中有疑问、需要答案时，都可以来占卜一下。让占卜为你指引方向，使生活更加简单。Vaticor 中还有更多此类占卜。</translation>
     </message>
     <message>
         <source>Augurium includes the following programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Augurium 包含以下程序</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。让本软件完全换上你网站的品牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;E)</translation>
     </message>
 </context>
 <context>
     <name>frmMahjongOracleDisplay</name>
     <message>
         <source>Orin Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 麻将占卜</translation>
     </message>
     <message>
         <source>English Name</source>
-        <translation type="unfinished"></translation>
+        <translation>寓意</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Chinese Character</source>
-        <translation type="unfinished"></translation>
+        <translation>中文读音</translation>
     </message>
     <message>
         <source>About Your Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>关于你的麻将牌</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>季节</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>五行</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>星宿</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>门风</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished"></translation>
+        <translation>代表人物</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>花卉</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;E)</translation>
     </message>
 </context>
 <context>
     <name>frmMahjongOracleMain</name>
     <message>
         <source>Orin Mahjong Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 麻将占卜</translation>
     </message>
     <message>
         <source>Welcome to the Mahjong Oracle !</source>
-        <translation type="unfinished"></translation>
+        <translation>欢迎使用麻将占卜！</translation>
     </message>
     <message>
         <source>Think about the Problem that has been worrying you</source>
-        <translation type="unfinished"></translation>
+        <translation>想一想一直困扰着你的问题</translation>
     </message>
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>深呼吸，然后点击麻将牌</translation>
     </message>
 </context>
 <context>
     <name>frmMysticColorOracleMain</name>
     <message>
         <source>Orin Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 神秘色彩占卜</translation>
     </message>
     <message>
         <source>Welcome to Orin Mystical Color Oracle! Let the Mystical Color Oracle predict your Lucky Color based on your name. Just follow the instructions and get your answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>欢迎使用 Orin 神秘色彩占卜！它会根据你的姓名预测你的幸运色。只需按照提示操作，就能得到答案。</translation>
     </message>
     <message>
         <source>Enter First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入名字</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入姓氏</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
-        <translation type="unfinished"></translation>
+        <translation>开始神秘色彩占卜(&amp;A)</translation>
     </message>
     <message>
         <source>* Birth Day</source>
-        <translation type="unfinished"></translation>
+        <translation>* 生日</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月份</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年份</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>打开以前保存的占卜结果(&amp;O)</translation>
     </message>
     <message>
         <source>Orin Mystical Color Oracle Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Orin 神秘色彩占卜结果</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回(&amp;B)</translation>
     </message>
 </context>
 <context>
     <name>frmOracleLibrary</name>
     <message>
         <source>Oracle Library</source>
-        <translation type="unfinished"></translation>
+        <translation>占卜资料库</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索(&amp;S)：</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <source>name or word</source>
-        <translation type="unfinished"></translation>
+        <translation>名称或关键词</translation>
     </message>
     <message>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>条目列表</translation>
     </message>
     <message>
         <source>Piece</source>
-        <translation type="unfinished"></translation>
+        <translation>条目</translation>
     </message>
     <message>
         <source>About this piece</source>
-        <translation type="unfinished"></translation>
+        <translation>条目说明</translation>
     </message>
     <message>
         <source>Read with this tree in the present:</source>
-        <translation type="unfinished"></translation>
+        <translation>以此树为“现在”进行占卜：</translation>
     </message>
     <message>
         <source>The P&amp;ast:</source>
-        <translation type="unfinished"></translation>
+        <translation>过去(&amp;A)：</translation>
     </message>
     <message>
         <source>The Present:</source>
-        <translation type="unfinished"></translation>
+        <translation>现在：</translation>
     </message>
     <message>
         <source>The F&amp;uture:</source>
-        <translation type="unfinished"></translation>
+        <translation>未来(&amp;U)：</translation>
     </message>
     <message>
         <source>Choose three different trees.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择三棵不同的树。</translation>
     </message>
     <message>
         <source>&amp;Read this one</source>
-        <translation type="unfinished"></translation>
+        <translation>以此占卜(&amp;R)</translation>
     </message>
     <message>
         <source>No piece matches</source>
-        <translation type="unfinished"></translation>
+        <translation>没有匹配的条目</translation>
     </message>
 </context>
 </TS>
