@@ -15,8 +15,7 @@ frmDominoOracleMain::frmDominoOracleMain(OracleHost &host)
     ui->picProceed->setPixmap(DominoStartPicture().picture(1, devicePixelRatio()));
     makeClickable(
         ui->picProceed, [this] { picProceed_Click(); }, Pointer::Hand);
-    ui->picProceed->setAccessibleName(QStringLiteral("Draw my domino"));
-    ui->picProceed->setAccessibleDescription(QStringLiteral("A picture of dominoes"));
+    nameThePicture();
 }
 
 frmDominoOracleMain::~frmDominoOracleMain() = default;
@@ -37,4 +36,18 @@ void frmDominoOracleMain::readyForAnotherReading()
 {
     ui->picMessage->giveBackTo(ui->picProceed);
     ui->lblClickMessage->show();
+}
+
+void frmDominoOracleMain::retranslate()
+{
+    ui->retranslateUi(this);
+    nameThePicture();
+}
+
+// The picture is the window's command: a screen reader names it by what it does.
+void frmDominoOracleMain::nameThePicture()
+{
+    //: The screen reader's name of the picture that draws a domino when clicked
+    ui->picProceed->setAccessibleName(tr("Draw my domino"));
+    ui->picProceed->setAccessibleDescription(tr("A picture of dominoes"));
 }

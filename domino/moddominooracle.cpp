@@ -1,5 +1,6 @@
 #include "moddominooracle.h"
 
+#include "language.h"
 #include "oracletables.h"
 #include "services.h"
 
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr int Halves = 7;
+const QString Readings = QStringLiteral(":/domino/readings.txt");
 
 // The reading of domino {a, b}, a <= b, in the order 0-0, 0-1 ... 0-6, 1-1 ... 6-6.
 int readingOf(int a, int b)
@@ -19,8 +21,9 @@ int readingOf(int a, int b)
     return low * Halves - low * (low - 1) / 2 + (high - low);
 }
 
-// In four dominoes the reversed key's entry differs: a trailing blank for
-// 3-1 and 5-4, no final full stop for 6-2 and 6-5.
+// In four dominoes the reversed key's English entry differs: a trailing
+// blank for 3-1 and 5-4, no final full stop for 6-2 and 6-5. A translation
+// has no such slips: both orders read alike.
 QString reversedEntry(int a, int b, const QString &reading)
 {
     if ((a == 3 && b == 1) || (a == 5 && b == 4))
@@ -33,21 +36,27 @@ QString reversedEntry(int a, int b, const QString &reading)
 struct Tables {
     std::array<QString, DominoKeyCount> numbers;
     std::array<QString, DominoKeyCount> messages;
+    int generation = -1; // the language the messages were read in
 };
 
+// Filled again in place when the language changes, so that a reference
+// taken before stays valid.
 const Tables &tables()
 {
-    static const Tables filled = [] {
-        const QStringList readings = readParagraphs(QStringLiteral(":/domino/readings.txt"), DominoReadingCount);
-        Tables t;
-        for (int a = 0; a < Halves; ++a)
-            for (int b = 0; b < Halves; ++b) {
-                t.numbers[a * Halves + b] = QStringLiteral("%1-%2").arg(a).arg(b);
-                t.messages[a * Halves + b] = reversedEntry(a, b, readings[readingOf(a, b)]);
-            }
+    static Tables t;
+    if (t.generation == Language::generation())
         return t;
-    }();
-    return filled;
+    const QStringList english = readParagraphs(Readings, DominoReadingCount);
+    const QStringList shown = Language::paragraphs(Readings, DominoReadingCount);
+    for (int a = 0; a < Halves; ++a)
+        for (int b = 0; b < Halves; ++b) {
+            const int reading = readingOf(a, b);
+            t.numbers[a * Halves + b] = QStringLiteral("%1-%2").arg(a).arg(b);
+            t.messages[a * Halves + b] =
+                shown[reading] == english[reading] ? reversedEntry(a, b, shown[reading]) : shown[reading];
+        }
+    t.generation = Language::generation();
+    return t;
 }
 
 int half(RandomSource &random)

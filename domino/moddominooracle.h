@@ -10,7 +10,7 @@ inline constexpr int DominoReadingCount = 28; // one per domino of the set
 
 // Entry i = 7a + b: the key "a-b" of first half a and second half b.
 const QString &DominoNumber(int index);
-// Entry i: the reading of key i; a-b and b-a share it.
+// Entry i: the reading of key i in the language in use; a-b and b-a share it.
 const QString &DominoMessage(int index);
 
 // The last domino drawn: the pips of each half (0 is a blank half) and its reading.

@@ -9,6 +9,7 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(OracleHost &host)
     , ui(std::make_unique<Ui::frmMahjongOracleDisplay>())
 {
     ui->setupUi(this);
+    headPanels();
     connectBack(ui->cmdOK, &frmMahjongOracleDisplay::cmdOK_Click);
     connectExit(ui->cmdExit);
     offerReadingCommands();
@@ -21,27 +22,62 @@ frmMahjongOracleDisplay::~frmMahjongOracleDisplay() = default;
 
 void frmMahjongOracleDisplay::showTile(const MahjongDraw &tile)
 {
-    ui->picMajong->setPixmap(IMGMajong().picture(tile.MahjongIndex, devicePixelRatio()));
-    ui->picMajong->setAccessibleName(MahjongTilePictureName(tile.MahjongEnglishName));
-    ui->lblName->setText(tile.MahjongName);
-    ui->lblEnglishName->setText(tile.MahjongEnglishName);
-    ui->lblChineseCharacter->setText(tile.MahjongChineseCharacter);
-    ui->lblDescription->setText(tile.MahjongDescription);
+    m_row = tile.MahjongIndex;
+    m_drawnAt = newReading().when;
+    showRow();
+}
 
-    ReadingPiece piece{QStringLiteral("Your mahjong tile"),
-                       tile.MahjongName,
-                       {IMGMajong().pagePicture(tile.MahjongIndex)},
-                       ui->picMajong->accessibleName(),
-                       {{QStringLiteral("English Name"), tile.MahjongEnglishName},
-                        {QStringLiteral("Chinese Character"), tile.MahjongChineseCharacter}},
-                       tile.MahjongDescription};
+void frmMahjongOracleDisplay::retranslate()
+{
+    ui->retranslateUi(this);
+    headPanels();
+    if (m_row)
+        showRow();
+}
+
+// The panels head their values with the table's names, as a copy of the
+// reading and the Library do; the flower panel alone keeps the form's
+// "Color" over the flower's season.
+void frmMahjongOracleDisplay::headPanels()
+{
+    const auto head = [](const QList<QLabel *> &headings, MahjongTileDetail::Category category) {
+        const QStringList names = MahjongAttributeNames(category);
+        for (qsizetype i = 0; i < headings.size(); ++i)
+            headings[i]->setText(names.value(i));
+    };
+    head({ui->picWindHeading0, ui->picWindHeading1, ui->picWindHeading2, ui->picWindHeading3}, MahjongTileDetail::Wind);
+    head({ui->picFlowerHeading0}, MahjongTileDetail::Flower);
+    head({ui->picSeasonHeading0, ui->picSeasonHeading1, ui->picSeasonHeading2, ui->picSeasonHeading3,
+          ui->picSeasonHeading4},
+         MahjongTileDetail::Season);
+}
+
+void frmMahjongOracleDisplay::showRow()
+{
+    const MahjongTile &tile = MahjongTiles(m_row);
+    ui->picMajong->setPixmap(IMGMajong().picture(m_row, devicePixelRatio()));
+    ui->picMajong->setAccessibleName(MahjongTilePictureName(m_row));
+    ui->lblName->setText(tile.TileName);
+    ui->lblEnglishName->setText(tile.TileEnglishName);
+    ui->lblChineseCharacter->setText(tile.TileChineseCharacter);
+    ui->lblDescription->setText(tile.TileDescription);
+
+    //: Heads the tile drawn in a copied, saved or printed reading
+    ReadingPiece piece{
+        tr("Your mahjong tile"),
+        tile.TileName,
+        {IMGMajong().pagePicture(m_row)},
+        MahjongTilePictureName(m_row),
+        {{tr("English Name"), tile.TileEnglishName}, {tr("Chinese Character"), tile.TileChineseCharacter}},
+        tile.TileDescription};
     const auto describe = [this, &piece] {
         ReadingDescription reading = newReading();
+        reading.when = m_drawnAt;
         reading.pieces = {piece};
         setReading(reading);
     };
 
-    const MahjongTileDetail *detail = MahjongDetail(tile.MahjongIndex);
+    const MahjongTileDetail *detail = MahjongDetail(m_row);
     if (!detail)
         return describe(); // suits and dragons have no panel
     using Values = QList<QLabel *>;

@@ -15,8 +15,7 @@ frmMahjongOracleMain::frmMahjongOracleMain(OracleHost &host)
     ui->cmdFindMajong->setPixmap(MahjongStartPicture().picture(1, devicePixelRatio()));
     makeClickable(
         ui->cmdFindMajong, [this] { cmdFindMajong_Click(); }, Pointer::Hand);
-    ui->cmdFindMajong->setAccessibleName(QStringLiteral("Draw my tile"));
-    ui->cmdFindMajong->setAccessibleDescription(QStringLiteral("A picture of mahjong tiles"));
+    nameThePicture();
 }
 
 frmMahjongOracleMain::~frmMahjongOracleMain() = default;
@@ -35,4 +34,18 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
 void frmMahjongOracleMain::readyForAnotherReading()
 {
     ui->picMessage->giveBackTo(ui->cmdFindMajong);
+}
+
+void frmMahjongOracleMain::retranslate()
+{
+    ui->retranslateUi(this);
+    nameThePicture();
+}
+
+// The picture is the window's command: a screen reader names it by what it does.
+void frmMahjongOracleMain::nameThePicture()
+{
+    //: The screen reader's name of the picture that draws a mahjong tile when clicked
+    ui->cmdFindMajong->setAccessibleName(tr("Draw my tile"));
+    ui->cmdFindMajong->setAccessibleDescription(tr("A picture of mahjong tiles"));
 }

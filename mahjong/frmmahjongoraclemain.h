@@ -20,6 +20,8 @@ private slots:
 
 private:
     void readyForAnotherReading() override;
+    void retranslate() override;
+    void nameThePicture();
 
     std::unique_ptr<Ui::frmMahjongOracleMain> ui;
 };

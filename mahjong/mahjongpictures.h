@@ -1,7 +1,10 @@
 #pragma once
 // IMGMajong: picture k shows tile k of the tile table; the suits stand in the
 // alphabetical order of their keys, not in the order of their numbers.
+#include "modmajongoracle.h"
 #include "picturelist.h"
+
+#include <QCoreApplication>
 
 inline const QStringList MahjongTilePictureKeys{
     QStringLiteral("bamboo-carp.jpg"),      QStringLiteral("bamboo-duck.jpg"),
@@ -36,10 +39,17 @@ inline PictureList IMGMajong()
     return {QStringLiteral(":/mahjong"), MahjongTilePictureKeys, Qt::black};
 }
 
-// What a screen reader calls the picture of a tile of that English name.
-inline QString MahjongTilePictureName(const QString &englishName)
+// What a screen reader calls the picture of a tile whose English-name
+// column, in the language in use, reads `meaning`.
+inline QString MahjongTilePictureName(const QString &meaning)
 {
-    return QStringLiteral("%1 tile").arg(englishName);
+    //: A screen reader's name for the picture of a mahjong tile; %1 says what the tile means, such as "Carp"
+    return QCoreApplication::translate("MahjongTiles", "%1 tile").arg(meaning);
+}
+// What a screen reader calls the picture of tile k (1 to 42).
+inline QString MahjongTilePictureName(int k)
+{
+    return MahjongTilePictureName(MahjongTiles(k).TileEnglishName);
 }
 
 // As a list of one, so that it loads like every other picture, @2x included.

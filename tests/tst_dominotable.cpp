@@ -1,8 +1,11 @@
 // The Domino table of 49 ordered keys with 28 readings, and the draw.
 #include "doubles.h"
+#include "language.h"
 #include "moddominooracle.h"
+#include "oracletables.h"
 #include "productionservices.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <map>
 
@@ -71,6 +74,51 @@ private slots:
         QCOMPARE(d.DominoTwo, two);
         QCOMPARE(d.DominoReading, DominoMessage(entry));
         QCOMPARE(random.drawn, 2);
+    }
+
+    // In another language both orders of a domino read its translated
+    // paragraph, the English slips of four reversed keys included; the keys
+    // stay, and English comes back byte for byte.
+    void readingsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+        QTest::newRow("Chinese") << QStringLiteral("zh_CN");
+    }
+    void readingsFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        if (!Language::available().contains(language))
+            QSKIP("This build carries no catalogue of that language");
+        QStringList english;
+        for (int i = 0; i < DominoKeyCount; ++i)
+            english << DominoMessage(i);
+        const QStringList translated =
+            readParagraphs(QStringLiteral(":/domino/readings_%1.txt").arg(language), DominoReadingCount);
+        const QString &heldBefore = DominoMessage(6 * 7 + 2);
+
+        const auto backToEnglish = qScopeGuard([] { Language::apply(Language::English); });
+        Language::apply(language);
+        int reading = 0; // 0-0, 0-1 ... 0-6, 1-1 ... 6-6
+        for (int low = 0; low <= 6; ++low)
+            for (int high = low; high <= 6; ++high, ++reading) {
+                QCOMPARE(DominoNumber(7 * low + high), QStringLiteral("%1-%2").arg(low).arg(high));
+                QCOMPARE(DominoMessage(7 * low + high), translated[reading]);
+                QCOMPARE(DominoMessage(7 * high + low), translated[reading]);
+            }
+        const int twoSix = 17;                    // after 0-0 ... 0-6, 1-1 ... 1-6 and 2-2 ... 2-5
+        QCOMPARE(heldBefore, translated[twoSix]); // a reference taken before reads on
+        ScriptedRandom random;
+        random.values = {6.5 / 7, 2.5 / 7};
+        const DominoDraw d = DrawDomino(random);
+        QCOMPARE(d.DominoOne, 6);
+        QCOMPARE(d.DominoTwo, 2);
+        QCOMPARE(d.DominoReading, translated[twoSix]);
+
+        Language::apply(Language::English);
+        for (int i = 0; i < DominoKeyCount; ++i)
+            QCOMPARE(DominoMessage(i), english[i]);
     }
 
     void everyOrderedPairComesUpAlike()

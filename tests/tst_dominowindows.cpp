@@ -1,12 +1,17 @@
 // The Domino start and result windows, as the launcher opens them.
 #include "dominopictures.h"
 #include "fixture.h"
+#include "language.h"
 #include "look.h"
 #include "moddominooracle.h"
+#include "oracletables.h"
+#include "readingcommands.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -28,6 +33,27 @@ class tst_DominoWindows : public QObject {
     QWidget *start(const char *control) const { return f->in(Start, control); }
     QString text(const char *control) const { return f->in<QLabel>(Result, control)->text(); }
     void clickDominoes() const { QTest::mouseClick(start("picProceed"), Qt::LeftButton); }
+    QImage picture(const char *control) const { return f->in<QLabel>(Result, control)->pixmap().toImage(); }
+    const ReadingDescription &described() const
+    {
+        return *f->window(Result)->findChild<ReadingCommands *>()->reading();
+    }
+    // Everything a window says: its title, its labels' texts and names, and
+    // the reading it describes.
+    QStringList says(const char *className) const
+    {
+        OracleWindow *window = f->window(className);
+        QStringList said{window->windowTitle()};
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            said << label->objectName() << label->text() << label->accessibleName() << label->accessibleDescription();
+        if (const ReadingCommands *commands = window->findChild<ReadingCommands *>(); commands && commands->reading()) {
+            const ReadingDescription &reading = *commands->reading();
+            said << reading.title() << reading.when.toString(Qt::ISODateWithMs);
+            for (const ReadingPiece &piece : reading.pieces)
+                said << piece.heading << piece.name << piece.pictureName << piece.text;
+        }
+        return said;
+    }
     bool readyLook() const
     {
         return !start("picProceed")->isHidden() && start("picMessage")->isHidden()
@@ -109,6 +135,81 @@ private slots:
         };
         QVERIFY(shows("picDominoOne", one));
         QVERIFY(shows("picDominoTwo", two));
+    }
+
+    // A reading on screen is told again in the language chosen: the same
+    // domino, its translated reading (both orders alike), then the very
+    // English it had.
+    void readingFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("one");
+        QTest::addColumn<int>("two");
+        QTest::addColumn<int>("line"); // of the domino's reading in the text files
+        QTest::newRow("German, 6-2: no English slip") << QStringLiteral("de") << 6 << 2 << 17;
+        QTest::newRow("Spanish, blank and four") << QStringLiteral("es") << 0 << 4 << 4;
+        QTest::newRow("Chinese, 5-4: no English slip") << QStringLiteral("zh_CN") << 5 << 4 << 23;
+    }
+    void readingFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, one);
+        QFETCH(int, two);
+        QFETCH(int, line);
+        if (!Language::available().contains(language))
+            QSKIP("This build carries no catalogue of that language");
+        f->t.random.values = {half(one), half(two)};
+        clickDominoes();
+        const QStringList english = says(Result);
+        const QStringList englishStart = says(Start);
+        const QImage first = picture("picDominoOne");
+        const QImage second = picture("picDominoTwo");
+        const QDateTime drawnAt = described().when;
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        const QString translated =
+            readParagraphs(QStringLiteral(":/domino/readings_%1.txt").arg(language), DominoReadingCount).at(line);
+
+        f->t.clock.time = drawnAt.addSecs(3600); // the reading keeps the time it was drawn
+        const auto backToEnglish = qScopeGuard([] { Language::apply(Language::English); });
+        Language::apply(language);
+        QTRY_COMPARE(text("lblDominoMassage"), translated);
+        const QString number = DominoHalfNumber(one) + QLatin1Char('-') + DominoHalfNumber(two);
+        QCOMPARE(text("lblDominoNumber"), number);
+        QCOMPARE(picture("picDominoOne"), first);
+        QCOMPARE(picture("picDominoTwo"), second);
+        const ReadingDescription &reading = described();
+        QCOMPARE(reading.pieces.size(), 1);
+        QCOMPARE(reading.pieces[0].name, number);
+        QCOMPARE(reading.pieces[0].text, translated);
+        QCOMPARE(reading.pieces[0].pictures.size(), 2);
+        QCOMPARE(reading.when, drawnAt); // told again, not drawn again
+        QCOMPARE(QApplication::focusWidget(), focused);
+
+        Language::apply(Language::English);
+        QTRY_COMPARE(says(Result), english);
+        QCOMPARE(says(Start), englishStart);
+        QCOMPARE(QApplication::focusWidget(), focused);
+    }
+
+    // Every reading, in every language the program carries, can be read in
+    // full in the result window's reading label.
+    void everyReadingFits()
+    {
+        clickDominoes();
+        const QLabel *label = f->in<QLabel>(Result, "lblDominoMassage");
+        const QFontMetrics metrics(label->font());
+        const QRect room = label->contentsRect();
+        const QStringList files = QDir(QStringLiteral(":/domino")).entryList({QStringLiteral("readings*.txt")});
+        QVERIFY(files.size() > 1); // the English and its translations
+        for (const QString &file : files) {
+            const QStringList readings = readParagraphs(QStringLiteral(":/domino/") + file, DominoReadingCount);
+            for (const QString &reading : readings) {
+                const QRect needed = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)),
+                                                          Qt::TextWordWrap | label->alignment(), reading);
+                QVERIFY2(needed.height() <= room.height(), qPrintable(file + QLatin1String(": ") + reading));
+            }
+        }
     }
 
     void backRestoresTheStartAndDrawsAnew_data()

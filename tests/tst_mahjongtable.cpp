@@ -1,9 +1,13 @@
 // The Mahjong tile table, the detail table of wind, flower and season tiles,
 // and the draw.
 #include "doubles.h"
+#include "language.h"
 #include "modmajongoracle.h"
+#include "oracletables.h"
 #include "productionservices.h"
 
+#include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTest>
 #include <map>
 
@@ -67,6 +71,66 @@ private slots:
         QCOMPARE(east->category, MahjongTileDetail::Wind);
         QCOMPARE(east->attributes, (QStringList{QStringLiteral("Spring"), QStringLiteral("Green"),
                                                 QStringLiteral("Wood"), QStringLiteral("Dragon (5 Circles)")}));
+    }
+
+    // In another language the readings come from its file and the names and
+    // attributes through its catalogue; rows, English names and romanisations
+    // stay, and English comes back byte for byte.
+    void tableFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+        QTest::newRow("Chinese") << QStringLiteral("zh_CN");
+    }
+    void tableFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        if (!Language::available().contains(language))
+            QSKIP("This build carries no catalogue of that language");
+        const auto tileTexts = [](int row) {
+            const MahjongTile &tile = MahjongTiles(row);
+            QStringList texts{tile.TileName, tile.TileEnglishName, tile.TileChineseCharacter, tile.TileDescription};
+            if (const MahjongTileDetail *detail = MahjongDetail(row))
+                texts << detail->attributes << MahjongAttributeNames(detail->category);
+            return texts;
+        };
+        QList<QStringList> english;
+        for (int row = 1; row <= MahjongTileCount; ++row)
+            english << tileTexts(row);
+        const QStringList readings =
+            readParagraphs(QStringLiteral(":/mahjong/readings_%1.txt").arg(language), MahjongTileCount);
+        const MahjongTile &carp = MahjongTiles(1);
+        const MahjongTileDetail *east = MahjongDetail(39);
+        const auto shown = [](const char *english) { return QCoreApplication::translate("MahjongTiles", english); };
+
+        const auto backToEnglish = qScopeGuard([] { Language::apply(Language::English); });
+        Language::apply(language);
+        for (int row = 1; row <= MahjongTileCount; ++row) {
+            const MahjongTile &tile = MahjongTiles(row);
+            QCOMPARE(tile.TileDescription, readings[row - 1]);
+            QCOMPARE(tile.TileName, shown(MahjongTileEnglishName(row).toUtf8().constData()));
+            QCOMPARE(tile.TileEnglishName, shown(MahjongTileEnglishMeaning(row).toUtf8().constData()));
+            QCOMPARE(tile.TileChineseCharacter, english[row - 1][2]);
+        }
+        QCOMPARE(MahjongTileEnglishName(1), QStringLiteral("4 Bamboo"));
+        QCOMPARE(MahjongTileEnglishMeaning(1), QStringLiteral("Carp"));
+        // What was taken before reads on, in the language now in use.
+        QCOMPARE(carp.TileDescription, readings[0]);
+        QCOMPARE(MahjongDetail(39), east);
+        QCOMPARE(east->category, MahjongTileDetail::Wind);
+        QCOMPARE(east->attributes,
+                 (QStringList{shown("Spring"), shown("Green"), shown("Wood"), shown("Dragon (5 Circles)")}));
+        QCOMPARE(MahjongAttributeNames(MahjongTileDetail::Flower), (QStringList{shown("Player"), shown("Season")}));
+        ScriptedRandom random;
+        random.values = {38.5 / 42};
+        const MahjongDraw d = DrawMahjong(random);
+        QCOMPARE(d.MahjongIndex, 39);
+        QCOMPARE(d.MahjongDescription, readings[38]);
+
+        Language::apply(Language::English);
+        for (int row = 1; row <= MahjongTileCount; ++row)
+            QCOMPARE(tileTexts(row), english[row - 1]);
     }
 
     void draw_data()

@@ -1,12 +1,17 @@
 // The Mahjong start and result windows, as the launcher opens them.
 #include "fixture.h"
+#include "language.h"
 #include "look.h"
 #include "mahjongpictures.h"
 #include "modmajongoracle.h"
+#include "oracletables.h"
+#include "readingcommands.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -30,6 +35,38 @@ class tst_MahjongWindows : public QObject {
     QWidget *start(const char *control) const { return f->in(Start, control); }
     QString text(const char *control) const { return f->in<QLabel>(Result, control)->text(); }
     void clickTiles() const { QTest::mouseClick(start("cmdFindMajong"), Qt::LeftButton); }
+    const ReadingDescription &described() const
+    {
+        return *f->window(Result)->findChild<ReadingCommands *>()->reading();
+    }
+    // Everything a window says: its title, its labels' texts and names, and
+    // the reading it describes.
+    QStringList says(const char *className) const
+    {
+        OracleWindow *window = f->window(className);
+        QStringList said{window->windowTitle()};
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            said << label->objectName() << label->text() << label->accessibleName() << label->accessibleDescription();
+        if (const ReadingCommands *commands = window->findChild<ReadingCommands *>(); commands && commands->reading()) {
+            const ReadingDescription &reading = *commands->reading();
+            said << reading.title() << reading.when.toString(Qt::ISODateWithMs);
+            for (const ReadingPiece &piece : reading.pieces) {
+                said << piece.heading << piece.name << piece.pictureName << piece.text;
+                for (const ReadingField &field : piece.fields)
+                    said << field.label << field.value;
+            }
+        }
+        return said;
+    }
+    // The texts of a panel's labels named `prefix`..., left to right.
+    QStringList panelTexts(const QString &panel, const QString &prefix) const
+    {
+        QStringList texts;
+        const QRegularExpression name(QLatin1Char('^') + prefix);
+        for (const QLabel *label : f->in(Result, qPrintable(panel))->findChildren<QLabel *>(name))
+            texts << label->text();
+        return texts;
+    }
     QString shownPanel() const
     {
         QString shown;
@@ -131,6 +168,105 @@ private slots:
         // The flower panel heads its season "Color".
         if (panel == QLatin1String("picFlower"))
             QCOMPARE(f->in<QLabel>(Result, "picFlowerHeading1")->text(), QStringLiteral("Color"));
+    }
+
+    // A reading on screen is told again in the language chosen: the same
+    // tile and panel, the translated reading, names and attributes, the
+    // panel headed as the reading names the attributes; then the very
+    // English it had.
+    void readingFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("German, a wind") << QStringLiteral("de") << 39 << QStringLiteral("picWind");
+        QTest::newRow("Spanish, a flower") << QStringLiteral("es") << 34 << QStringLiteral("picFlower");
+        QTest::newRow("Chinese, a season") << QStringLiteral("zh_CN") << 36 << QStringLiteral("picSeason");
+        QTest::newRow("German, a suit") << QStringLiteral("de") << 24 << QString();
+    }
+    void readingFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, row);
+        QFETCH(QString, panel);
+        if (!Language::available().contains(language))
+            QSKIP("This build carries no catalogue of that language");
+        f->t.random.values = {tile(row)};
+        clickTiles();
+        const QStringList english = says(Result);
+        const QStringList englishStart = says(Start);
+        const QString romanised = text("lblChineseCharacter");
+        const QImage picture = f->in<QLabel>(Result, "picMajong")->pixmap().toImage();
+        const QDateTime drawnAt = described().when;
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        const QString translated =
+            readParagraphs(QStringLiteral(":/mahjong/readings_%1.txt").arg(language), MahjongTileCount).at(row - 1);
+        f->t.clock.time = drawnAt.addSecs(3600); // the reading keeps the time it was drawn
+        const auto backToEnglish = qScopeGuard([] { Language::apply(Language::English); });
+        Language::apply(language);
+        QTRY_COMPARE(text("lblDescription"), translated);
+        const MahjongTile &tile = MahjongTiles(row);
+        QCOMPARE(text("lblName"), tile.TileName);
+        QCOMPARE(text("lblEnglishName"), tile.TileEnglishName);
+        QCOMPARE(text("lblChineseCharacter"), romanised);
+        QCOMPARE(f->in<QLabel>(Result, "picMajong")->pixmap().toImage(), picture);
+        QCOMPARE(f->in(Result, "picMajong")->accessibleName(), MahjongTilePictureName(row));
+        QCOMPARE(shownPanel(), panel);
+        const ReadingDescription &reading = described();
+        QCOMPARE(reading.when, drawnAt); // told again, not drawn again
+        QCOMPARE(reading.pieces.size(), 1);
+        const ReadingPiece &piece = reading.pieces[0];
+        QCOMPARE(piece.name, tile.TileName);
+        QCOMPARE(piece.pictureName, MahjongTilePictureName(row));
+        QCOMPARE(piece.text, translated);
+        QStringList captions, values;
+        for (const ReadingField &field : piece.fields) {
+            captions << field.label;
+            values << field.value;
+        }
+        QCOMPARE(captions.mid(0, 2),
+                 (QStringList{f->in<QLabel>(Result, "Label4")->text(), f->in<QLabel>(Result, "Label5")->text()}));
+        QCOMPARE(values.mid(0, 2), (QStringList{tile.TileEnglishName, romanised}));
+        if (!panel.isEmpty()) {
+            const MahjongTileDetail *detail = MahjongDetail(row);
+            QCOMPARE(values.mid(2), detail->attributes);
+            QCOMPARE(panelTexts(panel, QStringLiteral("lbl")), detail->attributes);
+            QCOMPARE(captions.mid(2), MahjongAttributeNames(detail->category));
+            // The panel heads its values as the reading names them, but for
+            // the flower's season, headed "Color" as it always was.
+            const QStringList headings = panelTexts(panel, panel + QStringLiteral("Heading"));
+            if (panel == QLatin1String("picFlower"))
+                QCOMPARE(headings.first(), captions[2]);
+            else
+                QCOMPARE(headings, captions.mid(2));
+        }
+        QCOMPARE(QApplication::focusWidget(), focused);
+
+        Language::apply(Language::English);
+        QTRY_COMPARE(says(Result), english);
+        QCOMPARE(says(Start), englishStart);
+        QCOMPARE(QApplication::focusWidget(), focused);
+    }
+
+    // Every reading, in every language the program carries, can be read in
+    // full in the result window's reading label.
+    void everyReadingFits()
+    {
+        clickTiles();
+        const QLabel *label = f->in<QLabel>(Result, "lblDescription");
+        const QFontMetrics metrics(label->font());
+        const QRect room = label->contentsRect();
+        const QStringList files = QDir(QStringLiteral(":/mahjong")).entryList({QStringLiteral("readings*.txt")});
+        QVERIFY(files.size() > 1); // the English and its translations
+        for (const QString &file : files) {
+            const QStringList readings = readParagraphs(QStringLiteral(":/mahjong/") + file, MahjongTileCount);
+            for (const QString &reading : readings) {
+                const QRect needed = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)),
+                                                          Qt::TextWordWrap | label->alignment(), reading);
+                QVERIFY2(needed.height() <= room.height(), qPrintable(file + QLatin1String(": ") + reading));
+            }
+        }
     }
 
     // A wind reading, Back, then a suit: no panel left over.
