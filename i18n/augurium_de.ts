@@ -49,6 +49,29 @@
     </message>
 </context>
 <context>
+    <name>DominoPieces</name>
+    <message>
+        <source>blank</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pip</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pips</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
@@ -68,6 +91,423 @@
     <message>
         <source>Desktop language</source>
         <translation>Systemsprache</translation>
+    </message>
+</context>
+<context>
+    <name>MahjongTiles</name>
+    <message>
+        <source>%1 tile</source>
+        <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 Bamboo</source>
+        <translation>4 Bambus</translation>
+    </message>
+    <message>
+        <source>Carp</source>
+        <translation>Karpfen</translation>
+    </message>
+    <message>
+        <source>2 Bamboo</source>
+        <translation>2 Bambus</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Ente</translation>
+    </message>
+    <message>
+        <source>8 Bamboo</source>
+        <translation>8 Bambus</translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <translation>Pilz</translation>
+    </message>
+    <message>
+        <source>5 Bamboo</source>
+        <translation>5 Bambus</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Lotus</translation>
+    </message>
+    <message>
+        <source>1 Bamboo</source>
+        <translation>1 Bambus</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Pfau</translation>
+    </message>
+    <message>
+        <source>3 Bamboo</source>
+        <translation>3 Bambus</translation>
+    </message>
+    <message>
+        <source>Toad</source>
+        <translation>Kröte</translation>
+    </message>
+    <message>
+        <source>7 Bamboo</source>
+        <translation>7 Bambus</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>6 Bamboo</source>
+        <translation>6 Bambus</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>9 Bamboo</source>
+        <translation>9 Bambus</translation>
+    </message>
+    <message>
+        <source>Willow</source>
+        <translation>Weide</translation>
+    </message>
+    <message>
+        <source>3 Wan (Character)</source>
+        <translation>3 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Erde</translation>
+    </message>
+    <message>
+        <source>6 Wan (Character)</source>
+        <translation>6 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>9 Wan (Character)</source>
+        <translation>9 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Heaven</source>
+        <translation>Himmel</translation>
+    </message>
+    <message>
+        <source>5 Wan (Character)</source>
+        <translation>5 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>8 Wan (Character)</source>
+        <translation>8 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Knot</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>4 Wan (Character)</source>
+        <translation>4 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Lute</source>
+        <translation>Laute</translation>
+    </message>
+    <message>
+        <source>1 Wan (Character)</source>
+        <translation>1 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Open Door</source>
+        <translation>Offene Tür</translation>
+    </message>
+    <message>
+        <source>2 Wan (Character)</source>
+        <translation>2 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>Sword</source>
+        <translation>Schwert</translation>
+    </message>
+    <message>
+        <source>7 Wan (Character)</source>
+        <translation>7 Wan (Zeichen)</translation>
+    </message>
+    <message>
+        <source>The Seven Star</source>
+        <translation>Die sieben Sterne</translation>
+    </message>
+    <message>
+        <source>5 Circle</source>
+        <translation>5 Kreise</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drache</translation>
+    </message>
+    <message>
+        <source>7 Circle</source>
+        <translation>7 Kreise</translation>
+    </message>
+    <message>
+        <source>Insect</source>
+        <translation>Insekt</translation>
+    </message>
+    <message>
+        <source>4 Circle</source>
+        <translation>4 Kreise</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>Jade</translation>
+    </message>
+    <message>
+        <source>6 Circle</source>
+        <translation>6 Kreise</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>1 Circle</source>
+        <translation>1 Kreis</translation>
+    </message>
+    <message>
+        <source>Pearl</source>
+        <translation>Perle</translation>
+    </message>
+    <message>
+        <source>3 Circle </source>
+        <extracomment>The trailing blank is a slip of the English table; a translation need not keep it</extracomment>
+        <translation>3 Kreise</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Phönix</translation>
+    </message>
+    <message>
+        <source>2 Circle</source>
+        <translation>2 Kreise</translation>
+    </message>
+    <message>
+        <source>Pine</source>
+        <translation>Kiefer</translation>
+    </message>
+    <message>
+        <source>8 Circle</source>
+        <translation>8 Kreise</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>9 Circle</source>
+        <translation>9 Kreise</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Einhorn</translation>
+    </message>
+    <message>
+        <source>Green Dragon</source>
+        <translation>Grüner Drache</translation>
+    </message>
+    <message>
+        <source>Red Dragon</source>
+        <translation>Roter Drache</translation>
+    </message>
+    <message>
+        <source>White Dragon</source>
+        <translation>Weißer Drache</translation>
+    </message>
+    <message>
+        <source>Flowers Bamboo</source>
+        <translation>Blume Bambus</translation>
+    </message>
+    <message>
+        <source>Flowers Chrysanthemum</source>
+        <translation>Blume Chrysantheme</translation>
+    </message>
+    <message>
+        <source>Flowers Orchid</source>
+        <translation>Blume Orchidee</translation>
+    </message>
+    <message>
+        <source>Flowers Plum Blossom</source>
+        <translation>Blume Pflaumenblüte</translation>
+    </message>
+    <message>
+        <source>Seasons Autumn</source>
+        <translation>Jahreszeit Herbst</translation>
+    </message>
+    <message>
+        <source>Seasons Spring</source>
+        <translation>Jahreszeit Frühling</translation>
+    </message>
+    <message>
+        <source>Seasons Summer</source>
+        <translation>Jahreszeit Sommer</translation>
+    </message>
+    <message>
+        <source>Seasons Winter</source>
+        <translation>Jahreszeit Winter</translation>
+    </message>
+    <message>
+        <source>Wind East</source>
+        <translation>Ostwind</translation>
+    </message>
+    <message>
+        <source>Wind North</source>
+        <translation>Nordwind</translation>
+    </message>
+    <message>
+        <source>Wind South</source>
+        <translation>Südwind</translation>
+    </message>
+    <message>
+        <source>Wind West</source>
+        <translation>Westwind</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Frühling</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Dragon (5 Circles)</source>
+        <translation>Drache (5 Kreise)</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Phoenix (3 Circles)</source>
+        <translation>Phönix (3 Kreise)</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>Herbst</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metall</translation>
+    </message>
+    <message>
+        <source>Tiger (8 Circles)</source>
+        <translation>Tiger (8 Kreise)</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Tortoise (7 Bamboo)</source>
+        <translation>Schildkröte (7 Bambus)</translation>
+    </message>
+    <message>
+        <source>East Wind</source>
+        <translation>Ostwind</translation>
+    </message>
+    <message>
+        <source>South Wind</source>
+        <translation>Südwind</translation>
+    </message>
+    <message>
+        <source>West Wind</source>
+        <translation>Westwind</translation>
+    </message>
+    <message>
+        <source>North Wind</source>
+        <translation>Nordwind</translation>
+    </message>
+    <message>
+        <source>Fisherman</source>
+        <translation>Fischer</translation>
+    </message>
+    <message>
+        <source>Plum Blossom</source>
+        <translation>Pflaumenblüte</translation>
+    </message>
+    <message>
+        <source>Woodcutter</source>
+        <translation>Holzfäller</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orchidee</translation>
+    </message>
+    <message>
+        <source>Farmer</source>
+        <translation>Bauer</translation>
+    </message>
+    <message>
+        <source>Chrysanthemum</source>
+        <translation>Chrysantheme</translation>
+    </message>
+    <message>
+        <source>Scholar</source>
+        <translation>Gelehrter</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation>Bambus</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished">Jahreszeit</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished">Farbe</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished">Element</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation type="unfinished">Sternbild</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">Spieler</translation>
+    </message>
+    <message>
+        <source>Representation</source>
+        <translation type="unfinished">Sinnbild</translation>
+    </message>
+    <message>
+        <source>Flower</source>
+        <translation type="unfinished">Blume</translation>
     </message>
 </context>
 <context>
@@ -339,10 +779,12 @@
     <name>frmDominoOracleDisplay</name>
     <message>
         <source>Orin Domino Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin Domino-Orakel</translation>
     </message>
     <message>
         <source>Your Domino For Today </source>
+        <extracomment>Heads the domino drawn; the trailing blank is a slip of the English form, a translation need not keep it</extracomment>
         <translation>Dein Stein für heute</translation>
     </message>
     <message>
@@ -353,11 +795,22 @@
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Your domino</source>
+        <extracomment>Heads the domino drawn in a copied, saved or printed reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>A screen reader&apos;s name for the two halves of the domino drawn, such as &quot;6 pips and 4 pips&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmDominoOracleMain</name>
     <message>
         <source>Orin Domino Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin Domino-Orakel</translation>
     </message>
     <message>
@@ -371,6 +824,15 @@
     <message>
         <source>Click on the above Image when you are ready</source>
         <translation>Klicke auf das Bild oben, wenn du bereit bist</translation>
+    </message>
+    <message>
+        <source>Draw my domino</source>
+        <extracomment>The screen reader&apos;s name of the picture that draws a domino when clicked</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of dominoes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -514,6 +976,7 @@
     <name>frmMahjongOracleDisplay</name>
     <message>
         <source>Orin Mahjong Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin Mahjong-Orakel</translation>
     </message>
     <message>
@@ -534,31 +997,32 @@
     </message>
     <message>
         <source>Season</source>
-        <translation>Jahreszeit</translation>
+        <translation type="vanished">Jahreszeit</translation>
     </message>
     <message>
         <source>Color</source>
+        <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
         <translation>Farbe</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation>Element</translation>
+        <translation type="vanished">Element</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation>Sternbild</translation>
+        <translation type="vanished">Sternbild</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation>Spieler</translation>
+        <translation type="vanished">Spieler</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation>Sinnbild</translation>
+        <translation type="vanished">Sinnbild</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation>Blume</translation>
+        <translation type="vanished">Blume</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -568,11 +1032,17 @@
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Your mahjong tile</source>
+        <extracomment>Heads the tile drawn in a copied, saved or printed reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMahjongOracleMain</name>
     <message>
         <source>Orin Mahjong Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin Mahjong-Orakel</translation>
     </message>
     <message>
@@ -586,6 +1056,15 @@
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
         <translation>Atme tief durch und klicke auf den Mahjong-Stein</translation>
+    </message>
+    <message>
+        <source>Draw my tile</source>
+        <extracomment>The screen reader&apos;s name of the picture that draws a mahjong tile when clicked</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of mahjong tiles</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,29 @@
     </message>
 </context>
 <context>
+    <name>DominoPieces</name>
+    <message>
+        <source>blank</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pip</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pips</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
@@ -68,6 +91,423 @@
     <message>
         <source>Desktop language</source>
         <translation>Idioma del escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>MahjongTiles</name>
+    <message>
+        <source>%1 tile</source>
+        <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 Bamboo</source>
+        <translation>4 de bambú</translation>
+    </message>
+    <message>
+        <source>Carp</source>
+        <translation>Carpa</translation>
+    </message>
+    <message>
+        <source>2 Bamboo</source>
+        <translation>2 de bambú</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Pato</translation>
+    </message>
+    <message>
+        <source>8 Bamboo</source>
+        <translation>8 de bambú</translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <translation>Hongo</translation>
+    </message>
+    <message>
+        <source>5 Bamboo</source>
+        <translation>5 de bambú</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>Loto</translation>
+    </message>
+    <message>
+        <source>1 Bamboo</source>
+        <translation>1 de bambú</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>Pavo real</translation>
+    </message>
+    <message>
+        <source>3 Bamboo</source>
+        <translation>3 de bambú</translation>
+    </message>
+    <message>
+        <source>Toad</source>
+        <translation>Sapo</translation>
+    </message>
+    <message>
+        <source>7 Bamboo</source>
+        <translation>7 de bambú</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation>Tortuga</translation>
+    </message>
+    <message>
+        <source>6 Bamboo</source>
+        <translation>6 de bambú</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>9 Bamboo</source>
+        <translation>9 de bambú</translation>
+    </message>
+    <message>
+        <source>Willow</source>
+        <translation>Sauce</translation>
+    </message>
+    <message>
+        <source>3 Wan (Character)</source>
+        <translation>3 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Tierra</translation>
+    </message>
+    <message>
+        <source>6 Wan (Character)</source>
+        <translation>6 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Fuego</translation>
+    </message>
+    <message>
+        <source>9 Wan (Character)</source>
+        <translation>9 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Heaven</source>
+        <translation>Cielo</translation>
+    </message>
+    <message>
+        <source>5 Wan (Character)</source>
+        <translation>5 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>8 Wan (Character)</source>
+        <translation>8 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Knot</source>
+        <translation>Nudo</translation>
+    </message>
+    <message>
+        <source>4 Wan (Character)</source>
+        <translation>4 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Lute</source>
+        <translation>Laúd</translation>
+    </message>
+    <message>
+        <source>1 Wan (Character)</source>
+        <translation>1 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Open Door</source>
+        <translation>Puerta abierta</translation>
+    </message>
+    <message>
+        <source>2 Wan (Character)</source>
+        <translation>2 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>Sword</source>
+        <translation>Espada</translation>
+    </message>
+    <message>
+        <source>7 Wan (Character)</source>
+        <translation>7 de caracteres (Wan)</translation>
+    </message>
+    <message>
+        <source>The Seven Star</source>
+        <translation>Las siete estrellas</translation>
+    </message>
+    <message>
+        <source>5 Circle</source>
+        <translation>5 de círculos</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragón</translation>
+    </message>
+    <message>
+        <source>7 Circle</source>
+        <translation>7 de círculos</translation>
+    </message>
+    <message>
+        <source>Insect</source>
+        <translation>Insecto</translation>
+    </message>
+    <message>
+        <source>4 Circle</source>
+        <translation>4 de círculos</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>Jade</translation>
+    </message>
+    <message>
+        <source>6 Circle</source>
+        <translation>6 de círculos</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Melocotón</translation>
+    </message>
+    <message>
+        <source>1 Circle</source>
+        <translation>1 de círculos</translation>
+    </message>
+    <message>
+        <source>Pearl</source>
+        <translation>Perla</translation>
+    </message>
+    <message>
+        <source>3 Circle </source>
+        <extracomment>The trailing blank is a slip of the English table; a translation need not keep it</extracomment>
+        <translation>3 de círculos</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Fénix</translation>
+    </message>
+    <message>
+        <source>2 Circle</source>
+        <translation>2 de círculos</translation>
+    </message>
+    <message>
+        <source>Pine</source>
+        <translation>Pino</translation>
+    </message>
+    <message>
+        <source>8 Circle</source>
+        <translation>8 de círculos</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>9 Circle</source>
+        <translation>9 de círculos</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Unicornio</translation>
+    </message>
+    <message>
+        <source>Green Dragon</source>
+        <translation>Dragón verde</translation>
+    </message>
+    <message>
+        <source>Red Dragon</source>
+        <translation>Dragón rojo</translation>
+    </message>
+    <message>
+        <source>White Dragon</source>
+        <translation>Dragón blanco</translation>
+    </message>
+    <message>
+        <source>Flowers Bamboo</source>
+        <translation>Flor de bambú</translation>
+    </message>
+    <message>
+        <source>Flowers Chrysanthemum</source>
+        <translation>Flor de crisantemo</translation>
+    </message>
+    <message>
+        <source>Flowers Orchid</source>
+        <translation>Flor de orquídea</translation>
+    </message>
+    <message>
+        <source>Flowers Plum Blossom</source>
+        <translation>Flor de ciruelo</translation>
+    </message>
+    <message>
+        <source>Seasons Autumn</source>
+        <translation>Estación de otoño</translation>
+    </message>
+    <message>
+        <source>Seasons Spring</source>
+        <translation>Estación de primavera</translation>
+    </message>
+    <message>
+        <source>Seasons Summer</source>
+        <translation>Estación de verano</translation>
+    </message>
+    <message>
+        <source>Seasons Winter</source>
+        <translation>Estación de invierno</translation>
+    </message>
+    <message>
+        <source>Wind East</source>
+        <translation>Viento del este</translation>
+    </message>
+    <message>
+        <source>Wind North</source>
+        <translation>Viento del norte</translation>
+    </message>
+    <message>
+        <source>Wind South</source>
+        <translation>Viento del sur</translation>
+    </message>
+    <message>
+        <source>Wind West</source>
+        <translation>Viento del oeste</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Primavera</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Madera</translation>
+    </message>
+    <message>
+        <source>Dragon (5 Circles)</source>
+        <translation>Dragón (5 de círculos)</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Phoenix (3 Circles)</source>
+        <translation>Fénix (3 de círculos)</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>Otoño</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Tiger (8 Circles)</source>
+        <translation>Tigre (8 de círculos)</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Tortoise (7 Bamboo)</source>
+        <translation>Tortuga (7 de bambú)</translation>
+    </message>
+    <message>
+        <source>East Wind</source>
+        <translation>Viento del este</translation>
+    </message>
+    <message>
+        <source>South Wind</source>
+        <translation>Viento del sur</translation>
+    </message>
+    <message>
+        <source>West Wind</source>
+        <translation>Viento del oeste</translation>
+    </message>
+    <message>
+        <source>North Wind</source>
+        <translation>Viento del norte</translation>
+    </message>
+    <message>
+        <source>Fisherman</source>
+        <translation>Pescador</translation>
+    </message>
+    <message>
+        <source>Plum Blossom</source>
+        <translation>Flor de ciruelo</translation>
+    </message>
+    <message>
+        <source>Woodcutter</source>
+        <translation>Leñador</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orquídea</translation>
+    </message>
+    <message>
+        <source>Farmer</source>
+        <translation>Campesino</translation>
+    </message>
+    <message>
+        <source>Chrysanthemum</source>
+        <translation>Crisantemo</translation>
+    </message>
+    <message>
+        <source>Scholar</source>
+        <translation>Erudito</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation>Bambú</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished">Estación</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished">Color</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished">Elemento</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation type="unfinished">Constelación</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">Jugador</translation>
+    </message>
+    <message>
+        <source>Representation</source>
+        <translation type="unfinished">Representación</translation>
+    </message>
+    <message>
+        <source>Flower</source>
+        <translation type="unfinished">Flor</translation>
     </message>
 </context>
 <context>
@@ -339,10 +779,12 @@
     <name>frmDominoOracleDisplay</name>
     <message>
         <source>Orin Domino Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Oráculo del dominó de Orin</translation>
     </message>
     <message>
         <source>Your Domino For Today </source>
+        <extracomment>Heads the domino drawn; the trailing blank is a slip of the English form, a translation need not keep it</extracomment>
         <translation>Tu dominó de hoy</translation>
     </message>
     <message>
@@ -353,11 +795,22 @@
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>Your domino</source>
+        <extracomment>Heads the domino drawn in a copied, saved or printed reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>A screen reader&apos;s name for the two halves of the domino drawn, such as &quot;6 pips and 4 pips&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmDominoOracleMain</name>
     <message>
         <source>Orin Domino Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Oráculo del dominó de Orin</translation>
     </message>
     <message>
@@ -371,6 +824,15 @@
     <message>
         <source>Click on the above Image when you are ready</source>
         <translation>Cuando quieras, haz clic en la imagen de arriba</translation>
+    </message>
+    <message>
+        <source>Draw my domino</source>
+        <extracomment>The screen reader&apos;s name of the picture that draws a domino when clicked</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of dominoes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -514,6 +976,7 @@
     <name>frmMahjongOracleDisplay</name>
     <message>
         <source>Orin Mahjong Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Oráculo del mahjong de Orin</translation>
     </message>
     <message>
@@ -534,31 +997,32 @@
     </message>
     <message>
         <source>Season</source>
-        <translation>Estación</translation>
+        <translation type="vanished">Estación</translation>
     </message>
     <message>
         <source>Color</source>
+        <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
         <translation>Color</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation>Elemento</translation>
+        <translation type="vanished">Elemento</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation>Constelación</translation>
+        <translation type="vanished">Constelación</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation>Jugador</translation>
+        <translation type="vanished">Jugador</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation>Representación</translation>
+        <translation type="vanished">Representación</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation>Flor</translation>
+        <translation type="vanished">Flor</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -568,11 +1032,17 @@
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>Your mahjong tile</source>
+        <extracomment>Heads the tile drawn in a copied, saved or printed reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMahjongOracleMain</name>
     <message>
         <source>Orin Mahjong Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Oráculo del mahjong de Orin</translation>
     </message>
     <message>
@@ -586,6 +1056,15 @@
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
         <translation>Respira hondo y haz clic en la ficha de mahjong</translation>
+    </message>
+    <message>
+        <source>Draw my tile</source>
+        <extracomment>The screen reader&apos;s name of the picture that draws a mahjong tile when clicked</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of mahjong tiles</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -49,10 +49,33 @@
     </message>
 </context>
 <context>
+    <name>DominoPieces</name>
+    <message>
+        <source>blank</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pip</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pips</source>
+        <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
-        <translation>文件名中不能含有英文双引号（"），请去掉后重新输入。</translation>
+        <translation>文件名中不能含有英文双引号（&quot;），请去掉后重新输入。</translation>
     </message>
 </context>
 <context>
@@ -68,6 +91,423 @@
     <message>
         <source>Desktop language</source>
         <translation>跟随系统语言</translation>
+    </message>
+</context>
+<context>
+    <name>MahjongTiles</name>
+    <message>
+        <source>%1 tile</source>
+        <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 Bamboo</source>
+        <translation>四条</translation>
+    </message>
+    <message>
+        <source>Carp</source>
+        <translation>鲤鱼</translation>
+    </message>
+    <message>
+        <source>2 Bamboo</source>
+        <translation>二条</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>鸭子</translation>
+    </message>
+    <message>
+        <source>8 Bamboo</source>
+        <translation>八条</translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <translation>蘑菇</translation>
+    </message>
+    <message>
+        <source>5 Bamboo</source>
+        <translation>五条</translation>
+    </message>
+    <message>
+        <source>Lotus</source>
+        <translation>莲花</translation>
+    </message>
+    <message>
+        <source>1 Bamboo</source>
+        <translation>一条</translation>
+    </message>
+    <message>
+        <source>Peacock</source>
+        <translation>孔雀</translation>
+    </message>
+    <message>
+        <source>3 Bamboo</source>
+        <translation>三条</translation>
+    </message>
+    <message>
+        <source>Toad</source>
+        <translation>蟾蜍</translation>
+    </message>
+    <message>
+        <source>7 Bamboo</source>
+        <translation>七条</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation>龟</translation>
+    </message>
+    <message>
+        <source>6 Bamboo</source>
+        <translation>六条</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>9 Bamboo</source>
+        <translation>九条</translation>
+    </message>
+    <message>
+        <source>Willow</source>
+        <translation>柳树</translation>
+    </message>
+    <message>
+        <source>3 Wan (Character)</source>
+        <translation>三万</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>大地</translation>
+    </message>
+    <message>
+        <source>6 Wan (Character)</source>
+        <translation>六万</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>9 Wan (Character)</source>
+        <translation>九万</translation>
+    </message>
+    <message>
+        <source>Heaven</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>5 Wan (Character)</source>
+        <translation>五万</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>8 Wan (Character)</source>
+        <translation>八万</translation>
+    </message>
+    <message>
+        <source>Knot</source>
+        <translation>结</translation>
+    </message>
+    <message>
+        <source>4 Wan (Character)</source>
+        <translation>四万</translation>
+    </message>
+    <message>
+        <source>Lute</source>
+        <translation>琴</translation>
+    </message>
+    <message>
+        <source>1 Wan (Character)</source>
+        <translation>一万</translation>
+    </message>
+    <message>
+        <source>Open Door</source>
+        <translation>开门</translation>
+    </message>
+    <message>
+        <source>2 Wan (Character)</source>
+        <translation>二万</translation>
+    </message>
+    <message>
+        <source>Sword</source>
+        <translation>剑</translation>
+    </message>
+    <message>
+        <source>7 Wan (Character)</source>
+        <translation>七万</translation>
+    </message>
+    <message>
+        <source>The Seven Star</source>
+        <translation>七星</translation>
+    </message>
+    <message>
+        <source>5 Circle</source>
+        <translation>五筒</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>龙</translation>
+    </message>
+    <message>
+        <source>7 Circle</source>
+        <translation>七筒</translation>
+    </message>
+    <message>
+        <source>Insect</source>
+        <translation>昆虫</translation>
+    </message>
+    <message>
+        <source>4 Circle</source>
+        <translation>四筒</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>玉</translation>
+    </message>
+    <message>
+        <source>6 Circle</source>
+        <translation>六筒</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>桃</translation>
+    </message>
+    <message>
+        <source>1 Circle</source>
+        <translation>一筒</translation>
+    </message>
+    <message>
+        <source>Pearl</source>
+        <translation>珍珠</translation>
+    </message>
+    <message>
+        <source>3 Circle </source>
+        <extracomment>The trailing blank is a slip of the English table; a translation need not keep it</extracomment>
+        <translation>三筒</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>凤凰</translation>
+    </message>
+    <message>
+        <source>2 Circle</source>
+        <translation>二筒</translation>
+    </message>
+    <message>
+        <source>Pine</source>
+        <translation>松树</translation>
+    </message>
+    <message>
+        <source>8 Circle</source>
+        <translation>八筒</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>虎</translation>
+    </message>
+    <message>
+        <source>9 Circle</source>
+        <translation>九筒</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>独角兽</translation>
+    </message>
+    <message>
+        <source>Green Dragon</source>
+        <translation>发财</translation>
+    </message>
+    <message>
+        <source>Red Dragon</source>
+        <translation>红中</translation>
+    </message>
+    <message>
+        <source>White Dragon</source>
+        <translation>白板</translation>
+    </message>
+    <message>
+        <source>Flowers Bamboo</source>
+        <translation>花牌·竹</translation>
+    </message>
+    <message>
+        <source>Flowers Chrysanthemum</source>
+        <translation>花牌·菊</translation>
+    </message>
+    <message>
+        <source>Flowers Orchid</source>
+        <translation>花牌·兰</translation>
+    </message>
+    <message>
+        <source>Flowers Plum Blossom</source>
+        <translation>花牌·梅</translation>
+    </message>
+    <message>
+        <source>Seasons Autumn</source>
+        <translation>季节牌·秋</translation>
+    </message>
+    <message>
+        <source>Seasons Spring</source>
+        <translation>季节牌·春</translation>
+    </message>
+    <message>
+        <source>Seasons Summer</source>
+        <translation>季节牌·夏</translation>
+    </message>
+    <message>
+        <source>Seasons Winter</source>
+        <translation>季节牌·冬</translation>
+    </message>
+    <message>
+        <source>Wind East</source>
+        <translation>东风</translation>
+    </message>
+    <message>
+        <source>Wind North</source>
+        <translation>北风</translation>
+    </message>
+    <message>
+        <source>Wind South</source>
+        <translation>南风</translation>
+    </message>
+    <message>
+        <source>Wind West</source>
+        <translation>西风</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>春季</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>木</translation>
+    </message>
+    <message>
+        <source>Dragon (5 Circles)</source>
+        <translation>龙（五筒）</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Phoenix (3 Circles)</source>
+        <translation>凤凰（三筒）</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>秋季</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Tiger (8 Circles)</source>
+        <translation>虎（八筒）</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Tortoise (7 Bamboo)</source>
+        <translation>龟（七条）</translation>
+    </message>
+    <message>
+        <source>East Wind</source>
+        <translation>东风</translation>
+    </message>
+    <message>
+        <source>South Wind</source>
+        <translation>南风</translation>
+    </message>
+    <message>
+        <source>West Wind</source>
+        <translation>西风</translation>
+    </message>
+    <message>
+        <source>North Wind</source>
+        <translation>北风</translation>
+    </message>
+    <message>
+        <source>Fisherman</source>
+        <translation>渔夫</translation>
+    </message>
+    <message>
+        <source>Plum Blossom</source>
+        <translation>梅花</translation>
+    </message>
+    <message>
+        <source>Woodcutter</source>
+        <translation>樵夫</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>兰花</translation>
+    </message>
+    <message>
+        <source>Farmer</source>
+        <translation>农夫</translation>
+    </message>
+    <message>
+        <source>Chrysanthemum</source>
+        <translation>菊花</translation>
+    </message>
+    <message>
+        <source>Scholar</source>
+        <translation>书生</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation>竹</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished">季节</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished">颜色</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished">五行</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation type="unfinished">星宿</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">门风</translation>
+    </message>
+    <message>
+        <source>Representation</source>
+        <translation type="unfinished">代表人物</translation>
+    </message>
+    <message>
+        <source>Flower</source>
+        <translation type="unfinished">花卉</translation>
     </message>
 </context>
 <context>
@@ -339,10 +779,12 @@
     <name>frmDominoOracleDisplay</name>
     <message>
         <source>Orin Domino Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin 多米诺骨牌占卜</translation>
     </message>
     <message>
         <source>Your Domino For Today </source>
+        <extracomment>Heads the domino drawn; the trailing blank is a slip of the English form, a translation need not keep it</extracomment>
         <translation>你今天的骨牌</translation>
     </message>
     <message>
@@ -353,11 +795,22 @@
         <source>&amp;Exit</source>
         <translation>退出(&amp;E)</translation>
     </message>
+    <message>
+        <source>Your domino</source>
+        <extracomment>Heads the domino drawn in a copied, saved or printed reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>A screen reader&apos;s name for the two halves of the domino drawn, such as &quot;6 pips and 4 pips&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmDominoOracleMain</name>
     <message>
         <source>Orin Domino Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin 多米诺骨牌占卜</translation>
     </message>
     <message>
@@ -371,6 +824,15 @@
     <message>
         <source>Click on the above Image when you are ready</source>
         <translation>准备好后，请点击上方的图片</translation>
+    </message>
+    <message>
+        <source>Draw my domino</source>
+        <extracomment>The screen reader&apos;s name of the picture that draws a domino when clicked</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of dominoes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -514,6 +976,7 @@
     <name>frmMahjongOracleDisplay</name>
     <message>
         <source>Orin Mahjong Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin 麻将占卜</translation>
     </message>
     <message>
@@ -534,31 +997,32 @@
     </message>
     <message>
         <source>Season</source>
-        <translation>季节</translation>
+        <translation type="vanished">季节</translation>
     </message>
     <message>
         <source>Color</source>
+        <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
         <translation>颜色</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation>五行</translation>
+        <translation type="vanished">五行</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation>星宿</translation>
+        <translation type="vanished">星宿</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation>门风</translation>
+        <translation type="vanished">门风</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation>代表人物</translation>
+        <translation type="vanished">代表人物</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation>花卉</translation>
+        <translation type="vanished">花卉</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -568,11 +1032,17 @@
         <source>&amp;Exit</source>
         <translation>退出(&amp;E)</translation>
     </message>
+    <message>
+        <source>Your mahjong tile</source>
+        <extracomment>Heads the tile drawn in a copied, saved or printed reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMahjongOracleMain</name>
     <message>
         <source>Orin Mahjong Oracle</source>
+        <extracomment>Orin is a name and stays as it is</extracomment>
         <translation>Orin 麻将占卜</translation>
     </message>
     <message>
@@ -586,6 +1056,15 @@
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
         <translation>深呼吸，然后点击麻将牌</translation>
+    </message>
+    <message>
+        <source>Draw my tile</source>
+        <extracomment>The screen reader&apos;s name of the picture that draws a mahjong tile when clicked</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of mahjong tiles</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

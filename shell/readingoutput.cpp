@@ -356,7 +356,7 @@ bool writeReading(const ReadingDescription &reading, const QString &path, Readin
     if (format == ReadingFormat::Png)
         return writeReadingPicture(reading, path, "png", error);
     if (format == ReadingFormat::Pdf) {
-        const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+        const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                          : QPageSize::A4);
         return writeReadingPdf(
             reading, path,

@@ -458,7 +458,8 @@ private slots:
             texts(help->actions()),
             (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"), QStringLiteral("-"),
                          QStringLiteral("Check for Software &Update"), QStringLiteral("-"),
-                         QStringLiteral("&About Software"), QStringLiteral("-"), QStringLiteral("Oracle &Library")}));
+                         QStringLiteral("&About Software"), QStringLiteral("-"), QStringLiteral("Oracle &Library"),
+                         QStringLiteral("Lan&guage")}));
         const QAction *makeMoney = f->mdi->findChild<QAction *>(QStringLiteral("mkmoney"));
         QVERIFY(makeMoney && !makeMoney->isEnabled());
 

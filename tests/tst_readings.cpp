@@ -568,7 +568,15 @@ private slots:
         // elsewhere, a label stands apart from its value, letters may be set
         // as ligatures.
         const auto words = [](const QString &text) {
-            return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("[\\s:：]")));
+            QString folded = text.normalized(QString::NormalizationForm_KC);
+            // Qt's PDF names a glyph by the first character that shows it:
+            // a simplified character shared with a radical comes back as the
+            // radical (页 as ⻚), which NFKC leaves alone.
+            static const QString radicals = QStringLiteral("⺰⻅⻈⻉⻋⻐⻓⻔⻙⻚⻛⻜⻠⻢⻥⻦⻧⻨⻩⻪⻬⻮⻰⻳⻆⻌⺦");
+            static const QString characters = QStringLiteral("纟见讠贝车钅长门韦页风飞饣马鱼鸟卤麦黄黾齐齿龙龟角辶丬");
+            for (qsizetype i = 0; i < radicals.size(); ++i)
+                folded.replace(radicals[i], characters[i]);
+            return folded.remove(QRegularExpression(QStringLiteral("[\\s:：]")));
         };
         QString extracted;
         for (int page = 1; page <= pages; ++page) {
@@ -579,9 +587,9 @@ private slots:
             while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
                 lines.removeLast();
             const QString footer = lines.isEmpty() ? QString() : lines.takeLast();
-            QVERIFY2(footer.contains(reading.title()), qPrintable(footer));
+            QVERIFY2(words(footer).contains(words(reading.title())), qPrintable(footer));
             const QString pageOf = QCoreApplication::translate("ReadingOutput", "Page %1 of %2");
-            QVERIFY2(footer.contains(pageOf.arg(page).arg(pages)), qPrintable(footer));
+            QVERIFY2(words(footer).contains(words(pageOf.arg(page).arg(pages))), qPrintable(footer));
             extracted += words(lines.join(QLatin1Char('\n')));
         }
         qsizetype at = 0;
