@@ -17,31 +17,46 @@
 #include "readingoutput.h"
 #include "services.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeWidgetItem>
 #include <algorithm>
+#include <set>
 
 namespace {
-constexpr int EntryRole = Qt::UserRole; // the entry's index; -1 on a heading
+constexpr int EntryRole = Qt::UserRole;      // the entry's index; -1 on a heading
+constexpr int OracleRole = Qt::UserRole + 1; // a heading's oracle
+constexpr int GroupRole = Qt::UserRole + 2;  // a heading's suit or culture; -1 on a section
 
 template <class... F> struct Overloaded : F... {
     using F::operator()...;
 };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-QTreeWidgetItem *heading(const QString &text)
+QTreeWidgetItem *heading(const QString &text, OracleId oracle, int group)
 {
     auto *item = new QTreeWidgetItem(QStringList{text});
     item->setData(0, EntryRole, -1);
+    item->setData(0, OracleRole, int(oracle));
+    item->setData(0, GroupRole, group);
     QFont bold = item->font(0);
     bold.setBold(true);
     item->setFont(0, bold);
     return item;
+}
+
+// A heading as it stays whatever the language: its oracle and its suit or culture.
+using HeadingId = std::pair<int, int>;
+HeadingId headingId(const QTreeWidgetItem *item)
+{
+    return {item->data(0, OracleRole).toInt(), item->data(0, GroupRole).toInt()};
 }
 
 // Hides a heading whose pieces are all hidden; true if it stays in sight.
@@ -106,7 +121,8 @@ QString detailHtml(const LibraryEntry &entry)
 QString spokenDetail(const QString &title, const QList<LibraryFact> &facts, const QString &text)
 {
     ReadingPiece piece;
-    piece.name = QStringLiteral("About %1").arg(title.trimmed());
+    //: What a screen reader calls the text beside the list: a piece's or a heading's name follows.
+    piece.name = frmOracleLibrary::tr("About %1").arg(title.trimmed());
     for (const LibraryFact &fact : facts)
         piece.fields.append({fact.caption, fact.value});
     piece.text = text;
@@ -130,37 +146,10 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
         m_trees[slot]->setCurrentIndex(int(slot) + 1);
         connect(m_trees[slot], &QComboBox::currentIndexChanged, this, &frmOracleLibrary::cboTree_Change);
     }
-
-    // Sections, then the suits and cultures within theirs, in the entries' order.
-    m_items.reserve(m_entries.size());
-    QTreeWidgetItem *section = nullptr;
-    QTreeWidgetItem *group = nullptr;
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        const LibraryEntry &entry = m_entries[i];
-        const QString sectionHeading = QLatin1String(OracleName.at(entry.oracle));
-        if (!section || section->text(0) != sectionHeading) {
-            section = heading(sectionHeading);
-            ui->treEntries->addTopLevelItem(section);
-            group = nullptr;
-        }
-        if (!entry.group.isEmpty() && (!group || group->text(0) != entry.group)) {
-            group = heading(entry.group);
-            section->addChild(group);
-        }
-        auto *item = new QTreeWidgetItem(QStringList{entry.title});
-        item->setData(0, EntryRole, int(i));
-        (entry.group.isEmpty() ? section : group)->addChild(item);
-        m_items.push_back(item);
-    }
-    ui->treEntries->openHeadings();
-    // The list starts wide enough for its longest name, if the window has the room.
-    const int listWidth = ui->treEntries->sizeHintForColumn(0) + 2 * ui->treEntries->frameWidth()
-                          + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    ui->splLibrary->setSizes({listWidth, std::max(width() - listWidth, listWidth)});
+    fillList();
+    fitListToNames(false);
     ui->splLibrary->setStretchFactor(1, 1);
-    // The field's clear button, which a screen reader would otherwise announce without a name.
-    for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
-        clear->setAccessibleName(QStringLiteral("Clear the search"));
+    nameClearButton();
     for (QWidget *control : std::initializer_list<QWidget *>{ui->txtSearch, ui->cboPast, ui->lblPresentTree,
                                                              ui->cboFuture, ui->cmdRead})
         showFocusMark(control);
@@ -191,6 +180,131 @@ frmOracleLibrary::frmOracleLibrary(OracleHost &host)
 
 frmOracleLibrary::~frmOracleLibrary() = default;
 
+// Sections, then the suits and cultures within theirs, in the entries' order.
+void frmOracleLibrary::fillList()
+{
+    ui->treEntries->clear();
+    m_items.clear();
+    m_items.reserve(m_entries.size());
+    QTreeWidgetItem *section = nullptr;
+    QTreeWidgetItem *group = nullptr;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const LibraryEntry &entry = m_entries[i];
+        if (!section || headingId(section).first != entry.oracle) {
+            section = heading(OracleSectionName(entry.oracle), entry.oracle, -1);
+            ui->treEntries->addTopLevelItem(section);
+            group = nullptr;
+        }
+        if (entry.groupId >= 0 && (!group || headingId(group).second != entry.groupId)) {
+            group = heading(entry.group, entry.oracle, entry.groupId);
+            section->addChild(group);
+        }
+        auto *item = new QTreeWidgetItem(QStringList{entry.title});
+        item->setData(0, EntryRole, int(i));
+        (entry.groupId >= 0 ? group : section)->addChild(item);
+        m_items.push_back(item);
+    }
+    ui->treEntries->openHeadings();
+}
+
+// The list wide enough for its longest name, if the window has the room.
+// Once the user has set the width, only a longer name widens it.
+void frmOracleLibrary::fitListToNames(bool widenOnly)
+{
+    const int listWidth = ui->treEntries->sizeHintForColumn(0) + 2 * ui->treEntries->frameWidth()
+                          + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QList<int> sizes = ui->splLibrary->sizes();
+    if (widenOnly && sizes.value(0) >= listWidth)
+        return;
+    const int total = widenOnly ? sizes.value(0) + sizes.value(1) : width();
+    ui->splLibrary->setSizes({listWidth, std::max(total - listWidth, listWidth)});
+}
+
+// The field's clear button, which a screen reader would otherwise announce without a name.
+void frmOracleLibrary::nameClearButton()
+{
+    for (QToolButton *clear : ui->txtSearch->findChildren<QToolButton *>())
+        clear->setAccessibleName(tr("Clear the search"));
+}
+
+// Everything is told again in the new language: the form's texts, the trees
+// in the boxes, and the list with its headings and search, built anew from
+// the tables. The piece in sight, the headings closed, the search and the
+// trees chosen stay as they were: they are kept by their numbers.
+void frmOracleLibrary::retranslate()
+{
+    const QTreeWidgetItem *current = ui->treEntries->currentItem();
+    const int index = current ? current->data(0, EntryRole).toInt() : -1;
+    const bool onPiece = current && index >= 0;
+    const HeadingId onHeading = current && !onPiece ? headingId(current) : HeadingId{-1, -1};
+    std::set<HeadingId> closed;
+    for (QTreeWidgetItemIterator it(ui->treEntries); *it; ++it)
+        if ((*it)->childCount() > 0 && !(*it)->isExpanded())
+            closed.insert(headingId(*it));
+
+    ui->retranslateUi(this);
+    nameClearButton();
+    nameReadButton();
+    for (QComboBox *box : m_trees) {
+        for (int i = 0; i < box->count(); ++i)
+            box->setItemText(i, OghamTrees(box->itemData(i).toInt()).TreeName);
+        // Screen readers keep a name they have read until told that it changed.
+        QAccessibleEvent renamed(box, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+
+    const std::vector<LibraryEntry> before = std::exchange(m_entries, BuildLibraryEntries());
+    {
+        // The piece in sight is shown once it is found again, not on the way there.
+        const QSignalBlocker quiet(ui->treEntries);
+        fillList();
+        QTreeWidgetItem *again = nullptr;
+        for (QTreeWidgetItemIterator it(ui->treEntries); *it; ++it) {
+            const int entry = (*it)->data(0, EntryRole).toInt();
+            if ((*it)->childCount() > 0 && closed.count(headingId(*it)))
+                (*it)->setExpanded(false);
+            if (!again
+                && (entry >= 0 ? onPiece && m_entries[size_t(entry)].piece == before[size_t(index)].piece
+                               : headingId(*it) == onHeading))
+                again = *it;
+        }
+        ui->treEntries->setCurrentItem(again ? again : m_items.front());
+    }
+    // A heading in sight stays, as long as the search leaves it.
+    QTreeWidgetItem *firstShown = applySearch();
+    QTreeWidgetItem *shown = ui->treEntries->currentItem();
+    if (firstShown && shown->isHidden()) {
+        shown = firstShown;
+        ui->treEntries->setCurrentItem(shown);
+    }
+    // Where the search found nothing, the piece is told anew all the same,
+    // ready for when the search is cleared.
+    const int entry = shown->data(0, EntryRole).toInt();
+    showEntry(entry >= 0 ? &m_entries[size_t(entry)] : nullptr);
+    updateRead();
+    ui->treEntries->scrollToItem(shown);
+    fitListToNames(true);
+    makeRoomForTexts();
+}
+
+// A longer text, as another language has it, may need more room than the
+// window has. Its least size counts wrapped lines as one, so the lines
+// missing in the detail are counted at its width; the window grows by
+// them, the area scrolling to the rest as when it opened.
+void frmOracleLibrary::makeRoomForTexts()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame)
+        return;
+    QSize least = minimumSizeHint() + (frame->size() - size());
+    if (ui->fraDetail->isVisible())
+        least.setHeight(std::max(least.height(), frame->height()
+                                                     + ui->layDetail->minimumHeightForWidth(ui->fraDetail->width())
+                                                     - ui->fraDetail->height()));
+    if (frame->width() < least.width() || frame->height() < least.height())
+        frame->resize(frame->size().expandedTo(least));
+}
+
 bool frmOracleLibrary::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->txtSearch && event->type() == QEvent::KeyPress) {
@@ -211,6 +325,16 @@ const LibraryEntry *frmOracleLibrary::currentEntry() const
 
 void frmOracleLibrary::txtSearch_Change()
 {
+    QTreeWidgetItem *firstShown = applySearch();
+    const QTreeWidgetItem *current = ui->treEntries->currentItem();
+    if (firstShown && (!current || current->isHidden() || current->data(0, EntryRole).toInt() < 0))
+        ui->treEntries->setCurrentItem(firstShown);
+}
+
+// Hides the pieces the search leaves out, and the headings left empty; the
+// first piece still in sight, if any.
+QTreeWidgetItem *frmOracleLibrary::applySearch()
+{
     const QString query = foldForSearch(ui->txtSearch->text().trimmed());
     QTreeWidgetItem *firstShown = nullptr;
     for (size_t i = 0; i < m_entries.size(); ++i) {
@@ -229,9 +353,7 @@ void frmOracleLibrary::txtSearch_Change()
     ui->fraDetail->setVisible(!none);
     ui->pgNoMatch->setVisible(none);
     ui->txtSearch->setAccessibleDescription(none ? ui->lblNoMatch->text() : QString());
-    const QTreeWidgetItem *current = ui->treEntries->currentItem();
-    if (firstShown && (!current || current->isHidden() || current->data(0, EntryRole).toInt() < 0))
-        ui->treEntries->setCurrentItem(firstShown);
+    return firstShown;
 }
 
 void frmOracleLibrary::treEntries_CurrentChange()
@@ -253,11 +375,7 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
             picture->clear();
             picture->hide();
         }
-        const auto oracle = std::find_if(OracleName.begin(), OracleName.end(), [section](const char *name) {
-            return section && section->text(0) == QLatin1String(name);
-        });
-        const QString overview
-            = oracle != OracleName.end() ? OracleOverview(OracleId(oracle - OracleName.begin())) : QString();
+        const QString overview = section ? OracleOverview(OracleId(headingId(section).first)) : QString();
         ui->txtDetail->setPlainText(overview);
         ui->txtDetail->setAccessibleName(spokenDetail(ui->lblTitle->text(), {}, overview));
         ui->fraOghamChoice->hide();
@@ -265,8 +383,9 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
         ui->lblReadNote->hide();
         return;
     }
-    const QString section = QLatin1String(OracleName.at(entry->oracle));
-    ui->lblPlace->setText(entry->group.isEmpty() ? section : section + QStringLiteral(" \u2013 ") + entry->group);
+    const QString section = OracleSectionName(entry->oracle);
+    //: Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.
+    ui->lblPlace->setText(entry->group.isEmpty() ? section : tr("%1 – %2").arg(section, entry->group));
     ui->lblTitle->setText(entry->title);
     // Only the piece in sight has its pictures loaded.
     for (size_t p = 0; p < pictures.size(); ++p) {
@@ -296,9 +415,17 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
     if (ogham)
         placeTreeOnShow(std::get<OghamPiece>(entry->piece).tree);
     ui->fraOghamChoice->setVisible(ogham);
-    ui->cmdRead->setText(ogham ? QStringLiteral("&Read these three") : QStringLiteral("&Read this one"));
+    m_readsThree = ogham;
+    nameReadButton();
     ui->cmdRead->setVisible(entry->oracle != MysticalColor);
     updateRead();
+    makeRoomForTexts();
+}
+
+void frmOracleLibrary::nameReadButton()
+{
+    //: The button that reads the tree on show with the two chosen for the past and the future.
+    ui->cmdRead->setText(m_readsThree ? tr("&Read these three") : tr("&Read this one"));
 }
 
 // The tree on show stands in the present; a box that held it takes the tree
@@ -308,7 +435,8 @@ void frmOracleLibrary::placeTreeOnShow(int tree)
     const int before = std::exchange(m_presentTree, tree);
     ui->lblPresentTree->setText(OghamTrees(tree).TreeName.trimmed());
     // It takes the focus so that a screen reader hears the present among the boxes.
-    ui->lblPresentTree->setAccessibleName(ui->lblPresent->text() + QLatin1Char(' ') + ui->lblPresentTree->text());
+    //: The tree on show as a screen reader names it: the label "The Present:", then the tree.
+    ui->lblPresentTree->setAccessibleName(tr("%1 %2").arg(ui->lblPresent->text(), ui->lblPresentTree->text()));
     for (QComboBox *box : m_trees) {
         if (box->currentData().toInt() != tree)
             continue;
@@ -342,10 +470,11 @@ QString frmOracleLibrary::whyNoReading() const
         return {};
     const OracleWindow *start = host().findOracleWindow(startWindowOf(entry->oracle));
     if (start && start->isPausing())
-        return QStringLiteral("The %1 oracle is drawing a reading; this one can be read once it shows.")
-            .arg(QLatin1String(OracleName.at(entry->oracle)));
+        //: %1 is an oracle's name, as its section in the Library is headed.
+        return tr("The %1 oracle is drawing a reading; this one can be read once it shows.")
+            .arg(OracleSectionName(entry->oracle));
     if (entry->oracle == CelticOgham && !threeDifferentTrees())
-        return QStringLiteral("Choose three different trees.");
+        return tr("Choose three different trees.");
     return {};
 }
 
@@ -370,11 +499,13 @@ template <class W> W *frmOracleLibrary::freshResultWindow()
 {
     if (OracleWindow *open = host().findOracleWindow(QLatin1String(W::staticMetaObject.className()))) {
         if (!open->openedFrom(this)
-            && !services().messages.ask(this,
-                                        QStringLiteral("The %1 reading you drew is still open. Close it and read "
-                                                       "this one in its place?")
-                                            .arg(QLatin1String(OracleName.at(currentEntry()->oracle))),
-                                        Messages::Icon::Information))
+            && !services().messages.ask(
+                this,
+                //: %1 is an oracle's name, as its section in the Library is headed.
+                frmOracleLibrary::tr("The %1 reading you drew is still open. Close it and read this one "
+                                     "in its place?")
+                    .arg(OracleSectionName(currentEntry()->oracle)),
+                Messages::Icon::Information))
             return nullptr;
         open->closeWindow();
     }

@@ -16,7 +16,8 @@ class QTreeWidgetItem;
 // as the user types, with the chosen piece's pictures, names and reading
 // beside it; "Read this one" opens the oracle's own result window with that
 // piece, Back returning here. A tree is read in the present, with a past and
-// a future the user picks.
+// a future the user picks. A change of language builds the list again,
+// keeping the piece in sight, the search and the trees chosen.
 class frmOracleLibrary : public OracleWindow {
     Q_OBJECT
 public:
@@ -31,8 +32,15 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void retranslate() override;
 
 private:
+    void fillList();
+    QTreeWidgetItem *applySearch();
+    void fitListToNames(bool widenOnly);
+    void makeRoomForTexts();
+    void nameClearButton();
+    void nameReadButton();
     const LibraryEntry *currentEntry() const;
     void showEntry(const LibraryEntry *entry);
     void placeTreeOnShow(int tree);
@@ -46,4 +54,5 @@ private:
     std::vector<QTreeWidgetItem *> m_items; // m_items[i] lists m_entries[i]
     std::array<QComboBox *, 2> m_trees{};   // past and future; the tree on show is the present
     int m_presentTree = 0;                  // the last tree on show
+    bool m_readsThree = false;              // the Read button reads three trees
 };

@@ -2,6 +2,7 @@
 
 #include "dominopictures.h"
 #include "goodluckpictures.h"
+#include "language.h"
 #include "mahjongpictures.h"
 #include "modcolororacle.h"
 #include "moddominooracle.h"
@@ -10,26 +11,55 @@
 #include "modoghamoracle.h"
 #include "oghampictures.h"
 
+#include <QCollator>
+#include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <array>
 #include <map>
 
 namespace {
 
+struct LibraryCatalogue {
+    Q_DECLARE_TR_FUNCTIONS(LibraryCatalogue)
+};
+
+// Names in the order of the language in use; "2" before "10".
+QCollator nameOrder()
+{
+    QCollator collator{QLocale()};
+    collator.setNumericMode(true);
+    return collator;
+}
+
+// `rows` in the order of the names `name(row)` give them.
+template <class Name> void sortByName(std::vector<int> &rows, Name name)
+{
+    const QCollator collator = nameOrder();
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return collator.compare(name(a), name(b)) < 0; });
+}
+
+// The symbol and colour tables list their rows by their English names
+// already ("Rain Cloud" before "Rain" as written there); a translation puts
+// them in another order, its own.
+bool namesAreTheTables()
+{
+    return Language::current() == Language::English;
+}
+
 void addOgham(std::vector<LibraryEntry> &entries)
 {
     for (int n = 1; n <= OghamTreeCount; ++n) {
         const OghamTree &tree = OghamTrees(n);
-        entries.push_back({CelticOgham,
-                           {},
-                           tree.TreeName.trimmed(), // a blank ends some names, as the table holds them
-                           {},
-                           tree.Characteristics,
-                           {{IMGTree(), n, tree.TreeName}},
-                           OghamPiece{n},
-                           {}});
+        LibraryEntry entry{.oracle = CelticOgham,
+                           .title = tree.TreeName.trimmed(), // a blank ends some names, as the table holds them
+                           .reading = tree.Characteristics,
+                           .pictures = {{IMGTree(), n, tree.TreeName}},
+                           .piece = OghamPiece{n},
+                           .englishNames = {OghamTreeEnglishName(n)}};
         for (const OghamAttribute &attribute : OghamTreeAttributes(tree))
-            entries.back().facts.append({attribute.caption, attribute.value});
+            entry.facts.append({attribute.caption, attribute.value});
+        entries.push_back(std::move(entry));
     }
 }
 
@@ -38,21 +68,20 @@ void addOgham(std::vector<LibraryEntry> &entries)
 void addDomino(std::vector<LibraryEntry> &entries)
 {
     constexpr int Halves = 7;
+    const auto number = [](int first, int second) { return DominoHalfNumber(first) + u'-' + DominoHalfNumber(second); };
     for (int high = 0; high < Halves; ++high)
         for (int low = 0; low <= high; ++low) {
             const int key = high * Halves + low;
-            QString title = DominoHalfNumber(high) + u'-' + DominoHalfNumber(low);
+            QString title = number(high, low);
             if (low != high)
-                title += QStringLiteral(" and ") + DominoHalfNumber(low) + u'-' + DominoHalfNumber(high);
-            entries.push_back({Domino,
-                               {},
-                               title,
-                               {},
-                               DominoMessage(key),
-                               {{IMGDomino(), DominoHalfPicture(high), DominoHalfName(high)},
-                                {IMGDomino(), DominoHalfPicture(low), DominoHalfName(low)}},
-                               DominoPiece{high, low},
-                               {}});
+                //: Both ways round of one domino, as in "6-4 and 4-6".
+                title = LibraryCatalogue::tr("%1 and %2").arg(title, number(low, high));
+            entries.push_back({.oracle = Domino,
+                               .title = title,
+                               .reading = DominoMessage(key),
+                               .pictures = {{IMGDomino(), DominoHalfPicture(high), DominoHalfName(high)},
+                                            {IMGDomino(), DominoHalfPicture(low), DominoHalfName(low)}},
+                               .piece = DominoPiece{high, low}});
         }
 }
 
@@ -61,13 +90,33 @@ struct Suit {
     int first;
     const char *heading;
 };
-constexpr std::array<Suit, 7> Suits{{{1, "Bamboo"},
-                                     {10, "Characters"},
-                                     {19, "Circles"},
-                                     {28, "Dragons"},
-                                     {31, "Flowers"},
-                                     {35, "Seasons"},
-                                     {39, "Winds"}}};
+constexpr std::array<Suit, 7> Suits{{
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {1, QT_TRANSLATE_NOOP("LibraryCatalogue", "Bamboo")},
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {10, QT_TRANSLATE_NOOP("LibraryCatalogue", "Characters")},
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {19, QT_TRANSLATE_NOOP("LibraryCatalogue", "Circles")},
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {28, QT_TRANSLATE_NOOP("LibraryCatalogue", "Dragons")},
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {31, QT_TRANSLATE_NOOP("LibraryCatalogue", "Flowers")},
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {35, QT_TRANSLATE_NOOP("LibraryCatalogue", "Seasons")},
+    //: A suit of mahjong tiles, heading its tiles in the Library.
+    {39, QT_TRANSLATE_NOOP("LibraryCatalogue", "Winds")},
+}};
+
+// A tile's name without the suit in brackets that some carry ("1 Wan
+// (Character)"): the heading above it says the suit.
+QString withoutSuit(const QString &tileName)
+{
+    QString name = tileName.trimmed();
+    for (const QChar bracket : {u'(', u'\uff08'}) // the full-width one of Chinese text too
+        if (const qsizetype suit = name.indexOf(bracket); suit > 0)
+            name = name.left(suit).trimmed();
+    return name;
+}
 
 // Each suit in the order of its tiles' names: 1 to 9, then the honours alphabetically.
 void addMahjong(std::vector<LibraryEntry> &entries)
@@ -77,32 +126,38 @@ void addMahjong(std::vector<LibraryEntry> &entries)
         std::vector<int> rows;
         for (int k = Suits[s].first; k < end; ++k)
             rows.push_back(k);
-        std::sort(rows.begin(), rows.end(),
-                  [](int a, int b) { return MahjongTiles(a).TileName < MahjongTiles(b).TileName; });
+        sortByName(rows, [](int k) { return MahjongTiles(k).TileName; });
         for (const int k : rows) {
             const MahjongTile &tile = MahjongTiles(k);
-            // "1 Wan (Character)": the suit in brackets is the heading above
-            // it, and the brackets are the English name's.
-            QString name = tile.TileName.trimmed();
-            if (const qsizetype suit = name.indexOf(u'('); suit > 0)
-                name = name.left(suit).trimmed();
-            QList<LibraryFact> facts{{QStringLiteral("Name"), tile.TileName},
-                                     {QStringLiteral("English Name"), tile.TileEnglishName},
-                                     {QStringLiteral("Chinese Character"), tile.TileChineseCharacter}};
+            const QString name = withoutSuit(tile.TileName);
+            QList<LibraryFact> facts{
+                //: A caption of a mahjong tile's facts: the name players give it.
+                {LibraryCatalogue::tr("Name"), tile.TileName},
+                //: A caption of a mahjong tile's facts: what the tile stands for, as its English name says.
+                {LibraryCatalogue::tr("English Name"), tile.TileEnglishName},
+                //: A caption of a mahjong tile's facts: the romanised Chinese character on the tile.
+                {LibraryCatalogue::tr("Chinese Character"), tile.TileChineseCharacter}};
             if (const MahjongTileDetail *detail = MahjongDetail(k)) {
                 const QStringList captions = MahjongAttributeNames(detail->category);
                 for (qsizetype i = 0; i < captions.size(); ++i)
                     facts.append({captions[i], detail->attributes.value(i)});
             }
-            entries.push_back(
-                {Mahjong,
-                 QLatin1String(Suits[s].heading),
-                 name == tile.TileEnglishName ? name : name + QStringLiteral(" (%1)").arg(tile.TileEnglishName),
-                 facts,
-                 tile.TileDescription,
-                 {{IMGMajong(), k, MahjongTilePictureName(tile.TileEnglishName)}},
-                 MahjongPiece{k},
-                 {}});
+            // An honour's name says what it is ("Wind East"); a suit's tile
+            // adds what it stands for: "1 Wan (Open Door)".
+            const bool namedByItself = withoutSuit(MahjongTileEnglishName(k)) == MahjongTileEnglishMeaning(k);
+            //: A mahjong tile: its name, then what it stands for, as in "1 Wan (Open Door)".
+            const QString title =
+                namedByItself ? name : LibraryCatalogue::tr("%1 (%2)").arg(name, tile.TileEnglishName);
+            entries.push_back({.oracle = Mahjong,
+                               .groupId = int(s),
+                               .group = QCoreApplication::translate("LibraryCatalogue", Suits[s].heading),
+                               .title = title,
+                               .facts = facts,
+                               .reading = tile.TileDescription,
+                               .pictures = {{IMGMajong(), k, MahjongTilePictureName(tile.TileEnglishName)}},
+                               .piece = MahjongPiece{k},
+                               .englishNames = {MahjongTileEnglishName(k), MahjongTileEnglishMeaning(k),
+                                                QLatin1String(Suits[s].heading)}});
         }
     }
 }
@@ -111,31 +166,45 @@ void addGoodLuck(std::vector<LibraryEntry> &entries)
 {
     for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
         const PictureList pictures = goodLuckPictures(culture);
-        for (int n = 1; n <= GoodLuckSymbolCount(culture); ++n) {
+        std::vector<int> numbers;
+        for (int n = 1; n <= GoodLuckSymbolCount(culture); ++n)
+            numbers.push_back(n);
+        if (!namesAreTheTables())
+            sortByName(numbers, [culture](int n) { return GoodLuckSymbols(culture, n).name; });
+        for (const int n : numbers) {
             const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, n);
-            entries.push_back({GoodLuck,
-                               GoodLuckHeading(culture),
-                               symbol.name,
-                               {},
-                               symbol.description,
-                               {{pictures, n, symbol.name}},
-                               GoodLuckPiece{culture, n},
-                               {}});
+            entries.push_back({.oracle = GoodLuck,
+                               .groupId = culture,
+                               .group = GoodLuckHeading(culture),
+                               .title = symbol.name,
+                               .reading = symbol.description,
+                               .pictures = {{pictures, n, symbol.name}},
+                               .piece = GoodLuckPiece{culture, n},
+                               .englishNames = {GoodLuckSymbolEnglishName(culture, n)}});
         }
     }
 }
 
 void addColours(std::vector<LibraryEntry> &entries)
 {
-    for (int n = 1; n <= ColorCount; ++n) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= ColorCount; ++n)
+        numbers.push_back(n);
+    if (!namesAreTheTables())
+        sortByName(numbers, [](int n) { return ColorReadings(n).name; });
+    for (const int n : numbers) {
         const ColorReading &colour = ColorReadings(n);
-        entries.push_back({MysticalColor, {}, colour.name, {}, colour.reading, {}, ColourPiece{n}, {}});
+        entries.push_back({.oracle = MysticalColor,
+                           .title = colour.name,
+                           .reading = colour.reading,
+                           .piece = ColourPiece{n},
+                           .englishNames = {ColorEnglishName(n)}});
     }
 }
 
-bool isWordCharacter(QChar c)
+bool isWordCharacter(char32_t c)
 {
-    return c.isLetterOrNumber();
+    return QChar::isLetterOrNumber(c);
 }
 
 }
@@ -149,11 +218,12 @@ std::vector<LibraryEntry> BuildLibraryEntries()
     addGoodLuck(entries);
     addColours(entries);
     for (LibraryEntry &entry : entries) {
-        QStringList searched{QLatin1String(OracleName.at(entry.oracle)), entry.group, entry.title, entry.reading};
+        QStringList searched{OracleSectionName(entry.oracle), entry.group, entry.title, entry.reading};
         for (const LibraryFact &fact : std::as_const(entry.facts))
             searched << fact.value;
         for (const LibraryPicture &picture : std::as_const(entry.pictures))
             searched << picture.name;
+        searched << QLatin1String(OracleName.at(entry.oracle)) << entry.englishNames;
         // Kept apart by a line break, so that no search runs on into the next field.
         for (QString &field : searched)
             field = foldForSearch(field);
@@ -181,31 +251,54 @@ QString singular(QString word)
     return word.chopped(1);
 }
 
-bool isApostrophe(QChar c)
+bool isApostrophe(char32_t c)
 {
-    return c == u'\'' || c == u'\u2019' || c == u'\u02bc';
+    return c == U'\'' || c == U'\u2019' || c == U'\u02bc';
 }
+}
+
+QString OracleSectionName(OracleId oracle)
+{
+    switch (oracle) {
+    case CelticOgham:
+        //: An oracle's name, heading its section in the Library.
+        return LibraryCatalogue::tr("Celtic Ogham");
+    case Domino:
+        //: An oracle's name, heading its section in the Library.
+        return LibraryCatalogue::tr("Domino");
+    case GoodLuck:
+        //: An oracle's name, heading its section in the Library.
+        return LibraryCatalogue::tr("Good Luck Symbol");
+    case Mahjong:
+        //: An oracle's name, heading its section in the Library.
+        return LibraryCatalogue::tr("Mahjong");
+    case MysticalColor:
+        //: An oracle's name, heading its section in the Library.
+        return LibraryCatalogue::tr("Mystical Color");
+    }
+    return {};
 }
 
 QString OracleOverview(OracleId oracle)
 {
     switch (oracle) {
     case CelticOgham:
-        return QStringLiteral("The thirteen trees of the Celtic tree calendar. A reading draws three different "
-                              "trees, for the past, the present and the future, each with its signs and what it "
-                              "says of you.");
+        return LibraryCatalogue::tr("The thirteen trees of the Celtic tree calendar. A reading draws three different "
+                                    "trees, for the past, the present and the future, each with its signs and what "
+                                    "it says of you.");
     case Domino:
-        return QStringLiteral("The 28 dominoes of a double-six set, from blank to six pips on each half. A reading "
-                              "draws one domino and gives its meaning.");
+        return LibraryCatalogue::tr("The 28 dominoes of a double-six set, from blank to six pips on each half. A "
+                                    "reading draws one domino and gives its meaning.");
     case GoodLuck:
-        return QStringLiteral("74 lucky charms from seven cultures. A reading draws one symbol from each culture "
-                              "you choose and tells its story.");
+        return LibraryCatalogue::tr("74 lucky charms from seven cultures. A reading draws one symbol from each "
+                                    "culture you choose and tells its story.");
     case Mahjong:
-        return QStringLiteral("The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its "
-                              "names and its meaning; wind, flower and season tiles bring their signs as well.");
+        return LibraryCatalogue::tr("The 42 mahjong tiles in their seven suits. A reading draws one tile and gives "
+                                    "its names and its meaning; wind, flower and season tiles bring their signs as "
+                                    "well.");
     case MysticalColor:
-        return QStringLiteral("Five colours. A reading finds the lucky colour that your first and last names point "
-                              "to, and what it says of you.");
+        return LibraryCatalogue::tr("Five colours. A reading finds the lucky colour that your first and last names "
+                                    "point to, and what it says of you.");
     }
     return {};
 }
@@ -217,29 +310,84 @@ QColor ColourSwatch(int number)
                                                     {QStringLiteral("Green"), QColor(0x2e, 0x8b, 0x3c)},
                                                     {QStringLiteral("Red"), QColor(0xc8, 0x1e, 0x1e)},
                                                     {QStringLiteral("Yellow"), QColor(0xf2, 0xd0, 0x1c)}};
-    const auto found = swatches.find(ColorReadings(number).name);
+    const auto found = swatches.find(ColorEnglishName(number));
     return found != swatches.end() ? found->second : QColor();
+}
+
+namespace {
+// The words a name may begin with that a person leaves out when typing it,
+// in the language in use, each followed by its blank.
+const QStringList &leadingArticles()
+{
+    static QStringList articles;
+    static int generation = -1;
+    if (generation != Language::generation()) {
+        generation = Language::generation();
+        articles.clear();
+        //: Words a piece's name may begin with that a person leaves out when typing it, so that typing
+        //: "holly" reaches "The Holly Tree": in lower case, several apart by blanks (German: "der die das").
+        //: Leave it as it is where names have none.
+        for (const QString &word : LibraryCatalogue::tr("the").toCaseFolded().split(u' ', Qt::SkipEmptyParts))
+            articles << word + QLatin1Char(' ');
+    }
+    return articles;
+}
+
+// The character (not the half of one) that ends text[0, at).
+char32_t characterBefore(const QString &text, qsizetype at)
+{
+    if (at >= 2 && text[at - 1].isLowSurrogate() && text[at - 2].isHighSurrogate())
+        return QChar::surrogateToUcs4(text[at - 2], text[at - 1]);
+    return text[at - 1].unicode();
+}
+
+char32_t characterAt(const QString &text, qsizetype at)
+{
+    if (at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return text[at].unicode();
+}
+
+// Written without blanks between words: each character may start a word.
+bool isUnspaced(char32_t c)
+{
+    switch (QChar::script(c)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Bopomofo:
+        return true;
+    default:
+        return false;
+    }
+}
 }
 
 bool typedStartsName(const QString &name, const QString &typed)
 {
-    static const QString article = QStringLiteral("the ");
     const QString folded = name.trimmed().toCaseFolded();
     const QString start = typed.toCaseFolded();
-    return folded.startsWith(start) || (folded.startsWith(article) && folded.mid(article.size()).startsWith(start));
+    if (folded.startsWith(start))
+        return true;
+    for (const QString &article : leadingArticles())
+        if (folded.startsWith(article) && folded.mid(article.size()).startsWith(start))
+            return true;
+    return false;
 }
 
 QString foldForSearch(const QString &text)
 {
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString kept;
     kept.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.isSpace()) { // tabs and line breaks among them
+    for (qsizetype i = 0; i < decomposed.size(); ++i) {
+        const char32_t c = characterAt(decomposed, i);
+        const qsizetype units = c > 0xffff ? 2 : 1;
+        if (QChar::isSpace(c)) { // tabs and line breaks among them
             kept.append(u' ');
             continue;
         }
-        switch (c.category()) {
+        switch (QChar::category(c)) {
         case QChar::Mark_NonSpacing:
         case QChar::Mark_SpacingCombining:
         case QChar::Mark_Enclosing:
@@ -247,13 +395,16 @@ QString foldForSearch(const QString &text)
         case QChar::Other_Format:  // zero-width characters
             break;
         default:
-            if (c.isLetterOrNumber())
-                kept.append(c);
+            if (QChar::isLetterOrNumber(c))
+                kept.append(decomposed.mid(i, units));
             else if (!isApostrophe(c)) // "Rabbit's" is one word, "rabbits"
                 kept.append(u' ');     // any other mark or space parts words
         }
+        i += units - 1;
     }
-    QStringList words = kept.toCaseFolded().split(u' ', Qt::SkipEmptyParts);
+    // Case folding leaves "ß" as it is; a German writes "ss" for it as well.
+    kept = kept.toCaseFolded().replace(u'\u00df', QLatin1String("ss"));
+    QStringList words = kept.split(u' ', Qt::SkipEmptyParts);
     for (QString &word : words)
         word = singular(word);
     return words.join(u' ');
@@ -265,7 +416,8 @@ bool matchesSearch(const LibraryEntry &entry, const QString &foldedQuery)
         return true;
     const QString &text = entry.folded;
     for (qsizetype at = text.indexOf(foldedQuery); at >= 0; at = text.indexOf(foldedQuery, at + 1))
-        if (at == 0 || !isWordCharacter(text[at - 1]) || !isWordCharacter(foldedQuery[0]))
+        if (at == 0 || !isWordCharacter(characterBefore(text, at)) || !isWordCharacter(characterAt(foldedQuery, 0))
+            || isUnspaced(characterBefore(text, at)) || isUnspaced(characterAt(foldedQuery, 0)))
             return true;
     return false;
 }

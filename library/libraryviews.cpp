@@ -285,11 +285,14 @@ void offerAccessibleInterfaces()
     Q_UNUSED(offered);
 }
 
-// The text of a label, as it reads without the mark of its access key.
+// The text of a label, as it reads without the mark of its access key:
+// "The P&ast:" reads "The Past:". Where the key's letter is not in the
+// words, it stands after them in brackets ("过去(&A):"), which go with it.
 QString withoutAccessKey(QString text)
 {
+    static const QRegularExpression bracketed(QStringLiteral("\\s*[(\\x{ff08}]&[^&][)\\x{ff09}]"));
     static const QRegularExpression mark(QStringLiteral("&(.)"));
-    return text.replace(mark, QStringLiteral("\\1"));
+    return text.remove(bracketed).replace(mark, QStringLiteral("\\1"));
 }
 }
 
@@ -316,7 +319,8 @@ QString TreeChooser::spokenName() const
             if (each->buddy() == this)
                 label = withoutAccessKey(each->text());
     const QString tree = currentText().trimmed();
-    return label.isEmpty() ? tree : label + QLatin1Char(' ') + tree;
+    //: A tree box as a screen reader names it: its label, then the tree in it ("The Past: The Oak Tree").
+    return label.isEmpty() ? tree : tr("%1 %2").arg(label, tree);
 }
 
 NoticeLabel::NoticeLabel(QWidget *parent)

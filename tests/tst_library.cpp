@@ -1,8 +1,15 @@
 // The Oracle Library: its search, the readings it opens in the oracles' own
 // result windows and the way Back comes to it, and its use by keyboard.
 #include "fixture.h"
+#include "language.h"
 #include "librarycatalogue.h"
 #include "modgoodlucksymbol.h"
+#include "modoghamoracle.h"
+#include "standincatalogue.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QTranslator>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,6 +27,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -38,6 +46,68 @@ QStringList shownPieces(const QTreeWidget *list)
     }
     return titles;
 }
+
+// A piece as a row of test data gives it: its oracle and up to two numbers.
+LibraryPiece pieceOf(int oracle, int first, int second)
+{
+    switch (oracle) {
+    case CelticOgham:
+        return OghamPiece{first};
+    case Domino:
+        return DominoPiece{first, second};
+    case Mahjong:
+        return MahjongPiece{first};
+    case GoodLuck:
+        return GoodLuckPiece{first, second};
+    default:
+        return ColourPiece{first};
+    }
+}
+
+// Paragraph `n` (from 0) of a reading text, from the file of the language `code`.
+QString paragraph(const QString &english, const QString &code, int n)
+{
+    QString name = english;
+    name.insert(name.lastIndexOf(u'.'), u'_' + code);
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n').value(n);
+}
+
+QStringList words(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+// Makes `code` the language in use and lets every window hear of it.
+void speak(const QString &code)
+{
+    offerLanguage(code);
+    Language::apply(code);
+    QCoreApplication::processEvents(); // the application hears of it, then its windows
+    QCoreApplication::processEvents();
+}
+
+// A language that is English made longer by half, every text marked: the
+// Library's own words, wherever they show, read «so ÿÿ».
+constexpr const char *OwnContexts[] = {"frmOracleLibrary", "LibraryCatalogue", "TreeChooser"};
+class LongerEnglish : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (std::none_of(std::begin(OwnContexts), std::end(OwnContexts),
+                         [context](const char *own) { return qstrcmp(context, own) == 0; }))
+            return {};
+        const QString text = QString::fromUtf8(source);
+        return u'\u00ab' + text + u' ' + QString(std::max<qsizetype>(2, text.size() / 2), u'\u00ff') + u'\u00bb';
+    }
+    static bool marks(const QString &text) { return text.contains(u'\u00ab') && text.contains(u'\u00bb'); }
+};
 }
 
 class tst_Library : public QObject {
@@ -69,6 +139,58 @@ class tst_Library : public QObject {
     }
     QString label(const char *window, const char *control) const { return f->in<QLabel>(window, control)->text(); }
 
+    // Everything the Library shows or tells a screen reader, and what is in sight.
+    QStringList libraryTexts() const
+    {
+        QCoreApplication::processEvents(); // the list lays out its rows when it is next idle
+        QStringList texts{library()->windowTitle()};
+        for (const QWidget *w : library()->findChildren<QWidget *>()) {
+            QString text;
+            if (const auto *label = qobject_cast<const QLabel *>(w))
+                text = label->text();
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+                text = button->text();
+            else if (const auto *field = qobject_cast<const QLineEdit *>(w))
+                text = field->text() + u'|' + field->placeholderText();
+            else if (const auto *detail = qobject_cast<const QTextBrowser *>(w))
+                text = detail->toPlainText();
+            else if (auto *box = qobject_cast<QComboBox *>(const_cast<QWidget *>(w))) {
+                for (int i = 0; i < box->count(); ++i)
+                    text += box->itemText(i) + u'|';
+                text += QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
+            }
+            texts << w->objectName() + u'=' + text + u'|' + w->accessibleName() + u'|' + w->accessibleDescription()
+                         + (w->isVisibleTo(library()) ? QStringLiteral("|shown") : QString());
+        }
+        for (QTreeWidgetItemIterator it(list()); *it; ++it)
+            texts << (*it)->text(0) + ((*it)->isHidden() ? QStringLiteral("|hidden") : QString())
+                         + ((*it)->isExpanded() ? QStringLiteral("|open") : QString())
+                         + (*it == list()->currentItem() ? QStringLiteral("|current") : QString());
+        return texts;
+    }
+
+    // The parts in sight that are smaller than they need to show all of themselves.
+    QStringList squeezedParts() const
+    {
+        QCoreApplication::processEvents();
+        QStringList squeezed;
+        for (QWidget *w : library()->findChildren<QWidget *>()) {
+            // The search field's clear button is drawn as an icon within the field.
+            if (!w->isVisible() || qobject_cast<QLineEdit *>(w->parentWidget())
+                || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)))
+                continue;
+            const QSize needed = w->minimumSizeHint();
+            if (w->width() < needed.width() || w->height() < needed.height())
+                squeezed << QStringLiteral("%1: %2x%3 for %4x%5")
+                                .arg(w->objectName())
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(needed.width())
+                                .arg(needed.height());
+        }
+        return squeezed;
+    }
+
 private slots:
     void init()
     {
@@ -76,7 +198,13 @@ private slots:
         openByKey();
         QVERIFY(library() && library()->isShown());
     }
-    void cleanup() { f.reset(); }
+    void cleanup()
+    {
+        // Whatever a test left behind, the next one starts in English.
+        if (Language::current() != Language::English)
+            speak(Language::English);
+        f.reset();
+    }
 
     // Nothing of it is made before the user asks; asked again, the same
     // window comes to the front.
@@ -101,13 +229,14 @@ private slots:
         QCOMPARE(f->mdi->findChild<QMdiArea *>()->activeSubWindow(), OracleFixture::frame(first));
         QVERIFY(first->isAncestorOf(QApplication::focusWidget()));
 
-        // Its own menus stand in the menu bar: File with Exit, Help ending with the Library.
+        // Its own menus stand in the menu bar: File with Exit, Help ending with the Library and the languages.
         QCOMPARE(f->mdi->menuBar()->actions(), first->menuBarActions());
         const auto *file = first->findChild<QMenu *>(QStringLiteral("mnuFile"));
         QCOMPARE(file->actions().size(), 1);
         QCOMPARE(file->actions().front()->text(), QStringLiteral("E&xit"));
-        QCOMPARE(first->findChild<QMenu *>(QStringLiteral("mnuHelp"))->actions().last()->text(),
-                 QStringLiteral("Oracle &Library"));
+        const QList<QAction *> help = first->findChild<QMenu *>(QStringLiteral("mnuHelp"))->actions();
+        QCOMPARE(help.value(help.size() - 2)->text(), QStringLiteral("Oracle &Library"));
+        QVERIFY(help.last()->menu());
 
         // Closing it over the Domino window leaves the welcome panel away.
         file->actions().front()->trigger();
@@ -164,21 +293,8 @@ private slots:
         for (const char *piece :
              {"The Birch Tree", "5-3 and 3-5", "Seasons Summer", "Native American Good Luck Symbols"}) {
             choose(QString::fromLatin1(piece));
-            QCoreApplication::processEvents();
-            for (QWidget *w : library()->findChildren<QWidget *>()) {
-                if (!w->isVisible()
-                    || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
-                         || qobject_cast<QComboBox *>(w)))
-                    continue;
-                const QSize needed = w->minimumSizeHint();
-                QVERIFY2(w->width() >= needed.width() && w->height() >= needed.height(),
-                         qPrintable(QStringLiteral("%1 in %2: %3x%4 for %5x%6")
-                                        .arg(w->objectName(), QLatin1String(piece))
-                                        .arg(w->width())
-                                        .arg(w->height())
-                                        .arg(needed.width())
-                                        .arg(needed.height())));
-            }
+            const QStringList squeezed = squeezedParts();
+            QVERIFY2(squeezed.isEmpty(), qPrintable(QString::fromLatin1(piece) + u' ' + squeezed.join(u',')));
         }
         const QSize before = library()->size();
         frame->resize(frame->size() - QSize(40, 30));
@@ -780,6 +896,154 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), lib("cmdRead"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(f->window("frmMahjongOracleDisplay")->isShown());
+    }
+
+    // In another language the piece on show stays, read from that
+    // language's text; the search and the trees chosen stay too, and the
+    // piece's English name still finds it. Back in English, all is exactly
+    // as it was.
+    void readingFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("oracle");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("paragraph");
+        QTest::newRow("a tree") << QStringLiteral("The Oak Tree") << QStringLiteral("oak") << int(CelticOgham) << 7 << 0
+                                << QStringLiteral(":/ogham/characteristics.txt") << 6;
+        QTest::newRow("a domino") << QStringLiteral("5-5") << QStringLiteral("5") << int(Domino) << 5 << 5
+                                  << QStringLiteral(":/domino/readings.txt") << 25;
+        QTest::newRow("a tile") << QStringLiteral("Wind North") << QStringLiteral("wind") << int(Mahjong) << 40 << 0
+                                << QStringLiteral(":/mahjong/readings.txt") << 39;
+        QTest::newRow("a symbol") << QStringLiteral("Jurojin") << QString() << int(GoodLuck) << int(Japanese) << 8
+                                  << QStringLiteral(":/goodluck/japanese/descriptions.txt") << 7;
+        QTest::newRow("a colour") << QStringLiteral("Green") << QStringLiteral("green") << int(MysticalColor) << 3 << 0
+                                  << QStringLiteral(":/colour/readings.txt") << 2;
+    }
+    void readingFollowsTheLanguage()
+    {
+        QFETCH(QString, piece);
+        QFETCH(QString, typed);
+        QFETCH(int, oracle);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(QString, text);
+        QFETCH(int, paragraph);
+        QTest::keyClicks(lib("txtSearch"), typed);
+        choose(piece);
+        chooseTrees(3, 11);
+        const QStringList english = libraryTexts();
+
+        speak(QStringLiteral("de"));
+        const QString shown = lib<QTextBrowser>("txtDetail")->toPlainText().simplified();
+        const QString spoken = lib("txtDetail")->accessibleName().simplified();
+        const std::vector<LibraryEntry> entries = BuildLibraryEntries();
+        const QString title = lib<QLabel>("lblTitle")->text();
+        const QString search = lib<QLineEdit>("txtSearch")->text();
+        const QStringList pieces = shownPieces(list());
+        const int past = lib<QComboBox>("cboPast")->currentData().toInt();
+        const int future = lib<QComboBox>("cboFuture")->currentData().toInt();
+        const bool none = lib("lblNoMatch")->isVisible();
+        speak(Language::English);
+
+        const QString german = ::paragraph(text, QStringLiteral("de"), paragraph).simplified();
+        QVERIFY(!german.isEmpty());
+        QVERIFY2(shown.contains(german), qPrintable(shown));
+        QVERIFY2(spoken.contains(german), qPrintable(spoken));
+        const auto entry = std::find_if(entries.begin(), entries.end(), [&](const LibraryEntry &e) {
+            return e.piece == pieceOf(oracle, first, second);
+        });
+        QVERIFY(entry != entries.end());
+        QCOMPARE(title, entry->title);
+        QCOMPARE(search, typed);
+        QVERIFY2(pieces.contains(title), qPrintable(pieces.join(u',')));
+        QVERIFY(!none);
+        QCOMPARE(past, 3);
+        QCOMPARE(future, 11);
+        QCOMPARE(libraryTexts(), english);
+    }
+
+    // Every word of the Library's own changes with the language, in sight
+    // or heard, and a language that is longer still fits; the piece or
+    // heading on show, the search, the trees and the headings closed stay.
+    void ownWordsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("marked"); // control.property
+        QTest::newRow("a tree, two the same")
+            << QStringLiteral("The Oak Tree") << QString()
+            << words({"lblPlace.text", "lblOghamChoice.text", "lblPast.text", "lblPresent.text", "lblFuture.text",
+                      "lblPresentTree.accessibleName", "cboPast.spokenName", "cboFuture.spokenName", "lblReadNote.text",
+                      "cmdRead.text", "cmdRead.accessibleDescription", "txtDetail.accessibleName"});
+        QTest::newRow("a tile") << QStringLiteral("Wind North") << QStringLiteral("wind")
+                                << words({"lblPlace.text", "txtDetail.plainText", "txtDetail.accessibleName",
+                                          "cmdRead.text"});
+        QTest::newRow("a domino") << QStringLiteral("6-4 and 4-6") << QString()
+                                  << words({"lblPlace.text", "lblTitle.text", "txtDetail.accessibleName"});
+        QTest::newRow("a heading") << QStringLiteral("Domino") << QString()
+                                   << words({"lblTitle.text", "txtDetail.plainText", "txtDetail.accessibleName"});
+        QTest::newRow("a suit") << QStringLiteral("Flowers") << QString()
+                                << words({"lblPlace.text", "lblTitle.text", "txtDetail.plainText"});
+        QTest::newRow("nothing found") << QString() << QStringLiteral("zzyzx")
+                                       << words({"lblNoMatch.text", "txtSearch.accessibleDescription"});
+    }
+    void ownWordsFollowTheLanguage()
+    {
+        QFETCH(QString, piece);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, marked);
+        QTest::keyClicks(lib("txtSearch"), typed);
+        if (!piece.isEmpty())
+            choose(piece);
+        if (piece == QLatin1String("The Oak Tree"))
+            chooseTrees(5, 5);
+        list()->topLevelItem(4)->setExpanded(false); // the colours' section closed
+        const QStringList english = libraryTexts();
+        const QString title = lib<QLabel>("lblTitle")->text();
+
+        LongerEnglish longer;
+        QCoreApplication::installTranslator(&longer);
+        QCoreApplication::processEvents();
+        for (const QString &part :
+             marked
+                 + words({"frmOracleLibrary.windowTitle", "lblSearch.text", "txtSearch.placeholderText",
+                          "txtSearch.accessibleName", "treEntries.accessibleName"})) {
+            const QString control = part.section(u'.', 0, 0);
+            const QByteArray property = part.section(u'.', 1).toLatin1();
+            QWidget *w = control == QLatin1String(Library) ? library() : lib(qPrintable(control));
+            const QString text = property == "spokenName"
+                                     ? QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name)
+                                     : w->property(property.constData()).toString();
+            QVERIFY2(LongerEnglish::marks(text), qPrintable(part + u' ' + text));
+        }
+        for (QToolButton *clear : lib("txtSearch")->findChildren<QToolButton *>())
+            QVERIFY2(LongerEnglish::marks(clear->accessibleName()), qPrintable(clear->accessibleName()));
+        // The headings: the sections, and the suits.
+        QCOMPARE(list()->topLevelItemCount(), 5);
+        for (int s = 0; s < 5; ++s) {
+            const QTreeWidgetItem *section = list()->topLevelItem(s);
+            QVERIFY2(LongerEnglish::marks(section->text(0)), qPrintable(section->text(0)));
+            QCOMPARE(section->isExpanded(), s != 4);
+        }
+        for (int g = 0; g < list()->topLevelItem(2)->childCount(); ++g)
+            QVERIFY(LongerEnglish::marks(list()->topLevelItem(2)->child(g)->text(0)));
+        // The same in sight: a piece named by its oracle's table keeps its name.
+        if (!piece.isEmpty() && !marked.contains(QLatin1String("lblTitle.text")))
+            QCOMPARE(lib<QLabel>("lblTitle")->text(), title);
+        QCOMPARE(lib<QLineEdit>("txtSearch")->text(), typed);
+        if (piece == QLatin1String("The Oak Tree")) {
+            QCOMPARE(lib<QComboBox>("cboPast")->currentData().toInt(), 5);
+            QCOMPARE(lib<QComboBox>("cboFuture")->currentData().toInt(), 5);
+        }
+        const QStringList squeezed = squeezedParts();
+        QCoreApplication::removeTranslator(&longer);
+        QCoreApplication::processEvents();
+
+        QVERIFY2(squeezed.isEmpty(), qPrintable(squeezed.join(u',')));
+        QCOMPARE(libraryTexts(), english);
     }
 };
 

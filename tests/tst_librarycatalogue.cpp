@@ -1,13 +1,90 @@
 // The Library's list of pieces, built from the oracles' tables, and the
-// folding and matching of its search.
+// folding and matching of its search, in English and in another language.
+#include "language.h"
 #include "librarycatalogue.h"
+#include "modcolororacle.h"
 #include "moddominooracle.h"
+#include "modgoodlucksymbol.h"
 #include "modmajongoracle.h"
+#include "standincatalogue.h"
 
+#include <QCollator>
+#include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 #include <map>
+
+namespace {
+// A piece as a row of test data gives it: its oracle and up to two numbers.
+LibraryPiece pieceOf(int oracle, int first, int second)
+{
+    switch (oracle) {
+    case CelticOgham:
+        return OghamPiece{first};
+    case Domino:
+        return DominoPiece{first, second};
+    case Mahjong:
+        return MahjongPiece{first};
+    case GoodLuck:
+        return GoodLuckPiece{first, second};
+    default:
+        return ColourPiece{first};
+    }
+}
+
+const LibraryEntry *entryOf(const std::vector<LibraryEntry> &entries, const LibraryPiece &piece)
+{
+    const auto found =
+        std::find_if(entries.begin(), entries.end(), [&piece](const LibraryEntry &e) { return e.piece == piece; });
+    return found != entries.end() ? &*found : nullptr;
+}
+
+// Paragraph `n` (from 0) of a reading text, from the file of the language `code`.
+QString paragraph(const QString &english, const QString &code, int n)
+{
+    QString name = english;
+    name.insert(name.lastIndexOf(u'.'), u'_' + code);
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n').value(n);
+}
+
+// All that the Library shows or searches of an entry, in order.
+QStringList everything(const LibraryEntry &entry)
+{
+    QStringList all{QString::number(entry.oracle), QString::number(entry.groupId), entry.group, entry.title};
+    for (const LibraryFact &fact : entry.facts)
+        all << fact.caption << fact.value;
+    all << entry.reading;
+    for (const LibraryPicture &picture : entry.pictures)
+        all << QString::number(picture.number) << picture.name;
+    return all << entry.englishNames << entry.folded;
+}
+
+// Gives its own words for some of the texts of a context.
+class WordsOf : public QTranslator {
+public:
+    WordsOf(const char *context, std::map<QString, QString> words)
+        : m_context(context)
+        , m_words(std::move(words))
+    {
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const auto found = m_words.find(QString::fromUtf8(source));
+        return qstrcmp(context, m_context) == 0 && found != m_words.end() ? found->second : QString();
+    }
+
+private:
+    const char *m_context;
+    std::map<QString, QString> m_words;
+};
+}
 
 class tst_LibraryCatalogue : public QObject {
     Q_OBJECT
@@ -15,6 +92,13 @@ class tst_LibraryCatalogue : public QObject {
     std::vector<LibraryEntry> entries = BuildLibraryEntries();
 
 private slots:
+    // Whatever a test left behind, the next one starts in English.
+    void cleanup()
+    {
+        if (Language::current() != Language::English)
+            Language::apply(Language::English);
+    }
+
     void everyPieceOnceBySection()
     {
         std::map<OracleId, int> count;
@@ -145,6 +229,17 @@ private slots:
         QTest::newRow("plural ies") << QStringLiteral("butterflies") << QStringLiteral("butterfly");
         QTest::newRow("s of its own") << QStringLiteral("Lotus Isis glass") << QStringLiteral("lotus isis glass");
         QTest::newRow("too short to tell") << QStringLiteral("Has us") << QStringLiteral("has us");
+        // German, Spanish and Chinese as they are typed.
+        QTest::newRow("sharp s") << QString::fromUtf8("Stra\u00dfe") << QStringLiteral("strasse");
+        QTest::newRow("capital sharp s") << QString::fromUtf8("STRA\u1e9eE") << QStringLiteral("strasse");
+        QTest::newRow("umlaut and sharp s") << QString::fromUtf8("Gr\u00fc\u00dfe") << QStringLiteral("grusse");
+        QTest::newRow("tilde and acute") << QString::fromUtf8("A\u00f1o M\u00e1gico") << QStringLiteral("ano magico");
+        QTest::newRow("Chinese as it is")
+            << QString::fromUtf8("\u7ea2\u9f99\uff08\u98ce\uff09") << QString::fromUtf8("\u7ea2\u9f99 \u98ce");
+        QTest::newRow("full-width letters and digits")
+            << QString::fromUtf8("\uff37\uff49\uff4e\uff44\u3000\uff11") << QStringLiteral("wind 1");
+        QTest::newRow("a character of two halves")
+            << QString::fromUtf8("\U00020000\u9f99") << QString::fromUtf8("\U00020000\u9f99");
     }
     void fold()
     {
@@ -174,14 +269,162 @@ private slots:
         QTest::newRow("no run into the next word")
             << QStringLiteral("Wind East") << QStringLiteral("windeast") << false;
         QTest::newRow("empty") << QStringLiteral("anything") << QString() << true;
+        QTest::newRow("Chinese within a run")
+            << QString::fromUtf8("\u7ea2\u9f99\u724c") << QString::fromUtf8("\u9f99") << true;
+        QTest::newRow("Chinese, a character of two halves")
+            << QString::fromUtf8("\u9f99\U00020000") << QString::fromUtf8("\U00020000") << true;
+        QTest::newRow("Chinese, not there")
+            << QString::fromUtf8("\u7ea2\u9f99\u724c") << QString::fromUtf8("\u98ce") << false;
+        QTest::newRow("ss for sharp s") << QString::fromUtf8("Stra\u00dfe") << QStringLiteral("strasse") << true;
+        QTest::newRow("sharp s for ss") << QStringLiteral("Strasse") << QString::fromUtf8("stra\u00dfe") << true;
+        QTest::newRow("without the accent") << QString::fromUtf8("El Drag\u00f3n") << QStringLiteral("dragon") << true;
+        QTest::newRow("n for n with tilde") << QString::fromUtf8("A\u00f1o") << QStringLiteral("ano") << true;
+        QTest::newRow("u for u with umlaut") << QString::fromUtf8("Gl\u00fcck") << QStringLiteral("gluck") << true;
+        QTest::newRow("Latin still by words") << QString::fromUtf8("Gl\u00fcck") << QStringLiteral("luck") << false;
     }
     void matchesTheStartOfAWord()
     {
         QFETCH(QString, text);
         QFETCH(QString, typed);
         QFETCH(bool, matches);
-        LibraryEntry entry{Domino, {}, {}, {}, {}, {}, DominoPiece{0, 0}, foldForSearch(text)};
+        const LibraryEntry entry{.oracle = Domino, .piece = DominoPiece{0, 0}, .folded = foldForSearch(text)};
         QCOMPARE(matchesSearch(entry, foldForSearch(typed)), matches);
+    }
+
+    // In another language each piece reads its text from that language's
+    // file and keeps its numbers, and its English name still finds it; back
+    // in English, every entry is again exactly what it was.
+    void followsTheLanguage_data()
+    {
+        QTest::addColumn<int>("oracle");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("paragraph");
+        QTest::addColumn<QString>("englishName");
+        QTest::newRow("a tree") << int(CelticOgham) << 7 << 0 << QStringLiteral(":/ogham/characteristics.txt") << 6
+                                << QStringLiteral("oak");
+        QTest::newRow("a domino") << int(Domino) << 5 << 5 << QStringLiteral(":/domino/readings.txt") << 25
+                                  << QStringLiteral("5-5");
+        QTest::newRow("a tile") << int(Mahjong) << 40 << 0 << QStringLiteral(":/mahjong/readings.txt") << 39
+                                << QStringLiteral("wind north");
+        QTest::newRow("a symbol") << int(GoodLuck) << int(Japanese) << 8
+                                  << QStringLiteral(":/goodluck/japanese/descriptions.txt") << 7
+                                  << QStringLiteral("jurojin");
+        QTest::newRow("a colour") << int(MysticalColor) << 3 << 0 << QStringLiteral(":/colour/readings.txt") << 2
+                                  << QStringLiteral("green");
+    }
+    void followsTheLanguage()
+    {
+        QFETCH(int, oracle);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(QString, text);
+        QFETCH(int, paragraph);
+        QFETCH(QString, englishName);
+        const LibraryPiece piece = pieceOf(oracle, first, second);
+        offerLanguage(QStringLiteral("de"));
+        Language::apply(QStringLiteral("de"));
+        QCOMPARE(Language::current(), QStringLiteral("de"));
+        const std::vector<LibraryEntry> german = BuildLibraryEntries();
+        Language::apply(Language::English);
+
+        const LibraryEntry *entry = entryOf(german, piece);
+        QVERIFY(entry);
+        const QString germanText = ::paragraph(text, QStringLiteral("de"), paragraph);
+        QVERIFY(!germanText.isEmpty());
+        QCOMPARE(entry->reading, germanText);
+        QVERIFY(matchesSearch(*entry, foldForSearch(englishName)));
+        // Every piece is there once, by its numbers, in the sections and groups it had.
+        QCOMPARE(german.size(), entries.size());
+        for (const LibraryEntry &each : entries) {
+            const LibraryEntry *same = entryOf(german, each.piece);
+            QVERIFY(same);
+            QCOMPARE(same->oracle, each.oracle);
+            QCOMPARE(same->groupId, each.groupId);
+        }
+
+        const std::vector<LibraryEntry> again = BuildLibraryEntries();
+        QCOMPARE(again.size(), entries.size());
+        for (size_t i = 0; i < entries.size(); ++i)
+            QCOMPARE(everything(again[i]), everything(entries[i]));
+    }
+
+    // Tiles, symbols and colours stand in the order of their names in the
+    // language in use; in English, symbols and colours keep the tables' order.
+    void namesInTheLanguagesOrder_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << Language::English;
+        QTest::newRow("German") << QStringLiteral("de");
+    }
+    void namesInTheLanguagesOrder()
+    {
+        QFETCH(QString, language);
+        offerLanguage(language);
+        Language::apply(language);
+        const std::vector<LibraryEntry> built = BuildLibraryEntries();
+        QCollator order{QLocale()};
+        order.setNumericMode(true);
+        // Each group's names in the order shown, with each piece's number in its table.
+        std::map<std::pair<int, int>, QList<std::pair<QString, int>>> groups;
+        for (const LibraryEntry &entry : built) {
+            if (const auto *tile = std::get_if<MahjongPiece>(&entry.piece))
+                groups[{entry.oracle, entry.groupId}] << std::pair(MahjongTiles(tile->row).TileName, tile->row);
+            else if (const auto *symbol = std::get_if<GoodLuckPiece>(&entry.piece))
+                groups[{entry.oracle, entry.groupId}] << std::pair(entry.title, symbol->number);
+            else if (const auto *colour = std::get_if<ColourPiece>(&entry.piece))
+                groups[{entry.oracle, entry.groupId}] << std::pair(entry.title, colour->number);
+        }
+        Language::apply(Language::English);
+
+        QCOMPARE(groups.size(), size_t(7 + 7 + 1));
+        for (const auto &[group, names] : groups)
+            for (qsizetype i = 1; i < names.size(); ++i) {
+                const QString pair = names[i - 1].first + QStringLiteral(" / ") + names[i].first;
+                if (group.first != Mahjong && language == Language::English)
+                    QVERIFY2(names[i - 1].second < names[i].second, qPrintable(pair));
+                else
+                    QVERIFY2(order.compare(names[i - 1].first, names[i].first) <= 0, qPrintable(pair));
+            }
+        if (language == Language::English) {
+            // The one place where the order of the table is not that of the alphabet.
+            const QList<std::pair<QString, int>> &native = groups[{GoodLuck, NativeAmerican}];
+            const auto at = [&native](const char *name) {
+                return std::find_if(native.begin(), native.end(),
+                                    [name](const auto &n) { return n.first == QLatin1String(name); })
+                       - native.begin();
+            };
+            QVERIFY(at("Rain Cloud") < at("Rain"));
+        }
+    }
+
+    // Type-ahead sets aside the articles of the language in use.
+    void typingSetsAsideTheLanguagesArticles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("one article") << QStringLiteral("Die Birke") << QStringLiteral("birke") << true;
+        QTest::newRow("another") << QStringLiteral("Das Efeu") << QStringLiteral("efeu") << true;
+        QTest::newRow("with it") << QStringLiteral("Der Holunder") << QStringLiteral("der h") << true;
+        QTest::newRow("not the English one") << QStringLiteral("The Birch") << QStringLiteral("birch") << false;
+        QTest::newRow("a later word") << QStringLiteral("Die Birke") << QStringLiteral("baum") << false;
+    }
+    void typingSetsAsideTheLanguagesArticles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(bool, reached);
+        offerLanguage(QStringLiteral("de"));
+        Language::apply(QStringLiteral("de"));
+        WordsOf articles("LibraryCatalogue", {{QStringLiteral("the"), QStringLiteral("der die das")}});
+        QCoreApplication::installTranslator(&articles);
+        const bool found = typedStartsName(name, typed);
+        QCoreApplication::removeTranslator(&articles);
+        Language::apply(Language::English);
+        QCOMPARE(found, reached);
+        QVERIFY(typedStartsName(QStringLiteral("The Birch"), QStringLiteral("birch")));
     }
 };
 
