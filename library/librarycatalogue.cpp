@@ -259,24 +259,7 @@ bool isApostrophe(char32_t c)
 
 QString OracleSectionName(OracleId oracle)
 {
-    switch (oracle) {
-    case CelticOgham:
-        //: An oracle's name, heading its section in the Library.
-        return LibraryCatalogue::tr("Celtic Ogham");
-    case Domino:
-        //: An oracle's name, heading its section in the Library.
-        return LibraryCatalogue::tr("Domino");
-    case GoodLuck:
-        //: An oracle's name, heading its section in the Library.
-        return LibraryCatalogue::tr("Good Luck Symbol");
-    case Mahjong:
-        //: An oracle's name, heading its section in the Library.
-        return LibraryCatalogue::tr("Mahjong");
-    case MysticalColor:
-        //: An oracle's name, heading its section in the Library.
-        return LibraryCatalogue::tr("Mystical Color");
-    }
-    return {};
+    return oracleName(oracle);
 }
 
 QString OracleOverview(OracleId oracle)

@@ -5,7 +5,6 @@
 #include "librarycatalogue.h"
 #include "modgoodlucksymbol.h"
 #include "modoghamoracle.h"
-#include "standincatalogue.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -86,7 +85,6 @@ QStringList words(std::initializer_list<const char *> texts)
 // Makes `code` the language in use and lets every window hear of it.
 void speak(const QString &code)
 {
-    offerLanguage(code);
     Language::apply(code);
     QCoreApplication::processEvents(); // the application hears of it, then its windows
     QCoreApplication::processEvents();

@@ -213,12 +213,15 @@ class tst_Readings : public QObject {
         return f->window("frmMysticColorOracleMain");
     }
     // Every text the main window and its oracle windows show or tell a
-    // screen reader, in a fixed order.
+    // screen reader.
     static QStringList textsOf(const QWidget *top)
     {
         QStringList texts;
         for (const QWidget *w : top->findChildren<QWidget *>()) {
-            texts << w->windowTitle() << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+            // Named by the widget, so that a difference says where it is.
+            const QString where = QLatin1String(w->metaObject()->className()) + u' ' + w->objectName() + QStringLiteral(": ");
+            texts << where + w->windowTitle() << where + w->toolTip() << where + w->accessibleName()
+                  << where + w->accessibleDescription();
             if (const auto *label = qobject_cast<const QLabel *>(w))
                 texts << label->text();
             if (const auto *button = qobject_cast<const QAbstractButton *>(w))
@@ -227,7 +230,8 @@ class tst_Readings : public QObject {
                 texts << field->placeholderText();
         }
         for (const QAction *action : top->findChildren<QAction *>())
-            texts << action->text();
+            texts << action->objectName() + QStringLiteral(": ") + action->text();
+        texts.sort(); // the order of the widgets changes as windows come to the front
         return texts;
     }
     static const std::optional<ReadingDescription> &described(const OracleWindow *window)
@@ -605,7 +609,7 @@ private slots:
                                                             "xMax=\"[^\"]+\" yMax=\"([^\"]+)\""));
         for (const QRegularExpressionMatch &box : word.globalMatch(boxes))
             heights << box.captured(2).toDouble() - box.captured(1).toDouble();
-        QVERIFY(heights.size() > 20);
+        QVERIFY(heights.size() > (language == QLatin1String("zh_CN") ? 5 : 20)); // Chinese sets no blanks between words
         std::sort(heights.begin(), heights.end());
         QVERIFY2(heights[heights.size() / 2] >= 10.4, qPrintable(QString::number(heights[heights.size() / 2])));
         for (const QString &image :
