@@ -92,7 +92,7 @@ void speak(const QString &code)
 
 // A language that is English made longer by half, every text marked: the
 // Library's own words, wherever they show, read «so ÿÿ».
-constexpr const char *OwnContexts[] = {"frmOracleLibrary", "LibraryCatalogue", "TreeChooser"};
+constexpr const char *OwnContexts[] = {"frmOracleLibrary", "LibraryCatalogue", "TreeChooser", "OracleNames"};
 class LongerEnglish : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
