@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation>Símbolos nativoamericanos de la suerte</translation>
+        <translation>Símbolos amerindios de la suerte</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -894,7 +894,7 @@
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
-        <translation>Símbolos nativoamericanos de la suerte</translation>
+        <translation>Símbolos amerindios de la suerte</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>

@@ -1,6 +1,8 @@
 // Copying, saving and printing the reading on screen, in every window that
 // shows one.
+#include "captionbutton.h"
 #include "dialoganswers.h"
+#include "look.h"
 #include "language.h"
 #include "fixture.h"
 #include "modcolororacle.h"
@@ -35,6 +37,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTextLayout>
+#include <QGlyphRun>
+#include <QPushButton>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -234,6 +239,57 @@ class tst_Readings : public QObject {
         texts.sort(); // the order of the widgets changes as windows come to the front
         return texts;
     }
+    // Every label and button of `window` in sight: its text fits its box
+    // and every character has a glyph in the fonts that draw it.
+    static void verifyTextsFit(const QWidget *window)
+    {
+        const auto drawable = [](const QString &text, const QFont &font) {
+            QTextLayout layout(text, font);
+            layout.beginLayout();
+            while (layout.createLine().isValid()) { }
+            layout.endLayout();
+            for (const QGlyphRun &run : layout.glyphRuns())
+                for (const quint32 glyph : run.glyphIndexes())
+                    if (glyph == 0)
+                        return false;
+            return true;
+        };
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!label->isVisibleTo(window) || label->text().isEmpty() || !label->pixmap().isNull())
+                continue;
+            const QString where = label->objectName() + QStringLiteral(": ") + label->text();
+            QVERIFY2(drawable(label->text(), label->font()), qPrintable(where));
+            const QRect box = label->contentsRect();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height() + 1, qPrintable(where));
+            } else {
+                const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), 0, label->text());
+                QVERIFY2(needed.width() <= box.width() + 1, qPrintable(where));
+            }
+        }
+        for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            if (!button->isVisibleTo(window) || button->text().isEmpty())
+                continue;
+            const QString text = QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            const QString where = button->objectName() + QStringLiteral(": ") + text;
+            QVERIFY2(drawable(text, button->font()), qPrintable(where));
+            if (qobject_cast<const CaptionButton *>(button)) { // its caption wraps inside its bevel
+                const QRect caption = button->rect().adjusted(3, 2, -3, -2);
+                const QRect needed = button->fontMetrics().boundingRect(
+                    caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
+                QVERIFY2(caption.contains(needed),
+                         qPrintable(where + QStringLiteral(" needs %1x%2 of %3x%4").arg(needed.width()).arg(needed.height()).arg(caption.width()).arg(caption.height())));
+                continue;
+            }
+            // The indicator of a box or a round button, or a push button's frame.
+            const int beside = qobject_cast<const QPushButton *>(button) ? 4 : 18;
+            int widest = 0;
+            for (const QString &line : text.split(QLatin1Char('\n')))
+                widest = std::max(widest, button->fontMetrics().horizontalAdvance(line));
+            QVERIFY2(widest + beside <= button->width(), qPrintable(where));
+        }
+    }
+
     static const std::optional<ReadingDescription> &described(const OracleWindow *window)
     {
         return window->findChild<ReadingCommands *>()->reading();
@@ -652,6 +708,31 @@ private slots:
         QCOMPARE(readingText(*described(window)), englishReading);
     }
 
+    // In every language, the windows that ask and the windows that answer
+    // show every text whole and every character drawn.
+    void everyTextFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("oracle");
+        for (const QString &language : Language::available())
+            for (const char *oracle : {"Celtic Ogham", "Domino", "Mahjong", "Good Luck Symbol", "Mystical Color"})
+                QTest::addRow("%s: %s", qPrintable(language), oracle) << language << QString::fromLatin1(oracle);
+    }
+    void everyTextFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, oracle);
+        Language::apply(language);
+        QCoreApplication::processEvents();
+        verifyTextsFit(f->mdi.get());
+        if (QTest::currentTestFailed())
+            return;
+        const OracleWindow *window = read(oracle);
+        verifyTextsFit(window);
+        if (QTest::currentTestFailed() || !window->openedFrom(nullptr))
+            return;
+    }
+
     // Ctrl+C: at once, text, HTML and a picture at twice the screen's size or more.
     void copyPutsTextHtmlAndPicture()
     {
@@ -1053,5 +1134,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Readings)
+// The program's own look: its fonts decide what fits.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    applyAuguriumLook(app);
+    tst_Readings test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_readings.moc"
