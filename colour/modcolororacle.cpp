@@ -1,7 +1,9 @@
 #include "modcolororacle.h"
 
+#include "language.h"
 #include "oracletables.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -33,7 +35,10 @@ int letterValue(const QString &name)
 
 }
 
-const char *const ColorNames[ColorCount] = {"Blue", "Brown", "Green", "Red", "Yellow"};
+const char *const ColorNames[ColorCount] = {
+    QT_TRANSLATE_NOOP("MysticalColors", "Blue"), QT_TRANSLATE_NOOP("MysticalColors", "Brown"),
+    QT_TRANSLATE_NOOP("MysticalColors", "Green"), QT_TRANSLATE_NOOP("MysticalColors", "Red"),
+    QT_TRANSLATE_NOOP("MysticalColors", "Yellow")};
 
 QString ColorEnglishName(int n)
 {
@@ -42,13 +47,16 @@ QString ColorEnglishName(int n)
 
 const ColorReading &ColorReadings(int n)
 {
-    static const std::array<ColorReading, ColorCount> table = [] {
-        const QStringList readings = readParagraphs(QStringLiteral(":/colour/readings.txt"), ColorCount);
-        std::array<ColorReading, ColorCount> rows;
+    // Rebuilt in place at the first look-up in a new language: the rows
+    // already handed out stay valid.
+    static std::array<ColorReading, ColorCount> table;
+    static int built = -1;
+    if (built != Language::generation()) {
+        const QStringList readings = Language::paragraphs(QStringLiteral(":/colour/readings.txt"), ColorCount);
         for (int i = 0; i < ColorCount; ++i)
-            rows[i] = {QLatin1String(ColorNames[i]), readings[i]};
-        return rows;
-    }();
+            table[i] = {QCoreApplication::translate("MysticalColors", ColorNames[i]), readings[i]};
+        built = Language::generation();
+    }
     return table.at(n - 1);
 }
 

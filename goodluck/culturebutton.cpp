@@ -1,6 +1,12 @@
 #include "culturebutton.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+
+namespace {
+// The smallest share of the design size the heading may shrink to.
+constexpr qreal SmallestShare = 0.8;
+}
 
 CultureButton::CultureButton(QWidget *parent)
     : CaptionButton(parent)
@@ -35,4 +41,31 @@ void CultureButton::keyPressEvent(QKeyEvent *event)
     default:
         CaptionButton::keyPressEvent(event);
     }
+}
+
+void CultureButton::setHeading(const QString &heading)
+{
+    if (!m_designFontKnown) {
+        ensurePolished();
+        m_designFont = font();
+        m_designFontKnown = true;
+    }
+    setText(heading);
+    QFont fitting = m_designFont;
+    const qreal smallest = fitting.pointSizeF() * SmallestShare;
+    if (font() != fitting)
+        setFont(fitting);
+    while (!headingFits() && fitting.pointSizeF() - 0.25 >= smallest) {
+        fitting.setPointSizeF(fitting.pointSizeF() - 0.25);
+        setFont(fitting);
+    }
+}
+
+// Measured in the room the caption button draws its caption in.
+bool CultureButton::headingFits() const
+{
+    const QRect room = rect().adjusted(3, 2, -3, -2);
+    const QRect needed =
+        fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    return room.contains(needed);
 }

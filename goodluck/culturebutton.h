@@ -10,7 +10,17 @@ class CultureButton : public CaptionButton {
 public:
     explicit CultureButton(QWidget *parent = nullptr);
 
+    // Sets the culture's heading. One that would not fit the button, even
+    // wrapped, in some language, is written a little smaller rather than cut.
+    void setHeading(const QString &heading);
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool headingFits() const;
+
+    QFont m_designFont;
+    bool m_designFontKnown = false;
 };

@@ -8,6 +8,14 @@ class CultureCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
+    // Sets the culture's heading. One too long for the box, in some
+    // language, is written a little smaller rather than cut.
+    void setHeading(const QString &heading);
+
 protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+
+private:
+    QFont m_designFont;
+    bool m_designFontKnown = false;
 };

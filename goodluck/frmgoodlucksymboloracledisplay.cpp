@@ -1,6 +1,7 @@
 #include "frmgoodlucksymboloracledisplay.h"
 #include "ui_frmgoodlucksymboloracledisplay.h"
 
+#include "culturebutton.h"
 #include "goodluckpictures.h"
 #include "modgoodlucksymbol.h"
 #include "readingoutput.h"
@@ -18,8 +19,10 @@ frmGoodLuckSymbolOracleDisplay::frmGoodLuckSymbolOracleDisplay(OracleHost &host)
                    ui->cmdGoodLuck_4, ui->cmdGoodLuck_5, ui->cmdGoodLuck_6};
     m_panels = {ui->fraIndian,  ui->fraChinese, ui->fraJapanese,      ui->fraEgyptian,
                 ui->fraEnglish, ui->fraArabian, ui->fraNativeAmerican};
+    for (GoodLuckPanel *panel : m_panels)
+        panel->setUp();
+    setCultureTexts();
     for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
-        m_panels[culture]->setUp(GoodLuckHeading(culture));
         connect(cmdGoodLuck[culture], &QPushButton::clicked, this, [this, culture] { cmdGoodLuck_Click(culture); });
         // A screen reader's action checks the button without a click.
         connect(cmdGoodLuck[culture], &QPushButton::toggled, this, [this, culture](bool checked) {
@@ -34,19 +37,52 @@ frmGoodLuckSymbolOracleDisplay::frmGoodLuckSymbolOracleDisplay(OracleHost &host)
 
 frmGoodLuckSymbolOracleDisplay::~frmGoodLuckSymbolOracleDisplay() = default;
 
+// The panels' headings and the buttons read as the selection's boxes do.
+void frmGoodLuckSymbolOracleDisplay::setCultureTexts()
+{
+    for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+        m_panels[culture]->setHeading(GoodLuckHeading(culture));
+        cmdGoodLuck[culture]->setHeading(GoodLuckHeading(culture));
+    }
+}
+
 void frmGoodLuckSymbolOracleDisplay::showSymbol(int culture, int number)
 {
+    m_when = newReading().when;
+    m_shown[culture] = number;
+    renderSymbol(culture);
+    cmdGoodLuck[culture]->setEnabled(true);
+    bringToFront(culture);
+}
+
+void frmGoodLuckSymbolOracleDisplay::renderSymbol(int culture)
+{
+    const int number = m_shown[culture];
     const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, number);
     m_panels[culture]->showSymbol(goodLuckPictures(culture).picture(number, devicePixelRatio()), symbol.name,
                                   symbol.description);
-    m_shown[culture] = number;
-    cmdGoodLuck[culture]->setEnabled(true);
-    bringToFront(culture);
+}
+
+void frmGoodLuckSymbolOracleDisplay::retranslate()
+{
+    ui->retranslateUi(this);
+    setCultureTexts();
+    for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+        if (m_shown[culture] == 0)
+            continue;
+        renderSymbol(culture);
+        // Those behind are named as they will be read when they come to the front.
+        if (culture != m_front)
+            m_panels[culture]->readingText()->setAccessibleName(spokenSymbol(culture));
+    }
+    if (m_front >= 0)
+        setReading(describeReading()); // names the symbol in front
 }
 
 ReadingDescription frmGoodLuckSymbolOracleDisplay::describeReading() const
 {
     ReadingDescription reading = newReading();
+    reading.when = m_when;
     for (int shown = 0; shown < GoodLuckCultureCount; ++shown) {
         if (m_shown[shown] == 0)
             continue;
@@ -66,10 +102,15 @@ ReadingDescription frmGoodLuckSymbolOracleDisplay::describeReading() const
 // its panel shows.
 QString frmGoodLuckSymbolOracleDisplay::spokenText(const ReadingDescription &) const
 {
-    const GoodLuckSymbol &symbol = GoodLuckSymbols(m_front, m_shown[m_front]);
-    ReadingDescription inFront;
-    inFront.pieces = {{GoodLuckHeading(m_front), symbol.name, {}, {}, {}, symbol.description}};
-    return spokenReading(inFront);
+    return spokenSymbol(m_front);
+}
+
+QString frmGoodLuckSymbolOracleDisplay::spokenSymbol(int culture) const
+{
+    const GoodLuckSymbol &symbol = GoodLuckSymbols(culture, m_shown[culture]);
+    ReadingDescription one;
+    one.pieces = {{GoodLuckHeading(culture), symbol.name, {}, {}, {}, symbol.description}};
+    return spokenReading(one);
 }
 
 void frmGoodLuckSymbolOracleDisplay::cmdGoodLuck_Click(int index)

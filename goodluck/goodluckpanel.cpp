@@ -10,13 +10,17 @@ GoodLuckPanel::GoodLuckPanel(QWidget *parent)
 
 GoodLuckPanel::~GoodLuckPanel() = default;
 
-void GoodLuckPanel::setUp(const QString &heading)
+void GoodLuckPanel::setUp()
 {
-    ui->lblHeading->setText(heading);
     const QString culture = objectName().mid(3); // after "fra"
     ui->pic->setObjectName(QStringLiteral("pic") + culture);
     ui->lblName->setObjectName(QStringLiteral("lbl%1Name").arg(culture));
     ui->lblDesc->setObjectName(QStringLiteral("lbl%1Desc").arg(culture));
+}
+
+void GoodLuckPanel::setHeading(const QString &heading)
+{
+    ui->lblHeading->setText(heading);
 }
 
 void GoodLuckPanel::showSymbol(const QPixmap &picture, const QString &name, const QString &description)

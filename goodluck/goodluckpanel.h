@@ -15,9 +15,10 @@ public:
     explicit GoodLuckPanel(QWidget *parent = nullptr);
     ~GoodLuckPanel() override;
 
-    // Sets the heading; the controls take their names from the culture's,
-    // as the window names its panel ("fraIndian": "picIndian", "lblIndianName", "lblIndianDesc").
-    void setUp(const QString &heading);
+    // The controls take their names from the culture's, as the window names
+    // its panel ("fraIndian": "picIndian", "lblIndianName", "lblIndianDesc").
+    void setUp();
+    void setHeading(const QString &heading);
     void showSymbol(const QPixmap &picture, const QString &name, const QString &description);
     // The label with the description: where the symbol is read aloud.
     QLabel *readingText() const;

@@ -14,9 +14,10 @@ frmCelticOghamOracleDisplay::frmCelticOghamOracleDisplay(OracleHost &host)
     , ui(std::make_unique<Ui::frmCelticOghamOracleDisplay>())
 {
     ui->setupUi(this);
-    ui->fraTreeOne->setUp(QStringLiteral("The Past"), QStringLiteral("One"));
-    ui->fraTreeTwo->setUp(QStringLiteral("The Present"), QStringLiteral("Two"));
-    ui->fraTreeThree->setUp(QStringLiteral("The Future"), QStringLiteral("Three"));
+    ui->fraTreeOne->setUp(QStringLiteral("One"));
+    ui->fraTreeTwo->setUp(QStringLiteral("Two"));
+    ui->fraTreeThree->setUp(QStringLiteral("Three"));
+    setHeadings();
     ui->fraTreeThree->picture()->move(80, 48);
 
     // The present panel's "Ruling Animal" caption is a quiet way to the co-branding page.
@@ -40,13 +41,23 @@ frmCelticOghamOracleDisplay::~frmCelticOghamOracleDisplay() = default;
 
 void frmCelticOghamOracleDisplay::FillOghamReading(const OghamReading &reading, const QString &question)
 {
+    m_reading = reading;
+    m_question = question;
+    m_when = newReading().when;
+    renderReading();
+}
+
+void frmCelticOghamOracleDisplay::renderReading()
+{
     ReadingDescription described = newReading();
-    if (!question.isEmpty())
-        described.asked = {{QStringLiteral("Question"), question}};
+    described.when = m_when;
+    if (!m_question.isEmpty())
+        //: The caption of the user's question in a copied or printed reading.
+        described.asked = {{tr("Question"), m_question}};
     // Left to right, as the panels stand.
     for (const auto &[panel, tree] :
-         {std::pair{ui->fraTreeOne, reading.PastTree}, std::pair{ui->fraTreeThree, reading.FutureTree},
-          std::pair{ui->fraTreeTwo, reading.PresentTree}}) {
+         {std::pair{ui->fraTreeOne, m_reading.PastTree}, std::pair{ui->fraTreeThree, m_reading.FutureTree},
+          std::pair{ui->fraTreeTwo, m_reading.PresentTree}}) {
         const OghamTree &row = OghamTrees(tree);
         panel->showTree(row, IMGTree().picture(tree, devicePixelRatio()));
         ReadingPiece piece{panel->heading(), row.TreeName, {IMGTree().pagePicture(tree)},
@@ -56,6 +67,24 @@ void frmCelticOghamOracleDisplay::FillOghamReading(const OghamReading &reading, 
         described.pieces.append(piece);
     }
     setReading(described);
+}
+
+void frmCelticOghamOracleDisplay::setHeadings()
+{
+    //: The heading of the left tree panel of an Ogham reading.
+    ui->fraTreeOne->setHeading(tr("The Past"));
+    //: The heading of the right tree panel of an Ogham reading.
+    ui->fraTreeTwo->setHeading(tr("The Present"));
+    //: The heading of the middle tree panel of an Ogham reading.
+    ui->fraTreeThree->setHeading(tr("The Future"));
+}
+
+void frmCelticOghamOracleDisplay::retranslate()
+{
+    ui->retranslateUi(this);
+    setHeadings();
+    if (m_reading.PastTree != 0)
+        renderReading();
 }
 
 void frmCelticOghamOracleDisplay::cmdBack_Click()

@@ -9,14 +9,17 @@
 #include "services.h"
 
 #include <QFocusEvent>
+#include <algorithm>
 
 frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
     : OracleWindow(host, CelticOgham)
     , ui(std::make_unique<Ui::frmCelticOghamOracleMain>())
 {
     ui->setupUi(this);
-    ui->txtQuestion->setPlainText(QStringLiteral("Enter Your Question Here\r\n"));
-    m_prompt = ui->txtQuestion->toPlainText();
+    m_instructionHeight = ui->lblInstruction->height();
+    // Any change to the box but the window's own prompt is the user's question.
+    connect(ui->txtQuestion, &QTextEdit::textChanged, this, [this] { m_showsPrompt = false; });
+    showPrompt();
     ui->txtQuestion->installEventFilter(this);
     ui->txtQuestion->viewport()->installEventFilter(this);
 
@@ -26,8 +29,8 @@ frmCelticOghamOracleMain::frmCelticOghamOracleMain(OracleHost &host)
     // Form_Load: a tree picture at random, independent of the trees a reading draws.
     const int tree = itemNumber(services().random.next(), OghamTreeCount);
     ui->picMainImage->setPixmap(IMGTree().picture(tree, devicePixelRatio()));
-    ui->picMainImage->setAccessibleName(QStringLiteral("Draw my three trees"));
-    ui->picMainImage->setAccessibleDescription(QStringLiteral("A picture of a tree"));
+    setCodeTexts();
+    fitInstruction();
 }
 
 frmCelticOghamOracleMain::~frmCelticOghamOracleMain() = default;
@@ -37,7 +40,8 @@ bool frmCelticOghamOracleMain::ValidateQuestion()
     // Only an empty box is refused: blanks and the prompt itself are a question.
     if (!ui->txtQuestion->toPlainText().isEmpty())
         return true;
-    services().messages.inform(this, QStringLiteral("Plese Enter Your Question"), Messages::Icon::Information);
+    //: The question box is empty.
+    services().messages.inform(this, tr("Plese Enter Your Question"), Messages::Icon::Information);
     ui->txtQuestion->setFocus();
     return false;
 }
@@ -50,7 +54,7 @@ void frmCelticOghamOracleMain::picMainImage_Click()
     auto *display = OracleWindow::instance<frmCelticOghamOracleDisplay>(host());
     // The prompt left in the box is no question worth keeping with the reading.
     const QString question = ui->txtQuestion->toPlainText().trimmed();
-    display->FillOghamReading(reading, question == m_prompt.trimmed() ? QString() : question);
+    display->FillOghamReading(reading, m_showsPrompt ? QString() : question);
     showReading(*display);
 }
 
@@ -62,10 +66,50 @@ void frmCelticOghamOracleMain::txtQuestion_Click()
     selectWholePrompt();
 }
 
+void frmCelticOghamOracleMain::showPrompt()
+{
+    // The line break puts the caret, at the end, on a line of its own.
+    //: The text the question box opens with; typing replaces it.
+    ui->txtQuestion->setPlainText(tr("Enter Your Question Here") + QLatin1Char('\n'));
+    m_showsPrompt = true;
+}
+
 void frmCelticOghamOracleMain::selectWholePrompt()
 {
-    if (ui->txtQuestion->toPlainText() == m_prompt)
+    if (m_showsPrompt)
         ui->txtQuestion->selectAll();
+}
+
+void frmCelticOghamOracleMain::setCodeTexts()
+{
+    //: What clicking the tree picture does, as a screen reader names the picture.
+    ui->picMainImage->setAccessibleName(tr("Draw my three trees"));
+    ui->picMainImage->setAccessibleDescription(tr("A picture of a tree"));
+}
+
+// One line as designed; a longer instruction wraps onto a second one below,
+// in the free space above the frame's edge.
+void frmCelticOghamOracleMain::fitInstruction()
+{
+    QLabel *instruction = ui->lblInstruction;
+    instruction->ensurePolished();
+    const int room = ui->fraName->height() - instruction->y();
+    instruction->resize(instruction->width(),
+                        std::clamp(instruction->heightForWidth(instruction->width()), m_instructionHeight, room));
+}
+
+void frmCelticOghamOracleMain::retranslate()
+{
+    ui->retranslateUi(this);
+    setCodeTexts();
+    fitInstruction();
+    // A question of the user's own stays as typed; the prompt speaks the new language.
+    if (m_showsPrompt) {
+        const bool whole = ui->txtQuestion->textCursor().selectedText().size() >= ui->txtQuestion->toPlainText().size();
+        showPrompt();
+        if (whole)
+            ui->txtQuestion->selectAll();
+    }
 }
 
 bool frmCelticOghamOracleMain::eventFilter(QObject *watched, QEvent *event)

@@ -20,11 +20,16 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void retranslate() override;
 
 private:
     bool ValidateQuestion();
+    void showPrompt();
     void selectWholePrompt();
+    void setCodeTexts();
+    void fitInstruction();
 
     std::unique_ptr<Ui::frmCelticOghamOracleMain> ui;
-    QString m_prompt; // the box's first text, as the box holds it
+    bool m_showsPrompt = false;  // the box holds the prompt as the window put it there
+    int m_instructionHeight = 0; // as designed: one line
 };

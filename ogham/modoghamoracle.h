@@ -3,6 +3,7 @@
 // different trees for the past, the present and the future.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class RandomSource;
 
@@ -26,10 +27,14 @@ struct OghamAttribute {
     QString caption, value;
 };
 QList<OghamAttribute> OghamTreeAttributes(const OghamTree &tree);
+// The nine captions alone, in the language in use: a panel shows them before its values.
+QStringList OghamAttributeCaptions();
 
 // The English name of tree n, whatever the language in use: the Library finds a tree by it too.
 QString OghamTreeEnglishName(int n);
-// Row n (1 to 13) of the tree table; picture n of IMGTree shows the same tree.
+// Row n (1 to 13) of the tree table, as the user reads it in the language in
+// use; picture n of IMGTree shows the same tree. A row handed out stays
+// valid: the first look-up after the language changes rewrites it in place.
 const OghamTree &OghamTrees(int n);
 
 // The three trees of the last draw; 0 until the first.

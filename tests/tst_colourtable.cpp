@@ -1,4 +1,5 @@
 // The Mystical Color computation, its readings, and the saved-reading file.
+#include "markedlanguage.h"
 #include "modcolororacle.h"
 #include "savedreading.h"
 #include "scramble.h"
@@ -61,6 +62,55 @@ private slots:
         for (int n = 1; n <= ColorCount; ++n)
             QCOMPARE(ColorReadings(n).reading.size(), lengths[n - 1]);
         QVERIFY(ColorReadings(5).reading.startsWith(QStringLiteral("The keyword for this time will be calmness.")));
+    }
+
+    // In another language the colour of a name is the one it has in English,
+    // named through the translator and read from the language's file. Back in
+    // English the name and reading are exact again.
+    void coloursFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("colour");
+        QTest::newRow("German, Anna Smith")
+            << QStringLiteral("de") << QStringLiteral("Anna") << QStringLiteral("Smith") << 1;
+        QTest::newRow("German, umlaut first: 0 + 6")
+            << QStringLiteral("de") << QStringLiteral("\u00dcrsula") << QStringLiteral("M\u00fcller") << 1;
+        QTest::newRow("Spanish, Zed Li") << QStringLiteral("es") << QStringLiteral("Zed") << QStringLiteral("Li") << 3;
+        QTest::newRow("Spanish, a tilde n counts once: 9 + 4")
+            << QStringLiteral("es") << QStringLiteral("I\u00f1igo") << QStringLiteral("Pe\u00f1a") << 3;
+        QTest::newRow("Chinese, Eve Adams")
+            << QStringLiteral("zh_CN") << QStringLiteral("Eve") << QStringLiteral("Adams") << 5;
+        QTest::newRow("Chinese, joe Li with blanks")
+            << QStringLiteral("zh_CN") << QStringLiteral("  joe ") << QStringLiteral(" Li ") << 2;
+    }
+    void coloursFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(int, colour);
+        QCOMPARE(LuckyColorNumber(first, last), colour);
+        const ColorReading *row = &ColorReadings(colour); // taken in English, still valid later
+        const ColorReading english = *row;
+        QCOMPARE(english.name, ColorEnglishName(colour));
+        QFile file(QStringLiteral(":/colour/readings_%1.txt").arg(language));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString translated = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(colour - 1);
+        QVERIFY(!translated.isEmpty() && translated != english.reading);
+        {
+            const MarkedLanguage spoken(language);
+            QCOMPARE(LuckyColorNumber(first, last), colour);
+            QCOMPARE(&ColorReadings(colour), row);
+            QCOMPARE(row->name, MarkedLanguage::tr("MysticalColors", qPrintable(english.name)));
+            QVERIFY(row->name != english.name);
+            QCOMPARE(row->reading, translated);
+            QCOMPARE(ColorEnglishName(colour), english.name);
+        }
+        QCOMPARE(&ColorReadings(colour), row);
+        QCOMPARE(row->name, english.name);
+        QCOMPARE(row->reading, english.reading);
     }
 
     void savedReading_data()

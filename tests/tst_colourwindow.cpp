@@ -2,8 +2,11 @@
 // saved reading, as the launcher opens it.
 #include "fixture.h"
 #include "look.h"
+#include "markedlanguage.h"
 #include "modcolororacle.h"
 #include "productionservices.h"
+#include "readingcommands.h"
+#include "readingoutput.h"
 #include "scramble.h"
 
 #include <QApplication>
@@ -21,11 +24,37 @@
 namespace {
 constexpr char Window[] = "frmMysticColorOracleMain";
 
-// Types each character as a key that produces it, letters beyond ASCII too.
+const std::optional<ReadingDescription> &described(const OracleWindow *window)
+{
+    return window->findChild<ReadingCommands *>()->reading();
+}
+
+// Reading `n` of the colours as the language's file holds it.
+QString colourReading(const QString &language, int n)
+{
+    QFile file(QStringLiteral(":/colour/readings_%1.txt").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(n - 1);
+}
+
+// A saved reading with this birth day.
+bool writeSavedReading(const QString &path, const QString &month, const QString &date, const QString &year)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("x\r\ny\r\nz\r\n" + ScrambleText(month).toLatin1() + "\r\n" + ScrambleText(date).toLatin1() + "\r\n"
+               + ScrambleText(year).toLatin1() + "\r\n");
+    return true;
+}
+
+// Types each character as a key that produces it, letters beyond ASCII and
+// beyond the first plane too.
 void type(QWidget *field, const QString &text)
 {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (const char32_t c : text.toUcs4())
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
 }
 }
 
@@ -129,6 +158,198 @@ private slots:
         QCOMPARE(f->window(Window)->focusWidget(), last);
     }
 
+    // English keeps its rule. Another language lets every letter of the Latin
+    // script in; the blank, digits and punctuation are refused as in English,
+    // in that language; a letter of another script is asked for in Latin
+    // letters, as a passport writes the name.
+    void typingRuleByLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refusal"); // none when the character is taken
+        const QString notALetter = QStringLiteral("Please Enter Character Only");
+        const QString notLatin =
+            QStringLiteral("Please type your name in Latin letters, as it is written in your passport.");
+        const struct {
+            const char *row, *language;
+            const char16_t *typed;
+            const QString &refusal;
+        } cases[] = {
+            {"English, A", "en", u"A", {}},
+            {"English, u umlaut", "en", u"\u00fc", notALetter},
+            {"English, Chinese", "en", u"\u674e", notALetter},
+            {"English, blank", "en", u" ", notALetter},
+            {"German, z", "de", u"z", {}},
+            {"German, u umlaut", "de", u"\u00fc", {}},
+            {"German, sharp s", "de", u"\u00df", {}},
+            {"German, capital A umlaut", "de", u"\u00c4", {}},
+            {"Spanish, e acute", "es", u"\u00e9", {}},
+            {"Spanish, n tilde", "es", u"\u00f1", {}},
+            {"Spanish, o slash", "es", u"\u00f8", {}},
+            {"Spanish, c cedilla", "es", u"\u00e7", {}},
+            {"German, dotless i", "de", u"\u0131", {}},
+            {"German, dotted capital I", "de", u"\u0130", {}},
+            {"German, digit", "de", u"7", notALetter},
+            {"German, blank", "de", u" ", notALetter},
+            {"German, hyphen", "de", u"-", notALetter},
+            {"Spanish, apostrophe", "es", u"'", notALetter},
+            {"Spanish, inverted question mark", "es", u"\u00bf", notALetter},
+            {"Chinese, Han", "zh_CN", u"\u674e", notLatin},
+            {"Chinese, Han beyond the first plane", "zh_CN", u"\U00020000", notLatin},
+            {"Chinese, full-width digit", "zh_CN", u"\uff11", notALetter},
+            {"German, Cyrillic", "de", u"\u0436", notLatin},
+            {"Spanish, Arabic", "es", u"\u0628", notLatin},
+            {"German, Japanese kana", "de", u"\u3042", notLatin},
+            {"German, Greek", "de", u"\u03b1", notLatin},
+        };
+        for (const auto &c : cases)
+            QTest::newRow(c.row) << QString::fromLatin1(c.language) << QString::fromUtf16(c.typed) << c.refusal;
+    }
+    void typingRuleByLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        std::optional<MarkedLanguage> spoken;
+        if (language != Language::English)
+            spoken.emplace(language);
+        QLineEdit *last = field("txtNameLast");
+        last->setFocus();
+        type(last, QStringLiteral("Ab") + typed);
+        if (refusal.isEmpty()) {
+            QCOMPARE(last->text(), QStringLiteral("Ab") + typed);
+            QCOMPARE(messages(), QStringList());
+        } else {
+            QCOMPARE(last->text(), QStringLiteral("Ab"));
+            const QString expected =
+                language == Language::English ? refusal : MarkedLanguage::tr(Window, refusal.toUtf8().constData());
+            QCOMPARE(messages(), QStringList{expected});
+            QCOMPARE(f->window(Window)->focusWidget(), last);
+        }
+    }
+
+    // A name typed in any language has the colour it has in English: the
+    // same colour stays on show, named in the language in use, and back in
+    // English the window and its reading read as before.
+    void colourFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("colour");
+        QTest::newRow("German, Anna Smith")
+            << QStringLiteral("de") << QStringLiteral("Anna") << QStringLiteral("Smith") << 1;
+        QTest::newRow("German, umlauts: 0 + 6")
+            << QStringLiteral("de") << QStringLiteral("\u00dcrsula") << QStringLiteral("M\u00fcller") << 1;
+        QTest::newRow("Spanish, n tilde counts once: 9 + 4")
+            << QStringLiteral("es") << QStringLiteral("I\u00f1igo") << QStringLiteral("Pe\u00f1a") << 3;
+        QTest::newRow("Chinese, Eve Adams")
+            << QStringLiteral("zh_CN") << QStringLiteral("Eve") << QStringLiteral("Adams") << 5;
+    }
+    void colourFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(int, colour);
+        OracleWindow *window = f->window(Window);
+        QString englishReading;
+        QMap<QString, QString> english;
+        {
+            const MarkedLanguage spoken(language);
+            type(field("txtNameFirst"), first);
+            type(field("txtNameLast"), last);
+            QVERIFY(f->t.messages.shown.isEmpty());
+            ask();
+            QCOMPARE(inFront(), QStringLiteral("Frame2"));
+            QCOMPARE(text("lblResult_0"), MarkedLanguage::tr("MysticalColors", qPrintable(ColorEnglishName(colour))));
+            QCOMPARE(text("lblResult_1"), colourReading(language, colour));
+            const ReadingDescription &reading = *described(window);
+            QCOMPARE(reading.asked.value(0).label, MarkedLanguage::tr(Window, "Name"));
+            QCOMPARE(reading.asked.value(0).value, MarkedLanguage::tr(Window, "%1 %2").arg(first, last));
+            QCOMPARE(reading.pieces.value(0).heading, MarkedLanguage::tr(Window, "Your lucky colour"));
+            QCOMPARE(reading.pieces.value(0).name, text("lblResult_0"));
+            QCOMPARE(QApplication::focusWidget(), f->in(Window, "lblResult_1"));
+        }
+        QCOMPARE(text("lblResult_0"), ColorEnglishName(colour));
+        QCOMPARE(text("lblResult_1"), ColorReadings(colour).reading);
+        QCOMPARE(QApplication::focusWidget(), f->in(Window, "lblResult_1"));
+        QCOMPARE(field("txtNameFirst")->text(), first);
+        const ReadingDescription &reading = *described(window);
+        QCOMPARE(reading.asked.value(0).label, QStringLiteral("Name"));
+        QCOMPARE(reading.asked.value(0).value, first + QLatin1Char(' ') + last);
+        QCOMPARE(reading.pieces.value(0).heading, QStringLiteral("Your lucky colour"));
+        QCOMPARE(reading.pieces.value(0).name, ColorEnglishName(colour));
+        // And the other way round: a reading asked in English, told in the language and back.
+        english = textsOf(window);
+        englishReading = readingText(*described(window));
+        const QDateTime made = described(window)->when;
+        f->t.clock.time = f->t.clock.time.addSecs(3600);
+        {
+            const MarkedLanguage spoken(language);
+            QCOMPARE(text("lblResult_1"), colourReading(language, colour));
+            QCOMPARE(described(window)->when, made);
+            const QStringList same = sameAsEnglish(
+                textsOf(window), english,
+                SharedWindowTexts + QStringList{QStringLiteral("txtName"), QStringLiteral("cmdOpen.toolTip")});
+            QVERIFY2(same.isEmpty(), qPrintable(same.join(QStringLiteral("; "))));
+        }
+        QVERIFY2(firstDifference(textsOf(window), english).isEmpty(),
+                 qPrintable(firstDifference(textsOf(window), english)));
+        QCOMPARE(readingText(*described(window)), englishReading);
+    }
+
+    // A saved reading reads the same whatever the language: a month it
+    // writes in English shows in the language in use, and follows it; any
+    // other month shows as written.
+    void savedMonthFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German March") << QStringLiteral("de") << QStringLiteral("March") << QStringLiteral("M\u00e4rz");
+        QTest::newRow("Spanish December")
+            << QStringLiteral("es") << QStringLiteral("December") << QStringLiteral("diciembre");
+        QTest::newRow("Chinese May") << QStringLiteral("zh_CN") << QStringLiteral("May")
+                                     << QStringLiteral("\u4e94\u6708");
+        QTest::newRow("a number") << QStringLiteral("de") << QStringLiteral("3") << QStringLiteral("3");
+        QTest::newRow("lower case") << QStringLiteral("de") << QStringLiteral("march") << QStringLiteral("march");
+        QTest::newRow("a German month") << QStringLiteral("de") << QStringLiteral("Mai") << QStringLiteral("Mai");
+    }
+    void savedMonthFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, written);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QVERIFY(writeSavedReading(dir.filePath(QStringLiteral("reading.num")), written, QStringLiteral("14"),
+                                  QStringLiteral("1990")));
+        f->t.files.chosen = dir.filePath(QStringLiteral("reading.num"));
+        field("txtNameFirst")->setText(QStringLiteral("Anna"));
+        field("txtNameLast")->setText(QStringLiteral("Smith"));
+        OracleWindow *window = f->window(Window);
+        auto *month = f->in<QComboBox>(Window, "cboMonth");
+        {
+            const MarkedLanguage spoken(language);
+            QTest::mouseClick(f->in(Window, "cmdOpen"), Qt::LeftButton);
+            QCOMPARE(birthDay(), (QStringList{shown, QStringLiteral("14"), QStringLiteral("1990")}));
+            QCOMPARE(described(window)->asked.value(1).label, MarkedLanguage::tr(Window, "Birth Day"));
+            QCOMPARE(described(window)->asked.value(1).value, shown + QStringLiteral(" 14 1990"));
+            QCOMPARE(month->lineEdit()->accessibleName(), MarkedLanguage::tr(Window, "Month"));
+        }
+        QCOMPARE(birthDay(), (QStringList{written, QStringLiteral("14"), QStringLiteral("1990")}));
+        QCOMPARE(described(window)->asked.value(1).label, QStringLiteral("Birth Day"));
+        QCOMPARE(described(window)->asked.value(1).value, written + QStringLiteral(" 14 1990"));
+        QCOMPARE(month->lineEdit()->accessibleName(), QStringLiteral("Month"));
+        // A month the user writes over the saved one is the user's.
+        month->setEditText(QStringLiteral("Marchember"));
+        {
+            const MarkedLanguage spoken(language);
+            QCOMPARE(month->currentText(), QStringLiteral("Marchember"));
+        }
+        QCOMPARE(month->currentText(), QStringLiteral("Marchember"));
+    }
+
     void keysThatTypeNothingWork()
     {
         QLineEdit *first = field("txtNameFirst");
@@ -210,6 +431,40 @@ private slots:
                                           QStringLiteral("Please Enter Your Last Name")}));
         QCOMPARE(f->window(Window)->focusWidget(), field("txtNameLast"));
         QCOMPARE(inFront(), QStringLiteral("Frame1"));
+    }
+
+    // Each colour's reading is read whole in every language the program
+    // speaks, if need be a little smaller; in English as designed.
+    void readingsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+        QTest::newRow("Chinese") << QStringLiteral("zh_CN");
+    }
+    void readingsFitInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        std::optional<MarkedLanguage> spoken;
+        if (!language.isEmpty())
+            spoken.emplace(language);
+        QLabel *reading = f->in<QLabel>(Window, "lblResult_1");
+        const qreal designed = reading->font().pointSizeF();
+        // A name for each colour: the first letter's place plus the last name's length.
+        const std::pair<const char *, const char *> names[] = {
+            {"Anna", "Smith"}, {"Joe", "Li"}, {"Zed", "Li"}, {"Anna", "Lee"}, {"Eve", "Adams"}};
+        for (int n = 1; n <= ColorCount; ++n) {
+            field("txtNameFirst")->setText(QLatin1String(names[n - 1].first));
+            field("txtNameLast")->setText(QLatin1String(names[n - 1].second));
+            ask();
+            QCOMPARE(reading->text(), language.isEmpty() ? ColorReadings(n).reading : colourReading(language, n));
+            QVERIFY2(reading->heightForWidth(reading->width()) <= reading->height(), qPrintable(reading->text()));
+            QVERIFY(reading->font().pointSizeF() >= designed * 0.8);
+            if (language.isEmpty())
+                QVERIFY(!reading->testAttribute(Qt::WA_SetFont));
+            QTest::mouseClick(f->in(Window, "cmdBack"), Qt::LeftButton);
+        }
     }
 
     void askShowsTheColourAndBackEmptiesTheNames()

@@ -1,8 +1,22 @@
 // The seven good-luck cultures, their 74 symbols and the draw.
 #include "doubles.h"
+#include "goodluckpictures.h"
+#include "markedlanguage.h"
 #include "modgoodlucksymbol.h"
 
+#include <QFile>
 #include <QTest>
+
+namespace {
+// Paragraph `n` (1-based) of a reading text as the file holds it.
+QString paragraph(const QString &resource, int n)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(n - 1);
+}
+}
 
 class tst_GoodLuckTable : public QObject {
     Q_OBJECT
@@ -121,6 +135,56 @@ private slots:
         QVERIFY(crossed.endsWith(QLatin1Char(' ') + broken) && crossed.size() > broken.size() + 1);
         QVERIFY(GoodLuckSymbols(Indian, 7).description.startsWith(
             QStringLiteral("The flame or the lamp is a symbol of purity.")));
+    }
+
+    // In another language a symbol reads in it: its name and its culture's
+    // headings through the translator, its description from the culture's
+    // file in that language. Its number, English name and picture stay; the
+    // draw is the same. Back in English every text is exact again.
+    void symbolsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("culture");
+        QTest::addColumn<int>("number");
+        QTest::newRow("German Fu Symbol") << QStringLiteral("de") << int(Chinese) << 7;
+        QTest::newRow("Spanish Rabbit's Foot") << QStringLiteral("es") << int(English) << 9;
+        QTest::newRow("Chinese Thunderbird") << QStringLiteral("zh_CN") << int(NativeAmerican) << 12;
+    }
+    void symbolsFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, culture);
+        QFETCH(int, number);
+        const GoodLuckSymbol *symbol = &GoodLuckSymbols(culture, number); // taken in English, still valid later
+        const GoodLuckSymbol english = *symbol;
+        const QString heading = GoodLuckHeading(culture);
+        const QString symbolHeading = GoodLuckSymbolHeading(culture);
+        {
+            const MarkedLanguage spoken(language);
+            const QString translated = paragraph(QStringLiteral(":/goodluck/%1/descriptions_%2.txt")
+                                                     .arg(QLatin1String(GoodLuckPictureSets[culture].folder), language),
+                                                 number);
+            QVERIFY(!translated.isEmpty() && translated != english.description);
+            QCOMPARE(&GoodLuckSymbols(culture, number), symbol);
+            QCOMPARE(symbol->description, translated);
+            QCOMPARE(symbol->name, MarkedLanguage::tr("GoodLuckSymbols", qPrintable(english.name)));
+            QVERIFY(symbol->name != english.name);
+            QCOMPARE(GoodLuckHeading(culture), MarkedLanguage::tr("GoodLuckSymbols", qPrintable(heading)));
+            QCOMPARE(GoodLuckSymbolHeading(culture), MarkedLanguage::tr("GoodLuckSymbols", qPrintable(symbolHeading)));
+            QVERIFY(GoodLuckHeading(culture) != heading && GoodLuckSymbolHeading(culture) != symbolHeading);
+            QCOMPARE(GoodLuckSymbolEnglishName(culture, number), english.name);
+            QCOMPARE(GoodLuckPictureSets[culture].names[number - 1], english.name);
+            QCOMPARE(goodLuckPictures(culture).key(number), english.name + QStringLiteral(".jpg"));
+            QVERIFY(QFile::exists(goodLuckPictures(culture).path(number)));
+            ScriptedRandom random;
+            random.values = {(number - 0.5) / GoodLuckSymbolCount(culture)};
+            QCOMPARE(DrawGoodLuckSymbol(culture, random), number);
+        }
+        QCOMPARE(&GoodLuckSymbols(culture, number), symbol);
+        QCOMPARE(symbol->name, english.name);
+        QCOMPARE(symbol->description, english.description);
+        QCOMPARE(GoodLuckHeading(culture), heading);
+        QCOMPARE(GoodLuckSymbolHeading(culture), symbolHeading);
     }
 
     void draw_data()

@@ -1,11 +1,16 @@
 // The Good Luck Symbol selection and result windows, as the launcher opens them.
 #include "fixture.h"
 #include "goodluckpanel.h"
+#include "goodluckpictures.h"
 #include "look.h"
+#include "markedlanguage.h"
 #include "modgoodlucksymbol.h"
+#include "readingcommands.h"
+#include "readingoutput.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,6 +20,21 @@ constexpr char Result[] = "frmGoodLuckSymbolOracleDisplay";
 const char *const Panels[] = {"fraIndian",  "fraChinese", "fraJapanese",      "fraEgyptian",
                               "fraEnglish", "fraArabian", "fraNativeAmerican"};
 const char *const Cultures[] = {"Indian", "Chinese", "Japanese", "Egyptian", "English", "Arabian", "NativeAmerican"};
+
+// Description `number` of a culture as the language's file holds it.
+QString description(const QString &language, int culture, int number)
+{
+    QFile file(QStringLiteral(":/goodluck/%1/descriptions_%2.txt")
+                   .arg(QLatin1String(GoodLuckPictureSets[culture].folder), language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(number - 1);
+}
+
+const std::optional<ReadingDescription> &described(const OracleWindow *window)
+{
+    return window->findChild<ReadingCommands *>()->reading();
+}
 }
 
 class tst_GoodLuckWindows : public QObject {
@@ -208,6 +228,35 @@ private slots:
         QCOMPARE(f->t.random.drawn, 7);
     }
 
+    // Every description reads whole in its panel in every language the
+    // program speaks; every culture's heading fits its box and its button.
+    void descriptionsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+        QTest::newRow("Chinese") << QStringLiteral("zh_CN");
+    }
+    void descriptionsFitInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        const MarkedLanguage spoken(language);
+        box(Egyptian)->setChecked(true);
+        find();
+        QLabel *desc = f->in<QLabel>(Result, "lblEgyptianDesc");
+        for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+            for (int number = 1; number <= GoodLuckSymbolCount(culture); ++number) {
+                desc->setText(description(language, culture, number));
+                QVERIFY2(desc->heightForWidth(desc->width()) <= desc->height(), qPrintable(desc->text()));
+            }
+            QVERIFY2(box(culture)->sizeHint().width() <= box(culture)->width(), qPrintable(box(culture)->text()));
+            const QRect room = button(culture)->rect().adjusted(3, 2, -3, -2);
+            QVERIFY2(room.contains(button(culture)->fontMetrics().boundingRect(
+                         room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button(culture)->text())),
+                     qPrintable(button(culture)->text()));
+        }
+    }
+
     // Tab takes the result window as it reads: the culture buttons from the
     // top, those of the cultures drawn, then the symbol in front, then Back
     // and Exit; and so again once a culture button has had the focus.
@@ -266,6 +315,82 @@ private slots:
         QVERIFY(reading(Egyptian)->accessibleName().startsWith(
             QStringLiteral("Egyptian Good Luck Symbols: ")
             + GoodLuckSymbols(Egyptian, GoodLuckSymbolCount(Egyptian)).name));
+        QCOMPARE(f->t.random.drawn, 2);
+    }
+
+    // The selection and a reading on screen are told again in another
+    // language: the same symbols, the same culture in front and checked, the
+    // focus where it was, every text in that language, the descriptions from
+    // its files; the culture's boxes, buttons and headings read alike. Back in
+    // English, every text is what it was.
+    void windowsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+    }
+    void windowsFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        box(Chinese)->setChecked(true);
+        box(Egyptian)->setChecked(true);
+        f->t.random.values = {0.0, 0.99}; // Bamboo, Scarab
+        const QMap<QString, QString> englishSelection = textsOf(f->window(Selection));
+        find();
+        OracleWindow *result = f->window(Result);
+        OracleWindow *selection = f->window(Selection);
+        const QMap<QString, QString> english = textsOf(result);
+        const QString englishReading = readingText(*described(result));
+        const QDateTime made = described(result)->when;
+        const QImage picture = f->in<QLabel>(Result, "picEgyptian")->pixmap().toImage();
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused, reading(Egyptian));
+        f->t.clock.time = f->t.clock.time.addSecs(3600);
+        {
+            const MarkedLanguage spoken(language);
+            const auto tr = &MarkedLanguage::tr;
+            QCOMPARE(shown(Egyptian, "Name"), tr("GoodLuckSymbols", "Scarab"));
+            QCOMPARE(shown(Egyptian, "Desc"), description(language, Egyptian, 8));
+            QCOMPARE(shown(Chinese, "Name"), tr("GoodLuckSymbols", "Bamboo"));
+            QCOMPARE(shown(Chinese, "Desc"), description(language, Chinese, 1));
+            QCOMPARE(f->in<QLabel>(Result, "picEgyptian")->pixmap().toImage(), picture);
+            QCOMPARE(f->in(Result, "picEgyptian")->accessibleName(), tr("GoodLuckSymbols", "Scarab"));
+            for (int culture = 0; culture < GoodLuckCultureCount; ++culture) {
+                QCOMPARE(button(culture)->text(), GoodLuckHeading(culture));
+                QCOMPARE(box(culture)->text(), GoodLuckHeading(culture));
+                QCOMPARE(button(culture)->isEnabled(), culture == Chinese || culture == Egyptian);
+            }
+            QCOMPARE(GoodLuckHeading(Egyptian), tr("GoodLuckSymbols", "Egyptian Good Luck Symbols"));
+            QCOMPARE(selection->findChild<QAction *>(QStringLiteral("mnuNext"))->text(),
+                     tr(Selection, "Find My Good luck Symbol"));
+            QCOMPARE(inFront(), int(Egyptian));
+            QCOMPARE(checked(), int(Egyptian));
+            QCOMPARE(QApplication::focusWidget(), focused);
+            QVERIFY(reading(Egyptian)->accessibleName().startsWith(GoodLuckHeading(Egyptian) + QStringLiteral(": ")
+                                                                   + tr("GoodLuckSymbols", "Scarab")));
+            for (const auto &[window, before] : {std::pair{result, english}, std::pair{selection, englishSelection}}) {
+                const QStringList same = sameAsEnglish(textsOf(window), before, SharedWindowTexts);
+                QVERIFY2(same.isEmpty(), qPrintable(same.join(QStringLiteral("; "))));
+            }
+            // The reading as it is copied, in the same words.
+            const ReadingDescription &reading = *described(result);
+            QCOMPARE(reading.when, made);
+            QCOMPARE(reading.pieces.size(), 2);
+            QCOMPARE(reading.pieces[0].heading, tr("GoodLuckSymbols", "Chinese Good Luck Symbol"));
+            QCOMPARE(reading.pieces[1].name, tr("GoodLuckSymbols", "Scarab"));
+            QCOMPARE(reading.pieces[1].pictureName, tr("GoodLuckSymbols", "Scarab"));
+            QCOMPARE(reading.pieces[1].text, description(language, Egyptian, 8));
+            // A culture chosen now is shown in the language in use.
+            QTest::mouseClick(button(Chinese), Qt::LeftButton);
+            QVERIFY(this->reading(Chinese)->accessibleName().startsWith(GoodLuckHeading(Chinese)));
+            QTest::mouseClick(button(Egyptian), Qt::LeftButton);
+            focused->setFocus();
+        }
+        QVERIFY2(firstDifference(textsOf(result), english).isEmpty(),
+                 qPrintable(firstDifference(textsOf(result), english)));
+        QVERIFY2(firstDifference(textsOf(selection), englishSelection).isEmpty(),
+                 qPrintable(firstDifference(textsOf(selection), englishSelection)));
+        QCOMPARE(readingText(*described(result)), englishReading);
         QCOMPARE(f->t.random.drawn, 2);
     }
 

@@ -1,9 +1,22 @@
 // The Ogham tree table and the three-tree draw, without a screen.
 #include "doubles.h"
+#include "markedlanguage.h"
 #include "modoghamoracle.h"
 #include "productionservices.h"
 
+#include <QFile>
 #include <QTest>
+
+namespace {
+// Paragraph `n` (1-based) of a reading text as the file holds it.
+QString paragraph(const QString &resource, int n)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(n - 1);
+}
+}
 
 class tst_OghamTable : public QObject {
     Q_OBJECT
@@ -35,6 +48,58 @@ private slots:
         QCOMPARE(OghamTrees(12).LuckyLetter, QStringLiteral("'N,G"));
         QCOMPARE(OghamTrees(11).RulingAnimal, QStringLiteral("The Butterfly  "));
         QCOMPARE(OghamTrees(10).LuckyFlower, OghamTrees(9).LuckyFlower);
+    }
+
+    // In another language a tree reads in it: its name and attributes through
+    // the translator, its paragraph from the language's file; the Ogham terms
+    // and letters stay, and the English name still finds the tree. Back in
+    // English every value is exact again.
+    void treesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("tree");
+        QTest::newRow("German Birch") << QStringLiteral("de") << 1;
+        QTest::newRow("Spanish Oak") << QStringLiteral("es") << 7;
+        QTest::newRow("Chinese Elder") << QStringLiteral("zh_CN") << 13;
+    }
+    void treesFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, tree);
+        const OghamTree *taken = &OghamTrees(tree); // taken in English, still valid later
+        const OghamTree english = *taken;
+        const QList<OghamAttribute> englishAttributes = OghamTreeAttributes(english);
+        {
+            const MarkedLanguage spoken(language);
+            const QString translated = paragraph(QStringLiteral(":/ogham/characteristics_%1.txt").arg(language), tree);
+            QVERIFY(!translated.isEmpty() && translated != english.Characteristics);
+            const OghamTree &row = OghamTrees(tree);
+            QCOMPARE(&row, taken);
+            QCOMPARE(row.Characteristics, translated);
+            QCOMPARE(row.TreeName, MarkedLanguage::tr("OghamTrees", qPrintable(english.TreeName)));
+            QVERIFY(row.TreeName != english.TreeName);
+            QCOMPARE(row.RulingAnimal, MarkedLanguage::tr("OghamTrees", qPrintable(english.RulingAnimal)));
+            QCOMPARE(row.LuckyMonth, MarkedLanguage::tr("OghamTrees", qPrintable(english.LuckyMonth)));
+            QCOMPARE(row.OghamTerm, english.OghamTerm);
+            QCOMPARE(row.LuckyLetter, english.LuckyLetter);
+            QCOMPARE(OghamTreeEnglishName(tree), english.TreeName);
+            const QList<OghamAttribute> attributes = OghamTreeAttributes(row);
+            QCOMPARE(attributes.size(), 9);
+            QCOMPARE(OghamAttributeCaptions().size(), 9);
+            for (qsizetype i = 0; i < attributes.size(); ++i) {
+                QCOMPARE(attributes[i].caption,
+                         MarkedLanguage::tr("OghamTrees", qPrintable(englishAttributes[i].caption)));
+                QVERIFY(attributes[i].caption != englishAttributes[i].caption);
+                QCOMPARE(OghamAttributeCaptions()[i], attributes[i].caption);
+            }
+        }
+        const OghamTree &row = OghamTrees(tree);
+        QCOMPARE(&row, taken);
+        QCOMPARE(row.TreeName, english.TreeName);
+        QCOMPARE(row.Characteristics, english.Characteristics);
+        QCOMPARE(row.RulingAnimal, english.RulingAnimal);
+        QCOMPARE(OghamTreeAttributes(row)[0].caption, QStringLiteral("Keywords"));
+        QCOMPARE(OghamTreeAttributes(row)[8].caption, QStringLiteral("Lucky Flower"));
     }
 
     void draw_data()
