@@ -79,6 +79,369 @@
     </message>
 </context>
 <context>
+    <name>GoodLuckSymbols</name>
+    <message>
+        <source>Aum</source>
+        <translation>Aum</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Betel Leaf (Paan)</source>
+        <translation>Betelblatt (Paan)</translation>
+    </message>
+    <message>
+        <source>Bindi or Dot</source>
+        <translation>Bindi oder Punkt</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Kokosnuss</translation>
+    </message>
+    <message>
+        <source>Conch shells (Shankh)</source>
+        <translation>Muschelhorn (Shankh)</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Rudraksha</source>
+        <translation>Rudraksha</translation>
+    </message>
+    <message>
+        <source>Swastika</source>
+        <translation>Swastika</translation>
+    </message>
+    <message>
+        <source>Tulsi</source>
+        <translation>Tulsi</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Gebetsmühle</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished">Bambus</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Fledermaus</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krabbe</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Kranich</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation type="unfinished">Drache</translation>
+    </message>
+    <message>
+        <source>Fu Symbol</source>
+        <translation>Fu-Zeichen</translation>
+    </message>
+    <message>
+        <source>Gold Fish</source>
+        <translation>Goldfisch</translation>
+    </message>
+    <message>
+        <source>Gold Ingots</source>
+        <translation>Goldbarren</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Pferd</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation type="unfinished">Jade</translation>
+    </message>
+    <message>
+        <source>Magpie</source>
+        <translation>Elster</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation type="unfinished">Orchidee</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation type="unfinished">Phönix</translation>
+    </message>
+    <message>
+        <source>Three Legged Toad</source>
+        <translation>Dreibeinige Kröte</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation type="unfinished">Schildkröte</translation>
+    </message>
+    <message>
+        <source>Wealth Ship</source>
+        <translation>Schatzschiff</translation>
+    </message>
+    <message>
+        <source>Yin Yang</source>
+        <translation>Yin und Yang</translation>
+    </message>
+    <message>
+        <source>Beckoning Cat</source>
+        <translation>Winkekatze</translation>
+    </message>
+    <message>
+        <source>Benten</source>
+        <translation>Benten</translation>
+    </message>
+    <message>
+        <source>Bishamon</source>
+        <translation>Bishamon</translation>
+    </message>
+    <message>
+        <source>Daikokuten</source>
+        <translation>Daikokuten</translation>
+    </message>
+    <message>
+        <source>Daruma Doll</source>
+        <translation>Daruma-Puppe</translation>
+    </message>
+    <message>
+        <source>Ebisu</source>
+        <translation>Ebisu</translation>
+    </message>
+    <message>
+        <source>Fukurokuju</source>
+        <translation>Fukurokuju</translation>
+    </message>
+    <message>
+        <source>Jurojin</source>
+        <translation>Jurojin</translation>
+    </message>
+    <message>
+        <source>Laughing Buddha</source>
+        <translation>Lachender Buddha</translation>
+    </message>
+    <message>
+        <source>Tanuki</source>
+        <translation>Tanuki</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engel</translation>
+    </message>
+    <message>
+        <source>Ankh</source>
+        <translation>Anch</translation>
+    </message>
+    <message>
+        <source>Caduceus</source>
+        <translation>Hermesstab</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>Eye of Horus</source>
+        <translation>Horusauge</translation>
+    </message>
+    <message>
+        <source>Isis</source>
+        <translation>Isis</translation>
+    </message>
+    <message>
+        <source>Lotus Flower</source>
+        <translation>Lotusblume</translation>
+    </message>
+    <message>
+        <source>Scarab</source>
+        <translation>Skarabäus</translation>
+    </message>
+    <message>
+        <source>3 Keys</source>
+        <translation>3 Schlüssel</translation>
+    </message>
+    <message>
+        <source>Acorn</source>
+        <translation>Eichel</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Münze</translation>
+    </message>
+    <message>
+        <source>Four Leaf Clover</source>
+        <translation>Vierblättriges Kleeblatt</translation>
+    </message>
+    <message>
+        <source>Horseshoe</source>
+        <translation>Hufeisen</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>Old Boot</source>
+        <translation>Alter Stiefel</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Glücksschwein</translation>
+    </message>
+    <message>
+        <source>Rabbit&apos;s Foot</source>
+        <translation>Hasenpfote</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation type="unfinished">Einhorn</translation>
+    </message>
+    <message>
+        <source>Wishbone</source>
+        <translation>Wunschknochen</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation type="unfinished">Holz</translation>
+    </message>
+    <message>
+        <source>Dolphins</source>
+        <translation>Delfine</translation>
+    </message>
+    <message>
+        <source>Hamsa Hand</source>
+        <translation>Hamsa-Hand</translation>
+    </message>
+    <message>
+        <source>Broken Arrow</source>
+        <translation>Zerbrochener Pfeil</translation>
+    </message>
+    <message>
+        <source>Crossed Arrows</source>
+        <translation>Gekreuzte Pfeile</translation>
+    </message>
+    <message>
+        <source>Feathers</source>
+        <translation>Federn</translation>
+    </message>
+    <message>
+        <source>Fence</source>
+        <translation>Zaun</translation>
+    </message>
+    <message>
+        <source>Kokopelli Charm</source>
+        <translation>Kokopelli-Amulett</translation>
+    </message>
+    <message>
+        <source>Leaf</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Berg</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Regenwolke</translation>
+    </message>
+    <message>
+        <source>Rain Drop</source>
+        <translation>Regentropfen</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Regen</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Donnervogel</translation>
+    </message>
+    <message>
+        <source>Indian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Indische Glückssymbole</translation>
+    </message>
+    <message>
+        <source>Chinese Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Chinesische Glückssymbole</translation>
+    </message>
+    <message>
+        <source>Japanese Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Japanische Glückssymbole</translation>
+    </message>
+    <message>
+        <source>Egyptian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Ägyptische Glückssymbole</translation>
+    </message>
+    <message>
+        <source>English Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Englische Glückssymbole</translation>
+    </message>
+    <message>
+        <source>Arabian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Arabische Glückssymbole</translation>
+    </message>
+    <message>
+        <source>Native American Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Indigene Glückssymbole Nordamerikas</translation>
+    </message>
+    <message>
+        <source>Indian Good Luck Symbol</source>
+        <extracomment>What one drawn symbol of a culture is, as a copied or printed reading heads it.</extracomment>
+        <translation>Indisches Glückssymbol</translation>
+    </message>
+    <message>
+        <source>Chinese Good Luck Symbol</source>
+        <translation>Chinesisches Glückssymbol</translation>
+    </message>
+    <message>
+        <source>Japanese Good Luck Symbol</source>
+        <translation>Japanisches Glückssymbol</translation>
+    </message>
+    <message>
+        <source>Egyptian Good Luck Symbol</source>
+        <translation>Ägyptisches Glückssymbol</translation>
+    </message>
+    <message>
+        <source>English Good Luck Symbol</source>
+        <translation>Englisches Glückssymbol</translation>
+    </message>
+    <message>
+        <source>Arabian Good Luck Symbol</source>
+        <translation>Arabisches Glückssymbol</translation>
+    </message>
+    <message>
+        <source>Native American Good Luck Symbol</source>
+        <translation>Indigenes Glückssymbol Nordamerikas</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
@@ -91,6 +454,94 @@
     <message>
         <source>Desktop language</source>
         <translation>Systemsprache</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCatalogue</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Both ways round of one domino, as in &quot;6-4 and 4-6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished">Bambus</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: the name players give it.</extracomment>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
+        <translation type="unfinished">Englischer Name</translation>
+    </message>
+    <message>
+        <source>Chinese Character</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: the romanised Chinese character on the tile.</extracomment>
+        <translation type="unfinished">Chinesisches Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A mahjong tile: its name, then what it stands for, as in &quot;1 Wan (Open Door)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the</source>
+        <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -511,46 +962,494 @@
     </message>
 </context>
 <context>
+    <name>MysticalColors</name>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">Grün</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">Rot</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+</context>
+<context>
     <name>OghamTreePanel</name>
-    <message>
-        <source>Keywords</source>
-        <translation>Schlüsselwörter</translation>
-    </message>
-    <message>
-        <source>Ruling Planet</source>
-        <translation>Herrscherplanet</translation>
-    </message>
-    <message>
-        <source>Ruling Animal</source>
-        <translation>Krafttier</translation>
-    </message>
-    <message>
-        <source>Ogham Term</source>
-        <translation>Ogham-Zeichen</translation>
-    </message>
-    <message>
-        <source>Lucky Color</source>
-        <translation>Glücksfarbe</translation>
-    </message>
-    <message>
-        <source>Lucky Month</source>
-        <translation>Glücksmonat</translation>
-    </message>
-    <message>
-        <source>Lucky Letter</source>
-        <translation>Glücksbuchstabe</translation>
-    </message>
-    <message>
-        <source>Lucky Gemstone</source>
-        <translation>Glücksstein</translation>
-    </message>
-    <message>
-        <source>Lucky Flower</source>
-        <translation>Glücksblume</translation>
-    </message>
     <message>
         <source>Characteristics</source>
         <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a tree&apos;s paragraph: the time it stands for, then the tree (&quot;The Past: The Oak Tree&quot;).</extracomment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>One attribute of a tree as a screen reader tells it (&quot;Ruling Planet: Sun.&quot;).</extracomment>
+        <translation type="unfinished">%1, %2. {1:?}</translation>
+    </message>
+</context>
+<context>
+    <name>OghamTrees</name>
+    <message>
+        <source>The Birch Tree</source>
+        <translation>Die Birke</translation>
+    </message>
+    <message>
+        <source>Ambition, Ideals</source>
+        <translation>Ehrgeiz, Ideale</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>The White Stag</source>
+        <translation>Der weiße Hirsch</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished">Weiß</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Rock Crystal</source>
+        <translation>Bergkristall</translation>
+    </message>
+    <message>
+        <source>Common Daisy</source>
+        <translation>Gänseblümchen</translation>
+    </message>
+    <message>
+        <source>The Rowan Tree</source>
+        <translation>Die Eberesche</translation>
+    </message>
+    <message>
+        <source>Inspiration, Creativity</source>
+        <translation>Inspiration, Kreativität</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>The Dragon </source>
+        <translation>Der Drache</translation>
+    </message>
+    <message>
+        <source>Red/Grey</source>
+        <translation>Rot/Grau</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Peridot</source>
+        <translation>Peridot</translation>
+    </message>
+    <message>
+        <source>Snowdrop</source>
+        <translation>Schneeglöckchen</translation>
+    </message>
+    <message>
+        <source>The Ash Tree </source>
+        <translation>Die Esche</translation>
+    </message>
+    <message>
+        <source>Wisdom, Energy</source>
+        <translation>Weisheit, Energie</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>The Adder</source>
+        <translation>Die Kreuzotter</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">Grün</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koralle</translation>
+    </message>
+    <message>
+        <source>Wood Anemone,Buttercup</source>
+        <translation>Buschwindröschen, Hahnenfuß</translation>
+    </message>
+    <message>
+        <source>The Alder Tree </source>
+        <translation>Die Erle</translation>
+    </message>
+    <message>
+        <source>Cunningness, Skill</source>
+        <translation>Schläue, Geschick</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>The Fox</source>
+        <translation>Der Fuchs</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Karmesinrot</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>Ruby</source>
+        <translation>Rubin</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Ginster</translation>
+    </message>
+    <message>
+        <source>The Willow Tree </source>
+        <translation>Die Weide</translation>
+    </message>
+    <message>
+        <source>Adapt, Adjustments</source>
+        <translation>Anpassung, Wandel</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>The Hare</source>
+        <translation>Der Hase</translation>
+    </message>
+    <message>
+        <source>Any bright color</source>
+        <translation>Jede leuchtende Farbe</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>Moonstone</source>
+        <translation>Mondstein</translation>
+    </message>
+    <message>
+        <source>Primrose</source>
+        <translation>Primel</translation>
+    </message>
+    <message>
+        <source>The Hawthorn Tree </source>
+        <translation>Der Weißdorn</translation>
+    </message>
+    <message>
+        <source>Patience, Wisdom</source>
+        <translation>Geduld, Weisheit</translation>
+    </message>
+    <message>
+        <source>Vulcan</source>
+        <translation>Vulkanus</translation>
+    </message>
+    <message>
+        <source>The Owl</source>
+        <translation>Die Eule</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>April/ May</source>
+        <translation>April/Mai</translation>
+    </message>
+    <message>
+        <source>Topaz</source>
+        <translation>Topas</translation>
+    </message>
+    <message>
+        <source>Wood Sorrel</source>
+        <translation>Waldsauerklee</translation>
+    </message>
+    <message>
+        <source>The Oak Tree</source>
+        <translation>Die Eiche</translation>
+    </message>
+    <message>
+        <source>Simplicity, Wit</source>
+        <translation>Schlichtheit, Scharfsinn</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>The Wren</source>
+        <translation>Der Zaunkönig</translation>
+    </message>
+    <message>
+        <source>Black and dark brown</source>
+        <translation>Schwarz und Dunkelbraun</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Coltsfoot</source>
+        <translation>Huflattich</translation>
+    </message>
+    <message>
+        <source>The Holly Tree</source>
+        <translation>Die Stechpalme</translation>
+    </message>
+    <message>
+        <source>Strength, Purity</source>
+        <translation>Stärke, Reinheit</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation type="unfinished">Erde</translation>
+    </message>
+    <message>
+        <source>The Unicorn</source>
+        <translation>Das Einhorn</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>Red Carnelian</source>
+        <translation>Roter Karneol</translation>
+    </message>
+    <message>
+        <source>Vervain</source>
+        <translation>Eisenkraut</translation>
+    </message>
+    <message>
+        <source>The Hazel Tree</source>
+        <translation>Die Hasel</translation>
+    </message>
+    <message>
+        <source>Inspiration</source>
+        <translation>Inspiration</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>The Salmon</source>
+        <translation>Der Lachs</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>Amethyst</source>
+        <translation>Amethyst</translation>
+    </message>
+    <message>
+        <source>Valerian</source>
+        <translation>Baldrian</translation>
+    </message>
+    <message>
+        <source>The Vine</source>
+        <translation>Die Weinrebe</translation>
+    </message>
+    <message>
+        <source>Beauty, Grace</source>
+        <translation>Schönheit, Anmut</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>The Swan</source>
+        <translation>Der Schwan</translation>
+    </message>
+    <message>
+        <source>All multi-hued colors</source>
+        <translation>Alle bunten Farbtöne</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>Smaragd</translation>
+    </message>
+    <message>
+        <source>The Ivy</source>
+        <translation>Der Efeu</translation>
+    </message>
+    <message>
+        <source>Colorful Nature, Faith</source>
+        <translation>Farbenfrohes Wesen, Glaube</translation>
+    </message>
+    <message>
+        <source>Persephone</source>
+        <translation>Persephone</translation>
+    </message>
+    <message>
+        <source>The Butterfly  </source>
+        <translation>Der Schmetterling</translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Opal</source>
+        <translation>Opal</translation>
+    </message>
+    <message>
+        <source>Woody Nightshade</source>
+        <translation>Bittersüßer Nachtschatten</translation>
+    </message>
+    <message>
+        <source>The Reed</source>
+        <translation>Das Schilfrohr</translation>
+    </message>
+    <message>
+        <source>Loyalty, Honor</source>
+        <translation>Treue, Ehre</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>The Hound Dog </source>
+        <translation>Der Jagdhund</translation>
+    </message>
+    <message>
+        <source>Grass green</source>
+        <translation>Grasgrün</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>Jasper</source>
+        <translation>Jaspis</translation>
+    </message>
+    <message>
+        <source>Water Mint</source>
+        <translation>Wasserminze</translation>
+    </message>
+    <message>
+        <source>The Elder Tree</source>
+        <translation>Der Holunder</translation>
+    </message>
+    <message>
+        <source>Ambition, Patience</source>
+        <translation>Ehrgeiz, Geduld</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>The Raven </source>
+        <translation>Der Rabe</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">Rot</translation>
+    </message>
+    <message>
+        <source>The month of Samhain</source>
+        <translation>Der Monat Samhain</translation>
+    </message>
+    <message>
+        <source>Jet or Black Amber</source>
+        <translation>Gagat oder schwarzer Bernstein</translation>
+    </message>
+    <message>
+        <source>Dandelion</source>
+        <translation>Löwenzahn</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished">Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation type="unfinished">Herrscherplanet</translation>
+    </message>
+    <message>
+        <source>Ruling Animal</source>
+        <translation type="unfinished">Krafttier</translation>
+    </message>
+    <message>
+        <source>Ogham Term</source>
+        <translation type="unfinished">Ogham-Zeichen</translation>
+    </message>
+    <message>
+        <source>Lucky Color</source>
+        <translation type="unfinished">Glücksfarbe</translation>
+    </message>
+    <message>
+        <source>Lucky Month</source>
+        <translation type="unfinished">Glücksmonat</translation>
+    </message>
+    <message>
+        <source>Lucky Letter</source>
+        <translation type="unfinished">Glücksbuchstabe</translation>
+    </message>
+    <message>
+        <source>Lucky Gemstone</source>
+        <translation type="unfinished">Glücksstein</translation>
+    </message>
+    <message>
+        <source>Lucky Flower</source>
+        <translation type="unfinished">Glücksblume</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1611,14 @@
     </message>
 </context>
 <context>
+    <name>TreeChooser</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tree box as a screen reader names it: its label, then the tree in it (&quot;The Past: The Oak Tree&quot;).</extracomment>
+        <translation type="unfinished">%1. {1 %2?}</translation>
+    </message>
+</context>
+<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
@@ -757,7 +1664,28 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>A small button: about 9 characters fit.</extracomment>
         <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>The caption of the user&apos;s question in a copied or printed reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Past</source>
+        <extracomment>The heading of the left tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Present</source>
+        <extracomment>The heading of the right tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Future</source>
+        <extracomment>The heading of the middle tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -773,6 +1701,25 @@
     <message>
         <source>Click on the above image to get your Celtic Ogham Oracle Reading</source>
         <translation>Klicke auf das Bild oben für deine keltische Ogham-Deutung</translation>
+    </message>
+    <message>
+        <source>Plese Enter Your Question</source>
+        <extracomment>The question box is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your Question Here</source>
+        <extracomment>The text the question box opens with; typing replaces it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw my three trees</source>
+        <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of a tree</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -842,34 +1789,6 @@
         <translation>Orin Glückssymbol-Orakel</translation>
     </message>
     <message>
-        <source>Indian Good Luck Symbols</source>
-        <translation>Indische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Chinese Good Luck Symbols</source>
-        <translation>Chinesische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Japanese Good Luck Symbols</source>
-        <translation>Japanische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Egyptian Good Luck Symbols</source>
-        <translation>Ägyptische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>English Good Luck Symbols</source>
-        <translation>Englische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Arabian Good Luck Symbols</source>
-        <translation>Arabische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Native American Good Luck Symbols</source>
-        <translation>Indigene Glückssymbole Nordamerikas</translation>
-    </message>
-    <message>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
@@ -890,35 +1809,13 @@
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
+        <extracomment>The File menu&apos;s item, the same command as the window&apos;s button.</extracomment>
         <translation>Mein Glückssymbol finden</translation>
     </message>
     <message>
-        <source>Native American Good Luck Symbols</source>
-        <translation>Indigene Glückssymbole Nordamerikas</translation>
-    </message>
-    <message>
-        <source>Arabian Good Luck Symbols</source>
-        <translation>Arabische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>English Good Luck Symbols</source>
-        <translation>Englische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Egyptian Good Luck Symbols</source>
-        <translation>Ägyptische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Japanese Good Luck Symbols</source>
-        <translation>Japanische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Chinese Good Luck Symbols</source>
-        <translation>Chinesische Glückssymbole</translation>
-    </message>
-    <message>
-        <source>Indian Good Luck Symbols</source>
-        <translation>Indische Glückssymbole</translation>
+        <source>Please Select A Type of Good Luck Symbol</source>
+        <extracomment>No culture is ticked.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -996,33 +1893,9 @@
         <translation>Über deinen Mahjong-Stein</translation>
     </message>
     <message>
-        <source>Season</source>
-        <translation type="vanished">Jahreszeit</translation>
-    </message>
-    <message>
         <source>Color</source>
         <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
         <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Element</source>
-        <translation type="vanished">Element</translation>
-    </message>
-    <message>
-        <source>Constellation</source>
-        <translation type="vanished">Sternbild</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="vanished">Spieler</translation>
-    </message>
-    <message>
-        <source>Representation</source>
-        <translation type="vanished">Sinnbild</translation>
-    </message>
-    <message>
-        <source>Flower</source>
-        <translation type="vanished">Blume</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1079,14 +1952,17 @@
     </message>
     <message>
         <source>Enter First Name</source>
+        <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
         <translation>Dein Vorname</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
+        <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
         <translation>Dein Nachname</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
+        <extracomment>A button: about 26 characters fit.</extracomment>
         <translation>Das Farborakel &amp;befragen</translation>
     </message>
     <message>
@@ -1095,14 +1971,17 @@
     </message>
     <message>
         <source>Month</source>
+        <extracomment>Above the birth month box: about 9 characters fit.</extracomment>
         <translation>Monat</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>Above the birth day box: about 7 characters fit.</extracomment>
         <translation>Tag</translation>
     </message>
     <message>
         <source>Year</source>
+        <extracomment>Above the birth year box: about 7 characters fit.</extracomment>
         <translation>Jahr</translation>
     </message>
     <message>
@@ -1119,7 +1998,56 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>A small button: about 7 characters fit.</extracomment>
         <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Please Enter Your First Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Last Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The caption of the names in a copied or printed reading.</extracomment>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A person&apos;s whole name: %1 is the first name, %2 the last name, both as typed.</extracomment>
+        <translation type="unfinished">%1. {1 %2?}</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lucky colour</source>
+        <extracomment>What the colour of a reading is, as a copied or printed reading heads it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <extracomment>The title of the dialog that opens a saved reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <extracomment>The chosen file is not a saved reading (its name does not end in &quot;num&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type your name in Latin letters, as it is written in your passport.</source>
+        <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Character Only</source>
+        <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1179,6 +2107,40 @@
     <message>
         <source>No piece matches</source>
         <translation>Kein passender Eintrag</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>What a screen reader calls the text beside the list: a piece&apos;s or a heading&apos;s name follows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read these three</source>
+        <extracomment>The button that reads the tree on show with the two chosen for the past and the future.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The tree on show as a screen reader names it: the label &quot;The Present:&quot;, then the tree.</extracomment>
+        <translation type="unfinished">%1. {1 %2?}</translation>
+    </message>
+    <message>
+        <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
+        <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
+        <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,369 @@
     </message>
 </context>
 <context>
+    <name>GoodLuckSymbols</name>
+    <message>
+        <source>Aum</source>
+        <translation>Aum</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Campana</translation>
+    </message>
+    <message>
+        <source>Betel Leaf (Paan)</source>
+        <translation>Hoja de betel (paan)</translation>
+    </message>
+    <message>
+        <source>Bindi or Dot</source>
+        <translation>Bindi o punto</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>Coco</translation>
+    </message>
+    <message>
+        <source>Conch shells (Shankh)</source>
+        <translation>Caracola (shankh)</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lámpara</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pirámide</translation>
+    </message>
+    <message>
+        <source>Rudraksha</source>
+        <translation>Rudraksha</translation>
+    </message>
+    <message>
+        <source>Swastika</source>
+        <translation>Esvástica</translation>
+    </message>
+    <message>
+        <source>Tulsi</source>
+        <translation>Tulsi</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished">Bambú</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>Murciélago</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Mariposa</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Cangrejo</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>Grulla</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation type="unfinished">Dragón</translation>
+    </message>
+    <message>
+        <source>Fu Symbol</source>
+        <translation>Símbolo Fu</translation>
+    </message>
+    <message>
+        <source>Gold Fish</source>
+        <translation>Pez dorado</translation>
+    </message>
+    <message>
+        <source>Gold Ingots</source>
+        <translation>Lingotes de oro</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Caballo</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation type="unfinished">Jade</translation>
+    </message>
+    <message>
+        <source>Magpie</source>
+        <translation>Urraca</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation type="unfinished">Orquídea</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation type="unfinished">Fénix</translation>
+    </message>
+    <message>
+        <source>Three Legged Toad</source>
+        <translation>Sapo de tres patas</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation type="unfinished">Tortuga</translation>
+    </message>
+    <message>
+        <source>Wealth Ship</source>
+        <translation>Barco de la riqueza</translation>
+    </message>
+    <message>
+        <source>Yin Yang</source>
+        <translation>Yin yang</translation>
+    </message>
+    <message>
+        <source>Beckoning Cat</source>
+        <translation>Gato de la suerte</translation>
+    </message>
+    <message>
+        <source>Benten</source>
+        <translation>Benzaiten</translation>
+    </message>
+    <message>
+        <source>Bishamon</source>
+        <translation>Bishamonten</translation>
+    </message>
+    <message>
+        <source>Daikokuten</source>
+        <translation>Daikokuten</translation>
+    </message>
+    <message>
+        <source>Daruma Doll</source>
+        <translation>Muñeco daruma</translation>
+    </message>
+    <message>
+        <source>Ebisu</source>
+        <translation>Ebisu</translation>
+    </message>
+    <message>
+        <source>Fukurokuju</source>
+        <translation>Fukurokuju</translation>
+    </message>
+    <message>
+        <source>Jurojin</source>
+        <translation>Jurojin</translation>
+    </message>
+    <message>
+        <source>Laughing Buddha</source>
+        <translation>Buda sonriente</translation>
+    </message>
+    <message>
+        <source>Tanuki</source>
+        <translation>Tanuki</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ángel</translation>
+    </message>
+    <message>
+        <source>Ankh</source>
+        <translation>Ankh</translation>
+    </message>
+    <message>
+        <source>Caduceus</source>
+        <translation>Caduceo</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Eye of Horus</source>
+        <translation>Ojo de Horus</translation>
+    </message>
+    <message>
+        <source>Isis</source>
+        <translation>Isis</translation>
+    </message>
+    <message>
+        <source>Lotus Flower</source>
+        <translation>Flor de loto</translation>
+    </message>
+    <message>
+        <source>Scarab</source>
+        <translation>Escarabajo</translation>
+    </message>
+    <message>
+        <source>3 Keys</source>
+        <translation>3 llaves</translation>
+    </message>
+    <message>
+        <source>Acorn</source>
+        <translation>Bellota</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Four Leaf Clover</source>
+        <translation>Trébol de cuatro hojas</translation>
+    </message>
+    <message>
+        <source>Horseshoe</source>
+        <translation>Herradura</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Mariquita</translation>
+    </message>
+    <message>
+        <source>Old Boot</source>
+        <translation>Bota vieja</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cerdo</translation>
+    </message>
+    <message>
+        <source>Rabbit&apos;s Foot</source>
+        <translation>Pata de conejo</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation type="unfinished">Unicornio</translation>
+    </message>
+    <message>
+        <source>Wishbone</source>
+        <translation>Hueso de los deseos</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation type="unfinished">Madera</translation>
+    </message>
+    <message>
+        <source>Dolphins</source>
+        <translation>Delfines</translation>
+    </message>
+    <message>
+        <source>Hamsa Hand</source>
+        <translation>Mano de Fátima</translation>
+    </message>
+    <message>
+        <source>Broken Arrow</source>
+        <translation>Flecha rota</translation>
+    </message>
+    <message>
+        <source>Crossed Arrows</source>
+        <translation>Flechas cruzadas</translation>
+    </message>
+    <message>
+        <source>Feathers</source>
+        <translation>Plumas</translation>
+    </message>
+    <message>
+        <source>Fence</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Kokopelli Charm</source>
+        <translation>Amuleto de Kokopelli</translation>
+    </message>
+    <message>
+        <source>Leaf</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Montaña</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>Nube de lluvia</translation>
+    </message>
+    <message>
+        <source>Rain Drop</source>
+        <translation>Gota de lluvia</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Lluvia</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>Pájaro del Trueno</translation>
+    </message>
+    <message>
+        <source>Indian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos de la suerte de la India</translation>
+    </message>
+    <message>
+        <source>Chinese Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos chinos de la suerte</translation>
+    </message>
+    <message>
+        <source>Japanese Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos japoneses de la suerte</translation>
+    </message>
+    <message>
+        <source>Egyptian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos egipcios de la suerte</translation>
+    </message>
+    <message>
+        <source>English Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos ingleses de la suerte</translation>
+    </message>
+    <message>
+        <source>Arabian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos árabes de la suerte</translation>
+    </message>
+    <message>
+        <source>Native American Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">Símbolos amerindios de la suerte</translation>
+    </message>
+    <message>
+        <source>Indian Good Luck Symbol</source>
+        <extracomment>What one drawn symbol of a culture is, as a copied or printed reading heads it.</extracomment>
+        <translation>Símbolo de la suerte de la India</translation>
+    </message>
+    <message>
+        <source>Chinese Good Luck Symbol</source>
+        <translation>Símbolo chino de la suerte</translation>
+    </message>
+    <message>
+        <source>Japanese Good Luck Symbol</source>
+        <translation>Símbolo japonés de la suerte</translation>
+    </message>
+    <message>
+        <source>Egyptian Good Luck Symbol</source>
+        <translation>Símbolo egipcio de la suerte</translation>
+    </message>
+    <message>
+        <source>English Good Luck Symbol</source>
+        <translation>Símbolo inglés de la suerte</translation>
+    </message>
+    <message>
+        <source>Arabian Good Luck Symbol</source>
+        <translation>Símbolo árabe de la suerte</translation>
+    </message>
+    <message>
+        <source>Native American Good Luck Symbol</source>
+        <translation>Símbolo amerindio de la suerte</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
@@ -91,6 +454,94 @@
     <message>
         <source>Desktop language</source>
         <translation>Idioma del escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCatalogue</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Both ways round of one domino, as in &quot;6-4 and 4-6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished">Bambú</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: the name players give it.</extracomment>
+        <translation type="unfinished">Nombre</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
+        <translation type="unfinished">Nombre en español</translation>
+    </message>
+    <message>
+        <source>Chinese Character</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: the romanised Chinese character on the tile.</extracomment>
+        <translation type="unfinished">Carácter chino</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A mahjong tile: its name, then what it stands for, as in &quot;1 Wan (Open Door)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the</source>
+        <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -511,46 +962,494 @@
     </message>
 </context>
 <context>
+    <name>MysticalColors</name>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">Verde</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+</context>
+<context>
     <name>OghamTreePanel</name>
-    <message>
-        <source>Keywords</source>
-        <translation>Palabras clave</translation>
-    </message>
-    <message>
-        <source>Ruling Planet</source>
-        <translation>Planeta regente</translation>
-    </message>
-    <message>
-        <source>Ruling Animal</source>
-        <translation>Animal regente</translation>
-    </message>
-    <message>
-        <source>Ogham Term</source>
-        <translation>Término ogham</translation>
-    </message>
-    <message>
-        <source>Lucky Color</source>
-        <translation>Color propicio</translation>
-    </message>
-    <message>
-        <source>Lucky Month</source>
-        <translation>Mes propicio</translation>
-    </message>
-    <message>
-        <source>Lucky Letter</source>
-        <translation>Letra propicia</translation>
-    </message>
-    <message>
-        <source>Lucky Gemstone</source>
-        <translation>Piedra propicia</translation>
-    </message>
-    <message>
-        <source>Lucky Flower</source>
-        <translation>Flor propicia</translation>
-    </message>
     <message>
         <source>Characteristics</source>
         <translation>Características</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a tree&apos;s paragraph: the time it stands for, then the tree (&quot;The Past: The Oak Tree&quot;).</extracomment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>One attribute of a tree as a screen reader tells it (&quot;Ruling Planet: Sun.&quot;).</extracomment>
+        <translation type="unfinished">%1, %2. {1:?}</translation>
+    </message>
+</context>
+<context>
+    <name>OghamTrees</name>
+    <message>
+        <source>The Birch Tree</source>
+        <translation>El abedul</translation>
+    </message>
+    <message>
+        <source>Ambition, Ideals</source>
+        <translation>Ambición, ideales</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>The White Stag</source>
+        <translation>El ciervo blanco</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished">Blanco</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Noviembre</translation>
+    </message>
+    <message>
+        <source>Rock Crystal</source>
+        <translation>Cristal de roca</translation>
+    </message>
+    <message>
+        <source>Common Daisy</source>
+        <translation>Margarita común</translation>
+    </message>
+    <message>
+        <source>The Rowan Tree</source>
+        <translation>El serbal</translation>
+    </message>
+    <message>
+        <source>Inspiration, Creativity</source>
+        <translation>Inspiración, creatividad</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>The Dragon </source>
+        <translation>El dragón</translation>
+    </message>
+    <message>
+        <source>Red/Grey</source>
+        <translation>Rojo/gris</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Diciembre</translation>
+    </message>
+    <message>
+        <source>Peridot</source>
+        <translation>Peridoto</translation>
+    </message>
+    <message>
+        <source>Snowdrop</source>
+        <translation>Campanilla de invierno</translation>
+    </message>
+    <message>
+        <source>The Ash Tree </source>
+        <translation>El fresno</translation>
+    </message>
+    <message>
+        <source>Wisdom, Energy</source>
+        <translation>Sabiduría, energía</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>The Adder</source>
+        <translation>La víbora</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">Verde</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Marzo</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Coral</translation>
+    </message>
+    <message>
+        <source>Wood Anemone,Buttercup</source>
+        <translation>Anémona, botón de oro</translation>
+    </message>
+    <message>
+        <source>The Alder Tree </source>
+        <translation>El aliso</translation>
+    </message>
+    <message>
+        <source>Cunningness, Skill</source>
+        <translation>Astucia, habilidad</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>The Fox</source>
+        <translation>El zorro</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Carmesí</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <source>Ruby</source>
+        <translation>Rubí</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>Retama</translation>
+    </message>
+    <message>
+        <source>The Willow Tree </source>
+        <translation>El sauce</translation>
+    </message>
+    <message>
+        <source>Adapt, Adjustments</source>
+        <translation>Adaptación, ajustes</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>The Hare</source>
+        <translation>La liebre</translation>
+    </message>
+    <message>
+        <source>Any bright color</source>
+        <translation>Cualquier color vivo</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Febrero</translation>
+    </message>
+    <message>
+        <source>Moonstone</source>
+        <translation>Piedra de luna</translation>
+    </message>
+    <message>
+        <source>Primrose</source>
+        <translation>Prímula</translation>
+    </message>
+    <message>
+        <source>The Hawthorn Tree </source>
+        <translation>El espino blanco</translation>
+    </message>
+    <message>
+        <source>Patience, Wisdom</source>
+        <translation>Paciencia, sabiduría</translation>
+    </message>
+    <message>
+        <source>Vulcan</source>
+        <translation>Vulcano</translation>
+    </message>
+    <message>
+        <source>The Owl</source>
+        <translation>El búho</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>April/ May</source>
+        <translation>Abril/mayo</translation>
+    </message>
+    <message>
+        <source>Topaz</source>
+        <translation>Topacio</translation>
+    </message>
+    <message>
+        <source>Wood Sorrel</source>
+        <translation>Acederilla</translation>
+    </message>
+    <message>
+        <source>The Oak Tree</source>
+        <translation>El roble</translation>
+    </message>
+    <message>
+        <source>Simplicity, Wit</source>
+        <translation>Sencillez, ingenio</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>The Wren</source>
+        <translation>El chochín</translation>
+    </message>
+    <message>
+        <source>Black and dark brown</source>
+        <translation>Negro y marrón oscuro</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mayo</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamante</translation>
+    </message>
+    <message>
+        <source>Coltsfoot</source>
+        <translation>Fárfara</translation>
+    </message>
+    <message>
+        <source>The Holly Tree</source>
+        <translation>El acebo</translation>
+    </message>
+    <message>
+        <source>Strength, Purity</source>
+        <translation>Fuerza, pureza</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation type="unfinished">Tierra</translation>
+    </message>
+    <message>
+        <source>The Unicorn</source>
+        <translation>El unicornio</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Gris oscuro</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Junio</translation>
+    </message>
+    <message>
+        <source>Red Carnelian</source>
+        <translation>Cornalina roja</translation>
+    </message>
+    <message>
+        <source>Vervain</source>
+        <translation>Verbena</translation>
+    </message>
+    <message>
+        <source>The Hazel Tree</source>
+        <translation>El avellano</translation>
+    </message>
+    <message>
+        <source>Inspiration</source>
+        <translation>Inspiración</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>The Salmon</source>
+        <translation>El salmón</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julio</translation>
+    </message>
+    <message>
+        <source>Amethyst</source>
+        <translation>Amatista</translation>
+    </message>
+    <message>
+        <source>Valerian</source>
+        <translation>Valeriana</translation>
+    </message>
+    <message>
+        <source>The Vine</source>
+        <translation>La vid</translation>
+    </message>
+    <message>
+        <source>Beauty, Grace</source>
+        <translation>Belleza, gracia</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>The Swan</source>
+        <translation>El cisne</translation>
+    </message>
+    <message>
+        <source>All multi-hued colors</source>
+        <translation>Todo lo multicolor</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>Esmeralda</translation>
+    </message>
+    <message>
+        <source>The Ivy</source>
+        <translation>La hiedra</translation>
+    </message>
+    <message>
+        <source>Colorful Nature, Faith</source>
+        <translation>Carácter colorido, fe</translation>
+    </message>
+    <message>
+        <source>Persephone</source>
+        <translation>Perséfone</translation>
+    </message>
+    <message>
+        <source>The Butterfly  </source>
+        <translation>La mariposa</translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septiembre</translation>
+    </message>
+    <message>
+        <source>Opal</source>
+        <translation>Ópalo</translation>
+    </message>
+    <message>
+        <source>Woody Nightshade</source>
+        <translation>Dulcamara</translation>
+    </message>
+    <message>
+        <source>The Reed</source>
+        <translation>La caña</translation>
+    </message>
+    <message>
+        <source>Loyalty, Honor</source>
+        <translation>Lealtad, honor</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Plutón</translation>
+    </message>
+    <message>
+        <source>The Hound Dog </source>
+        <translation>El sabueso</translation>
+    </message>
+    <message>
+        <source>Grass green</source>
+        <translation>Verde hierba</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octubre</translation>
+    </message>
+    <message>
+        <source>Jasper</source>
+        <translation>Jaspe</translation>
+    </message>
+    <message>
+        <source>Water Mint</source>
+        <translation>Menta acuática</translation>
+    </message>
+    <message>
+        <source>The Elder Tree</source>
+        <translation>El saúco</translation>
+    </message>
+    <message>
+        <source>Ambition, Patience</source>
+        <translation>Ambición, paciencia</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>The Raven </source>
+        <translation>El cuervo</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">Rojo</translation>
+    </message>
+    <message>
+        <source>The month of Samhain</source>
+        <translation>El mes de Samhain</translation>
+    </message>
+    <message>
+        <source>Jet or Black Amber</source>
+        <translation>Azabache o ámbar negro</translation>
+    </message>
+    <message>
+        <source>Dandelion</source>
+        <translation>Diente de león</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished">Palabras clave</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation type="unfinished">Planeta regente</translation>
+    </message>
+    <message>
+        <source>Ruling Animal</source>
+        <translation type="unfinished">Animal regente</translation>
+    </message>
+    <message>
+        <source>Ogham Term</source>
+        <translation type="unfinished">Término ogham</translation>
+    </message>
+    <message>
+        <source>Lucky Color</source>
+        <translation type="unfinished">Color propicio</translation>
+    </message>
+    <message>
+        <source>Lucky Month</source>
+        <translation type="unfinished">Mes propicio</translation>
+    </message>
+    <message>
+        <source>Lucky Letter</source>
+        <translation type="unfinished">Letra propicia</translation>
+    </message>
+    <message>
+        <source>Lucky Gemstone</source>
+        <translation type="unfinished">Piedra propicia</translation>
+    </message>
+    <message>
+        <source>Lucky Flower</source>
+        <translation type="unfinished">Flor propicia</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1611,14 @@
     </message>
 </context>
 <context>
+    <name>TreeChooser</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tree box as a screen reader names it: its label, then the tree in it (&quot;The Past: The Oak Tree&quot;).</extracomment>
+        <translation type="unfinished">%1. {1 %2?}</translation>
+    </message>
+</context>
+<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
@@ -757,7 +1664,28 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>A small button: about 9 characters fit.</extracomment>
         <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>The caption of the user&apos;s question in a copied or printed reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Past</source>
+        <extracomment>The heading of the left tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Present</source>
+        <extracomment>The heading of the right tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Future</source>
+        <extracomment>The heading of the middle tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -773,6 +1701,25 @@
     <message>
         <source>Click on the above image to get your Celtic Ogham Oracle Reading</source>
         <translation>Haz clic en la imagen de arriba para recibir tu lectura ogham celta</translation>
+    </message>
+    <message>
+        <source>Plese Enter Your Question</source>
+        <extracomment>The question box is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your Question Here</source>
+        <extracomment>The text the question box opens with; typing replaces it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw my three trees</source>
+        <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of a tree</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -842,34 +1789,6 @@
         <translation>Oráculo de los símbolos de la suerte de Orin</translation>
     </message>
     <message>
-        <source>Indian Good Luck Symbols</source>
-        <translation>Símbolos de la suerte de la India</translation>
-    </message>
-    <message>
-        <source>Chinese Good Luck Symbols</source>
-        <translation>Símbolos chinos de la suerte</translation>
-    </message>
-    <message>
-        <source>Japanese Good Luck Symbols</source>
-        <translation>Símbolos japoneses de la suerte</translation>
-    </message>
-    <message>
-        <source>Egyptian Good Luck Symbols</source>
-        <translation>Símbolos egipcios de la suerte</translation>
-    </message>
-    <message>
-        <source>English Good Luck Symbols</source>
-        <translation>Símbolos ingleses de la suerte</translation>
-    </message>
-    <message>
-        <source>Arabian Good Luck Symbols</source>
-        <translation>Símbolos árabes de la suerte</translation>
-    </message>
-    <message>
-        <source>Native American Good Luck Symbols</source>
-        <translation>Símbolos amerindios de la suerte</translation>
-    </message>
-    <message>
         <source>&amp;Back</source>
         <translation>&amp;Volver</translation>
     </message>
@@ -890,35 +1809,13 @@
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
+        <extracomment>The File menu&apos;s item, the same command as the window&apos;s button.</extracomment>
         <translation>Encontrar mi símbolo de la suerte</translation>
     </message>
     <message>
-        <source>Native American Good Luck Symbols</source>
-        <translation>Símbolos amerindios de la suerte</translation>
-    </message>
-    <message>
-        <source>Arabian Good Luck Symbols</source>
-        <translation>Símbolos árabes de la suerte</translation>
-    </message>
-    <message>
-        <source>English Good Luck Symbols</source>
-        <translation>Símbolos ingleses de la suerte</translation>
-    </message>
-    <message>
-        <source>Egyptian Good Luck Symbols</source>
-        <translation>Símbolos egipcios de la suerte</translation>
-    </message>
-    <message>
-        <source>Japanese Good Luck Symbols</source>
-        <translation>Símbolos japoneses de la suerte</translation>
-    </message>
-    <message>
-        <source>Chinese Good Luck Symbols</source>
-        <translation>Símbolos chinos de la suerte</translation>
-    </message>
-    <message>
-        <source>Indian Good Luck Symbols</source>
-        <translation>Símbolos de la suerte de la India</translation>
+        <source>Please Select A Type of Good Luck Symbol</source>
+        <extracomment>No culture is ticked.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -996,33 +1893,9 @@
         <translation>Sobre tu ficha de mahjong</translation>
     </message>
     <message>
-        <source>Season</source>
-        <translation type="vanished">Estación</translation>
-    </message>
-    <message>
         <source>Color</source>
         <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
         <translation>Color</translation>
-    </message>
-    <message>
-        <source>Element</source>
-        <translation type="vanished">Elemento</translation>
-    </message>
-    <message>
-        <source>Constellation</source>
-        <translation type="vanished">Constelación</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="vanished">Jugador</translation>
-    </message>
-    <message>
-        <source>Representation</source>
-        <translation type="vanished">Representación</translation>
-    </message>
-    <message>
-        <source>Flower</source>
-        <translation type="vanished">Flor</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1079,14 +1952,17 @@
     </message>
     <message>
         <source>Enter First Name</source>
+        <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
         <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
+        <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
         <translation>Escribe tus apellidos</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
+        <extracomment>A button: about 26 characters fit.</extracomment>
         <translation>&amp;Consultar el oráculo</translation>
     </message>
     <message>
@@ -1095,14 +1971,17 @@
     </message>
     <message>
         <source>Month</source>
+        <extracomment>Above the birth month box: about 9 characters fit.</extracomment>
         <translation>Mes</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>Above the birth day box: about 7 characters fit.</extracomment>
         <translation>Día</translation>
     </message>
     <message>
         <source>Year</source>
+        <extracomment>Above the birth year box: about 7 characters fit.</extracomment>
         <translation>Año</translation>
     </message>
     <message>
@@ -1119,7 +1998,56 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>A small button: about 7 characters fit.</extracomment>
         <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Please Enter Your First Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Last Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The caption of the names in a copied or printed reading.</extracomment>
+        <translation type="unfinished">Nombre</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A person&apos;s whole name: %1 is the first name, %2 the last name, both as typed.</extracomment>
+        <translation type="unfinished">%1. {1 %2?}</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lucky colour</source>
+        <extracomment>What the colour of a reading is, as a copied or printed reading heads it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <extracomment>The title of the dialog that opens a saved reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <extracomment>The chosen file is not a saved reading (its name does not end in &quot;num&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type your name in Latin letters, as it is written in your passport.</source>
+        <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Character Only</source>
+        <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1179,6 +2107,40 @@
     <message>
         <source>No piece matches</source>
         <translation>Ninguna pieza coincide</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>What a screen reader calls the text beside the list: a piece&apos;s or a heading&apos;s name follows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read these three</source>
+        <extracomment>The button that reads the tree on show with the two chosen for the past and the future.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The tree on show as a screen reader names it: the label &quot;The Present:&quot;, then the tree.</extracomment>
+        <translation type="unfinished">%1. {1 %2?}</translation>
+    </message>
+    <message>
+        <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
+        <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
+        <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,369 @@
     </message>
 </context>
 <context>
+    <name>GoodLuckSymbols</name>
+    <message>
+        <source>Aum</source>
+        <translation>唵</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>铃铛</translation>
+    </message>
+    <message>
+        <source>Betel Leaf (Paan)</source>
+        <translation>蒌叶（槟榔叶）</translation>
+    </message>
+    <message>
+        <source>Bindi or Dot</source>
+        <translation>吉祥痣（眉心点）</translation>
+    </message>
+    <message>
+        <source>Coconut</source>
+        <translation>椰子</translation>
+    </message>
+    <message>
+        <source>Conch shells (Shankh)</source>
+        <translation>法螺（商佉）</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>油灯</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>金字塔</translation>
+    </message>
+    <message>
+        <source>Rudraksha</source>
+        <translation>金刚菩提子</translation>
+    </message>
+    <message>
+        <source>Swastika</source>
+        <translation>万字符</translation>
+    </message>
+    <message>
+        <source>Tulsi</source>
+        <translation>圣罗勒</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>转经轮</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished">竹</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>蝙蝠</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>蝴蝶</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>螃蟹</translation>
+    </message>
+    <message>
+        <source>Crane</source>
+        <translation>鹤</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation type="unfinished">龙</translation>
+    </message>
+    <message>
+        <source>Fu Symbol</source>
+        <translation>福字</translation>
+    </message>
+    <message>
+        <source>Gold Fish</source>
+        <translation>金鱼</translation>
+    </message>
+    <message>
+        <source>Gold Ingots</source>
+        <translation>金元宝</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>马</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation type="unfinished">玉</translation>
+    </message>
+    <message>
+        <source>Magpie</source>
+        <translation>喜鹊</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation type="unfinished">兰花</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation type="unfinished">凤凰</translation>
+    </message>
+    <message>
+        <source>Three Legged Toad</source>
+        <translation>三足金蟾</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation type="unfinished">龟</translation>
+    </message>
+    <message>
+        <source>Wealth Ship</source>
+        <translation>聚宝船</translation>
+    </message>
+    <message>
+        <source>Yin Yang</source>
+        <translation>阴阳</translation>
+    </message>
+    <message>
+        <source>Beckoning Cat</source>
+        <translation>招财猫</translation>
+    </message>
+    <message>
+        <source>Benten</source>
+        <translation>弁财天</translation>
+    </message>
+    <message>
+        <source>Bishamon</source>
+        <translation>毗沙门天</translation>
+    </message>
+    <message>
+        <source>Daikokuten</source>
+        <translation>大黑天</translation>
+    </message>
+    <message>
+        <source>Daruma Doll</source>
+        <translation>达摩不倒翁</translation>
+    </message>
+    <message>
+        <source>Ebisu</source>
+        <translation>惠比寿</translation>
+    </message>
+    <message>
+        <source>Fukurokuju</source>
+        <translation>福禄寿</translation>
+    </message>
+    <message>
+        <source>Jurojin</source>
+        <translation>寿老人</translation>
+    </message>
+    <message>
+        <source>Laughing Buddha</source>
+        <translation>布袋和尚</translation>
+    </message>
+    <message>
+        <source>Tanuki</source>
+        <translation>狸猫</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>天使</translation>
+    </message>
+    <message>
+        <source>Ankh</source>
+        <translation>安卡</translation>
+    </message>
+    <message>
+        <source>Caduceus</source>
+        <translation>双蛇杖</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>大象</translation>
+    </message>
+    <message>
+        <source>Eye of Horus</source>
+        <translation>荷鲁斯之眼</translation>
+    </message>
+    <message>
+        <source>Isis</source>
+        <translation>伊西斯</translation>
+    </message>
+    <message>
+        <source>Lotus Flower</source>
+        <translation>莲花</translation>
+    </message>
+    <message>
+        <source>Scarab</source>
+        <translation>圣甲虫</translation>
+    </message>
+    <message>
+        <source>3 Keys</source>
+        <translation>三把钥匙</translation>
+    </message>
+    <message>
+        <source>Acorn</source>
+        <translation>橡果</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>硬币</translation>
+    </message>
+    <message>
+        <source>Four Leaf Clover</source>
+        <translation>四叶草</translation>
+    </message>
+    <message>
+        <source>Horseshoe</source>
+        <translation>马蹄铁</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>瓢虫</translation>
+    </message>
+    <message>
+        <source>Old Boot</source>
+        <translation>旧靴子</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>猪</translation>
+    </message>
+    <message>
+        <source>Rabbit&apos;s Foot</source>
+        <translation>兔脚</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation type="unfinished">独角兽</translation>
+    </message>
+    <message>
+        <source>Wishbone</source>
+        <translation>许愿骨</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation type="unfinished">木</translation>
+    </message>
+    <message>
+        <source>Dolphins</source>
+        <translation>海豚</translation>
+    </message>
+    <message>
+        <source>Hamsa Hand</source>
+        <translation>法蒂玛之手</translation>
+    </message>
+    <message>
+        <source>Broken Arrow</source>
+        <translation>断箭</translation>
+    </message>
+    <message>
+        <source>Crossed Arrows</source>
+        <translation>交叉箭</translation>
+    </message>
+    <message>
+        <source>Feathers</source>
+        <translation>羽毛</translation>
+    </message>
+    <message>
+        <source>Fence</source>
+        <translation>篱笆</translation>
+    </message>
+    <message>
+        <source>Kokopelli Charm</source>
+        <translation>科科佩利护符</translation>
+    </message>
+    <message>
+        <source>Leaf</source>
+        <translation>树叶</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>山</translation>
+    </message>
+    <message>
+        <source>Rain Cloud</source>
+        <translation>雨云</translation>
+    </message>
+    <message>
+        <source>Rain Drop</source>
+        <translation>雨滴</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>雨</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>太阳</translation>
+    </message>
+    <message>
+        <source>Thunderbird</source>
+        <translation>雷鸟</translation>
+    </message>
+    <message>
+        <source>Indian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">印度吉祥符号</translation>
+    </message>
+    <message>
+        <source>Chinese Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">中国吉祥符号</translation>
+    </message>
+    <message>
+        <source>Japanese Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">日本吉祥符号</translation>
+    </message>
+    <message>
+        <source>Egyptian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">埃及吉祥符号</translation>
+    </message>
+    <message>
+        <source>English Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">英国吉祥符号</translation>
+    </message>
+    <message>
+        <source>Arabian Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">阿拉伯吉祥符号</translation>
+    </message>
+    <message>
+        <source>Native American Good Luck Symbols</source>
+        <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
+        <translation type="unfinished">美洲原住民吉祥符号</translation>
+    </message>
+    <message>
+        <source>Indian Good Luck Symbol</source>
+        <extracomment>What one drawn symbol of a culture is, as a copied or printed reading heads it.</extracomment>
+        <translation>印度吉祥符号</translation>
+    </message>
+    <message>
+        <source>Chinese Good Luck Symbol</source>
+        <translation>中国吉祥符号</translation>
+    </message>
+    <message>
+        <source>Japanese Good Luck Symbol</source>
+        <translation>日本吉祥符号</translation>
+    </message>
+    <message>
+        <source>Egyptian Good Luck Symbol</source>
+        <translation>埃及吉祥符号</translation>
+    </message>
+    <message>
+        <source>English Good Luck Symbol</source>
+        <translation>英国吉祥符号</translation>
+    </message>
+    <message>
+        <source>Arabian Good Luck Symbol</source>
+        <translation>阿拉伯吉祥符号</translation>
+    </message>
+    <message>
+        <source>Native American Good Luck Symbol</source>
+        <translation>美洲原住民吉祥符号</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
@@ -91,6 +454,94 @@
     <message>
         <source>Desktop language</source>
         <translation>跟随系统语言</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCatalogue</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Both ways round of one domino, as in &quot;6-4 and 4-6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished">竹</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winds</source>
+        <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: the name players give it.</extracomment>
+        <translation type="unfinished">名称</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
+        <translation type="unfinished">寓意</translation>
+    </message>
+    <message>
+        <source>Chinese Character</source>
+        <extracomment>A caption of a mahjong tile&apos;s facts: the romanised Chinese character on the tile.</extracomment>
+        <translation type="unfinished">中文读音</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A mahjong tile: its name, then what it stands for, as in &quot;1 Wan (Open Door)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the</source>
+        <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -511,46 +962,494 @@
     </message>
 </context>
 <context>
+    <name>MysticalColors</name>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>棕色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">绿色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">红色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+</context>
+<context>
     <name>OghamTreePanel</name>
-    <message>
-        <source>Keywords</source>
-        <translation>关键词</translation>
-    </message>
-    <message>
-        <source>Ruling Planet</source>
-        <translation>守护星</translation>
-    </message>
-    <message>
-        <source>Ruling Animal</source>
-        <translation>守护动物</translation>
-    </message>
-    <message>
-        <source>Ogham Term</source>
-        <translation>欧甘文名称</translation>
-    </message>
-    <message>
-        <source>Lucky Color</source>
-        <translation>幸运色</translation>
-    </message>
-    <message>
-        <source>Lucky Month</source>
-        <translation>幸运月份</translation>
-    </message>
-    <message>
-        <source>Lucky Letter</source>
-        <translation>幸运字母</translation>
-    </message>
-    <message>
-        <source>Lucky Gemstone</source>
-        <translation>幸运宝石</translation>
-    </message>
-    <message>
-        <source>Lucky Flower</source>
-        <translation>幸运花卉</translation>
-    </message>
     <message>
         <source>Characteristics</source>
         <translation>性格特质</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader names a tree&apos;s paragraph: the time it stands for, then the tree (&quot;The Past: The Oak Tree&quot;).</extracomment>
+        <translation type="unfinished">%1：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>One attribute of a tree as a screen reader tells it (&quot;Ruling Planet: Sun.&quot;).</extracomment>
+        <translation type="unfinished">%1，%2. {1:?}</translation>
+    </message>
+</context>
+<context>
+    <name>OghamTrees</name>
+    <message>
+        <source>The Birch Tree</source>
+        <translation>桦树</translation>
+    </message>
+    <message>
+        <source>Ambition, Ideals</source>
+        <translation>雄心、理想</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>太阳</translation>
+    </message>
+    <message>
+        <source>The White Stag</source>
+        <translation>白鹿</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished">白色</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>Rock Crystal</source>
+        <translation>白水晶</translation>
+    </message>
+    <message>
+        <source>Common Daisy</source>
+        <translation>雏菊</translation>
+    </message>
+    <message>
+        <source>The Rowan Tree</source>
+        <translation>花楸树</translation>
+    </message>
+    <message>
+        <source>Inspiration, Creativity</source>
+        <translation>灵感、创造力</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>天王星</translation>
+    </message>
+    <message>
+        <source>The Dragon </source>
+        <translation>龙</translation>
+    </message>
+    <message>
+        <source>Red/Grey</source>
+        <translation>红色/灰色</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>十二月</translation>
+    </message>
+    <message>
+        <source>Peridot</source>
+        <translation>橄榄石</translation>
+    </message>
+    <message>
+        <source>Snowdrop</source>
+        <translation>雪花莲</translation>
+    </message>
+    <message>
+        <source>The Ash Tree </source>
+        <translation>白蜡树</translation>
+    </message>
+    <message>
+        <source>Wisdom, Energy</source>
+        <translation>智慧、活力</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>海王星</translation>
+    </message>
+    <message>
+        <source>The Adder</source>
+        <translation>蝰蛇</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished">绿色</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>珊瑚</translation>
+    </message>
+    <message>
+        <source>Wood Anemone,Buttercup</source>
+        <translation>林地银莲花、毛茛</translation>
+    </message>
+    <message>
+        <source>The Alder Tree </source>
+        <translation>桤木</translation>
+    </message>
+    <message>
+        <source>Cunningness, Skill</source>
+        <translation>机敏、技巧</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>火星</translation>
+    </message>
+    <message>
+        <source>The Fox</source>
+        <translation>狐狸</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>深红色</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>Ruby</source>
+        <translation>红宝石</translation>
+    </message>
+    <message>
+        <source>Broom</source>
+        <translation>金雀花</translation>
+    </message>
+    <message>
+        <source>The Willow Tree </source>
+        <translation>柳树</translation>
+    </message>
+    <message>
+        <source>Adapt, Adjustments</source>
+        <translation>适应、调整</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>月亮</translation>
+    </message>
+    <message>
+        <source>The Hare</source>
+        <translation>野兔</translation>
+    </message>
+    <message>
+        <source>Any bright color</source>
+        <translation>任何鲜亮的颜色</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>Moonstone</source>
+        <translation>月光石</translation>
+    </message>
+    <message>
+        <source>Primrose</source>
+        <translation>报春花</translation>
+    </message>
+    <message>
+        <source>The Hawthorn Tree </source>
+        <translation>山楂树</translation>
+    </message>
+    <message>
+        <source>Patience, Wisdom</source>
+        <translation>耐心、智慧</translation>
+    </message>
+    <message>
+        <source>Vulcan</source>
+        <translation>伏尔甘</translation>
+    </message>
+    <message>
+        <source>The Owl</source>
+        <translation>猫头鹰</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>April/ May</source>
+        <translation>四月/五月</translation>
+    </message>
+    <message>
+        <source>Topaz</source>
+        <translation>托帕石</translation>
+    </message>
+    <message>
+        <source>Wood Sorrel</source>
+        <translation>酢浆草</translation>
+    </message>
+    <message>
+        <source>The Oak Tree</source>
+        <translation>橡树</translation>
+    </message>
+    <message>
+        <source>Simplicity, Wit</source>
+        <translation>质朴、机智</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>木星</translation>
+    </message>
+    <message>
+        <source>The Wren</source>
+        <translation>鹪鹩</translation>
+    </message>
+    <message>
+        <source>Black and dark brown</source>
+        <translation>黑色和深棕色</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>五月</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>钻石</translation>
+    </message>
+    <message>
+        <source>Coltsfoot</source>
+        <translation>款冬</translation>
+    </message>
+    <message>
+        <source>The Holly Tree</source>
+        <translation>冬青树</translation>
+    </message>
+    <message>
+        <source>Strength, Purity</source>
+        <translation>力量、纯洁</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation type="unfinished">大地</translation>
+    </message>
+    <message>
+        <source>The Unicorn</source>
+        <translation>独角兽</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>深灰色</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>Red Carnelian</source>
+        <translation>红玉髓</translation>
+    </message>
+    <message>
+        <source>Vervain</source>
+        <translation>马鞭草</translation>
+    </message>
+    <message>
+        <source>The Hazel Tree</source>
+        <translation>榛树</translation>
+    </message>
+    <message>
+        <source>Inspiration</source>
+        <translation>灵感</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>水星</translation>
+    </message>
+    <message>
+        <source>The Salmon</source>
+        <translation>鲑鱼</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>棕色</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>Amethyst</source>
+        <translation>紫水晶</translation>
+    </message>
+    <message>
+        <source>Valerian</source>
+        <translation>缬草</translation>
+    </message>
+    <message>
+        <source>The Vine</source>
+        <translation>葡萄藤</translation>
+    </message>
+    <message>
+        <source>Beauty, Grace</source>
+        <translation>美丽、优雅</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>金星</translation>
+    </message>
+    <message>
+        <source>The Swan</source>
+        <translation>天鹅</translation>
+    </message>
+    <message>
+        <source>All multi-hued colors</source>
+        <translation>各种缤纷的色彩</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>祖母绿</translation>
+    </message>
+    <message>
+        <source>The Ivy</source>
+        <translation>常春藤</translation>
+    </message>
+    <message>
+        <source>Colorful Nature, Faith</source>
+        <translation>多彩天性、信念</translation>
+    </message>
+    <message>
+        <source>Persephone</source>
+        <translation>珀耳塞福涅</translation>
+    </message>
+    <message>
+        <source>The Butterfly  </source>
+        <translation>蝴蝶</translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation>天蓝色</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>Opal</source>
+        <translation>欧泊</translation>
+    </message>
+    <message>
+        <source>Woody Nightshade</source>
+        <translation>欧白英</translation>
+    </message>
+    <message>
+        <source>The Reed</source>
+        <translation>芦苇</translation>
+    </message>
+    <message>
+        <source>Loyalty, Honor</source>
+        <translation>忠诚、荣誉</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>冥王星</translation>
+    </message>
+    <message>
+        <source>The Hound Dog </source>
+        <translation>猎犬</translation>
+    </message>
+    <message>
+        <source>Grass green</source>
+        <translation>草绿色</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>Jasper</source>
+        <translation>碧玉</translation>
+    </message>
+    <message>
+        <source>Water Mint</source>
+        <translation>水薄荷</translation>
+    </message>
+    <message>
+        <source>The Elder Tree</source>
+        <translation>接骨木</translation>
+    </message>
+    <message>
+        <source>Ambition, Patience</source>
+        <translation>雄心、耐心</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>土星</translation>
+    </message>
+    <message>
+        <source>The Raven </source>
+        <translation>渡鸦</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">红色</translation>
+    </message>
+    <message>
+        <source>The month of Samhain</source>
+        <translation>萨温节之月</translation>
+    </message>
+    <message>
+        <source>Jet or Black Amber</source>
+        <translation>煤精或黑琥珀</translation>
+    </message>
+    <message>
+        <source>Dandelion</source>
+        <translation>蒲公英</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished">关键词</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation type="unfinished">守护星</translation>
+    </message>
+    <message>
+        <source>Ruling Animal</source>
+        <translation type="unfinished">守护动物</translation>
+    </message>
+    <message>
+        <source>Ogham Term</source>
+        <translation type="unfinished">欧甘文名称</translation>
+    </message>
+    <message>
+        <source>Lucky Color</source>
+        <translation type="unfinished">幸运色</translation>
+    </message>
+    <message>
+        <source>Lucky Month</source>
+        <translation type="unfinished">幸运月份</translation>
+    </message>
+    <message>
+        <source>Lucky Letter</source>
+        <translation type="unfinished">幸运字母</translation>
+    </message>
+    <message>
+        <source>Lucky Gemstone</source>
+        <translation type="unfinished">幸运宝石</translation>
+    </message>
+    <message>
+        <source>Lucky Flower</source>
+        <translation type="unfinished">幸运花卉</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1611,14 @@
     </message>
 </context>
 <context>
+    <name>TreeChooser</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tree box as a screen reader names it: its label, then the tree in it (&quot;The Past: The Oak Tree&quot;).</extracomment>
+        <translation type="unfinished">%1。 {1 %2?}</translation>
+    </message>
+</context>
+<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
@@ -757,7 +1664,28 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>A small button: about 9 characters fit.</extracomment>
         <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>The caption of the user&apos;s question in a copied or printed reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Past</source>
+        <extracomment>The heading of the left tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Present</source>
+        <extracomment>The heading of the right tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Future</source>
+        <extracomment>The heading of the middle tree panel of an Ogham reading.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -773,6 +1701,25 @@
     <message>
         <source>Click on the above image to get your Celtic Ogham Oracle Reading</source>
         <translation>点击上方图片，获取你的凯尔特欧甘占卜结果</translation>
+    </message>
+    <message>
+        <source>Plese Enter Your Question</source>
+        <extracomment>The question box is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your Question Here</source>
+        <extracomment>The text the question box opens with; typing replaces it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw my three trees</source>
+        <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of a tree</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -842,34 +1789,6 @@
         <translation>Orin 吉祥符号占卜</translation>
     </message>
     <message>
-        <source>Indian Good Luck Symbols</source>
-        <translation>印度吉祥符号</translation>
-    </message>
-    <message>
-        <source>Chinese Good Luck Symbols</source>
-        <translation>中国吉祥符号</translation>
-    </message>
-    <message>
-        <source>Japanese Good Luck Symbols</source>
-        <translation>日本吉祥符号</translation>
-    </message>
-    <message>
-        <source>Egyptian Good Luck Symbols</source>
-        <translation>埃及吉祥符号</translation>
-    </message>
-    <message>
-        <source>English Good Luck Symbols</source>
-        <translation>英国吉祥符号</translation>
-    </message>
-    <message>
-        <source>Arabian Good Luck Symbols</source>
-        <translation>阿拉伯吉祥符号</translation>
-    </message>
-    <message>
-        <source>Native American Good Luck Symbols</source>
-        <translation>美洲原住民吉祥符号</translation>
-    </message>
-    <message>
         <source>&amp;Back</source>
         <translation>返回(&amp;B)</translation>
     </message>
@@ -890,35 +1809,13 @@
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
+        <extracomment>The File menu&apos;s item, the same command as the window&apos;s button.</extracomment>
         <translation>寻找我的吉祥符号</translation>
     </message>
     <message>
-        <source>Native American Good Luck Symbols</source>
-        <translation>美洲原住民吉祥符号</translation>
-    </message>
-    <message>
-        <source>Arabian Good Luck Symbols</source>
-        <translation>阿拉伯吉祥符号</translation>
-    </message>
-    <message>
-        <source>English Good Luck Symbols</source>
-        <translation>英国吉祥符号</translation>
-    </message>
-    <message>
-        <source>Egyptian Good Luck Symbols</source>
-        <translation>埃及吉祥符号</translation>
-    </message>
-    <message>
-        <source>Japanese Good Luck Symbols</source>
-        <translation>日本吉祥符号</translation>
-    </message>
-    <message>
-        <source>Chinese Good Luck Symbols</source>
-        <translation>中国吉祥符号</translation>
-    </message>
-    <message>
-        <source>Indian Good Luck Symbols</source>
-        <translation>印度吉祥符号</translation>
+        <source>Please Select A Type of Good Luck Symbol</source>
+        <extracomment>No culture is ticked.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -996,33 +1893,9 @@
         <translation>关于你的麻将牌</translation>
     </message>
     <message>
-        <source>Season</source>
-        <translation type="vanished">季节</translation>
-    </message>
-    <message>
         <source>Color</source>
         <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
         <translation>颜色</translation>
-    </message>
-    <message>
-        <source>Element</source>
-        <translation type="vanished">五行</translation>
-    </message>
-    <message>
-        <source>Constellation</source>
-        <translation type="vanished">星宿</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="vanished">门风</translation>
-    </message>
-    <message>
-        <source>Representation</source>
-        <translation type="vanished">代表人物</translation>
-    </message>
-    <message>
-        <source>Flower</source>
-        <translation type="vanished">花卉</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1079,14 +1952,17 @@
     </message>
     <message>
         <source>Enter First Name</source>
+        <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
         <translation>请输入名字</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
+        <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
         <translation>请输入姓氏</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
+        <extracomment>A button: about 26 characters fit.</extracomment>
         <translation>开始神秘色彩占卜(&amp;A)</translation>
     </message>
     <message>
@@ -1095,14 +1971,17 @@
     </message>
     <message>
         <source>Month</source>
+        <extracomment>Above the birth month box: about 9 characters fit.</extracomment>
         <translation>月份</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>Above the birth day box: about 7 characters fit.</extracomment>
         <translation>日期</translation>
     </message>
     <message>
         <source>Year</source>
+        <extracomment>Above the birth year box: about 7 characters fit.</extracomment>
         <translation>年份</translation>
     </message>
     <message>
@@ -1119,7 +1998,56 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>A small button: about 7 characters fit.</extracomment>
         <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Please Enter Your First Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Last Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The caption of the names in a copied or printed reading.</extracomment>
+        <translation type="unfinished">名称</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A person&apos;s whole name: %1 is the first name, %2 the last name, both as typed.</extracomment>
+        <translation type="unfinished">%1。 {1 %2?}</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lucky colour</source>
+        <extracomment>What the colour of a reading is, as a copied or printed reading heads it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <extracomment>The title of the dialog that opens a saved reading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <extracomment>The chosen file is not a saved reading (its name does not end in &quot;num&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type your name in Latin letters, as it is written in your passport.</source>
+        <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Character Only</source>
+        <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1179,6 +2107,40 @@
     <message>
         <source>No piece matches</source>
         <translation>没有匹配的条目</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>What a screen reader calls the text beside the list: a piece&apos;s or a heading&apos;s name follows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read these three</source>
+        <extracomment>The button that reads the tree on show with the two chosen for the past and the future.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The tree on show as a screen reader names it: the label &quot;The Present:&quot;, then the tree.</extracomment>
+        <translation type="unfinished">%1。 {1 %2?}</translation>
+    </message>
+    <message>
+        <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
+        <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
+        <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
