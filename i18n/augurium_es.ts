@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>All multi-hued colors</source>
-        <translation>Todo lo multicolor</translation>
+        <translation>Tonos multicolores</translation>
     </message>
     <message>
         <source>August</source>
