@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished">木</translation>
+        <translation>木头</translation>
     </message>
     <message>
         <source>Dolphins</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished">大地</translation>
+        <translation>地球</translation>
     </message>
     <message>
         <source>The Unicorn</source>
