@@ -1,8 +1,7 @@
 #pragma once
-// Another language for a test, whether or not the build carries its
-// catalogue yet. The reading texts come from the language's own files, as
-// they do for a user; every text of ours that goes through the translator and
-// that the build has no translation for comes back marked ("[de] Keywords"),
+// Another language for a test, as a pseudo-language: the reading texts come
+// from the language's own files, as they do for a user, and every text of
+// ours that goes through the translator comes back marked ("[de] Keywords"),
 // so a test sees which texts were translated and which were set in English
 // behind the translator's back.
 #include "language.h"
@@ -11,77 +10,17 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QHashFunctions>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
-#include <QResource>
 #include <QTextEdit>
 #include <QTranslator>
-#include <QtEndian>
 
 #include <algorithm>
 #include <memory>
 
 namespace markedlanguage {
-
-inline void append16(QByteArray &to, quint16 value)
-{
-    const quint16 big = qToBigEndian(value);
-    to.append(reinterpret_cast<const char *>(&big), sizeof big);
-}
-
-inline void append32(QByteArray &to, quint32 value)
-{
-    const quint32 big = qToBigEndian(value);
-    to.append(reinterpret_cast<const char *>(&big), sizeof big);
-}
-
-// A resource bundle, as rcc writes one (format 1), holding one empty file
-// under one folder: ":/<folder>/<file>".
-inline QByteArray bundleWithEmptyFile(const QString &folder, const QString &file)
-{
-    QByteArray names;
-    const auto addName = [&names](const QString &name) {
-        const auto offset = quint32(names.size());
-        append16(names, quint16(name.size()));
-        append32(names, qt_hash(name));
-        for (const QChar c : name)
-            append16(names, c.unicode());
-        return offset;
-    };
-    const quint32 folderName = addName(folder);
-    const quint32 fileName = addName(file);
-
-    constexpr quint16 Directory = 0x02;
-    constexpr quint16 AnyTerritory = 0, CLanguage = 1;
-    QByteArray tree; // the root, the folder, the file: each folder's children follow it
-    append32(tree, folderName);
-    append16(tree, Directory);
-    append32(tree, 1); // children
-    append32(tree, 1); // the first child's node
-    append32(tree, folderName);
-    append16(tree, Directory);
-    append32(tree, 1);
-    append32(tree, 2);
-    append32(tree, fileName);
-    append16(tree, 0);
-    append16(tree, AnyTerritory);
-    append16(tree, CLanguage);
-    append32(tree, 0); // its data, at the start of the data
-
-    QByteArray data;
-    append32(data, 0); // no bytes
-
-    constexpr quint32 Header = 20;
-    QByteArray bundle("qres");
-    append32(bundle, 1);
-    append32(bundle, Header);                                      // tree
-    append32(bundle, Header + quint32(tree.size()));               // data
-    append32(bundle, Header + quint32(tree.size() + data.size())); // names
-    return bundle + tree + data + names;
-}
 
 // Every text of ours, marked; Qt's own texts (their contexts start with a Q)
 // are left to Qt's catalogues.
@@ -111,17 +50,12 @@ class MarkedLanguage {
 public:
     explicit MarkedLanguage(const QString &code)
     {
-        if (!Language::available().contains(code)) {
-            // The catalogue's name alone makes the language one the program offers.
-            static QList<QByteArray> bundles; // registered bundles must outlive their use
-            bundles.append(markedlanguage::bundleWithEmptyFile(QStringLiteral("i18n"),
-                                                               QStringLiteral("augurium_%1.qm").arg(code)));
-            QResource::registerResource(reinterpret_cast<const uchar *>(bundles.last().constData()));
-        }
-        // Installed first, so that a real catalogue, installed after it, answers first.
+        // Installed after the language's own catalogue, so that it answers
+        // first: every text that went through the translator shows marked,
+        // even one the language writes as English does ("Jupiter").
+        Language::apply(code);
         m_marks = std::make_unique<markedlanguage::MarkingTranslator>(code);
         QCoreApplication::installTranslator(m_marks.get());
-        Language::apply(code);
         QCoreApplication::processEvents();
     }
     ~MarkedLanguage()
