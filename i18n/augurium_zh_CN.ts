@@ -53,22 +53,22 @@
     <message>
         <source>blank</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空白</translation>
     </message>
     <message>
         <source>1 pip</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 个点</translation>
     </message>
     <message>
         <source>%1 pips</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 个点</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished">竹</translation>
+        <translation>竹子</translation>
     </message>
     <message>
         <source>Bat</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished">龙</translation>
+        <translation>龙</translation>
     </message>
     <message>
         <source>Fu Symbol</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished">玉</translation>
+        <translation>玉</translation>
     </message>
     <message>
         <source>Magpie</source>
@@ -178,11 +178,11 @@
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished">兰花</translation>
+        <translation>兰花</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished">凤凰</translation>
+        <translation>凤凰</translation>
     </message>
     <message>
         <source>Three Legged Toad</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished">龟</translation>
+        <translation>龟</translation>
     </message>
     <message>
         <source>Wealth Ship</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished">独角兽</translation>
+        <translation>独角兽</translation>
     </message>
     <message>
         <source>Wishbone</source>
@@ -379,37 +379,37 @@
     <message>
         <source>Indian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">印度吉祥符号</translation>
+        <translation>印度吉祥符号</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">中国吉祥符号</translation>
+        <translation>中国吉祥符号</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">日本吉祥符号</translation>
+        <translation>日本吉祥符号</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">埃及吉祥符号</translation>
+        <translation>埃及吉祥符号</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">英国吉祥符号</translation>
+        <translation>英国吉祥符号</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">阿拉伯吉祥符号</translation>
+        <translation>阿拉伯吉祥符号</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">美洲原住民吉祥符号</translation>
+        <translation>美洲原住民吉祥符号</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbol</source>
@@ -461,87 +461,87 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Both ways round of one domino, as in &quot;6-4 and 4-6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 和 %2</translation>
     </message>
     <message>
         <source>Bamboo</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished">竹</translation>
+        <translation>条子</translation>
     </message>
     <message>
         <source>Characters</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>万子</translation>
     </message>
     <message>
         <source>Circles</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>筒子</translation>
     </message>
     <message>
         <source>Dragons</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>箭牌</translation>
     </message>
     <message>
         <source>Flowers</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>花牌</translation>
     </message>
     <message>
         <source>Seasons</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>季节牌</translation>
     </message>
     <message>
         <source>Winds</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>风牌</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: the name players give it.</extracomment>
-        <translation type="unfinished">名称</translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>English Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
-        <translation type="unfinished">寓意</translation>
+        <translation>寓意</translation>
     </message>
     <message>
         <source>Chinese Character</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: the romanised Chinese character on the tile.</extracomment>
-        <translation type="unfinished">中文读音</translation>
+        <translation>中文读音</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A mahjong tile: its name, then what it stands for, as in &quot;1 Wan (Open Door)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
-        <translation type="unfinished"></translation>
+        <translation>凯尔特树历中的十三种树。每次占卜抽出三棵不同的树，分别代表过去、现在和未来，并列出每棵树的各项象征，以及它对你的解读。</translation>
     </message>
     <message>
         <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>一副双六多米诺骨牌共 28 张，每张骨牌的两半各有 0 到 6 个点。每次占卜抽出一张骨牌，并给出它的含义。</translation>
     </message>
     <message>
         <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
-        <translation type="unfinished"></translation>
+        <translation>来自七种文化的 74 个吉祥符号。每次占卜从你选中的每种文化里各抽出一个符号，并讲述它的故事。</translation>
     </message>
     <message>
         <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>42 张麻将牌，分为七类。每次占卜抽出一张牌，给出它的名称和含义；风牌、花牌和季节牌还会附上各自的象征。</translation>
     </message>
     <message>
         <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
-        <translation type="unfinished"></translation>
+        <translation>五种颜色。占卜会根据你的名字和姓氏找出你的幸运色，并说明它对你意味着什么。</translation>
     </message>
     <message>
         <source>the</source>
         <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>the</translation>
     </message>
 </context>
 <context>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>麻将牌：%1</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -934,31 +934,31 @@
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished">季节</translation>
+        <translation>季节</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished">颜色</translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished">五行</translation>
+        <translation>五行</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished">星宿</translation>
+        <translation>星宿</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">门风</translation>
+        <translation>门风</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished">代表人物</translation>
+        <translation>代表人物</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished">花卉</translation>
+        <translation>花卉</translation>
     </message>
 </context>
 <context>
@@ -973,11 +973,11 @@
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">绿色</translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">红色</translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -993,12 +993,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>How a screen reader names a tree&apos;s paragraph: the time it stands for, then the tree (&quot;The Past: The Oak Tree&quot;).</extracomment>
-        <translation type="unfinished">%1：%2</translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>One attribute of a tree as a screen reader tells it (&quot;Ruling Planet: Sun.&quot;).</extracomment>
-        <translation type="unfinished">%1，%2. {1:?}</translation>
+        <translation>%1：%2。</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">白色</translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>November</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">绿色</translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>March</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">红色</translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>The month of Samhain</source>
@@ -1417,39 +1417,39 @@
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished">关键词</translation>
+        <translation>关键词</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished">守护星</translation>
+        <translation>守护星</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished">守护动物</translation>
+        <translation>守护动物</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished">欧甘文名称</translation>
+        <translation>欧甘文名称</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished">幸运色</translation>
+        <translation>幸运色</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished">幸运月份</translation>
+        <translation>幸运月份</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished">幸运字母</translation>
+        <translation>幸运字母</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished">幸运宝石</translation>
+        <translation>幸运宝石</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished">幸运花卉</translation>
+        <translation>幸运花卉</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     <message>
         <source>%1 %2</source>
         <extracomment>A tree box as a screen reader names it: its label, then the tree in it (&quot;The Past: The Oak Tree&quot;).</extracomment>
-        <translation type="unfinished">%1。 {1 %2?}</translation>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
@@ -1670,22 +1670,22 @@
     <message>
         <source>Question</source>
         <extracomment>The caption of the user&apos;s question in a copied or printed reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>问题</translation>
     </message>
     <message>
         <source>The Past</source>
         <extracomment>The heading of the left tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>过去</translation>
     </message>
     <message>
         <source>The Present</source>
         <extracomment>The heading of the right tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>现在</translation>
     </message>
     <message>
         <source>The Future</source>
         <extracomment>The heading of the middle tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未来</translation>
     </message>
 </context>
 <context>
@@ -1705,21 +1705,21 @@
     <message>
         <source>Plese Enter Your Question</source>
         <extracomment>The question box is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请输入你的问题。</translation>
     </message>
     <message>
         <source>Enter Your Question Here</source>
         <extracomment>The text the question box opens with; typing replaces it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请在此输入你的问题</translation>
     </message>
     <message>
         <source>Draw my three trees</source>
         <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽取三棵树</translation>
     </message>
     <message>
         <source>A picture of a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>一棵树的图片</translation>
     </message>
 </context>
 <context>
@@ -1745,12 +1745,12 @@
     <message>
         <source>Your domino</source>
         <extracomment>Heads the domino drawn in a copied, saved or printed reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你的骨牌</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>A screen reader&apos;s name for the two halves of the domino drawn, such as &quot;6 pips and 4 pips&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1和%2</translation>
     </message>
 </context>
 <context>
@@ -1775,11 +1775,11 @@
     <message>
         <source>Draw my domino</source>
         <extracomment>The screen reader&apos;s name of the picture that draws a domino when clicked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽一张骨牌</translation>
     </message>
     <message>
         <source>A picture of dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>多米诺骨牌的图片</translation>
     </message>
 </context>
 <context>
@@ -1815,7 +1815,7 @@
     <message>
         <source>Please Select A Type of Good Luck Symbol</source>
         <extracomment>No culture is ticked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请至少选择一类吉祥符号。</translation>
     </message>
 </context>
 <context>
@@ -1908,7 +1908,7 @@
     <message>
         <source>Your mahjong tile</source>
         <extracomment>Heads the tile drawn in a copied, saved or printed reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你的麻将牌</translation>
     </message>
 </context>
 <context>
@@ -1933,11 +1933,11 @@
     <message>
         <source>Draw my tile</source>
         <extracomment>The screen reader&apos;s name of the picture that draws a mahjong tile when clicked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽一张麻将牌</translation>
     </message>
     <message>
         <source>A picture of mahjong tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>麻将牌的图片</translation>
     </message>
 </context>
 <context>
@@ -2003,51 +2003,51 @@
     </message>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入你的名字。</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入你的姓氏。</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The caption of the names in a copied or printed reading.</extracomment>
-        <translation type="unfinished">名称</translation>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A person&apos;s whole name: %1 is the first name, %2 the last name, both as typed.</extracomment>
-        <translation type="unfinished">%1。 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Birth Day</source>
         <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>生日</translation>
     </message>
     <message>
         <source>Your lucky colour</source>
         <extracomment>What the colour of a reading is, as a copied or printed reading heads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你的幸运色</translation>
     </message>
     <message>
         <source>Select the source file</source>
         <extracomment>The title of the dialog that opens a saved reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>选择要打开的文件</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
         <extracomment>The chosen file is not a saved reading (its name does not end in &quot;num&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请检查所选的文件。</translation>
     </message>
     <message>
         <source>Please type your name in Latin letters, as it is written in your passport.</source>
         <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请按护照上的写法，用拉丁字母输入你的姓名。</translation>
     </message>
     <message>
         <source>Please Enter Character Only</source>
         <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请只输入字母。</translation>
     </message>
 </context>
 <context>
@@ -2111,36 +2111,36 @@
     <message>
         <source>About %1</source>
         <extracomment>What a screen reader calls the text beside the list: a piece&apos;s or a heading&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>关于%1</translation>
     </message>
     <message>
         <source>Clear the search</source>
-        <translation type="unfinished"></translation>
+        <translation>清除搜索内容</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <extracomment>Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>&amp;Read these three</source>
         <extracomment>The button that reads the tree on show with the two chosen for the past and the future.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>以这三棵树占卜(&amp;R)</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The tree on show as a screen reader names it: the label &quot;The Present:&quot;, then the tree.</extracomment>
-        <translation type="unfinished">%1。 {1 %2?}</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1占卜正在抽取结果，待其显示后即可用此条目占卜。</translation>
     </message>
     <message>
         <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你抽出的%1占卜结果窗口仍未关闭。要关闭它并改用此条目占卜吗？</translation>
     </message>
 </context>
 </TS>
