@@ -382,7 +382,7 @@ private slots:
             QCOMPARE(reading.pieces[1].text, description(language, Egyptian, 8));
             // A culture chosen now is shown in the language in use.
             QTest::mouseClick(button(Chinese), Qt::LeftButton);
-            QVERIFY(this->reading(Chinese)->accessibleName().startsWith(GoodLuckHeading(Chinese)));
+            QVERIFY(this->reading(Chinese)->accessibleName().contains(GoodLuckHeading(Chinese)));
             QTest::mouseClick(button(Egyptian), Qt::LeftButton);
             focused->setFocus();
         }
