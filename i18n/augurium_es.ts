@@ -53,22 +53,22 @@
     <message>
         <source>blank</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>blanco</translation>
     </message>
     <message>
         <source>1 pip</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 punto</translation>
     </message>
     <message>
         <source>%1 pips</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished">Bambú</translation>
+        <translation>Bambú</translation>
     </message>
     <message>
         <source>Bat</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished">Dragón</translation>
+        <translation>Dragón</translation>
     </message>
     <message>
         <source>Fu Symbol</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished">Jade</translation>
+        <translation>Jade</translation>
     </message>
     <message>
         <source>Magpie</source>
@@ -178,11 +178,11 @@
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished">Orquídea</translation>
+        <translation>Orquídea</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished">Fénix</translation>
+        <translation>Fénix</translation>
     </message>
     <message>
         <source>Three Legged Toad</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished">Tortuga</translation>
+        <translation>Tortuga</translation>
     </message>
     <message>
         <source>Wealth Ship</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished">Unicornio</translation>
+        <translation>Unicornio</translation>
     </message>
     <message>
         <source>Wishbone</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished">Madera</translation>
+        <translation>Madera</translation>
     </message>
     <message>
         <source>Dolphins</source>
@@ -379,37 +379,37 @@
     <message>
         <source>Indian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos de la suerte de la India</translation>
+        <translation>Símbolos de la suerte de la India</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos chinos de la suerte</translation>
+        <translation>Símbolos chinos de la suerte</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos japoneses de la suerte</translation>
+        <translation>Símbolos japoneses de la suerte</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos egipcios de la suerte</translation>
+        <translation>Símbolos egipcios de la suerte</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos ingleses de la suerte</translation>
+        <translation>Símbolos ingleses de la suerte</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos árabes de la suerte</translation>
+        <translation>Símbolos árabes de la suerte</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Símbolos amerindios de la suerte</translation>
+        <translation>Símbolos amerindios de la suerte</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbol</source>
@@ -461,87 +461,87 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Both ways round of one domino, as in &quot;6-4 and 4-6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Bamboo</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished">Bambú</translation>
+        <translation>Bambú</translation>
     </message>
     <message>
         <source>Characters</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres</translation>
     </message>
     <message>
         <source>Circles</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Círculos</translation>
     </message>
     <message>
         <source>Dragons</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dragones</translation>
     </message>
     <message>
         <source>Flowers</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flores</translation>
     </message>
     <message>
         <source>Seasons</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estaciones</translation>
     </message>
     <message>
         <source>Winds</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vientos</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: the name players give it.</extracomment>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>English Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
-        <translation type="unfinished">Nombre en español</translation>
+        <translation>Nombre en español</translation>
     </message>
     <message>
         <source>Chinese Character</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: the romanised Chinese character on the tile.</extracomment>
-        <translation type="unfinished">Carácter chino</translation>
+        <translation>Carácter chino</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A mahjong tile: its name, then what it stands for, as in &quot;1 Wan (Open Door)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los trece árboles del calendario arbóreo celta. Una lectura saca tres árboles distintos, para el pasado, el presente y el futuro, cada uno con sus atributos y lo que dice de ti.</translation>
     </message>
     <message>
         <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las 28 fichas de un dominó doble seis, cuyas mitades van del blanco al seis. Una lectura saca una ficha y explica su significado.</translation>
     </message>
     <message>
         <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
-        <translation type="unfinished"></translation>
+        <translation>74 amuletos de la suerte de siete culturas. Una lectura saca un símbolo de cada cultura que elijas y cuenta su historia.</translation>
     </message>
     <message>
         <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las 42 fichas del mahjong, en sus siete palos. Una lectura saca una ficha y muestra sus nombres y su significado; las de viento, flor y estación traen además sus atributos.</translation>
     </message>
     <message>
         <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco colores. Una lectura halla el color propicio que señalan tu nombre y tus apellidos, y lo que dice de ti.</translation>
     </message>
     <message>
         <source>the</source>
         <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el la los las</translation>
     </message>
 </context>
 <context>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficha %1</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -934,31 +934,31 @@
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished">Estación</translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished">Color</translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished">Elemento</translation>
+        <translation>Elemento</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished">Constelación</translation>
+        <translation>Constelación</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Jugador</translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished">Representación</translation>
+        <translation>Representación</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished">Flor</translation>
+        <translation>Flor</translation>
     </message>
 </context>
 <context>
@@ -973,11 +973,11 @@
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">Verde</translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rojo</translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -993,12 +993,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>How a screen reader names a tree&apos;s paragraph: the time it stands for, then the tree (&quot;The Past: The Oak Tree&quot;).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>One attribute of a tree as a screen reader tells it (&quot;Ruling Planet: Sun.&quot;).</extracomment>
-        <translation type="unfinished">%1, %2. {1:?}</translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">Blanco</translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>November</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">Verde</translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>March</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished">Tierra</translation>
+        <translation>Tierra</translation>
     </message>
     <message>
         <source>The Unicorn</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rojo</translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>The month of Samhain</source>
@@ -1417,39 +1417,39 @@
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished">Palabras clave</translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished">Planeta regente</translation>
+        <translation>Planeta regente</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished">Animal regente</translation>
+        <translation>Animal regente</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished">Término ogham</translation>
+        <translation>Término ogham</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished">Color propicio</translation>
+        <translation>Color propicio</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished">Mes propicio</translation>
+        <translation>Mes propicio</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished">Letra propicia</translation>
+        <translation>Letra propicia</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished">Piedra propicia</translation>
+        <translation>Piedra propicia</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished">Flor propicia</translation>
+        <translation>Flor propicia</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     <message>
         <source>%1 %2</source>
         <extracomment>A tree box as a screen reader names it: its label, then the tree in it (&quot;The Past: The Oak Tree&quot;).</extracomment>
-        <translation type="unfinished">%1. {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1670,22 +1670,22 @@
     <message>
         <source>Question</source>
         <extracomment>The caption of the user&apos;s question in a copied or printed reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>The Past</source>
         <extracomment>The heading of the left tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El pasado</translation>
     </message>
     <message>
         <source>The Present</source>
         <extracomment>The heading of the right tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El presente</translation>
     </message>
     <message>
         <source>The Future</source>
         <extracomment>The heading of the middle tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El futuro</translation>
     </message>
 </context>
 <context>
@@ -1705,21 +1705,21 @@
     <message>
         <source>Plese Enter Your Question</source>
         <extracomment>The question box is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu pregunta.</translation>
     </message>
     <message>
         <source>Enter Your Question Here</source>
         <extracomment>The text the question box opens with; typing replaces it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe aquí tu pregunta</translation>
     </message>
     <message>
         <source>Draw my three trees</source>
         <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sacar mis tres árboles</translation>
     </message>
     <message>
         <source>A picture of a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de un árbol</translation>
     </message>
 </context>
 <context>
@@ -1732,7 +1732,7 @@
     <message>
         <source>Your Domino For Today </source>
         <extracomment>Heads the domino drawn; the trailing blank is a slip of the English form, a translation need not keep it</extracomment>
-        <translation>Tu dominó de hoy</translation>
+        <translation>Tu ficha de hoy</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1745,12 +1745,12 @@
     <message>
         <source>Your domino</source>
         <extracomment>Heads the domino drawn in a copied, saved or printed reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu ficha de dominó</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>A screen reader&apos;s name for the two halves of the domino drawn, such as &quot;6 pips and 4 pips&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
@@ -1775,11 +1775,11 @@
     <message>
         <source>Draw my domino</source>
         <extracomment>The screen reader&apos;s name of the picture that draws a domino when clicked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sacar mi ficha de dominó</translation>
     </message>
     <message>
         <source>A picture of dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fichas de dominó</translation>
     </message>
 </context>
 <context>
@@ -1815,7 +1815,7 @@
     <message>
         <source>Please Select A Type of Good Luck Symbol</source>
         <extracomment>No culture is ticked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elige al menos un tipo de símbolo de la suerte.</translation>
     </message>
 </context>
 <context>
@@ -1908,7 +1908,7 @@
     <message>
         <source>Your mahjong tile</source>
         <extracomment>Heads the tile drawn in a copied, saved or printed reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu ficha de mahjong</translation>
     </message>
 </context>
 <context>
@@ -1933,11 +1933,11 @@
     <message>
         <source>Draw my tile</source>
         <extracomment>The screen reader&apos;s name of the picture that draws a mahjong tile when clicked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sacar mi ficha</translation>
     </message>
     <message>
         <source>A picture of mahjong tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fichas de mahjong</translation>
     </message>
 </context>
 <context>
@@ -2003,51 +2003,51 @@
     </message>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre.</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tus apellidos.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The caption of the names in a copied or printed reading.</extracomment>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A person&apos;s whole name: %1 is the first name, %2 the last name, both as typed.</extracomment>
-        <translation type="unfinished">%1. {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Birth Day</source>
         <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>Your lucky colour</source>
         <extracomment>What the colour of a reading is, as a copied or printed reading heads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu color propicio</translation>
     </message>
     <message>
         <source>Select the source file</source>
         <extracomment>The title of the dialog that opens a saved reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el archivo de origen</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
         <extracomment>The chosen file is not a saved reading (its name does not end in &quot;num&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba el archivo.</translation>
     </message>
     <message>
         <source>Please type your name in Latin letters, as it is written in your passport.</source>
         <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre en letras latinas, tal como aparece en tu pasaporte.</translation>
     </message>
     <message>
         <source>Please Enter Character Only</source>
         <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe solo letras.</translation>
     </message>
 </context>
 <context>
@@ -2111,36 +2111,36 @@
     <message>
         <source>About %1</source>
         <extracomment>What a screen reader calls the text beside the list: a piece&apos;s or a heading&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobre %1</translation>
     </message>
     <message>
         <source>Clear the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la búsqueda</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <extracomment>Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>&amp;Read these three</source>
         <extracomment>The button that reads the tree on show with the two chosen for the past and the future.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver la lectura de los tres</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The tree on show as a screen reader names it: the label &quot;The Present:&quot;, then the tree.</extracomment>
-        <translation type="unfinished">%1. {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El oráculo «%1» está sacando una lectura; cuando aparezca, podrás ver la de esta pieza.</translation>
     </message>
     <message>
         <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lectura de %1 que sacaste sigue abierta. ¿Quieres cerrarla y ver esta en su lugar?</translation>
     </message>
 </context>
 </TS>
