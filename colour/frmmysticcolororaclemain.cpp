@@ -169,9 +169,12 @@ ReadingDescription frmMysticColorOracleMain::describeReading() const
                       tr("%1 %2").arg(m_asked->first, m_asked->last)}};
     QStringList birthDay{m_asked->month ? monthName(m_asked->month) : m_asked->monthText, m_asked->date, m_asked->year};
     birthDay.removeAll(QString());
+    //: A whole birth day in a copied reading: %1 is the month's name, %2 the day, %3 the year.
+    const QString whole = tr("%1 %2 %3");
     if (!birthDay.isEmpty())
         //: The caption of the birth day in a copied or printed reading.
-        reading.asked.append({tr("Birth Day"), birthDay.join(QLatin1Char(' '))});
+        reading.asked.append({tr("Birth Day"), birthDay.size() == 3 ? whole.arg(birthDay[0], birthDay[1], birthDay[2])
+                                                                    : birthDay.join(QLatin1Char(' '))});
     //: What the colour of a reading is, as a copied or printed reading heads it.
     reading.pieces = {{tr("Your lucky colour"), colour.name, {}, {}, {}, colour.reading}};
     return reading;

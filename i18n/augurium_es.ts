@@ -2049,6 +2049,11 @@
         <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
         <translation>Escribe solo letras.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A whole birth day in a copied reading: %1 is the month&apos;s name, %2 the day, %3 the year.</extracomment>
+        <translation type="unfinished">%1 %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>frmOracleLibrary</name>
