@@ -1,6 +1,7 @@
 // startup-benchmark [RUNS]: starts the bare toolkit program and Augurium's
 // start-up alternately, times each from launch to its first painted main
-// window, and prints the medians and their ratio. `tools/dev bench` runs it
+// window, and prints the medians and their ratio; Augurium in English and in
+// German, whose catalogue and texts are loaded at start-up. `tools/dev bench` runs it
 // under Xvfb with a window manager when no display is at hand.
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,19 +44,26 @@ int main(int argc, char **argv)
     const QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    QProcessEnvironment german = environment;
+    german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
     const QString barePath = dir + QStringLiteral("/bench-bare");
     const QString auguriumPath = dir + QStringLiteral("/bench-augurium");
-    std::vector<double> bare, bareText, augurium;
+    std::vector<double> bare, bareText, augurium, auguriumGerman;
     timeToFirstPaint(barePath, environment); // warm the file cache
     timeToFirstPaint(auguriumPath, environment);
     for (int i = 0; i < runs; ++i) {
         bare.push_back(timeToFirstPaint(barePath, environment));
         bareText.push_back(timeToFirstPaint(barePath, environment, {QStringLiteral("--text")}));
         augurium.push_back(timeToFirstPaint(auguriumPath, environment));
+        auguriumGerman.push_back(timeToFirstPaint(auguriumPath, german));
     }
     std::printf("first paint, median of %d: bare %.1f ms, Augurium %.1f ms, ratio %.2f\n", runs, median(bare),
                 median(augurium), median(augurium) / median(bare));
     std::printf("  against a bare window with one line of text (%.1f ms): ratio %.2f\n", median(bareText),
                 median(augurium) / median(bareText));
+    std::printf("  in German: %.1f ms, ratio %.2f to the window with text, %.2f to English\n", median(auguriumGerman),
+                median(auguriumGerman) / median(bareText), median(auguriumGerman) / median(augurium));
     return 0;
 }
