@@ -53,22 +53,22 @@
     <message>
         <source>blank</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>1 pip</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Auge</translation>
     </message>
     <message>
         <source>%1 pips</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Augen</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Null</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished">Bambus</translation>
+        <translation>Bambus</translation>
     </message>
     <message>
         <source>Bat</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished">Drache</translation>
+        <translation>Drache</translation>
     </message>
     <message>
         <source>Fu Symbol</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished">Jade</translation>
+        <translation>Jade</translation>
     </message>
     <message>
         <source>Magpie</source>
@@ -178,11 +178,11 @@
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished">Orchidee</translation>
+        <translation>Orchidee</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished">Phönix</translation>
+        <translation>Phönix</translation>
     </message>
     <message>
         <source>Three Legged Toad</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished">Schildkröte</translation>
+        <translation>Schildkröte</translation>
     </message>
     <message>
         <source>Wealth Ship</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished">Einhorn</translation>
+        <translation>Einhorn</translation>
     </message>
     <message>
         <source>Wishbone</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished">Holz</translation>
+        <translation>Holz</translation>
     </message>
     <message>
         <source>Dolphins</source>
@@ -379,37 +379,37 @@
     <message>
         <source>Indian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Indische Glückssymbole</translation>
+        <translation>Indische Glückssymbole</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Chinesische Glückssymbole</translation>
+        <translation>Chinesische Glückssymbole</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Japanische Glückssymbole</translation>
+        <translation>Japanische Glückssymbole</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Ägyptische Glückssymbole</translation>
+        <translation>Ägyptische Glückssymbole</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Englische Glückssymbole</translation>
+        <translation>Englische Glückssymbole</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Arabische Glückssymbole</translation>
+        <translation>Arabische Glückssymbole</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished">Indigene Glückssymbole Nordamerikas</translation>
+        <translation>Indigene Glückssymbole Amerikas</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbol</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>Native American Good Luck Symbol</source>
-        <translation>Indigenes Glückssymbol Nordamerikas</translation>
+        <translation>Indigenes Glückssymbol Amerikas</translation>
     </message>
 </context>
 <context>
@@ -461,87 +461,87 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Both ways round of one domino, as in &quot;6-4 and 4-6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Bamboo</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished">Bambus</translation>
+        <translation>Bambus</translation>
     </message>
     <message>
         <source>Characters</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen</translation>
     </message>
     <message>
         <source>Circles</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kreise</translation>
     </message>
     <message>
         <source>Dragons</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drachen</translation>
     </message>
     <message>
         <source>Flowers</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blumen</translation>
     </message>
     <message>
         <source>Seasons</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeiten</translation>
     </message>
     <message>
         <source>Winds</source>
         <extracomment>A suit of mahjong tiles, heading its tiles in the Library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Winde</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: the name players give it.</extracomment>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>English Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
-        <translation type="unfinished">Englischer Name</translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Chinese Character</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: the romanised Chinese character on the tile.</extracomment>
-        <translation type="unfinished">Chinesisches Zeichen</translation>
+        <translation>Chinesisches Zeichen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A mahjong tile: its name, then what it stands for, as in &quot;1 Wan (Open Door)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dreizehn Bäume des keltischen Baumkalenders. Für eine Deutung werden drei verschiedene Bäume gezogen – für Vergangenheit, Gegenwart und Zukunft –, jeder mit seinen Merkmalen und dem, was er über dich verrät.</translation>
     </message>
     <message>
         <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 28 Steine eines Dominospiels bis Doppel-Sechs, mit null bis sechs Augen auf jeder Hälfte. Für eine Deutung wird ein Stein gezogen und seine Bedeutung erklärt.</translation>
     </message>
     <message>
         <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
-        <translation type="unfinished"></translation>
+        <translation>74 Glücksbringer aus sieben Kulturen. Für eine Deutung wird aus jeder gewählten Kultur ein Symbol gezogen und seine Geschichte erzählt.</translation>
     </message>
     <message>
         <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 42 Mahjong-Steine in ihren sieben Gruppen. Für eine Deutung wird ein Stein gezogen; sie nennt seine Namen und seine Bedeutung, bei Wind-, Blumen- und Jahreszeitensteinen auch ihre Merkmale.</translation>
     </message>
     <message>
         <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünf Farben. Eine Deutung ermittelt die Glücksfarbe, auf die dein Vor- und Nachname hindeuten, und was sie über dich verrät.</translation>
     </message>
     <message>
         <source>the</source>
         <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der die das</translation>
     </message>
 </context>
 <context>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stein „%1“</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -934,31 +934,31 @@
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished">Jahreszeit</translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished">Farbe</translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished">Element</translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished">Sternbild</translation>
+        <translation>Sternbild</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished">Sinnbild</translation>
+        <translation>Sinnbild</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished">Blume</translation>
+        <translation>Blume</translation>
     </message>
 </context>
 <context>
@@ -973,11 +973,11 @@
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">Grün</translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rot</translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -993,12 +993,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>How a screen reader names a tree&apos;s paragraph: the time it stands for, then the tree (&quot;The Past: The Oak Tree&quot;).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>One attribute of a tree as a screen reader tells it (&quot;Ruling Planet: Sun.&quot;).</extracomment>
-        <translation type="unfinished">%1, %2. {1:?}</translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">Weiß</translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>November</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished">Grün</translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>March</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished">Erde</translation>
+        <translation>Erde</translation>
     </message>
     <message>
         <source>The Unicorn</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rot</translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>The month of Samhain</source>
@@ -1417,39 +1417,39 @@
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished">Schlüsselwörter</translation>
+        <translation>Schlüsselwörter</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished">Herrscherplanet</translation>
+        <translation>Herrscherplanet</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished">Krafttier</translation>
+        <translation>Krafttier</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished">Ogham-Zeichen</translation>
+        <translation>Ogham-Zeichen</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished">Glücksfarbe</translation>
+        <translation>Glücksfarbe</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished">Glücksmonat</translation>
+        <translation>Glücksmonat</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished">Glücksbuchstabe</translation>
+        <translation>Glücksbuchstabe</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished">Glücksstein</translation>
+        <translation>Glücksstein</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished">Glücksblume</translation>
+        <translation>Glücksblume</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1615,7 @@
     <message>
         <source>%1 %2</source>
         <extracomment>A tree box as a screen reader names it: its label, then the tree in it (&quot;The Past: The Oak Tree&quot;).</extracomment>
-        <translation type="unfinished">%1. {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1670,22 +1670,22 @@
     <message>
         <source>Question</source>
         <extracomment>The caption of the user&apos;s question in a copied or printed reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>The Past</source>
         <extracomment>The heading of the left tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vergangenheit</translation>
     </message>
     <message>
         <source>The Present</source>
         <extracomment>The heading of the right tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gegenwart</translation>
     </message>
     <message>
         <source>The Future</source>
         <extracomment>The heading of the middle tree panel of an Ogham reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zukunft</translation>
     </message>
 </context>
 <context>
@@ -1705,21 +1705,21 @@
     <message>
         <source>Plese Enter Your Question</source>
         <extracomment>The question box is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine Frage ein.</translation>
     </message>
     <message>
         <source>Enter Your Question Here</source>
         <extracomment>The text the question box opens with; typing replaces it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gib hier deine Frage ein</translation>
     </message>
     <message>
         <source>Draw my three trees</source>
         <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meine drei Bäume ziehen</translation>
     </message>
     <message>
         <source>A picture of a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild eines Baumes</translation>
     </message>
 </context>
 <context>
@@ -1745,12 +1745,12 @@
     <message>
         <source>Your domino</source>
         <extracomment>Heads the domino drawn in a copied, saved or printed reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Dominostein</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>A screen reader&apos;s name for the two halves of the domino drawn, such as &quot;6 pips and 4 pips&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -1775,11 +1775,11 @@
     <message>
         <source>Draw my domino</source>
         <extracomment>The screen reader&apos;s name of the picture that draws a domino when clicked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meinen Dominostein ziehen</translation>
     </message>
     <message>
         <source>A picture of dominoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild von Dominosteinen</translation>
     </message>
 </context>
 <context>
@@ -1815,7 +1815,7 @@
     <message>
         <source>Please Select A Type of Good Luck Symbol</source>
         <extracomment>No culture is ticked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle eine Art von Glückssymbolen aus.</translation>
     </message>
 </context>
 <context>
@@ -1878,7 +1878,7 @@
     </message>
     <message>
         <source>English Name</source>
-        <translation>Englischer Name</translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1908,7 +1908,7 @@
     <message>
         <source>Your mahjong tile</source>
         <extracomment>Heads the tile drawn in a copied, saved or printed reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Mahjong-Stein</translation>
     </message>
 </context>
 <context>
@@ -1933,11 +1933,11 @@
     <message>
         <source>Draw my tile</source>
         <extracomment>The screen reader&apos;s name of the picture that draws a mahjong tile when clicked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meinen Stein ziehen</translation>
     </message>
     <message>
         <source>A picture of mahjong tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild von Mahjong-Steinen</translation>
     </message>
 </context>
 <context>
@@ -2003,51 +2003,51 @@
     </message>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Vornamen ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Nachnamen ein.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The caption of the names in a copied or printed reading.</extracomment>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A person&apos;s whole name: %1 is the first name, %2 the last name, both as typed.</extracomment>
-        <translation type="unfinished">%1. {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Birth Day</source>
         <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag</translation>
     </message>
     <message>
         <source>Your lucky colour</source>
         <extracomment>What the colour of a reading is, as a copied or printed reading heads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Glücksfarbe</translation>
     </message>
     <message>
         <source>Select the source file</source>
         <extracomment>The title of the dialog that opens a saved reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Deutung öffnen</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
         <extracomment>The chosen file is not a saved reading (its name does not end in &quot;num&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfe die Datei.</translation>
     </message>
     <message>
         <source>Please type your name in Latin letters, as it is written in your passport.</source>
         <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte schreib deinen Namen in lateinischen Buchstaben, so wie er in deinem Reisepass steht.</translation>
     </message>
     <message>
         <source>Please Enter Character Only</source>
         <extracomment>A digit, a blank or a punctuation mark was typed in a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib nur Buchstaben ein.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -2116,36 +2116,36 @@
     <message>
         <source>About %1</source>
         <extracomment>What a screen reader calls the text beside the list: a piece&apos;s or a heading&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung: %1</translation>
     </message>
     <message>
         <source>Clear the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfeld leeren</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <extracomment>Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>&amp;Read these three</source>
         <extracomment>The button that reads the tree on show with the two chosen for the past and the future.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutung aller drei &amp;anzeigen</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The tree on show as a screen reader names it: the label &quot;The Present:&quot;, then the tree.</extracomment>
-        <translation type="unfinished">%1. {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Orakel „%1“ erstellt gerade eine Deutung. Sobald sie erscheint, lässt sich die Deutung dieses Eintrags anzeigen.</translation>
     </message>
     <message>
         <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Deutung aus dem Orakel „%1“ ist noch geöffnet. Schließen und stattdessen die Deutung dieses Eintrags anzeigen?</translation>
     </message>
 </context>
 </TS>
