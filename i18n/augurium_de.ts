@@ -2052,7 +2052,7 @@
     <message>
         <source>%1 %2 %3</source>
         <extracomment>A whole birth day in a copied reading: %1 is the month&apos;s name, %2 the day, %3 the year.</extracomment>
-        <translation type="unfinished">%1. {1 %2 %3?}</translation>
+        <translation>%2. %1 %3</translation>
     </message>
 </context>
 <context>
