@@ -31,6 +31,14 @@ cp "$qt/plugins/imageformats/qjpeg.dll" "$stage/imageformats/"
 runtime=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 cp "$runtime/libstdc++-6.dll" "$runtime/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$stage/fonts/"
+# Qt's own dialogs in each language the program speaks: Qt finds them in
+# translations/ beside its libraries.
+mkdir -p "$stage/translations"
+for ts in i18n/augurium_*.ts; do
+  code=${ts#i18n/augurium_}; code=${code%.ts}
+  cp /usr/share/qt6/translations/qt_"$code".qm /usr/share/qt6/translations/qtbase_"$code".qm "$stage/translations/" \
+    || fail "finding Qt's own $code translation" "Install qt6-translations-l10n."
+done
 sed -e "s/@VERSION@/$version/" -e "s/@QT_VERSION@/${qt_debian%%+*}/" -e "s/@QT_DEBIAN_VERSION@/$qt_debian/" \
   tools/windows/licence.txt | sed 's/$/\r/' >"$stage/licence.txt"
 cp /usr/share/common-licenses/LGPL-3 "$stage/licences/LGPL-3.txt"
