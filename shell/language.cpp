@@ -143,13 +143,17 @@ int Language::generation()
 void Language::apply(const QString &code)
 {
     State &s = state();
+    const QString chosen = available().contains(code) ? code : English;
+    if (chosen == s.code && s.generation > 0)
+        return; // nothing to tell anyone
+    const bool first = s.generation == 0;
     bool told = false; // installing or removing a translator tells the widgets
     for (auto *translator : {s.ours.get(), s.qts.get()})
         if (translator)
             told |= QCoreApplication::removeTranslator(translator);
     s.ours.reset();
     s.qts.reset();
-    s.code = available().contains(code) ? code : English;
+    s.code = chosen;
     s.paragraphs.clear();
     ++s.generation;
     if (s.code == English) {
@@ -165,8 +169,9 @@ void Language::apply(const QString &code)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             told |= QCoreApplication::installTranslator(s.qts.get());
     }
-    // The texts read from files change too, even where no translator did.
-    if (!told && QCoreApplication::instance())
+    // The texts read from files change too, even where no translator did;
+    // at start-up there is nothing shown yet to change.
+    if (!told && !first && QCoreApplication::instance())
         QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::LanguageChange));
 }
 
