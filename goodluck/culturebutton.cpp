@@ -3,10 +3,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
-namespace {
-// The smallest share of the design size the heading may shrink to.
-constexpr qreal SmallestShare = 0.8;
-}
 
 CultureButton::CultureButton(QWidget *parent)
     : CaptionButton(parent)
@@ -45,20 +41,7 @@ void CultureButton::keyPressEvent(QKeyEvent *event)
 
 void CultureButton::setHeading(const QString &heading)
 {
-    if (!m_designFontKnown) {
-        ensurePolished();
-        m_designFont = font();
-        m_designFontKnown = true;
-    }
-    setText(heading);
-    QFont fitting = m_designFont;
-    const qreal smallest = fitting.pointSizeF() * SmallestShare;
-    if (font() != fitting)
-        setFont(fitting);
-    while (!headingFits() && fitting.pointSizeF() - 0.25 >= smallest) {
-        fitting.setPointSizeF(fitting.pointSizeF() - 0.25);
-        setFont(fitting);
-    }
+    m_heading.set(this, heading, [this] { return headingFits(); });
 }
 
 // Measured in the room the caption button draws its caption in.

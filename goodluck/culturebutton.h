@@ -1,5 +1,6 @@
 #pragma once
 #include "captionbutton.h"
+#include "fittedheading.h"
 
 // A culture's button on the result window. The culture on show stays
 // checked, one at a time, so a screen reader says which one is selected, as
@@ -21,6 +22,5 @@ protected:
 private:
     bool headingFits() const;
 
-    QFont m_designFont;
-    bool m_designFontKnown = false;
+    FittedHeading m_heading;
 };

@@ -3,6 +3,7 @@
 #include "fixture.h"
 #include "language.h"
 #include "librarycatalogue.h"
+#include "librarypieces.h"
 #include "modgoodlucksymbol.h"
 #include "modoghamoracle.h"
 
@@ -46,22 +47,6 @@ QStringList shownPieces(const QTreeWidget *list)
     return titles;
 }
 
-// A piece as a row of test data gives it: its oracle and up to two numbers.
-LibraryPiece pieceOf(int oracle, int first, int second)
-{
-    switch (oracle) {
-    case CelticOgham:
-        return OghamPiece{first};
-    case Domino:
-        return DominoPiece{first, second};
-    case Mahjong:
-        return MahjongPiece{first};
-    case GoodLuck:
-        return GoodLuckPiece{first, second};
-    default:
-        return ColourPiece{first};
-    }
-}
 
 // Paragraph `n` (from 0) of a reading text, from the file of the language `code`.
 QString paragraph(const QString &english, const QString &code, int n)

@@ -2,6 +2,7 @@
 // folding and matching of its search, in English and in another language.
 #include "language.h"
 #include "librarycatalogue.h"
+#include "librarypieces.h"
 #include "modcolororacle.h"
 #include "moddominooracle.h"
 #include "modgoodlucksymbol.h"
@@ -17,22 +18,6 @@
 #include <map>
 
 namespace {
-// A piece as a row of test data gives it: its oracle and up to two numbers.
-LibraryPiece pieceOf(int oracle, int first, int second)
-{
-    switch (oracle) {
-    case CelticOgham:
-        return OghamPiece{first};
-    case Domino:
-        return DominoPiece{first, second};
-    case Mahjong:
-        return MahjongPiece{first};
-    case GoodLuck:
-        return GoodLuckPiece{first, second};
-    default:
-        return ColourPiece{first};
-    }
-}
 
 const LibraryEntry *entryOf(const std::vector<LibraryEntry> &entries, const LibraryPiece &piece)
 {

@@ -7,17 +7,6 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
-// Paragraph `n` (1-based) of a reading text as the file holds it.
-QString paragraph(const QString &resource, int n)
-{
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(n - 1);
-}
-}
-
 class tst_OghamTable : public QObject {
     Q_OBJECT
 

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,15 @@ private:
     QString m_mark;
 };
 
+}
+
+// Paragraph `n` (1-based) of a reading text as the file holds it.
+inline QString paragraph(const QString &resource, int n)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).value(n - 1);
 }
 
 // Speaks `code` from construction to destruction, then English again; the
