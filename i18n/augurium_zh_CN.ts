@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。让本软件完全换上你网站的品牌。点击此处了解详情。</translation>
+        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。本软件可为你的网站全面贴牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.</source>
@@ -1544,7 +1544,7 @@
     </message>
     <message>
         <source>“.%1” is not one of the kinds offered (a picture such as .png or .jpg, a PDF document or plain text)</source>
-        <translation>不支持“.%1”格式（可选格式为 .png、.jpg 等图片、PDF 文档或纯文本）</translation>
+        <translation>不支持“.%1”格式（可保存为 .png、.jpg 等图片、PDF 文档或纯文本）</translation>
     </message>
     <message>
         <source>The reading could not be saved as “%1”: %2.</source>
@@ -1622,7 +1622,7 @@
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation>本软件可能有新版本可用。</translation>
+        <translation>本软件可能已有新版本。</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
@@ -1637,7 +1637,7 @@
     </message>
     <message>
         <source>Oracles have always helped people find solutions to their problems. These can be looked upto as a guide for helping people lead a better life. Augurium consists of Domino Oracle, Good Luck Symbol Oracle, Mahjong Oracle, Celtic Ogham Oracle &amp; Orin Mystical Color Oracle.</source>
-        <translation>自古以来，占卜一直帮助人们为难题寻找答案，也可以作为指引，帮助人们过上更好的生活。Augurium 包含多米诺骨牌占卜、吉祥符号占卜、麻将占卜、凯尔特欧甘占卜和 Orin 神秘色彩占卜。</translation>
+        <translation>自古以来，占卜一直帮助人们为难题寻找答案，也可以作为生活的指引，让人们过得更好。Augurium 包含多米诺骨牌占卜、吉祥符号占卜、麻将占卜、凯尔特欧甘占卜和 Orin 神秘色彩占卜。</translation>
     </message>
     <message>
         <source>Click here to visit www.augurium.example</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。让本软件完全换上你网站的品牌。</translation>
+        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。本软件可为你的网站全面贴牌。</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -1715,7 +1715,7 @@
     <message>
         <source>Draw my three trees</source>
         <extracomment>What clicking the tree picture does, as a screen reader names the picture.</extracomment>
-        <translation>抽取三棵树</translation>
+        <translation>抽三棵树</translation>
     </message>
     <message>
         <source>A picture of a tree</source>
@@ -1805,7 +1805,7 @@
     </message>
     <message>
         <source>Good Luck symbols are considered to be auspicious all over the world. Start your day with the good luck symbols in Orin Good Luck Symbol Oracle. This can help you attain happiness and prosperity in your life.</source>
-        <translation>在世界各地，吉祥符号都被视为好运的象征。用 Orin 吉祥符号占卜中的吉祥符号开启你的一天，它能帮助你收获幸福，让生活富足美满。</translation>
+        <translation>在世界各地，吉祥符号都被视为好运的象征。让 Orin 吉祥符号占卜陪你开启新的一天，助你收获幸福，让生活富足美满。</translation>
     </message>
     <message>
         <source>Find My Good luck Symbol</source>
@@ -1854,7 +1854,7 @@
     </message>
     <message>
         <source>Augurium consists of different oracles that can help you in your day to day life. Start a new day with a reading or whenever you need an answer to your query. Let the Oracles act as a guide make life simpler. Vaticor consists of more such Oracles.</source>
-        <translation>Augurium 汇集了多种占卜，能在日常生活中为你提供帮助。每天开始时，或每当你心中有疑问、需要答案时，都可以来占卜一下。让占卜为你指引方向，使生活更加简单。Vaticor 中还有更多此类占卜。</translation>
+        <translation>Augurium 汇集了多种占卜，能在日常生活中为你提供帮助。在新的一天开始时，或每当你心中有疑问、需要答案时，都可以来占卜一下。让占卜为你指引方向，使生活更加简单。Vaticor 中还有更多此类占卜。</translation>
     </message>
     <message>
         <source>Augurium includes the following programs</source>
@@ -1862,7 +1862,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。让本软件完全换上你网站的品牌。点击此处了解详情。</translation>
+        <translation>居家创业好机会：开创你自己的网络事业，在网上赚钱。本软件可为你的网站全面贴牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -1977,7 +1977,7 @@
     <message>
         <source>Date</source>
         <extracomment>Above the birth day box: about 7 characters fit.</extracomment>
-        <translation>日期</translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Year</source>
@@ -2042,7 +2042,7 @@
     <message>
         <source>Please type your name in Latin letters, as it is written in your passport.</source>
         <extracomment>A letter of another script than the Latin one was typed in a name.</extracomment>
-        <translation>请按护照上的写法，用拉丁字母输入你的姓名。</translation>
+        <translation>请按护照上的写法，用拉丁字母（如汉语拼音）输入你的姓名。</translation>
     </message>
     <message>
         <source>Please Enter Character Only</source>
