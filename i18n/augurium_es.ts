@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en la web</translation>
+        <translation>&amp;Visitar nuestra web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Make Money Online</source>
-        <translation>Gana dinero en internet</translation>
+        <translation>Ganar dinero en internet</translation>
     </message>
 </context>
 <context>
@@ -75,7 +75,7 @@
     <name>FileDialog</name>
     <message>
         <source>A file name cannot contain double quotes (&quot;). Please type the name without them.</source>
-        <translation>Un nombre de archivo no puede contener comillas dobles (&quot;). Escribe el nombre sin ellas.</translation>
+        <translation>El nombre de archivo no puede contener comillas dobles (&quot;). Escríbelo sin ellas.</translation>
     </message>
 </context>
 <context>
@@ -520,23 +520,23 @@
     </message>
     <message>
         <source>The thirteen trees of the Celtic tree calendar. A reading draws three different trees, for the past, the present and the future, each with its signs and what it says of you.</source>
-        <translation>Los trece árboles del calendario arbóreo celta. Una lectura saca tres árboles distintos, para el pasado, el presente y el futuro, cada uno con sus atributos y lo que dice de ti.</translation>
+        <translation>Los trece árboles del calendario arbóreo celta. En cada lectura salen tres árboles distintos, para el pasado, el presente y el futuro, cada uno con sus atributos y lo que dice de ti.</translation>
     </message>
     <message>
         <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
-        <translation>Las 28 fichas de un dominó doble seis, cuyas mitades van del blanco al seis. Una lectura saca una ficha y explica su significado.</translation>
+        <translation>Las 28 fichas de un dominó doble seis, con mitades que van del blanco al seis. En cada lectura sale una ficha, con su significado.</translation>
     </message>
     <message>
         <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
-        <translation>74 amuletos de la suerte de siete culturas. Una lectura saca un símbolo de cada cultura que elijas y cuenta su historia.</translation>
+        <translation>Setenta y cuatro amuletos de la suerte de siete culturas. En cada lectura sale un símbolo de cada cultura que elijas, con su historia.</translation>
     </message>
     <message>
         <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
-        <translation>Las 42 fichas del mahjong, en sus siete palos. Una lectura saca una ficha y muestra sus nombres y su significado; las de viento, flor y estación traen además sus atributos.</translation>
+        <translation>Las 42 fichas del mahjong, repartidas en siete palos. En cada lectura sale una ficha, con sus nombres y su significado; las de viento, flor y estación traen además sus atributos.</translation>
     </message>
     <message>
         <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
-        <translation>Cinco colores. Una lectura halla el color propicio que señalan tu nombre y tus apellidos, y lo que dice de ti.</translation>
+        <translation>Cinco colores. Cada lectura descubre el color propicio que señalan tu nombre y tus apellidos, y lo que dice de ti.</translation>
     </message>
     <message>
         <source>the</source>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation>Ficha %1</translation>
+        <translation>Ficha: %1</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -1607,7 +1607,7 @@
     <name>StartUp</name>
     <message>
         <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando</translation>
+        <translation>El programa ya se está ejecutando</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1649,7 @@
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Haz clic para saber más.</translation>
+        <translation>Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1924,11 +1924,11 @@
     </message>
     <message>
         <source>Think about the Problem that has been worrying you</source>
-        <translation>Piensa en el problema que te ha estado preocupando</translation>
+        <translation>Piensa en el problema que te viene preocupando</translation>
     </message>
     <message>
         <source>Take a Deep Breath And Click on the Mahjong Tile</source>
-        <translation>Respira hondo y haz clic en la ficha de mahjong</translation>
+        <translation>Respira hondo y haz clic en las fichas de mahjong</translation>
     </message>
     <message>
         <source>Draw my tile</source>
@@ -1953,12 +1953,12 @@
     <message>
         <source>Enter First Name</source>
         <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
-        <translation>Escribe tu nombre</translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>Enter Last Name</source>
         <extracomment>One line beside the name field: about 16 characters fit.</extracomment>
-        <translation>Escribe tus apellidos</translation>
+        <translation>Tus apellidos</translation>
     </message>
     <message>
         <source>&amp;Ask The Mystical Color Oracle</source>
@@ -2032,7 +2032,7 @@
     <message>
         <source>Select the source file</source>
         <extracomment>The title of the dialog that opens a saved reading.</extracomment>
-        <translation>Selecciona el archivo de origen</translation>
+        <translation>Abrir una lectura guardada</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
