@@ -1481,6 +1481,10 @@
         <source>&amp;Back</source>
         <translation>&amp;Volver</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWaitPanel</name>

@@ -1481,6 +1481,10 @@
         <source>&amp;Back</source>
         <translation>返回(&amp;B)</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWaitPanel</name>

@@ -129,7 +129,7 @@ const std::vector<OracleWindowLook> &OracleWindowLooks()
           .front = Front::CoBrand},
          Update::SoftwareUpdate,
          "mnumakemoney",
-         {"mnuBack", "Back"}},
+         {"mnuBack", QT_TRANSLATE_NOOP("OracleWindow", "Back")}},
         {"frmMysticColorOracleMain",
          {.banner = {28, 6, 322, 39},
           .bannerText = Pink,
