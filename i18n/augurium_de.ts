@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
-        <translation>Die 42 Mahjong-Steine in ihren sieben Gruppen. Für eine Deutung wird ein Stein gezogen; sie nennt seine Namen und seine Bedeutung, bei Wind-, Blumen- und Jahreszeitensteinen auch ihre Merkmale.</translation>
+        <translation>Die 42 Mahjong-Steine in ihren sieben Gruppen. Für eine Deutung wird ein Stein gezogen und mit seinen Namen und seiner Bedeutung vorgestellt, ein Wind-, Blumen- oder Jahreszeitenstein auch mit seinen Merkmalen.</translation>
     </message>
     <message>
         <source>Five colours. A reading finds the lucky colour that your first and last names point to, and what it says of you.</source>
@@ -1481,6 +1481,10 @@
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWaitPanel</name>
@@ -1596,18 +1600,18 @@
     <message>
         <source>it is not a plain file but a pipe or a device</source>
         <extracomment>Ends &quot;The reading could not be saved as “…”: %2.&quot;</extracomment>
-        <translation>es ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät</translation>
+        <translation>Es ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation>die Seite konnte nicht gezeichnet werden</translation>
+        <translation>Die Seite konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Application is already running</source>
-        <translation>Das Programm läuft bereits</translation>
+        <translation>Augurium läuft bereits.</translation>
     </message>
 </context>
 <context>
@@ -1815,7 +1819,7 @@
     <message>
         <source>Please Select A Type of Good Luck Symbol</source>
         <extracomment>No culture is ticked.</extracomment>
-        <translation>Bitte wähle eine Art von Glückssymbolen aus.</translation>
+        <translation>Bitte wähle mindestens eine Art von Glückssymbolen aus.</translation>
     </message>
 </context>
 <context>
@@ -1895,7 +1899,7 @@
     <message>
         <source>Color</source>
         <extracomment>Heads the season of a flower tile: the panel has always said Color here</extracomment>
-        <translation>Farbe</translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1948,7 +1952,7 @@
     </message>
     <message>
         <source>Welcome to Orin Mystical Color Oracle! Let the Mystical Color Oracle predict your Lucky Color based on your name. Just follow the instructions and get your answers.</source>
-        <translation>Willkommen beim Orin Mystischen Farborakel! Es sagt dir anhand deines Namens deine Glücksfarbe voraus. Folge einfach den Anweisungen, und du bekommst deine Antworten.</translation>
+        <translation>Willkommen beim Mystischen Farborakel von Orin! Es verrät dir anhand deines Namens deine Glücksfarbe. Folge einfach den Anweisungen, und du erhältst deine Antworten.</translation>
     </message>
     <message>
         <source>Enter First Name</source>
@@ -1967,7 +1971,7 @@
     </message>
     <message>
         <source>* Birth Day</source>
-        <translation>* Geburtstag</translation>
+        <translation>* Geburtsdatum</translation>
     </message>
     <message>
         <source>Month</source>
@@ -2022,7 +2026,7 @@
     <message>
         <source>Birth Day</source>
         <extracomment>The caption of the birth day in a copied or printed reading.</extracomment>
-        <translation>Geburtstag</translation>
+        <translation>Geburtsdatum</translation>
     </message>
     <message>
         <source>Your lucky colour</source>
