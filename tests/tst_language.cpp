@@ -242,8 +242,10 @@ private slots:
         QStringList names;
         for (QAction *item : items())
             names << item->text();
-        QCOMPARE(names.mid(0, 5), (QStringList{u"Desktop language"_s, u"English"_s, u"Deutsch"_s, u"Español"_s, u"中文（简体）"_s}));
         QCOMPARE(names.size(), Language::available().size() + 1);
+        QCOMPARE(names.first(), u"Desktop language"_s);
+        for (const QString &name : {u"English"_s, u"Deutsch"_s, u"Español"_s, u"中文（简体）"_s})
+            QVERIFY2(names.contains(name), qPrintable(name));
         QVERIFY(items().at(0)->isChecked());
 
         items().at(2)->trigger();
