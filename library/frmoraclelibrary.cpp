@@ -191,7 +191,7 @@ void frmOracleLibrary::fillList()
     for (size_t i = 0; i < m_entries.size(); ++i) {
         const LibraryEntry &entry = m_entries[i];
         if (!section || headingId(section).first != entry.oracle) {
-            section = heading(OracleSectionName(entry.oracle), entry.oracle, -1);
+            section = heading(oracleName(entry.oracle), entry.oracle, -1);
             ui->treEntries->addTopLevelItem(section);
             group = nullptr;
         }
@@ -383,7 +383,7 @@ void frmOracleLibrary::showEntry(const LibraryEntry *entry)
         ui->lblReadNote->hide();
         return;
     }
-    const QString section = OracleSectionName(entry->oracle);
+    const QString section = oracleName(entry->oracle);
     //: Where a piece stands in the Library: its oracle, then its suit of tiles or its culture.
     ui->lblPlace->setText(entry->group.isEmpty() ? section : tr("%1 – %2").arg(section, entry->group));
     ui->lblTitle->setText(entry->title);
@@ -472,7 +472,7 @@ QString frmOracleLibrary::whyNoReading() const
     if (start && start->isPausing())
         //: %1 is an oracle's name, as its section in the Library is headed.
         return tr("The %1 oracle is drawing a reading; this one can be read once it shows.")
-            .arg(OracleSectionName(entry->oracle));
+            .arg(oracleName(entry->oracle));
     if (entry->oracle == CelticOgham && !threeDifferentTrees())
         return tr("Choose three different trees.");
     return {};
@@ -504,7 +504,7 @@ template <class W> W *frmOracleLibrary::freshResultWindow()
                 //: %1 is an oracle's name, as its section in the Library is headed.
                 frmOracleLibrary::tr("The %1 reading you drew is still open. Close it and read this one "
                                      "in its place?")
-                    .arg(OracleSectionName(currentEntry()->oracle)),
+                    .arg(oracleName(currentEntry()->oracle)),
                 Messages::Icon::Information))
             return nullptr;
         open->closeWindow();

@@ -218,7 +218,7 @@ std::vector<LibraryEntry> BuildLibraryEntries()
     addGoodLuck(entries);
     addColours(entries);
     for (LibraryEntry &entry : entries) {
-        QStringList searched{OracleSectionName(entry.oracle), entry.group, entry.title, entry.reading};
+        QStringList searched{oracleName(entry.oracle), entry.group, entry.title, entry.reading};
         for (const LibraryFact &fact : std::as_const(entry.facts))
             searched << fact.value;
         for (const LibraryPicture &picture : std::as_const(entry.pictures))
@@ -257,10 +257,6 @@ bool isApostrophe(char32_t c)
 }
 }
 
-QString OracleSectionName(OracleId oracle)
-{
-    return oracleName(oracle);
-}
 
 QString OracleOverview(OracleId oracle)
 {

@@ -68,9 +68,6 @@ struct LibraryEntry {
 // own order).
 std::vector<LibraryEntry> BuildLibraryEntries();
 
-// The name an oracle's section is headed with, in the language in use.
-QString OracleSectionName(OracleId oracle);
-
 // What an oracle gives, in a sentence or two: what its section's heading shows.
 QString OracleOverview(OracleId oracle);
 
