@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPalette>
@@ -731,6 +732,48 @@ private slots:
         verifyTextsFit(window);
         if (QTest::currentTestFailed() || !window->openedFrom(nullptr))
             return;
+    }
+
+    // In every language, no two commands of a window, of its menu bar or of
+    // one of its menus share an access key.
+    void accessKeysStayOneEachInEveryLanguage_data() { everyTextFitsInEveryLanguage_data(); }
+    void accessKeysStayOneEachInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, oracle);
+        Language::apply(language);
+        QCoreApplication::processEvents();
+        const OracleWindow *window = read(oracle);
+        const auto verifyOneEach = [](const QString &where, const QStringList &texts) {
+            QStringList seen;
+            for (const QString &text : texts) {
+                const QString key = QKeySequence::mnemonic(text).toString();
+                if (key.isEmpty())
+                    continue;
+                QVERIFY2(!seen.contains(key), qPrintable(where + QStringLiteral(": ") + key + QStringLiteral(" twice, ")
+                                                          + texts.join(QStringLiteral(" | "))));
+                seen << key;
+            }
+        };
+        QStringList commands, menuBar;
+        for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            if (button->isVisibleTo(window))
+                commands << button->text();
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            if (label->isVisibleTo(window) && label->buddy())
+                commands << label->text();
+        for (const QAction *action : window->menuBarActions()) {
+            menuBar << action->text();
+            if (const QMenu *menu = action->menu()) {
+                QStringList items;
+                for (const QAction *item : menu->actions())
+                    items << item->text();
+                verifyOneEach(menu->objectName(), items);
+            }
+        }
+        QVERIFY(!menuBar.isEmpty());
+        verifyOneEach(QStringLiteral("window"), commands);
+        verifyOneEach(QStringLiteral("menu bar"), menuBar + commands);
     }
 
     // Ctrl+C: at once, text, HTML and a picture at twice the screen's size or more.
