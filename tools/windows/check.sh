@@ -172,7 +172,11 @@ read_in() { # read_in CODE NAME: a Domino reading, its screenshot and its title
   keys alt+F4
   wineserver -w
 }
-(cd "$installed" && LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 wine64 augurium.exe >/dev/null 2>&1 &)
+# Wine takes the display language from the Unix locale, which must exist:
+# compiled here into the scratch folder, the machine's own left as it is.
+mkdir -p "$scratch/locale"
+localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" || fail "compiling the German locale (package locales)"
+(cd "$installed" && LOCPATH=$scratch/locale LC_ALL=de_DE.UTF-8 wine64 augurium.exe >/dev/null 2>&1 &)
 read_in de "German, the display language"
 printf '\nLanguage=ja\n' >>"$settings"
 start
