@@ -294,6 +294,18 @@ QColor ColourSwatch(int number)
 }
 
 namespace {
+// Case and accents set aside, as a person types a name without them
+// ("betula" reaches "A Bétula"); the voicing marks of kana stay, as they
+// make other letters.
+QString foldForTyping(const QString &text)
+{
+    QString folded = text.normalized(QString::NormalizationForm_D);
+    folded.removeIf([](QChar c) {
+        return c.category() == QChar::Mark_NonSpacing && c != QChar(0x3099) && c != QChar(0x309a);
+    });
+    return folded.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
 // The words a name may begin with that a person leaves out when typing it,
 // in the language in use, each followed by its blank; an elided one ("l’")
 // runs on into the name.
@@ -308,7 +320,7 @@ const QStringList &leadingArticles()
         //: "holly" reaches "The Holly Tree": in lower case, several apart by blanks (German: "der die das";
         //: an elided one with its apostrophe, as written in the names: French "le la les l’").
         //: Leave it as it is where names have none.
-        for (const QString &word : LibraryCatalogue::tr("the").toCaseFolded().split(u' ', Qt::SkipEmptyParts))
+        for (const QString &word : foldForTyping(LibraryCatalogue::tr("the")).split(u' ', Qt::SkipEmptyParts))
             articles << (word.endsWith(u'\u2019') || word.endsWith(u'\'') ? word : word + QLatin1Char(' '));
     }
     return articles;
@@ -346,8 +358,8 @@ bool isUnspaced(char32_t c)
 
 bool typedStartsName(const QString &name, const QString &typed)
 {
-    const QString folded = name.trimmed().toCaseFolded();
-    const QString start = typed.toCaseFolded();
+    const QString folded = foldForTyping(name.trimmed());
+    const QString start = foldForTyping(typed);
     if (folded.startsWith(start))
         return true;
     for (const QString &article : leadingArticles())

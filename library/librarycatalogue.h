@@ -74,8 +74,9 @@ QString OracleOverview(OracleId oracle);
 // The colour a colour entry shows as a swatch, for colour number 1 to 5.
 QColor ColourSwatch(int number);
 
-// Whether `typed` starts `name`, or starts it once a leading article of the
-// language in use is set aside: typing "holly" reaches The Holly Tree.
+// Whether `typed` starts `name`, case and accents aside, or starts it once a
+// leading article of the language in use is set aside: typing "holly"
+// reaches The Holly Tree, "betula" A Bétula.
 bool typedStartsName(const QString &name, const QString &typed);
 
 // Case, accents and punctuation dropped, plurals made singular and invisible

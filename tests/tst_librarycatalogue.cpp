@@ -397,6 +397,10 @@ private slots:
         QTest::newRow("a later word") << german << QStringLiteral("Die Birke") << QStringLiteral("baum") << false;
         QTest::newRow("elided, no blank after it") << french << QStringLiteral("L’Aulne") << QStringLiteral("aulne") << true;
         QTest::newRow("a word that begins like one") << french << QStringLiteral("Laurier") << QStringLiteral("aurier") << false;
+        const QString portuguese = QStringLiteral("o a os as");
+        QTest::newRow("typed without its accent") << portuguese << QStringLiteral("A Bétula") << QStringLiteral("betula") << true;
+        QTest::newRow("typed with it") << portuguese << QStringLiteral("A Bétula") << QStringLiteral("BÉT") << true;
+        QTest::newRow("a voiced kana is another letter") << german << QStringLiteral("ガマ") << QStringLiteral("カ") << false;
     }
     void typingSetsAsideTheLanguagesArticles()
     {
