@@ -1490,7 +1490,7 @@
     <name>PleaseWaitPanel</name>
     <message>
         <source>Please Wait</source>
-        <translation>Un momento</translation>
+        <translation>Espera</translation>
     </message>
 </context>
 <context>

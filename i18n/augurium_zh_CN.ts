@@ -1497,7 +1497,7 @@
     <name>Promotions</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Come and join us at %1</source>
-        <translation>最受欢迎的网上神秘学论坛，神秘学资源应有尽有。快来 %1 加入我们吧！</translation>
+        <translation>最受欢迎的神秘学论坛，资源应有尽有。快来 %1 加入吧！</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
