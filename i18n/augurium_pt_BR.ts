@@ -82,363 +82,363 @@
     <name>GoodLuckSymbols</name>
     <message>
         <source>Aum</source>
-        <translation type="unfinished"></translation>
+        <translation>Aum</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Sino</translation>
     </message>
     <message>
         <source>Betel Leaf (Paan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de bétel (paan)</translation>
     </message>
     <message>
         <source>Bindi or Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bindi ou ponto</translation>
     </message>
     <message>
         <source>Coconut</source>
-        <translation type="unfinished"></translation>
+        <translation>Coco</translation>
     </message>
     <message>
         <source>Conch shells (Shankh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Concha (shankh)</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamparina</translation>
     </message>
     <message>
         <source>Pyramid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pirâmide</translation>
     </message>
     <message>
         <source>Rudraksha</source>
-        <translation type="unfinished"></translation>
+        <translation>Rudraksha</translation>
     </message>
     <message>
         <source>Swastika</source>
-        <translation type="unfinished"></translation>
+        <translation>Suástica</translation>
     </message>
     <message>
         <source>Tulsi</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulsi</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Roda de oração</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambu</translation>
     </message>
     <message>
         <source>Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Morcego</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Borboleta</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Caranguejo</translation>
     </message>
     <message>
         <source>Crane</source>
-        <translation type="unfinished"></translation>
+        <translation>Grou</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão</translation>
     </message>
     <message>
         <source>Fu Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo Fu</translation>
     </message>
     <message>
         <source>Gold Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Peixe-dourado</translation>
     </message>
     <message>
         <source>Gold Ingots</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingotes de ouro</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavalo</translation>
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished"></translation>
+        <translation>Jade</translation>
     </message>
     <message>
         <source>Magpie</source>
-        <translation type="unfinished"></translation>
+        <translation>Pega</translation>
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Orquídea</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fênix</translation>
     </message>
     <message>
         <source>Three Legged Toad</source>
-        <translation type="unfinished"></translation>
+        <translation>Sapo de três pernas</translation>
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartaruga</translation>
     </message>
     <message>
         <source>Wealth Ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Barco da fortuna</translation>
     </message>
     <message>
         <source>Yin Yang</source>
-        <translation type="unfinished"></translation>
+        <translation>Yin-yang</translation>
     </message>
     <message>
         <source>Beckoning Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gato da sorte</translation>
     </message>
     <message>
         <source>Benten</source>
-        <translation type="unfinished"></translation>
+        <translation>Benzaiten</translation>
     </message>
     <message>
         <source>Bishamon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bishamonten</translation>
     </message>
     <message>
         <source>Daikokuten</source>
-        <translation type="unfinished"></translation>
+        <translation>Daikokuten</translation>
     </message>
     <message>
         <source>Daruma Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Boneco Daruma</translation>
     </message>
     <message>
         <source>Ebisu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebisu</translation>
     </message>
     <message>
         <source>Fukurokuju</source>
-        <translation type="unfinished"></translation>
+        <translation>Fukurokuju</translation>
     </message>
     <message>
         <source>Jurojin</source>
-        <translation type="unfinished"></translation>
+        <translation>Jurojin</translation>
     </message>
     <message>
         <source>Laughing Buddha</source>
-        <translation type="unfinished"></translation>
+        <translation>Buda sorridente (Hotei)</translation>
     </message>
     <message>
         <source>Tanuki</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanuki</translation>
     </message>
     <message>
         <source>Angel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anjo</translation>
     </message>
     <message>
         <source>Ankh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankh</translation>
     </message>
     <message>
         <source>Caduceus</source>
-        <translation type="unfinished"></translation>
+        <translation>Caduceu</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefante</translation>
     </message>
     <message>
         <source>Eye of Horus</source>
-        <translation type="unfinished"></translation>
+        <translation>Olho de Hórus</translation>
     </message>
     <message>
         <source>Isis</source>
-        <translation type="unfinished"></translation>
+        <translation>Ísis</translation>
     </message>
     <message>
         <source>Lotus Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor de lótus</translation>
     </message>
     <message>
         <source>Scarab</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaravelho</translation>
     </message>
     <message>
         <source>3 Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>3 chaves</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolota</translation>
     </message>
     <message>
         <source>Coin</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeda</translation>
     </message>
     <message>
         <source>Four Leaf Clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevo de quatro folhas</translation>
     </message>
     <message>
         <source>Horseshoe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferradura</translation>
     </message>
     <message>
         <source>Ladybug</source>
-        <translation type="unfinished"></translation>
+        <translation>Joaninha</translation>
     </message>
     <message>
         <source>Old Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bota velha</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Porco</translation>
     </message>
     <message>
         <source>Rabbit&apos;s Foot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pé de coelho</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicórnio</translation>
     </message>
     <message>
         <source>Wishbone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossinho da sorte</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Madeira</translation>
     </message>
     <message>
         <source>Dolphins</source>
-        <translation type="unfinished"></translation>
+        <translation>Golfinhos</translation>
     </message>
     <message>
         <source>Hamsa Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de Hamsá</translation>
     </message>
     <message>
         <source>Broken Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha quebrada</translation>
     </message>
     <message>
         <source>Crossed Arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Flechas cruzadas</translation>
     </message>
     <message>
         <source>Feathers</source>
-        <translation type="unfinished"></translation>
+        <translation>Penas</translation>
     </message>
     <message>
         <source>Fence</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Kokopelli Charm</source>
-        <translation type="unfinished"></translation>
+        <translation>Amuleto de Kokopelli</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha</translation>
     </message>
     <message>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Montanha</translation>
     </message>
     <message>
         <source>Rain Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem de chuva</translation>
     </message>
     <message>
         <source>Rain Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gota de chuva</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuva</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Thunderbird</source>
-        <translation type="unfinished"></translation>
+        <translation>Pássaro-Trovão</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos indianos da sorte</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos chineses da sorte</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos japoneses da sorte</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos egípcios da sorte</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos ingleses da sorte</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos árabes da sorte</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos nativo-americanos da sorte</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbol</source>
         <extracomment>What one drawn symbol of a culture is, as a copied or printed reading heads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo indiano da sorte</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo chinês da sorte</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo japonês da sorte</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo egípcio da sorte</translation>
     </message>
     <message>
         <source>English Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo inglês da sorte</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo árabe da sorte</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo nativo-americano da sorte</translation>
     </message>
 </context>
 <context>
@@ -553,435 +553,435 @@
     </message>
     <message>
         <source>4 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>4 de Bambu</translation>
     </message>
     <message>
         <source>Carp</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpa</translation>
     </message>
     <message>
         <source>2 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>2 de Bambu</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Pato</translation>
     </message>
     <message>
         <source>8 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>8 de Bambu</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Cogumelo</translation>
     </message>
     <message>
         <source>5 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>5 de Bambu</translation>
     </message>
     <message>
         <source>Lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lótus</translation>
     </message>
     <message>
         <source>1 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de Bambu</translation>
     </message>
     <message>
         <source>Peacock</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavão</translation>
     </message>
     <message>
         <source>3 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>3 de Bambu</translation>
     </message>
     <message>
         <source>Toad</source>
-        <translation type="unfinished"></translation>
+        <translation>Sapo</translation>
     </message>
     <message>
         <source>7 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>7 de Bambu</translation>
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartaruga</translation>
     </message>
     <message>
         <source>6 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>6 de Bambu</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Água</translation>
     </message>
     <message>
         <source>9 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>9 de Bambu</translation>
     </message>
     <message>
         <source>Willow</source>
-        <translation type="unfinished"></translation>
+        <translation>Salgueiro</translation>
     </message>
     <message>
         <source>3 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>3 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Terra</translation>
     </message>
     <message>
         <source>6 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>6 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Fogo</translation>
     </message>
     <message>
         <source>9 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>9 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Heaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Céu</translation>
     </message>
     <message>
         <source>5 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>5 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>8 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Knot</source>
-        <translation type="unfinished"></translation>
+        <translation>Nó</translation>
     </message>
     <message>
         <source>4 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Lute</source>
-        <translation type="unfinished"></translation>
+        <translation>Alaúde</translation>
     </message>
     <message>
         <source>1 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Open Door</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta aberta</translation>
     </message>
     <message>
         <source>2 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>2 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>Sword</source>
-        <translation type="unfinished"></translation>
+        <translation>Espada</translation>
     </message>
     <message>
         <source>7 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>7 de Caracteres (Wan)</translation>
     </message>
     <message>
         <source>The Seven Star</source>
-        <translation type="unfinished"></translation>
+        <translation>As sete estrelas</translation>
     </message>
     <message>
         <source>5 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>5 de Círculos</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão</translation>
     </message>
     <message>
         <source>7 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>7 de Círculos</translation>
     </message>
     <message>
         <source>Insect</source>
-        <translation type="unfinished"></translation>
+        <translation>Inseto</translation>
     </message>
     <message>
         <source>4 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>4 de Círculos</translation>
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished"></translation>
+        <translation>Jade</translation>
     </message>
     <message>
         <source>6 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>6 de Círculos</translation>
     </message>
     <message>
         <source>Peach</source>
-        <translation type="unfinished"></translation>
+        <translation>Pêssego</translation>
     </message>
     <message>
         <source>1 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de Círculos</translation>
     </message>
     <message>
         <source>Pearl</source>
-        <translation type="unfinished"></translation>
+        <translation>Pérola</translation>
     </message>
     <message>
         <source>3 Circle </source>
         <extracomment>The trailing blank is a slip of the English table; a translation need not keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3 de Círculos</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fênix</translation>
     </message>
     <message>
         <source>2 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>2 de Círculos</translation>
     </message>
     <message>
         <source>Pine</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinheiro</translation>
     </message>
     <message>
         <source>8 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>8 de Círculos</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>9 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>9 de Círculos</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicórnio</translation>
     </message>
     <message>
         <source>Green Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão Verde</translation>
     </message>
     <message>
         <source>Red Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão Vermelho</translation>
     </message>
     <message>
         <source>White Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão Branco</translation>
     </message>
     <message>
         <source>Flowers Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor de Bambu</translation>
     </message>
     <message>
         <source>Flowers Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor de Crisântemo</translation>
     </message>
     <message>
         <source>Flowers Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor de Orquídea</translation>
     </message>
     <message>
         <source>Flowers Plum Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor de Ameixeira</translation>
     </message>
     <message>
         <source>Seasons Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação do Outono</translation>
     </message>
     <message>
         <source>Seasons Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação da Primavera</translation>
     </message>
     <message>
         <source>Seasons Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação do Verão</translation>
     </message>
     <message>
         <source>Seasons Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação do Inverno</translation>
     </message>
     <message>
         <source>Wind East</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Leste</translation>
     </message>
     <message>
         <source>Wind North</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Norte</translation>
     </message>
     <message>
         <source>Wind South</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Sul</translation>
     </message>
     <message>
         <source>Wind West</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Oeste</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Primavera</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Madeira</translation>
     </message>
     <message>
         <source>Dragon (5 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão (5 de Círculos)</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verão</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Phoenix (3 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fênix (3 de Círculos)</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Outono</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
     </message>
     <message>
         <source>Metal</source>
-        <translation type="unfinished"></translation>
+        <translation>Metal</translation>
     </message>
     <message>
         <source>Tiger (8 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre (8 de Círculos)</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverno</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
     <message>
         <source>Tortoise (7 Bamboo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartaruga (7 de Bambu)</translation>
     </message>
     <message>
         <source>East Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Leste</translation>
     </message>
     <message>
         <source>South Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Sul</translation>
     </message>
     <message>
         <source>West Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Oeste</translation>
     </message>
     <message>
         <source>North Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vento Norte</translation>
     </message>
     <message>
         <source>Fisherman</source>
-        <translation type="unfinished"></translation>
+        <translation>Pescador</translation>
     </message>
     <message>
         <source>Plum Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor de ameixeira</translation>
     </message>
     <message>
         <source>Woodcutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenhador</translation>
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Orquídea</translation>
     </message>
     <message>
         <source>Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Agricultor</translation>
     </message>
     <message>
         <source>Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>Crisântemo</translation>
     </message>
     <message>
         <source>Scholar</source>
-        <translation type="unfinished"></translation>
+        <translation>Letrado</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambu</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constelação</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished"></translation>
+        <translation>Representação</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor</translation>
     </message>
 </context>
 <context>
     <name>MysticalColors</name>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrom</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo</translation>
     </message>
 </context>
 <context>
@@ -1005,451 +1005,451 @@
     <name>OghamTrees</name>
     <message>
         <source>The Birch Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>A Bétula</translation>
     </message>
     <message>
         <source>Ambition, Ideals</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambição, ideais</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>The White Stag</source>
-        <translation type="unfinished"></translation>
+        <translation>O Cervo Branco</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembro</translation>
     </message>
     <message>
         <source>Rock Crystal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cristal de rocha</translation>
     </message>
     <message>
         <source>Common Daisy</source>
-        <translation type="unfinished"></translation>
+        <translation>Margarida</translation>
     </message>
     <message>
         <source>The Rowan Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>A Sorveira</translation>
     </message>
     <message>
         <source>Inspiration, Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiração, criatividade</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Urano</translation>
     </message>
     <message>
         <source>The Dragon </source>
-        <translation type="unfinished"></translation>
+        <translation>O Dragão</translation>
     </message>
     <message>
         <source>Red/Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho/cinza</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezembro</translation>
     </message>
     <message>
         <source>Peridot</source>
-        <translation type="unfinished"></translation>
+        <translation>Peridoto</translation>
     </message>
     <message>
         <source>Snowdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Galanto</translation>
     </message>
     <message>
         <source>The Ash Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>O Freixo</translation>
     </message>
     <message>
         <source>Wisdom, Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabedoria, energia</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Netuno</translation>
     </message>
     <message>
         <source>The Adder</source>
-        <translation type="unfinished"></translation>
+        <translation>A Víbora</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Março</translation>
     </message>
     <message>
         <source>Coral</source>
-        <translation type="unfinished"></translation>
+        <translation>Coral</translation>
     </message>
     <message>
         <source>Wood Anemone,Buttercup</source>
-        <translation type="unfinished"></translation>
+        <translation>Anêmona-dos-bosques, botão-de-ouro</translation>
     </message>
     <message>
         <source>The Alder Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>O Amieiro</translation>
     </message>
     <message>
         <source>Cunningness, Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Astúcia, habilidade</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marte</translation>
     </message>
     <message>
         <source>The Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>A Raposa</translation>
     </message>
     <message>
         <source>Crimson</source>
-        <translation type="unfinished"></translation>
+        <translation>Carmesim</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Janeiro</translation>
     </message>
     <message>
         <source>Ruby</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubi</translation>
     </message>
     <message>
         <source>Broom</source>
-        <translation type="unfinished"></translation>
+        <translation>Giesta</translation>
     </message>
     <message>
         <source>The Willow Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>O Salgueiro</translation>
     </message>
     <message>
         <source>Adapt, Adjustments</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptação, ajustes</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua</translation>
     </message>
     <message>
         <source>The Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>A Lebre</translation>
     </message>
     <message>
         <source>Any bright color</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualquer cor viva</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Fevereiro</translation>
     </message>
     <message>
         <source>Moonstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedra-da-lua</translation>
     </message>
     <message>
         <source>Primrose</source>
-        <translation type="unfinished"></translation>
+        <translation>Prímula</translation>
     </message>
     <message>
         <source>The Hawthorn Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>O Espinheiro-Alvar</translation>
     </message>
     <message>
         <source>Patience, Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Paciência, sabedoria</translation>
     </message>
     <message>
         <source>Vulcan</source>
-        <translation type="unfinished"></translation>
+        <translation>Vulcano</translation>
     </message>
     <message>
         <source>The Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>A Coruja</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Roxo</translation>
     </message>
     <message>
         <source>April/ May</source>
-        <translation type="unfinished"></translation>
+        <translation>Abril/maio</translation>
     </message>
     <message>
         <source>Topaz</source>
-        <translation type="unfinished"></translation>
+        <translation>Topázio</translation>
     </message>
     <message>
         <source>Wood Sorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Azedinha</translation>
     </message>
     <message>
         <source>The Oak Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>O Carvalho</translation>
     </message>
     <message>
         <source>Simplicity, Wit</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplicidade, perspicácia</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Júpiter</translation>
     </message>
     <message>
         <source>The Wren</source>
-        <translation type="unfinished"></translation>
+        <translation>A Corruíra</translation>
     </message>
     <message>
         <source>Black and dark brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto e marrom-escuro</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Maio</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante</translation>
     </message>
     <message>
         <source>Coltsfoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Tussilagem</translation>
     </message>
     <message>
         <source>The Holly Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>O Azevinho</translation>
     </message>
     <message>
         <source>Strength, Purity</source>
-        <translation type="unfinished"></translation>
+        <translation>Força, pureza</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Terra</translation>
     </message>
     <message>
         <source>The Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>O Unicórnio</translation>
     </message>
     <message>
         <source>Dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinza-escuro</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Junho</translation>
     </message>
     <message>
         <source>Red Carnelian</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornalina vermelha</translation>
     </message>
     <message>
         <source>Vervain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbena</translation>
     </message>
     <message>
         <source>The Hazel Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>A Aveleira</translation>
     </message>
     <message>
         <source>Inspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiração</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercúrio</translation>
     </message>
     <message>
         <source>The Salmon</source>
-        <translation type="unfinished"></translation>
+        <translation>O Salmão</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrom</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Julho</translation>
     </message>
     <message>
         <source>Amethyst</source>
-        <translation type="unfinished"></translation>
+        <translation>Ametista</translation>
     </message>
     <message>
         <source>Valerian</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeriana</translation>
     </message>
     <message>
         <source>The Vine</source>
-        <translation type="unfinished"></translation>
+        <translation>A Videira</translation>
     </message>
     <message>
         <source>Beauty, Grace</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleza, graça</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Vênus</translation>
     </message>
     <message>
         <source>The Swan</source>
-        <translation type="unfinished"></translation>
+        <translation>O Cisne</translation>
     </message>
     <message>
         <source>All multi-hued colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as cores matizadas</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>Emerald</source>
-        <translation type="unfinished"></translation>
+        <translation>Esmeralda</translation>
     </message>
     <message>
         <source>The Ivy</source>
-        <translation type="unfinished"></translation>
+        <translation>A Hera</translation>
     </message>
     <message>
         <source>Colorful Nature, Faith</source>
-        <translation type="unfinished"></translation>
+        <translation>Espírito colorido, fé</translation>
     </message>
     <message>
         <source>Persephone</source>
-        <translation type="unfinished"></translation>
+        <translation>Perséfone</translation>
     </message>
     <message>
         <source>The Butterfly  </source>
-        <translation type="unfinished"></translation>
+        <translation>A Borboleta</translation>
     </message>
     <message>
         <source>Sky blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-celeste</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Setembro</translation>
     </message>
     <message>
         <source>Opal</source>
-        <translation type="unfinished"></translation>
+        <translation>Opala</translation>
     </message>
     <message>
         <source>Woody Nightshade</source>
-        <translation type="unfinished"></translation>
+        <translation>Doce-amarga</translation>
     </message>
     <message>
         <source>The Reed</source>
-        <translation type="unfinished"></translation>
+        <translation>O Junco</translation>
     </message>
     <message>
         <source>Loyalty, Honor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lealdade, honra</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutão</translation>
     </message>
     <message>
         <source>The Hound Dog </source>
-        <translation type="unfinished"></translation>
+        <translation>O Cão de Caça</translation>
     </message>
     <message>
         <source>Grass green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-grama</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Outubro</translation>
     </message>
     <message>
         <source>Jasper</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaspe</translation>
     </message>
     <message>
         <source>Water Mint</source>
-        <translation type="unfinished"></translation>
+        <translation>Hortelã-d’água</translation>
     </message>
     <message>
         <source>The Elder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>O Sabugueiro</translation>
     </message>
     <message>
         <source>Ambition, Patience</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambição, paciência</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturno</translation>
     </message>
     <message>
         <source>The Raven </source>
-        <translation type="unfinished"></translation>
+        <translation>O Corvo</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>The month of Samhain</source>
-        <translation type="unfinished"></translation>
+        <translation>O mês de Samhain</translation>
     </message>
     <message>
         <source>Jet or Black Amber</source>
-        <translation type="unfinished"></translation>
+        <translation>Azeviche ou âmbar negro</translation>
     </message>
     <message>
         <source>Dandelion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dente-de-leão</translation>
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras-chave</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta regente</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>Animal regente</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Termo ogham</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor da sorte</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês da sorte</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra da sorte</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedra da sorte</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Flor da sorte</translation>
     </message>
 </context>
 <context>
