@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -53,22 +53,22 @@
     <message>
         <source>blank</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>branco</translation>
     </message>
     <message>
         <source>1 pip</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 ponto</translation>
     </message>
     <message>
         <source>%1 pips</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pontos</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@
     <message>
         <source>English Name</source>
         <extracomment>A caption of a mahjong tile&apos;s facts: what the tile stands for, as its English name says.</extracomment>
-        <translation>Nome em português</translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Chinese Character</source>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peça: %1</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -1505,7 +1505,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.</source>
-        <translation>Ponha a marca do seu site neste programa e ganhe visitantes fiéis. Aqui vão o nome e o link do seu site. Veja a “Ajuda”.</translation>
+        <translation>Ponha a marca do seu site neste programa e ganhe visitantes fiéis. Coloque aqui o nome e o link do seu site. Veja a “Ajuda”.</translation>
     </message>
     <message>
         <source>Click Here for more info on co-branding.</source>
@@ -1882,7 +1882,7 @@
     </message>
     <message>
         <source>English Name</source>
-        <translation>Nome em português</translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2144,12 +2144,12 @@
     <message>
         <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation>O oráculo “%1” está fazendo uma leitura; quando ela aparecer, você poderá ver a deste item.</translation>
+        <translation>O oráculo “%1” está fazendo uma leitura; assim que ela aparecer, você poderá ver a leitura deste item.</translation>
     </message>
     <message>
         <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation>A leitura do oráculo “%1” que você fez ainda está aberta. Deseja fechá-la e ver a deste item no lugar dela?</translation>
+        <translation>A leitura do oráculo “%1” que você fez ainda está aberta. Deseja fechá-la e ver a leitura deste item no lugar dela?</translation>
     </message>
 </context>
 </TS>
