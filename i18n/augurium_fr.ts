@@ -82,363 +82,363 @@
     <name>GoodLuckSymbols</name>
     <message>
         <source>Aum</source>
-        <translation type="unfinished"></translation>
+        <translation>Aum</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloche</translation>
     </message>
     <message>
         <source>Betel Leaf (Paan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de bétel (paan)</translation>
     </message>
     <message>
         <source>Bindi or Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bindi ou point</translation>
     </message>
     <message>
         <source>Coconut</source>
-        <translation type="unfinished"></translation>
+        <translation>Noix de coco</translation>
     </message>
     <message>
         <source>Conch shells (Shankh)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conque (shankh)</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe</translation>
     </message>
     <message>
         <source>Pyramid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyramide</translation>
     </message>
     <message>
         <source>Rudraksha</source>
-        <translation type="unfinished"></translation>
+        <translation>Rudraksha</translation>
     </message>
     <message>
         <source>Swastika</source>
-        <translation type="unfinished"></translation>
+        <translation>Svastika</translation>
     </message>
     <message>
         <source>Tulsi</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulsi</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Moulin à prières</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambou</translation>
     </message>
     <message>
         <source>Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauve-souris</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Papillon</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Crabe</translation>
     </message>
     <message>
         <source>Crane</source>
-        <translation type="unfinished"></translation>
+        <translation>Grue</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon</translation>
     </message>
     <message>
         <source>Fu Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole Fu</translation>
     </message>
     <message>
         <source>Gold Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson rouge</translation>
     </message>
     <message>
         <source>Gold Ingots</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingots d’or</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheval</translation>
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished"></translation>
+        <translation>Jade</translation>
     </message>
     <message>
         <source>Magpie</source>
-        <translation type="unfinished"></translation>
+        <translation>Pie</translation>
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Orchidée</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished"></translation>
+        <translation>Phénix</translation>
     </message>
     <message>
         <source>Three Legged Toad</source>
-        <translation type="unfinished"></translation>
+        <translation>Crapaud à trois pattes</translation>
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortue</translation>
     </message>
     <message>
         <source>Wealth Ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Navire aux trésors</translation>
     </message>
     <message>
         <source>Yin Yang</source>
-        <translation type="unfinished"></translation>
+        <translation>Yin et yang</translation>
     </message>
     <message>
         <source>Beckoning Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Maneki-neko</translation>
     </message>
     <message>
         <source>Benten</source>
-        <translation type="unfinished"></translation>
+        <translation>Benzaiten</translation>
     </message>
     <message>
         <source>Bishamon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bishamonten</translation>
     </message>
     <message>
         <source>Daikokuten</source>
-        <translation type="unfinished"></translation>
+        <translation>Daikokuten</translation>
     </message>
     <message>
         <source>Daruma Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Poupée Daruma</translation>
     </message>
     <message>
         <source>Ebisu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebisu</translation>
     </message>
     <message>
         <source>Fukurokuju</source>
-        <translation type="unfinished"></translation>
+        <translation>Fukurokuju</translation>
     </message>
     <message>
         <source>Jurojin</source>
-        <translation type="unfinished"></translation>
+        <translation>Jurōjin</translation>
     </message>
     <message>
         <source>Laughing Buddha</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouddha rieur</translation>
     </message>
     <message>
         <source>Tanuki</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanuki</translation>
     </message>
     <message>
         <source>Angel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange</translation>
     </message>
     <message>
         <source>Ankh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ânkh</translation>
     </message>
     <message>
         <source>Caduceus</source>
-        <translation type="unfinished"></translation>
+        <translation>Caducée</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléphant</translation>
     </message>
     <message>
         <source>Eye of Horus</source>
-        <translation type="unfinished"></translation>
+        <translation>Œil d’Horus</translation>
     </message>
     <message>
         <source>Isis</source>
-        <translation type="unfinished"></translation>
+        <translation>Isis</translation>
     </message>
     <message>
         <source>Lotus Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur de lotus</translation>
     </message>
     <message>
         <source>Scarab</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarabée</translation>
     </message>
     <message>
         <source>3 Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>3 clés</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Gland</translation>
     </message>
     <message>
         <source>Coin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièce de monnaie</translation>
     </message>
     <message>
         <source>Four Leaf Clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle à quatre feuilles</translation>
     </message>
     <message>
         <source>Horseshoe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer à cheval</translation>
     </message>
     <message>
         <source>Ladybug</source>
-        <translation type="unfinished"></translation>
+        <translation>Coccinelle</translation>
     </message>
     <message>
         <source>Old Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieille botte</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochon</translation>
     </message>
     <message>
         <source>Rabbit&apos;s Foot</source>
-        <translation type="unfinished"></translation>
+        <translation>Patte de lapin</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Licorne</translation>
     </message>
     <message>
         <source>Wishbone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bréchet</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Bois</translation>
     </message>
     <message>
         <source>Dolphins</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauphins</translation>
     </message>
     <message>
         <source>Hamsa Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Main de Fatma</translation>
     </message>
     <message>
         <source>Broken Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche brisée</translation>
     </message>
     <message>
         <source>Crossed Arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèches croisées</translation>
     </message>
     <message>
         <source>Feathers</source>
-        <translation type="unfinished"></translation>
+        <translation>Plumes</translation>
     </message>
     <message>
         <source>Fence</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture</translation>
     </message>
     <message>
         <source>Kokopelli Charm</source>
-        <translation type="unfinished"></translation>
+        <translation>Amulette de Kokopelli</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille</translation>
     </message>
     <message>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagne</translation>
     </message>
     <message>
         <source>Rain Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage de pluie</translation>
     </message>
     <message>
         <source>Rain Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Goutte de pluie</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluie</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Thunderbird</source>
-        <translation type="unfinished"></translation>
+        <translation>Oiseau-tonnerre</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur indiens</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur chinois</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur japonais</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur égyptiens</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur anglais</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur arabes</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symboles porte-bonheur amérindiens</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbol</source>
         <extracomment>What one drawn symbol of a culture is, as a copied or printed reading heads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur indien</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur chinois</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur japonais</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur égyptien</translation>
     </message>
     <message>
         <source>English Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur anglais</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur arabe</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole porte-bonheur amérindien</translation>
     </message>
 </context>
 <context>
@@ -553,435 +553,435 @@
     </message>
     <message>
         <source>4 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Bambous</translation>
     </message>
     <message>
         <source>Carp</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpe</translation>
     </message>
     <message>
         <source>2 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Bambous</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Canard</translation>
     </message>
     <message>
         <source>8 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Bambous</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Champignon</translation>
     </message>
     <message>
         <source>5 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Bambous</translation>
     </message>
     <message>
         <source>Lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lotus</translation>
     </message>
     <message>
         <source>1 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bambou</translation>
     </message>
     <message>
         <source>Peacock</source>
-        <translation type="unfinished"></translation>
+        <translation>Paon</translation>
     </message>
     <message>
         <source>3 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Bambous</translation>
     </message>
     <message>
         <source>Toad</source>
-        <translation type="unfinished"></translation>
+        <translation>Crapaud</translation>
     </message>
     <message>
         <source>7 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Bambous</translation>
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortue</translation>
     </message>
     <message>
         <source>6 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Bambous</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>9 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>9 Bambous</translation>
     </message>
     <message>
         <source>Willow</source>
-        <translation type="unfinished"></translation>
+        <translation>Saule</translation>
     </message>
     <message>
         <source>3 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Caractères (Wan)</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Terre</translation>
     </message>
     <message>
         <source>6 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Caractères (Wan)</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu</translation>
     </message>
     <message>
         <source>9 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>9 Caractères (Wan)</translation>
     </message>
     <message>
         <source>Heaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciel</translation>
     </message>
     <message>
         <source>5 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Caractères (Wan)</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Maison</translation>
     </message>
     <message>
         <source>8 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Caractères (Wan)</translation>
     </message>
     <message>
         <source>Knot</source>
-        <translation type="unfinished"></translation>
+        <translation>Nœud</translation>
     </message>
     <message>
         <source>4 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Caractères (Wan)</translation>
     </message>
     <message>
         <source>Lute</source>
-        <translation type="unfinished"></translation>
+        <translation>Luth</translation>
     </message>
     <message>
         <source>1 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Caractère (Wan)</translation>
     </message>
     <message>
         <source>Open Door</source>
-        <translation type="unfinished"></translation>
+        <translation>Porte ouverte</translation>
     </message>
     <message>
         <source>2 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Caractères (Wan)</translation>
     </message>
     <message>
         <source>Sword</source>
-        <translation type="unfinished"></translation>
+        <translation>Épée</translation>
     </message>
     <message>
         <source>7 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Caractères (Wan)</translation>
     </message>
     <message>
         <source>The Seven Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sept étoiles</translation>
     </message>
     <message>
         <source>5 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Cercles</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon</translation>
     </message>
     <message>
         <source>7 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Cercles</translation>
     </message>
     <message>
         <source>Insect</source>
-        <translation type="unfinished"></translation>
+        <translation>Insecte</translation>
     </message>
     <message>
         <source>4 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Cercles</translation>
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished"></translation>
+        <translation>Jade</translation>
     </message>
     <message>
         <source>6 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Cercles</translation>
     </message>
     <message>
         <source>Peach</source>
-        <translation type="unfinished"></translation>
+        <translation>Pêche</translation>
     </message>
     <message>
         <source>1 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Cercle</translation>
     </message>
     <message>
         <source>Pearl</source>
-        <translation type="unfinished"></translation>
+        <translation>Perle</translation>
     </message>
     <message>
         <source>3 Circle </source>
         <extracomment>The trailing blank is a slip of the English table; a translation need not keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3 Cercles</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished"></translation>
+        <translation>Phénix</translation>
     </message>
     <message>
         <source>2 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Cercles</translation>
     </message>
     <message>
         <source>Pine</source>
-        <translation type="unfinished"></translation>
+        <translation>Pin</translation>
     </message>
     <message>
         <source>8 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Cercles</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>9 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>9 Cercles</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Licorne</translation>
     </message>
     <message>
         <source>Green Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon vert</translation>
     </message>
     <message>
         <source>Red Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon rouge</translation>
     </message>
     <message>
         <source>White Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon blanc</translation>
     </message>
     <message>
         <source>Flowers Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur de bambou</translation>
     </message>
     <message>
         <source>Flowers Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur de chrysanthème</translation>
     </message>
     <message>
         <source>Flowers Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur d’orchidée</translation>
     </message>
     <message>
         <source>Flowers Plum Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur de prunier</translation>
     </message>
     <message>
         <source>Seasons Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison d’automne</translation>
     </message>
     <message>
         <source>Seasons Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison de printemps</translation>
     </message>
     <message>
         <source>Seasons Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison d’été</translation>
     </message>
     <message>
         <source>Seasons Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison d’hiver</translation>
     </message>
     <message>
         <source>Wind East</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent d’est</translation>
     </message>
     <message>
         <source>Wind North</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent du nord</translation>
     </message>
     <message>
         <source>Wind South</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent du sud</translation>
     </message>
     <message>
         <source>Wind West</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent d’ouest</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Printemps</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Bois</translation>
     </message>
     <message>
         <source>Dragon (5 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon (5 Cercles)</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Été</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Phoenix (3 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phénix (3 Cercles)</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Automne</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Metal</source>
-        <translation type="unfinished"></translation>
+        <translation>Métal</translation>
     </message>
     <message>
         <source>Tiger (8 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre (8 Cercles)</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiver</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Tortoise (7 Bamboo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortue (7 Bambous)</translation>
     </message>
     <message>
         <source>East Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent d’est</translation>
     </message>
     <message>
         <source>South Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent du sud</translation>
     </message>
     <message>
         <source>West Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent d’ouest</translation>
     </message>
     <message>
         <source>North Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent du nord</translation>
     </message>
     <message>
         <source>Fisherman</source>
-        <translation type="unfinished"></translation>
+        <translation>Pêcheur</translation>
     </message>
     <message>
         <source>Plum Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur de prunier</translation>
     </message>
     <message>
         <source>Woodcutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bûcheron</translation>
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Orchidée</translation>
     </message>
     <message>
         <source>Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysan</translation>
     </message>
     <message>
         <source>Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrysanthème</translation>
     </message>
     <message>
         <source>Scholar</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettré</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambou</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constellation</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur</translation>
     </message>
 </context>
 <context>
     <name>MysticalColors</name>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marron</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
 </context>
 <context>
@@ -1005,451 +1005,451 @@
     <name>OghamTrees</name>
     <message>
         <source>The Birch Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Bouleau</translation>
     </message>
     <message>
         <source>Ambition, Ideals</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambition, idéaux</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>The White Stag</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Cerf blanc</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>Rock Crystal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cristal de roche</translation>
     </message>
     <message>
         <source>Common Daisy</source>
-        <translation type="unfinished"></translation>
+        <translation>Pâquerette</translation>
     </message>
     <message>
         <source>The Rowan Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Sorbier</translation>
     </message>
     <message>
         <source>Inspiration, Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiration, créativité</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Uranus</translation>
     </message>
     <message>
         <source>The Dragon </source>
-        <translation type="unfinished"></translation>
+        <translation>Le Dragon</translation>
     </message>
     <message>
         <source>Red/Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge/gris</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Décembre</translation>
     </message>
     <message>
         <source>Peridot</source>
-        <translation type="unfinished"></translation>
+        <translation>Péridot</translation>
     </message>
     <message>
         <source>Snowdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Perce-neige</translation>
     </message>
     <message>
         <source>The Ash Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>Le Frêne</translation>
     </message>
     <message>
         <source>Wisdom, Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagesse, énergie</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Neptune</translation>
     </message>
     <message>
         <source>The Adder</source>
-        <translation type="unfinished"></translation>
+        <translation>La Vipère</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>Coral</source>
-        <translation type="unfinished"></translation>
+        <translation>Corail</translation>
     </message>
     <message>
         <source>Wood Anemone,Buttercup</source>
-        <translation type="unfinished"></translation>
+        <translation>Anémone des bois, bouton-d’or</translation>
     </message>
     <message>
         <source>The Alder Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>L’Aulne</translation>
     </message>
     <message>
         <source>Cunningness, Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruse, habileté</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>The Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Renard</translation>
     </message>
     <message>
         <source>Crimson</source>
-        <translation type="unfinished"></translation>
+        <translation>Cramoisi</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>Ruby</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubis</translation>
     </message>
     <message>
         <source>Broom</source>
-        <translation type="unfinished"></translation>
+        <translation>Genêt</translation>
     </message>
     <message>
         <source>The Willow Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>Le Saule</translation>
     </message>
     <message>
         <source>Adapt, Adjustments</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptation, ajustements</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>The Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Lièvre</translation>
     </message>
     <message>
         <source>Any bright color</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute couleur vive</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>Moonstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierre de lune</translation>
     </message>
     <message>
         <source>Primrose</source>
-        <translation type="unfinished"></translation>
+        <translation>Primevère</translation>
     </message>
     <message>
         <source>The Hawthorn Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>L’Aubépine</translation>
     </message>
     <message>
         <source>Patience, Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Patience, sagesse</translation>
     </message>
     <message>
         <source>Vulcan</source>
-        <translation type="unfinished"></translation>
+        <translation>Vulcain</translation>
     </message>
     <message>
         <source>The Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>La Chouette</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>April/ May</source>
-        <translation type="unfinished"></translation>
+        <translation>Avril/mai</translation>
     </message>
     <message>
         <source>Topaz</source>
-        <translation type="unfinished"></translation>
+        <translation>Topaze</translation>
     </message>
     <message>
         <source>Wood Sorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxalis petite-oseille</translation>
     </message>
     <message>
         <source>The Oak Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Chêne</translation>
     </message>
     <message>
         <source>Simplicity, Wit</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplicité, esprit</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jupiter</translation>
     </message>
     <message>
         <source>The Wren</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Roitelet</translation>
     </message>
     <message>
         <source>Black and dark brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir et marron foncé</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamant</translation>
     </message>
     <message>
         <source>Coltsfoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Tussilage</translation>
     </message>
     <message>
         <source>The Holly Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Houx</translation>
     </message>
     <message>
         <source>Strength, Purity</source>
-        <translation type="unfinished"></translation>
+        <translation>Force, pureté</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Terre</translation>
     </message>
     <message>
         <source>The Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>La Licorne</translation>
     </message>
     <message>
         <source>Dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris foncé</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>Red Carnelian</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornaline rouge</translation>
     </message>
     <message>
         <source>Vervain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verveine</translation>
     </message>
     <message>
         <source>The Hazel Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Noisetier</translation>
     </message>
     <message>
         <source>Inspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiration</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercure</translation>
     </message>
     <message>
         <source>The Salmon</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Saumon</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marron</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>Amethyst</source>
-        <translation type="unfinished"></translation>
+        <translation>Améthyste</translation>
     </message>
     <message>
         <source>Valerian</source>
-        <translation type="unfinished"></translation>
+        <translation>Valériane</translation>
     </message>
     <message>
         <source>The Vine</source>
-        <translation type="unfinished"></translation>
+        <translation>La Vigne</translation>
     </message>
     <message>
         <source>Beauty, Grace</source>
-        <translation type="unfinished"></translation>
+        <translation>Beauté, grâce</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Vénus</translation>
     </message>
     <message>
         <source>The Swan</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Cygne</translation>
     </message>
     <message>
         <source>All multi-hued colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les couleurs bigarrées</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>Emerald</source>
-        <translation type="unfinished"></translation>
+        <translation>Émeraude</translation>
     </message>
     <message>
         <source>The Ivy</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Lierre</translation>
     </message>
     <message>
         <source>Colorful Nature, Faith</source>
-        <translation type="unfinished"></translation>
+        <translation>Nature haute en couleur, foi</translation>
     </message>
     <message>
         <source>Persephone</source>
-        <translation type="unfinished"></translation>
+        <translation>Perséphone</translation>
     </message>
     <message>
         <source>The Butterfly  </source>
-        <translation type="unfinished"></translation>
+        <translation>Le Papillon</translation>
     </message>
     <message>
         <source>Sky blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu ciel</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>Opal</source>
-        <translation type="unfinished"></translation>
+        <translation>Opale</translation>
     </message>
     <message>
         <source>Woody Nightshade</source>
-        <translation type="unfinished"></translation>
+        <translation>Douce-amère</translation>
     </message>
     <message>
         <source>The Reed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Roseau</translation>
     </message>
     <message>
         <source>Loyalty, Honor</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyauté, honneur</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluton</translation>
     </message>
     <message>
         <source>The Hound Dog </source>
-        <translation type="unfinished"></translation>
+        <translation>Le Chien de chasse</translation>
     </message>
     <message>
         <source>Grass green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert prairie</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>Jasper</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaspe</translation>
     </message>
     <message>
         <source>Water Mint</source>
-        <translation type="unfinished"></translation>
+        <translation>Menthe aquatique</translation>
     </message>
     <message>
         <source>The Elder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Sureau</translation>
     </message>
     <message>
         <source>Ambition, Patience</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambition, patience</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturne</translation>
     </message>
     <message>
         <source>The Raven </source>
-        <translation type="unfinished"></translation>
+        <translation>Le Corbeau</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>The month of Samhain</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mois de Samhain</translation>
     </message>
     <message>
         <source>Jet or Black Amber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jais ou ambre noir</translation>
     </message>
     <message>
         <source>Dandelion</source>
-        <translation type="unfinished"></translation>
+        <translation>Pissenlit</translation>
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planète maîtresse</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>Animal totem</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom ogham</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur porte-bonheur</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois porte-bonheur</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre porte-bonheur</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierre porte-bonheur</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur porte-bonheur</translation>
     </message>
 </context>
 <context>
