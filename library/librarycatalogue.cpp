@@ -295,7 +295,8 @@ QColor ColourSwatch(int number)
 
 namespace {
 // The words a name may begin with that a person leaves out when typing it,
-// in the language in use, each followed by its blank.
+// in the language in use, each followed by its blank; an elided one ("l’")
+// runs on into the name.
 const QStringList &leadingArticles()
 {
     static QStringList articles;
@@ -304,10 +305,11 @@ const QStringList &leadingArticles()
         generation = Language::generation();
         articles.clear();
         //: Words a piece's name may begin with that a person leaves out when typing it, so that typing
-        //: "holly" reaches "The Holly Tree": in lower case, several apart by blanks (German: "der die das").
+        //: "holly" reaches "The Holly Tree": in lower case, several apart by blanks (German: "der die das";
+        //: an elided one with its apostrophe, as written in the names: French "le la les l’").
         //: Leave it as it is where names have none.
         for (const QString &word : LibraryCatalogue::tr("the").toCaseFolded().split(u' ', Qt::SkipEmptyParts))
-            articles << word + QLatin1Char(' ');
+            articles << (word.endsWith(u'\u2019') || word.endsWith(u'\'') ? word : word + QLatin1Char(' '));
     }
     return articles;
 }
