@@ -53,22 +53,22 @@
     <message>
         <source>blank</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>blanc</translation>
     </message>
     <message>
         <source>1 pip</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 point</translation>
     </message>
     <message>
         <source>%1 pips</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 points</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
 </context>
 <context>
@@ -540,8 +540,8 @@
     </message>
     <message>
         <source>the</source>
-        <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;). Leave it as it is where names have none.</extracomment>
-        <translation>le la les</translation>
+        <extracomment>Words a piece&apos;s name may begin with that a person leaves out when typing it, so that typing &quot;holly&quot; reaches &quot;The Holly Tree&quot;: in lower case, several apart by blanks (German: &quot;der die das&quot;; an elided one with its apostrophe, as written in the names: French &quot;le la les l’&quot;). Leave it as it is where names have none.</extracomment>
+        <translation>le la les l’</translation>
     </message>
 </context>
 <context>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tuile « %1 »</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -1505,7 +1505,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.</source>
-        <translation>Mettez ce logiciel aux couleurs de votre site : fidélisez vos visiteurs, gagnez du trafic. Affichez ici son nom et son lien. Détails dans « Aide ».</translation>
+        <translation>Mettez ce logiciel aux couleurs de votre site : fidélisez vos visiteurs, gagnez du trafic. Affichez ici le nom et le lien du site. Détails dans l’Aide.</translation>
     </message>
     <message>
         <source>Click Here for more info on co-branding.</source>
@@ -1604,7 +1604,7 @@
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation>la page n’a pas pu être dessinée</translation>
+        <translation>la page n’a pas pu être générée</translation>
     </message>
 </context>
 <context>
@@ -1774,7 +1774,7 @@
     </message>
     <message>
         <source>Click on the above Image when you are ready</source>
-        <translation>Quand le moment vous semble venu, cliquez sur l’image ci-dessus</translation>
+        <translation>Cliquez sur l’image ci-dessus quand le moment vous semble venu</translation>
     </message>
     <message>
         <source>Draw my domino</source>
@@ -2144,12 +2144,12 @@
     <message>
         <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation>L’oracle « %1 » est en train de tirer une lecture ; vous pourrez voir celle de cet élément dès qu’elle sera affichée.</translation>
+        <translation>L’oracle « %1 » est en train d’effectuer un tirage ; vous pourrez voir la lecture de cet élément une fois ce tirage affiché.</translation>
     </message>
     <message>
         <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation>La lecture « %1 » que vous avez tirée est toujours ouverte. La fermer pour afficher celle de cet élément à sa place ?</translation>
+        <translation>La lecture que vous avez obtenue avec l’oracle « %1 » est toujours ouverte. La fermer et afficher celle de cet élément à sa place ?</translation>
     </message>
 </context>
 </TS>
