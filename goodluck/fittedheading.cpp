@@ -1,5 +1,7 @@
 #include "fittedheading.h"
 
+#include "look.h"
+
 #include <QAbstractButton>
 
 void FittedHeading::set(QAbstractButton *button, const QString &heading, const std::function<bool()> &fits)
@@ -9,7 +11,7 @@ void FittedHeading::set(QAbstractButton *button, const QString &heading, const s
         m_designFont = button->font();
     }
     button->setText(heading);
-    QFont fitting = *m_designFont;
+    QFont fitting = withLanguageGlyphs(*m_designFont); // the language may have changed since
     const qreal smallest = fitting.pointSizeF() * 0.8;
     if (button->font() != fitting)
         button->setFont(fitting);

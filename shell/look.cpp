@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include "language.h"
 #include "platform.h"
 
 #include <QAction>
@@ -21,21 +22,34 @@ void applyAuguriumLook(QApplication &app)
 {
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     desktop() = QApplication::font();
-    app.setFont(designFont()); // first: it clears the fonts given to classes
-    for (const char *dialog : {"QMessageBox", "QFileDialog", "QPrintDialog", "QPageSetupDialog", "QPrintPreviewDialog"})
-        app.setFont(desktop(), dialog);
+    // Before the widgets hear of a new language, so that they lay it out in its fonts.
+    Language::whenLanguageChanges(&app, [&app] {
+        app.setFont(designFont()); // first: it clears the fonts given to classes
+        for (const char *dialog : {"QMessageBox", "QFileDialog", "QPrintDialog", "QPageSetupDialog", "QPrintPreviewDialog"})
+            app.setFont(desktopFont(), dialog);
+    });
 }
 
 QFont designFont()
 {
     QFont font(Platform::interfaceFontFamily());
     font.setPointSizeF(8.25);
-    return font;
+    return withLanguageGlyphs(font);
 }
 
 QFont desktopFont()
 {
-    return desktop();
+    return withLanguageGlyphs(desktop());
+}
+
+QFont withLanguageGlyphs(QFont font)
+{
+    // Qt 6.4 files a font's engines under how many fallback families it has,
+    // not which: each language's list has a length of its own, or a switch
+    // between two of them would find the other's engine.
+    font.setFamilies(QStringList{font.families().value(0, font.family())}
+                     + Platform::hanFamilies(Language::current()));
+    return font;
 }
 
 QPalette designPalette()

@@ -15,7 +15,7 @@ class QWidget;
 // follows the desktop whole.
 
 // The design font becomes the program's; the dialogs the toolkit owns keep
-// the desktop's.
+// the desktop's. Both follow the language in its Han characters.
 void applyAuguriumLook(QApplication &app);
 
 // Verdana 8.25 pt; DejaVu Sans is the closest match Debian ships.
@@ -23,6 +23,11 @@ QFont designFont();
 
 // The desktop's own font, as it was before the design font took its place.
 QFont desktopFont();
+
+// `font`, falling back for Han characters to the families of the language in
+// use: the same character has Japanese and Chinese forms, and the desktop's
+// locale, not the language chosen, would pick them otherwise.
+QFont withLanguageGlyphs(QFont font);
 
 // The palette behind the design's colours: the desktop's own where it is
 // light, as the design's desktop was; else a light one of its own, so that no

@@ -136,6 +136,10 @@ ReadingDescription OracleWindow::newReading() const
 void OracleWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        if (!m_oracle) { // the desktop's font, in the new language's Han forms
+            setFont(desktopFont());
+            setMenuFont(m_menuBar, desktopFont());
+        }
         m_retranslating = true;
         translateFileItems();
         retranslate();

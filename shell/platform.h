@@ -17,6 +17,9 @@ QString lockFolder();
 // The family of the interface font: the design's Verdana where the system
 // has it on Windows, else DejaVu Sans, whose widths are closest.
 QString interfaceFontFamily();
+// The families that draw Han characters in the forms `language` reads them
+// in (Japanese or Simplified Chinese), best first; none for other languages.
+QStringList hanFamilies(const QString &language);
 // Which of `available` the desktop's language settings ask for; English when
 // none: the locale variables on Unix, the display language on Windows.
 QString desktopLanguage(const QStringList &available);

@@ -25,6 +25,15 @@ QString Platform::lockFolder()
     return folder;
 }
 
+QStringList Platform::hanFamilies(const QString &language)
+{
+    if (language == QLatin1String("ja"))
+        return {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic")};
+    if (language == QLatin1String("zh_CN"))
+        return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")};
+    return {};
+}
+
 QString Platform::interfaceFontFamily()
 {
     // Verdana is rarely installed here, and the desktop's own stand-in for

@@ -36,6 +36,17 @@ QString Platform::interfaceFontFamily()
     return QStringLiteral("DejaVu Sans");
 }
 
+QStringList Platform::hanFamilies(const QString &language)
+{
+    // The system's own interface fonts first; Noto where someone installed it.
+    if (language == QLatin1String("ja"))
+        return {QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"), QStringLiteral("MS UI Gothic"),
+                QStringLiteral("Noto Sans CJK JP")};
+    if (language == QLatin1String("zh_CN"))
+        return {QStringLiteral("Microsoft YaHei UI"), QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC")};
+    return {};
+}
+
 void Platform::offerPrintFile(QPrinter &, const QString &)
 {
     // The system's print dialog asks for the file itself; a file name set

@@ -1,5 +1,7 @@
 #include "readingoutput.h"
 
+#include "look.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFileInfo>
@@ -153,7 +155,7 @@ public:
         m_layoutDevice.setDotsPerMeterX(qRound(LayoutDpi / 0.0254));
         m_layoutDevice.setDotsPerMeterY(qRound(LayoutDpi / 0.0254));
         documentLayout()->setPaintDevice(&m_layoutDevice);
-        setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+        setDefaultFont(withLanguageGlyphs(QFont(QStringLiteral("DejaVu Sans"), 10)));
         setDocumentMargin(24);
         setTextWidth(width);
         setHtml(html(

@@ -70,7 +70,21 @@ uninstall_list=$PWD/build-win/uninstall-files.nsh
   find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
   find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 ) >"$uninstall_list"
+# Setup in the same languages, by the names of NSIS's Modern UI.
+language_list=$PWD/build-win/languages.nsh
+(
+  echo '!insertmacro MUI_LANGUAGE "English"'
+  for ts in i18n/augurium_*.ts; do
+    code=${ts#i18n/augurium_}; code=${code%.ts}
+    case $code in
+      de) name=German ;; es) name=Spanish ;; fr) name=French ;; ja) name=Japanese ;;
+      pt_BR) name=PortugueseBR ;; zh_CN) name=SimpChinese ;;
+      *) fail "naming $code for the installer" "Add its NSIS language name to tools/windows/build.sh." ;;
+    esac
+    echo "!insertmacro MUI_LANGUAGE \"$name\""
+  done
+) >"$language_list"
 makensis -V2 -DVERSION="$version" -DSTAGE="$PWD/$stage" -DICON="$PWD/tools/windows/augurium.ico" \
   -DOUTFILE="$PWD/build-win/Augurium-$version-setup.exe" -DINSTALL_LIST="$install_list" \
-  -DUNINSTALL_LIST="$uninstall_list" tools/windows/installer.nsi || fail "making the installer" "See makensis's message above."
+  -DUNINSTALL_LIST="$uninstall_list" -DLANGUAGE_LIST="$language_list" tools/windows/installer.nsi || fail "making the installer" "See makensis's message above."
 step "done: build-win/Augurium-$version-setup.exe and build-win/Augurium-$version-win64.zip"

@@ -2,7 +2,9 @@
 # tools/dev windows-check: the Windows installer under Wine (Debian's wine64)
 # on Xvfb with openbox, in a fresh Wine prefix: a silent install, one reading
 # of each oracle, a web page, a second start, the stored reminder date, a
-# saved reading opened through the Windows file dialog, a silent uninstall.
+# saved reading opened through the Windows file dialog, a reading in German
+# (the display language) and one in Japanese (the language chosen in the
+# settings), a silent uninstall.
 # Screenshots go to build-win/check/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -44,6 +46,12 @@ clipboard() { xclip -selection clipboard -o 2>/dev/null || true; }
 openbox >/dev/null 2>&1 &
 wine64 wineboot --init >/dev/null 2>&1
 wineserver -w
+# Wine brings no Japanese font: Debian's Noto CJK stands in for the system's.
+noto=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
+japanese_font=no
+if [ -f "$noto" ]; then
+  cp "$noto" "$WINEPREFIX/drive_c/windows/Fonts/" && japanese_font=yes
+fi
 
 wine64 "$setup" /S
 wineserver -w
@@ -136,6 +144,44 @@ cmp -s "$settings" "$scratch/settings-first" || fail "the stored date was not re
 pass "the reminder's date read back on the next start"
 keys alt+f x
 wineserver -w
+
+# A reading in another language: LANGUAGE_START starts the program, and
+# Copy Reading must give the Domino reading's title in that language.
+title_in() { # the translation of "%1 reading" in i18n/augurium_$1.ts
+  awk '/<source>%1 reading<\/source>/ { found = 1 } found && /<translation>/ {
+         sub(/.*<translation>/, ""); sub(/<\/translation>.*/, ""); print; exit }' "i18n/augurium_$1.ts"
+}
+read_in() { # read_in CODE NAME: a Domino reading, its screenshot and its title
+  local code=$1 name=$2 title copied
+  title=$(title_in "$code")
+  [ -n "$title" ] || fail "no $name title in i18n/augurium_$code.ts"
+  window "Augurium v$version" 200 >/dev/null || fail "the main window did not appear in $name"
+  sleep 2
+  shot "language-$code-main"
+  printf '' | xclip -selection clipboard
+  keys Return Return
+  sleep 4
+  keys ctrl+c
+  sleep 1
+  copied=$(clipboard | head -1)
+  shot "language-$code-domino"
+  # shellcheck disable=SC2254 # the title is a pattern: "%1" stands for the oracle's name
+  case $copied in ${title/\%1/*}) pass "$name: \"$copied\"" ;; *) fail "no $name reading (clipboard: ${copied:0:60})" ;; esac
+  keys Escape
+  sleep 1
+  keys alt+F4
+  wineserver -w
+}
+(cd "$installed" && LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 wine64 augurium.exe >/dev/null 2>&1 &)
+read_in de "German, the display language"
+printf '\nLanguage=ja\n' >>"$settings"
+start
+read_in ja "Japanese, chosen under Help > Language"
+if [ $japanese_font = yes ]; then
+  pass "Japanese drawn in Noto Sans CJK JP, copied into the prefix's Fonts (see the language-ja screenshots)"
+else
+  echo "note: $noto is missing (fonts-noto-cjk), so the Japanese screenshots show empty boxes for its characters"
+fi
 
 wine64 "$installed/uninstall.exe" /S
 for _ in $(seq 60); do [ -e "$installed" ] || break; sleep 0.5; done

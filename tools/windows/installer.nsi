@@ -1,7 +1,10 @@
 ; Augurium's Windows installer: a per-user install (no administrator
 ; rights), a Start-menu entry, and an uninstaller that removes every file it
 ; installed. makensis is given VERSION, STAGE (the program folder to install),
-; ICON, OUTFILE and the two generated file lists, INSTALL_LIST and UNINSTALL_LIST.
+; ICON, OUTFILE, the two generated file lists, INSTALL_LIST and UNINSTALL_LIST,
+; and LANGUAGE_LIST, the Modern UI languages of the languages the program
+; speaks, English first. Setup speaks the user's language where it is one of
+; them, and English otherwise.
 ; The program is 64-bit, and so is its installer.
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -11,24 +14,14 @@ RequestExecutionLevel user
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP}"
 
 Name "${APP} ${VERSION}"
-Caption "${APP} ${VERSION} Setup"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${APP}"
 InstallDirRegKey HKCU "Software\${APP}" "InstallDir"
 BrandingText "${APP} ${VERSION}"
 
-VIProductVersion "${VERSION}.0.0"
-VIAddVersionKey "ProductName" "${APP}"
-VIAddVersionKey "ProductVersion" "${VERSION}"
-VIAddVersionKey "FileVersion" "${VERSION}"
-VIAddVersionKey "FileDescription" "${APP} ${VERSION} Setup"
-VIAddVersionKey "CompanyName" "The Augurium developers"
-VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 The Augurium developers"
-
 !include "MUI2.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_WELCOMEPAGE_TITLE "Welcome to ${APP} ${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\augurium.exe"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\licence.txt"
@@ -37,7 +30,15 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 The Augurium developers"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include "${LANGUAGE_LIST}"
+
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${APP}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${APP} ${VERSION} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "The Augurium developers"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) 2026 The Augurium developers"
 
 Function .onInit
   SetShellVarContext current
