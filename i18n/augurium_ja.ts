@@ -82,363 +82,363 @@
     <name>GoodLuckSymbols</name>
     <message>
         <source>Aum</source>
-        <translation type="unfinished"></translation>
+        <translation>オーム</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>鐘</translation>
     </message>
     <message>
         <source>Betel Leaf (Paan)</source>
-        <translation type="unfinished"></translation>
+        <translation>キンマの葉（パーン）</translation>
     </message>
     <message>
         <source>Bindi or Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>ビンディ（額の点）</translation>
     </message>
     <message>
         <source>Coconut</source>
-        <translation type="unfinished"></translation>
+        <translation>ココナッツ</translation>
     </message>
     <message>
         <source>Conch shells (Shankh)</source>
-        <translation type="unfinished"></translation>
+        <translation>ほら貝（シャンク）</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>灯明</translation>
     </message>
     <message>
         <source>Pyramid</source>
-        <translation type="unfinished"></translation>
+        <translation>ピラミッド</translation>
     </message>
     <message>
         <source>Rudraksha</source>
-        <translation type="unfinished"></translation>
+        <translation>ルドラクシャ</translation>
     </message>
     <message>
         <source>Swastika</source>
-        <translation type="unfinished"></translation>
+        <translation>スワスティカ</translation>
     </message>
     <message>
         <source>Tulsi</source>
-        <translation type="unfinished"></translation>
+        <translation>トゥルシー</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>マニ車</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>竹</translation>
     </message>
     <message>
         <source>Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>コウモリ</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>蝶</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>カニ</translation>
     </message>
     <message>
         <source>Crane</source>
-        <translation type="unfinished"></translation>
+        <translation>鶴</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>龍</translation>
     </message>
     <message>
         <source>Fu Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>「福」の字</translation>
     </message>
     <message>
         <source>Gold Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>金魚</translation>
     </message>
     <message>
         <source>Gold Ingots</source>
-        <translation type="unfinished"></translation>
+        <translation>元宝</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>馬</translation>
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished"></translation>
+        <translation>翡翠</translation>
     </message>
     <message>
         <source>Magpie</source>
-        <translation type="unfinished"></translation>
+        <translation>カササギ</translation>
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>蘭</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished"></translation>
+        <translation>鳳凰</translation>
     </message>
     <message>
         <source>Three Legged Toad</source>
-        <translation type="unfinished"></translation>
+        <translation>三本足のガマガエル</translation>
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished"></translation>
+        <translation>亀</translation>
     </message>
     <message>
         <source>Wealth Ship</source>
-        <translation type="unfinished"></translation>
+        <translation>宝船</translation>
     </message>
     <message>
         <source>Yin Yang</source>
-        <translation type="unfinished"></translation>
+        <translation>陰陽</translation>
     </message>
     <message>
         <source>Beckoning Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>招き猫</translation>
     </message>
     <message>
         <source>Benten</source>
-        <translation type="unfinished"></translation>
+        <translation>弁財天</translation>
     </message>
     <message>
         <source>Bishamon</source>
-        <translation type="unfinished"></translation>
+        <translation>毘沙門天</translation>
     </message>
     <message>
         <source>Daikokuten</source>
-        <translation type="unfinished"></translation>
+        <translation>大黒天</translation>
     </message>
     <message>
         <source>Daruma Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>達磨</translation>
     </message>
     <message>
         <source>Ebisu</source>
-        <translation type="unfinished"></translation>
+        <translation>恵比寿</translation>
     </message>
     <message>
         <source>Fukurokuju</source>
-        <translation type="unfinished"></translation>
+        <translation>福禄寿</translation>
     </message>
     <message>
         <source>Jurojin</source>
-        <translation type="unfinished"></translation>
+        <translation>寿老人</translation>
     </message>
     <message>
         <source>Laughing Buddha</source>
-        <translation type="unfinished"></translation>
+        <translation>布袋</translation>
     </message>
     <message>
         <source>Tanuki</source>
-        <translation type="unfinished"></translation>
+        <translation>狸</translation>
     </message>
     <message>
         <source>Angel</source>
-        <translation type="unfinished"></translation>
+        <translation>天使</translation>
     </message>
     <message>
         <source>Ankh</source>
-        <translation type="unfinished"></translation>
+        <translation>アンク</translation>
     </message>
     <message>
         <source>Caduceus</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルメスの杖</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>象</translation>
     </message>
     <message>
         <source>Eye of Horus</source>
-        <translation type="unfinished"></translation>
+        <translation>ホルスの目</translation>
     </message>
     <message>
         <source>Isis</source>
-        <translation type="unfinished"></translation>
+        <translation>イシス</translation>
     </message>
     <message>
         <source>Lotus Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>蓮の花</translation>
     </message>
     <message>
         <source>Scarab</source>
-        <translation type="unfinished"></translation>
+        <translation>スカラベ</translation>
     </message>
     <message>
         <source>3 Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>三本の鍵</translation>
     </message>
     <message>
         <source>Acorn</source>
-        <translation type="unfinished"></translation>
+        <translation>どんぐり</translation>
     </message>
     <message>
         <source>Coin</source>
-        <translation type="unfinished"></translation>
+        <translation>コイン</translation>
     </message>
     <message>
         <source>Four Leaf Clover</source>
-        <translation type="unfinished"></translation>
+        <translation>四つ葉のクローバー</translation>
     </message>
     <message>
         <source>Horseshoe</source>
-        <translation type="unfinished"></translation>
+        <translation>蹄鉄</translation>
     </message>
     <message>
         <source>Ladybug</source>
-        <translation type="unfinished"></translation>
+        <translation>テントウムシ</translation>
     </message>
     <message>
         <source>Old Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>古いブーツ</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>ブタ</translation>
     </message>
     <message>
         <source>Rabbit&apos;s Foot</source>
-        <translation type="unfinished"></translation>
+        <translation>ウサギの足</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニコーン</translation>
     </message>
     <message>
         <source>Wishbone</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィッシュボーン</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>木</translation>
     </message>
     <message>
         <source>Dolphins</source>
-        <translation type="unfinished"></translation>
+        <translation>イルカ</translation>
     </message>
     <message>
         <source>Hamsa Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ハムサの手</translation>
     </message>
     <message>
         <source>Broken Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>折れた矢</translation>
     </message>
     <message>
         <source>Crossed Arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>交差した矢</translation>
     </message>
     <message>
         <source>Feathers</source>
-        <translation type="unfinished"></translation>
+        <translation>羽根</translation>
     </message>
     <message>
         <source>Fence</source>
-        <translation type="unfinished"></translation>
+        <translation>柵</translation>
     </message>
     <message>
         <source>Kokopelli Charm</source>
-        <translation type="unfinished"></translation>
+        <translation>ココペリのお守り</translation>
     </message>
     <message>
         <source>Leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>木の葉</translation>
     </message>
     <message>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>山</translation>
     </message>
     <message>
         <source>Rain Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>雨雲</translation>
     </message>
     <message>
         <source>Rain Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>雨粒</translation>
     </message>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>雨</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽</translation>
     </message>
     <message>
         <source>Thunderbird</source>
-        <translation type="unfinished"></translation>
+        <translation>サンダーバード</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>インドの幸運のシンボル</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>中国の幸運のシンボル</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>日本の幸運のシンボル</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エジプトの幸運のシンボル</translation>
     </message>
     <message>
         <source>English Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>イギリスの幸運のシンボル</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アラブの幸運のシンボル</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbols</source>
         <extracomment>A culture&apos;s heading, also its check box (about 32 characters fit on the line) and its button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ネイティブアメリカンの幸運のシンボル</translation>
     </message>
     <message>
         <source>Indian Good Luck Symbol</source>
         <extracomment>What one drawn symbol of a culture is, as a copied or printed reading heads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>インドの幸運のシンボル</translation>
     </message>
     <message>
         <source>Chinese Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>中国の幸運のシンボル</translation>
     </message>
     <message>
         <source>Japanese Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>日本の幸運のシンボル</translation>
     </message>
     <message>
         <source>Egyptian Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>エジプトの幸運のシンボル</translation>
     </message>
     <message>
         <source>English Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>イギリスの幸運のシンボル</translation>
     </message>
     <message>
         <source>Arabian Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>アラブの幸運のシンボル</translation>
     </message>
     <message>
         <source>Native American Good Luck Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>ネイティブアメリカンの幸運のシンボル</translation>
     </message>
 </context>
 <context>
@@ -553,435 +553,435 @@
     </message>
     <message>
         <source>4 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>四索</translation>
     </message>
     <message>
         <source>Carp</source>
-        <translation type="unfinished"></translation>
+        <translation>鯉</translation>
     </message>
     <message>
         <source>2 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>二索</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>オシドリ</translation>
     </message>
     <message>
         <source>8 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>八索</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>キノコ</translation>
     </message>
     <message>
         <source>5 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>五索</translation>
     </message>
     <message>
         <source>Lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>蓮</translation>
     </message>
     <message>
         <source>1 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>一索</translation>
     </message>
     <message>
         <source>Peacock</source>
-        <translation type="unfinished"></translation>
+        <translation>孔雀</translation>
     </message>
     <message>
         <source>3 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>三索</translation>
     </message>
     <message>
         <source>Toad</source>
-        <translation type="unfinished"></translation>
+        <translation>ガマガエル</translation>
     </message>
     <message>
         <source>7 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>七索</translation>
     </message>
     <message>
         <source>Tortoise</source>
-        <translation type="unfinished"></translation>
+        <translation>亀</translation>
     </message>
     <message>
         <source>6 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>六索</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>水</translation>
     </message>
     <message>
         <source>9 Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>九索</translation>
     </message>
     <message>
         <source>Willow</source>
-        <translation type="unfinished"></translation>
+        <translation>柳</translation>
     </message>
     <message>
         <source>3 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>三萬</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>大地</translation>
     </message>
     <message>
         <source>6 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>六萬</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>火</translation>
     </message>
     <message>
         <source>9 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>九萬</translation>
     </message>
     <message>
         <source>Heaven</source>
-        <translation type="unfinished"></translation>
+        <translation>天</translation>
     </message>
     <message>
         <source>5 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>五萬</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>家</translation>
     </message>
     <message>
         <source>8 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>八萬</translation>
     </message>
     <message>
         <source>Knot</source>
-        <translation type="unfinished"></translation>
+        <translation>結び目</translation>
     </message>
     <message>
         <source>4 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>四萬</translation>
     </message>
     <message>
         <source>Lute</source>
-        <translation type="unfinished"></translation>
+        <translation>琴</translation>
     </message>
     <message>
         <source>1 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>一萬</translation>
     </message>
     <message>
         <source>Open Door</source>
-        <translation type="unfinished"></translation>
+        <translation>開かれた扉</translation>
     </message>
     <message>
         <source>2 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>二萬</translation>
     </message>
     <message>
         <source>Sword</source>
-        <translation type="unfinished"></translation>
+        <translation>剣</translation>
     </message>
     <message>
         <source>7 Wan (Character)</source>
-        <translation type="unfinished"></translation>
+        <translation>七萬</translation>
     </message>
     <message>
         <source>The Seven Star</source>
-        <translation type="unfinished"></translation>
+        <translation>七つ星</translation>
     </message>
     <message>
         <source>5 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>五筒</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>龍</translation>
     </message>
     <message>
         <source>7 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>七筒</translation>
     </message>
     <message>
         <source>Insect</source>
-        <translation type="unfinished"></translation>
+        <translation>虫</translation>
     </message>
     <message>
         <source>4 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>四筒</translation>
     </message>
     <message>
         <source>Jade</source>
-        <translation type="unfinished"></translation>
+        <translation>翡翠</translation>
     </message>
     <message>
         <source>6 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>六筒</translation>
     </message>
     <message>
         <source>Peach</source>
-        <translation type="unfinished"></translation>
+        <translation>桃</translation>
     </message>
     <message>
         <source>1 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>一筒</translation>
     </message>
     <message>
         <source>Pearl</source>
-        <translation type="unfinished"></translation>
+        <translation>真珠</translation>
     </message>
     <message>
         <source>3 Circle </source>
         <extracomment>The trailing blank is a slip of the English table; a translation need not keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>三筒</translation>
     </message>
     <message>
         <source>Phoenix</source>
-        <translation type="unfinished"></translation>
+        <translation>鳳凰</translation>
     </message>
     <message>
         <source>2 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>二筒</translation>
     </message>
     <message>
         <source>Pine</source>
-        <translation type="unfinished"></translation>
+        <translation>松</translation>
     </message>
     <message>
         <source>8 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>八筒</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>虎</translation>
     </message>
     <message>
         <source>9 Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>九筒</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニコーン</translation>
     </message>
     <message>
         <source>Green Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>發</translation>
     </message>
     <message>
         <source>Red Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>White Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>Flowers Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>花牌・竹</translation>
     </message>
     <message>
         <source>Flowers Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>花牌・菊</translation>
     </message>
     <message>
         <source>Flowers Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>花牌・蘭</translation>
     </message>
     <message>
         <source>Flowers Plum Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>花牌・梅</translation>
     </message>
     <message>
         <source>Seasons Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>季節牌・秋</translation>
     </message>
     <message>
         <source>Seasons Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>季節牌・春</translation>
     </message>
     <message>
         <source>Seasons Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>季節牌・夏</translation>
     </message>
     <message>
         <source>Seasons Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>季節牌・冬</translation>
     </message>
     <message>
         <source>Wind East</source>
-        <translation type="unfinished"></translation>
+        <translation>東</translation>
     </message>
     <message>
         <source>Wind North</source>
-        <translation type="unfinished"></translation>
+        <translation>北</translation>
     </message>
     <message>
         <source>Wind South</source>
-        <translation type="unfinished"></translation>
+        <translation>南</translation>
     </message>
     <message>
         <source>Wind West</source>
-        <translation type="unfinished"></translation>
+        <translation>西</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>春</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>緑</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>木</translation>
     </message>
     <message>
         <source>Dragon (5 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>龍（五筒）</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>夏</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>赤</translation>
     </message>
     <message>
         <source>Phoenix (3 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>鳳凰（三筒）</translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>秋</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>Metal</source>
-        <translation type="unfinished"></translation>
+        <translation>金</translation>
     </message>
     <message>
         <source>Tiger (8 Circles)</source>
-        <translation type="unfinished"></translation>
+        <translation>虎（八筒）</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>冬</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黒</translation>
     </message>
     <message>
         <source>Tortoise (7 Bamboo)</source>
-        <translation type="unfinished"></translation>
+        <translation>亀（七索）</translation>
     </message>
     <message>
         <source>East Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>東</translation>
     </message>
     <message>
         <source>South Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>南</translation>
     </message>
     <message>
         <source>West Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>西</translation>
     </message>
     <message>
         <source>North Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>北</translation>
     </message>
     <message>
         <source>Fisherman</source>
-        <translation type="unfinished"></translation>
+        <translation>漁師</translation>
     </message>
     <message>
         <source>Plum Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>梅</translation>
     </message>
     <message>
         <source>Woodcutter</source>
-        <translation type="unfinished"></translation>
+        <translation>木こり</translation>
     </message>
     <message>
         <source>Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>蘭</translation>
     </message>
     <message>
         <source>Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>農夫</translation>
     </message>
     <message>
         <source>Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>菊</translation>
     </message>
     <message>
         <source>Scholar</source>
-        <translation type="unfinished"></translation>
+        <translation>学者</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>竹</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>季節</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>五行</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>星宿</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>自風</translation>
     </message>
     <message>
         <source>Representation</source>
-        <translation type="unfinished"></translation>
+        <translation>図柄</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>花</translation>
     </message>
 </context>
 <context>
     <name>MysticalColors</name>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>青</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>茶色</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>緑</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>赤</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色</translation>
     </message>
 </context>
 <context>
@@ -1005,451 +1005,451 @@
     <name>OghamTrees</name>
     <message>
         <source>The Birch Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>シラカバ</translation>
     </message>
     <message>
         <source>Ambition, Ideals</source>
-        <translation type="unfinished"></translation>
+        <translation>大志、理想</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽</translation>
     </message>
     <message>
         <source>The White Stag</source>
-        <translation type="unfinished"></translation>
+        <translation>白い牡鹿</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>11月</translation>
     </message>
     <message>
         <source>Rock Crystal</source>
-        <translation type="unfinished"></translation>
+        <translation>水晶</translation>
     </message>
     <message>
         <source>Common Daisy</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒナギク</translation>
     </message>
     <message>
         <source>The Rowan Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>ナナカマド</translation>
     </message>
     <message>
         <source>Inspiration, Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>ひらめき、創造性</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>天王星</translation>
     </message>
     <message>
         <source>The Dragon </source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴン</translation>
     </message>
     <message>
         <source>Red/Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>赤・灰色</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>12月</translation>
     </message>
     <message>
         <source>Peridot</source>
-        <translation type="unfinished"></translation>
+        <translation>ペリドット</translation>
     </message>
     <message>
         <source>Snowdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>スノードロップ</translation>
     </message>
     <message>
         <source>The Ash Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>トネリコ</translation>
     </message>
     <message>
         <source>Wisdom, Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>知恵、活力</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>海王星</translation>
     </message>
     <message>
         <source>The Adder</source>
-        <translation type="unfinished"></translation>
+        <translation>クサリヘビ</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>緑</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>3月</translation>
     </message>
     <message>
         <source>Coral</source>
-        <translation type="unfinished"></translation>
+        <translation>珊瑚</translation>
     </message>
     <message>
         <source>Wood Anemone,Buttercup</source>
-        <translation type="unfinished"></translation>
+        <translation>ヤブイチゲ、キンポウゲ</translation>
     </message>
     <message>
         <source>The Alder Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>ハンノキ</translation>
     </message>
     <message>
         <source>Cunningness, Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>機転、技量</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>火星</translation>
     </message>
     <message>
         <source>The Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>キツネ</translation>
     </message>
     <message>
         <source>Crimson</source>
-        <translation type="unfinished"></translation>
+        <translation>深紅</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>1月</translation>
     </message>
     <message>
         <source>Ruby</source>
-        <translation type="unfinished"></translation>
+        <translation>ルビー</translation>
     </message>
     <message>
         <source>Broom</source>
-        <translation type="unfinished"></translation>
+        <translation>エニシダ</translation>
     </message>
     <message>
         <source>The Willow Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>ヤナギ</translation>
     </message>
     <message>
         <source>Adapt, Adjustments</source>
-        <translation type="unfinished"></translation>
+        <translation>適応、調整</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>The Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>野ウサギ</translation>
     </message>
     <message>
         <source>Any bright color</source>
-        <translation type="unfinished"></translation>
+        <translation>明るい色ならどれでも</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>2月</translation>
     </message>
     <message>
         <source>Moonstone</source>
-        <translation type="unfinished"></translation>
+        <translation>ムーンストーン</translation>
     </message>
     <message>
         <source>Primrose</source>
-        <translation type="unfinished"></translation>
+        <translation>プリムローズ</translation>
     </message>
     <message>
         <source>The Hawthorn Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>サンザシ</translation>
     </message>
     <message>
         <source>Patience, Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>忍耐、知恵</translation>
     </message>
     <message>
         <source>Vulcan</source>
-        <translation type="unfinished"></translation>
+        <translation>ウルカヌス</translation>
     </message>
     <message>
         <source>The Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>フクロウ</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>紫</translation>
     </message>
     <message>
         <source>April/ May</source>
-        <translation type="unfinished"></translation>
+        <translation>4月・5月</translation>
     </message>
     <message>
         <source>Topaz</source>
-        <translation type="unfinished"></translation>
+        <translation>トパーズ</translation>
     </message>
     <message>
         <source>Wood Sorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>カタバミ</translation>
     </message>
     <message>
         <source>The Oak Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>オーク</translation>
     </message>
     <message>
         <source>Simplicity, Wit</source>
-        <translation type="unfinished"></translation>
+        <translation>素朴さ、機知</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>木星</translation>
     </message>
     <message>
         <source>The Wren</source>
-        <translation type="unfinished"></translation>
+        <translation>ミソサザイ</translation>
     </message>
     <message>
         <source>Black and dark brown</source>
-        <translation type="unfinished"></translation>
+        <translation>黒と焦げ茶色</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>5月</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤモンド</translation>
     </message>
     <message>
         <source>Coltsfoot</source>
-        <translation type="unfinished"></translation>
+        <translation>フキタンポポ</translation>
     </message>
     <message>
         <source>The Holly Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒイラギ</translation>
     </message>
     <message>
         <source>Strength, Purity</source>
-        <translation type="unfinished"></translation>
+        <translation>強さ、純粋さ</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>地球</translation>
     </message>
     <message>
         <source>The Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニコーン</translation>
     </message>
     <message>
         <source>Dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>濃い灰色</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>6月</translation>
     </message>
     <message>
         <source>Red Carnelian</source>
-        <translation type="unfinished"></translation>
+        <translation>レッドカーネリアン</translation>
     </message>
     <message>
         <source>Vervain</source>
-        <translation type="unfinished"></translation>
+        <translation>バーベイン</translation>
     </message>
     <message>
         <source>The Hazel Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>ハシバミ</translation>
     </message>
     <message>
         <source>Inspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>ひらめき</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>水星</translation>
     </message>
     <message>
         <source>The Salmon</source>
-        <translation type="unfinished"></translation>
+        <translation>サケ</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>茶色</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>7月</translation>
     </message>
     <message>
         <source>Amethyst</source>
-        <translation type="unfinished"></translation>
+        <translation>アメジスト</translation>
     </message>
     <message>
         <source>Valerian</source>
-        <translation type="unfinished"></translation>
+        <translation>バレリアン</translation>
     </message>
     <message>
         <source>The Vine</source>
-        <translation type="unfinished"></translation>
+        <translation>ブドウ</translation>
     </message>
     <message>
         <source>Beauty, Grace</source>
-        <translation type="unfinished"></translation>
+        <translation>美しさ、優雅さ</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>金星</translation>
     </message>
     <message>
         <source>The Swan</source>
-        <translation type="unfinished"></translation>
+        <translation>白鳥</translation>
     </message>
     <message>
         <source>All multi-hued colors</source>
-        <translation type="unfinished"></translation>
+        <translation>多彩な色すべて</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>8月</translation>
     </message>
     <message>
         <source>Emerald</source>
-        <translation type="unfinished"></translation>
+        <translation>エメラルド</translation>
     </message>
     <message>
         <source>The Ivy</source>
-        <translation type="unfinished"></translation>
+        <translation>ツタ</translation>
     </message>
     <message>
         <source>Colorful Nature, Faith</source>
-        <translation type="unfinished"></translation>
+        <translation>多彩な個性、信じる心</translation>
     </message>
     <message>
         <source>Persephone</source>
-        <translation type="unfinished"></translation>
+        <translation>ペルセポネ</translation>
     </message>
     <message>
         <source>The Butterfly  </source>
-        <translation type="unfinished"></translation>
+        <translation>蝶</translation>
     </message>
     <message>
         <source>Sky blue</source>
-        <translation type="unfinished"></translation>
+        <translation>空色</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>9月</translation>
     </message>
     <message>
         <source>Opal</source>
-        <translation type="unfinished"></translation>
+        <translation>オパール</translation>
     </message>
     <message>
         <source>Woody Nightshade</source>
-        <translation type="unfinished"></translation>
+        <translation>ビタースイート</translation>
     </message>
     <message>
         <source>The Reed</source>
-        <translation type="unfinished"></translation>
+        <translation>アシ</translation>
     </message>
     <message>
         <source>Loyalty, Honor</source>
-        <translation type="unfinished"></translation>
+        <translation>忠誠、名誉</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>冥王星</translation>
     </message>
     <message>
         <source>The Hound Dog </source>
-        <translation type="unfinished"></translation>
+        <translation>猟犬</translation>
     </message>
     <message>
         <source>Grass green</source>
-        <translation type="unfinished"></translation>
+        <translation>草色</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>10月</translation>
     </message>
     <message>
         <source>Jasper</source>
-        <translation type="unfinished"></translation>
+        <translation>ジャスパー</translation>
     </message>
     <message>
         <source>Water Mint</source>
-        <translation type="unfinished"></translation>
+        <translation>ウォーターミント</translation>
     </message>
     <message>
         <source>The Elder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>ニワトコ</translation>
     </message>
     <message>
         <source>Ambition, Patience</source>
-        <translation type="unfinished"></translation>
+        <translation>大志、忍耐</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>土星</translation>
     </message>
     <message>
         <source>The Raven </source>
-        <translation type="unfinished"></translation>
+        <translation>ワタリガラス</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>赤</translation>
     </message>
     <message>
         <source>The month of Samhain</source>
-        <translation type="unfinished"></translation>
+        <translation>サウィンの月</translation>
     </message>
     <message>
         <source>Jet or Black Amber</source>
-        <translation type="unfinished"></translation>
+        <translation>ジェットまたは黒琥珀</translation>
     </message>
     <message>
         <source>Dandelion</source>
-        <translation type="unfinished"></translation>
+        <translation>タンポポ</translation>
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>キーワード</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>守護星</translation>
     </message>
     <message>
         <source>Ruling Animal</source>
-        <translation type="unfinished"></translation>
+        <translation>守護動物</translation>
     </message>
     <message>
         <source>Ogham Term</source>
-        <translation type="unfinished"></translation>
+        <translation>オガム名</translation>
     </message>
     <message>
         <source>Lucky Color</source>
-        <translation type="unfinished"></translation>
+        <translation>幸運の色</translation>
     </message>
     <message>
         <source>Lucky Month</source>
-        <translation type="unfinished"></translation>
+        <translation>幸運の月</translation>
     </message>
     <message>
         <source>Lucky Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>幸運の文字</translation>
     </message>
     <message>
         <source>Lucky Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>幸運の宝石</translation>
     </message>
     <message>
         <source>Lucky Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>幸運の花</translation>
     </message>
 </context>
 <context>
