@@ -53,22 +53,22 @@
     <message>
         <source>blank</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half without pips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>目なし</translation>
     </message>
     <message>
         <source>1 pip</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half with one pip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1の目</translation>
     </message>
     <message>
         <source>%1 pips</source>
         <extracomment>A screen reader&apos;s name for the picture of a domino half; %1 is 2 to 6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1の目</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A half without pips in a domino&apos;s number, such as &quot;Blank-6&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ブランク</translation>
     </message>
 </context>
 <context>
@@ -524,11 +524,11 @@
     </message>
     <message>
         <source>The 28 dominoes of a double-six set, from blank to six pips on each half. A reading draws one domino and gives its meaning.</source>
-        <translation>ダブルシックス一式のドミノ28枚。どのドミノも、左右それぞれに0（目なし）から6までの目があります。占いではドミノを1枚引き、その意味をお伝えします。</translation>
+        <translation>ダブルシックスのセットに含まれる28枚のドミノ。左右の半分にはそれぞれ、ブランク（目なし）から6までの目があります。占いではドミノを1枚引き、その意味をお伝えします。</translation>
     </message>
     <message>
         <source>74 lucky charms from seven cultures. A reading draws one symbol from each culture you choose and tells its story.</source>
-        <translation>7つの文化に伝わる74の幸運のシンボル。占いでは、選んだ文化ごとにシンボルを1つずつ引き、そのいわれをお伝えします。</translation>
+        <translation>7つの文化に伝わる74種類の幸運のシンボル。占いでは、選んだ文化ごとにシンボルを1つずつ引き、そのいわれをお伝えします。</translation>
     </message>
     <message>
         <source>The 42 mahjong tiles in their seven suits. A reading draws one tile and gives its names and its meaning; wind, flower and season tiles bring their signs as well.</source>
@@ -549,7 +549,7 @@
     <message>
         <source>%1 tile</source>
         <extracomment>A screen reader&apos;s name for the picture of a mahjong tile; %1 says what the tile means, such as &quot;Carp&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1の牌</translation>
     </message>
     <message>
         <source>4 Bamboo</source>
@@ -1497,7 +1497,7 @@
     <name>Promotions</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Come and join us at %1</source>
-        <translation>神秘学で一番人気の掲示板。情報満載！ご参加は %1 で！</translation>
+        <translation>一番人気のスピリチュアル掲示板。情報満載の %1 へ！</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1641,7 +1641,7 @@
     </message>
     <message>
         <source>Oracles have always helped people find solutions to their problems. These can be looked upto as a guide for helping people lead a better life. Augurium consists of Domino Oracle, Good Luck Symbol Oracle, Mahjong Oracle, Celtic Ogham Oracle &amp; Orin Mystical Color Oracle.</source>
-        <translation>占いは昔から、人々が悩みの答えを見つける手助けをしてきました。よりよい人生を送るための道しるべにもなります。Auguriumには、ドミノ占い、幸運シンボル占い、麻雀占い、ケルトオガム占い、Orin 神秘の色占いが入っています。</translation>
+        <translation>占いは昔から、人々が悩みの答えを見つける手助けをしてきました。よりよい人生を送るための道しるべにもなります。Auguriumには、ドミノ占い、幸運シンボル占い、麻雀占い、ケルトオガム占い、Orin 神秘の色占いが収録されています。</translation>
     </message>
     <message>
         <source>Click here to visit www.augurium.example</source>
@@ -1774,7 +1774,7 @@
     </message>
     <message>
         <source>Click on the above Image when you are ready</source>
-        <translation>準備ができたら、上の画像をクリックしてください</translation>
+        <translation>準備ができたら、上の画像をクリックしてください。</translation>
     </message>
     <message>
         <source>Draw my domino</source>
@@ -1830,7 +1830,7 @@
     </message>
     <message>
         <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit the forum at www.augurium.example and join in!</source>
-        <translation>一番人気の神秘学フォーラム。神秘の情報が満載！www.augurium.example でご参加ください！</translation>
+        <translation>一番人気のスピリチュアルフォーラム。神秘の情報が満載！www.augurium.example でご参加を！</translation>
     </message>
     <message>
         <source>Domino Oracle</source>
@@ -2144,7 +2144,7 @@
     <message>
         <source>The %1 oracle is drawing a reading; this one can be read once it shows.</source>
         <extracomment>%1 is an oracle&apos;s name, as its section in the Library is headed.</extracomment>
-        <translation>%1占いはただいま占っている最中です。結果が表示されたら、この項目で占えます。</translation>
+        <translation>%1占いはまだ占いの途中です。結果が表示されたら、この項目で占えるようになります。</translation>
     </message>
     <message>
         <source>The %1 reading you drew is still open. Close it and read this one in its place?</source>
