@@ -201,6 +201,11 @@ private slots:
             {"Spanish, Arabic", "es", u"\u0628", notLatin},
             {"German, Japanese kana", "de", u"\u3042", notLatin},
             {"German, Greek", "de", u"\u03b1", notLatin},
+            {"French, oe ligature", "fr", u"\u0153", {}},
+            {"Brazilian, a tilde", "pt_BR", u"\u00e3", {}},
+            {"Japanese, Latin letter", "ja", u"k", {}},
+            {"Japanese, hiragana", "ja", u"\u3042", notLatin},
+            {"Japanese, katakana", "ja", u"\u30ab", notLatin},
         };
         for (const auto &c : cases)
             QTest::newRow(c.row) << QString::fromLatin1(c.language) << QString::fromUtf16(c.typed) << c.refusal;

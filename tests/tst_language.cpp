@@ -17,7 +17,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-const QStringList Carried{u"en"_s, u"de"_s, u"es"_s, u"zh_CN"_s};
+const QStringList Carried{u"en"_s, u"de"_s, u"es"_s, u"zh_CN"_s, u"fr"_s, u"pt_BR"_s, u"ja"_s};
 
 QStringList linesOf(const QString &resource, bool *utf8)
 {
@@ -86,6 +86,9 @@ private slots:
         QTest::newRow("German") << u"de"_s << u"Deutsch"_s;
         QTest::newRow("Spanish") << u"es"_s << u"Español"_s;
         QTest::newRow("Chinese") << u"zh_CN"_s << u"中文（简体）"_s;
+        QTest::newRow("French") << u"fr"_s << u"Français"_s;
+        QTest::newRow("Brazilian Portuguese") << u"pt_BR"_s << u"Português (Brasil)"_s;
+        QTest::newRow("Japanese") << u"ja"_s << u"日本語"_s;
     }
     void eachLanguageNamesItself()
     {
@@ -105,7 +108,11 @@ private slots:
         QTest::newRow("bare Chinese") << QStringList{u"zh"_s} << u"zh_CN"_s;
         QTest::newRow("traditional Chinese is not simplified") << QStringList{u"zh_TW.UTF-8"_s} << u"en"_s;
         QTest::newRow("Hong Kong") << QStringList{u"zh_HK"_s} << u"en"_s;
-        QTest::newRow("a language not carried, then one that is") << QStringList{u"fr_FR"_s, u"de_DE"_s} << u"de"_s;
+        QTest::newRow("French in Canada") << QStringList{u"fr_CA.UTF-8"_s} << u"fr"_s;
+        QTest::newRow("Portugal reads the Brazilian") << QStringList{u"pt_PT.UTF-8"_s} << u"pt_BR"_s;
+        QTest::newRow("bare Portuguese") << QStringList{u"pt"_s} << u"pt_BR"_s;
+        QTest::newRow("Japanese") << QStringList{u"ja_JP.UTF-8"_s} << u"ja"_s;
+        QTest::newRow("a language not carried, then one that is") << QStringList{u"it_IT"_s, u"de_DE"_s} << u"de"_s;
         QTest::newRow("C") << QStringList{u"C.UTF-8"_s, u"de_DE"_s} << u"en"_s;
         QTest::newRow("POSIX") << QStringList{u"POSIX"_s} << u"en"_s;
         QTest::newRow("English itself") << QStringList{u"en_GB.UTF-8"_s, u"de"_s} << u"en"_s;
@@ -125,14 +132,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("LANG alone") << Variables{{u"LANG"_s, u"es_ES.UTF-8"_s}} << u"es"_s;
         QTest::newRow("LANGUAGE's list before LANG")
-            << Variables{{u"LANGUAGE"_s, u"fr:zh_CN:de"_s}, {u"LANG"_s, u"es_ES.UTF-8"_s}} << u"zh_CN"_s;
+            << Variables{{u"LANGUAGE"_s, u"it:zh_CN:de"_s}, {u"LANG"_s, u"es_ES.UTF-8"_s}} << u"zh_CN"_s;
         QTest::newRow("LANGUAGE without a language carried, then LANG")
-            << Variables{{u"LANGUAGE"_s, u"fr:it"_s}, {u"LANG"_s, u"de_DE.UTF-8"_s}} << u"de"_s;
+            << Variables{{u"LANGUAGE"_s, u"it:ko"_s}, {u"LANG"_s, u"de_DE.UTF-8"_s}} << u"de"_s;
         QTest::newRow("LC_ALL over LC_MESSAGES and LANG")
             << Variables{{u"LC_ALL"_s, u"de_DE.UTF-8"_s}, {u"LC_MESSAGES"_s, u"es_ES"_s}, {u"LANG"_s, u"zh_CN"_s}} << u"de"_s;
         QTest::newRow("LC_MESSAGES over LANG") << Variables{{u"LC_MESSAGES"_s, u"es_ES"_s}, {u"LANG"_s, u"de_DE"_s}} << u"es"_s;
         QTest::newRow("LC_ALL of a language not carried decides alone")
-            << Variables{{u"LC_ALL"_s, u"fr_FR.UTF-8"_s}, {u"LANG"_s, u"de_DE.UTF-8"_s}} << u"en"_s;
+            << Variables{{u"LC_ALL"_s, u"it_IT.UTF-8"_s}, {u"LANG"_s, u"de_DE.UTF-8"_s}} << u"en"_s;
         QTest::newRow("C leaves LANGUAGE unread") << Variables{{u"LANGUAGE"_s, u"de"_s}, {u"LC_ALL"_s, u"C"_s}} << u"en"_s;
         QTest::newRow("nothing set") << Variables{} << u"en"_s;
     }
@@ -206,7 +213,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("a language") << QByteArray("zh_CN") << u"zh_CN"_s;
         QTest::newRow("the desktop's") << QByteArray() << u"es"_s;
-        QTest::newRow("unknown") << QByteArray("fr") << u"es"_s;
+        QTest::newRow("unknown") << QByteArray("it") << u"es"_s;
         QTest::newRow("garbled") << QByteArray("d\xff" "e;\x01") << u"es"_s;
     }
     void theChoiceIsKeptForTheNextStart()

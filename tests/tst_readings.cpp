@@ -653,10 +653,11 @@ private slots:
         const auto words = [](const QString &text) {
             QString folded = text.normalized(QString::NormalizationForm_KC);
             // Qt's PDF names a glyph by the first character that shows it:
-            // a simplified character shared with a radical comes back as the
-            // radical (页 as ⻚), which NFKC leaves alone.
-            static const QString radicals = QStringLiteral("⺰⻅⻈⻉⻋⻐⻓⻔⻙⻚⻛⻜⻠⻢⻥⻦⻧⻨⻩⻪⻬⻮⻰⻳⻆⻌⺦");
-            static const QString characters = QStringLiteral("纟见讠贝车钅长门韦页风飞饣马鱼鸟卤麦黄黾齐齿龙龟角辶丬");
+            // a character that shares its glyph with another comes back as
+            // that one (页 as the radical ⻚, 長 as ⻑, ・ as ‧), which NFKC
+            // leaves alone.
+            static const QString radicals = QStringLiteral("⺰⻅⻈⻉⻋⻐⻓⻔⻙⻚⻛⻜⻠⻢⻥⻦⻧⻨⻩⻪⻬⻮⻰⻳⻆⻌⺦⻑‧");
+            static const QString characters = QStringLiteral("纟见讠贝车钅长门韦页风飞饣马鱼鸟卤麦黄黾齐齿龙龟角辶丬長・");
             for (qsizetype i = 0; i < radicals.size(); ++i)
                 folded.replace(radicals[i], characters[i]);
             return folded.remove(QRegularExpression(QStringLiteral("[\\s:：]")));
