@@ -255,6 +255,17 @@ bool isApostrophe(char32_t c)
 {
     return c == U'\'' || c == U'\u2019' || c == U'\u02bc';
 }
+
+// Whether `text` ends in a word that French writes elided before an
+// apostrophe ("l’", "d’", "qu’"), a word of its own.
+bool endsWithElision(const QString &text)
+{
+    const QString word = text.mid(text.lastIndexOf(u' ') + 1).toCaseFolded();
+    static const QStringList elided{QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("j"),
+                                    QStringLiteral("l"), QStringLiteral("m"), QStringLiteral("n"),
+                                    QStringLiteral("s"), QStringLiteral("t"), QStringLiteral("qu")};
+    return elided.contains(word);
+}
 }
 
 
@@ -390,8 +401,8 @@ QString foldForSearch(const QString &text)
         default:
             if (QChar::isLetterOrNumber(c))
                 kept.append(decomposed.mid(i, units));
-            else if (!isApostrophe(c)) // "Rabbit's" is one word, "rabbits"
-                kept.append(u' ');     // any other mark or space parts words
+            else if (!isApostrophe(c) || endsWithElision(kept)) // "Rabbit's" is one word, "rabbits";
+                kept.append(u' ');     // "L’Aulne" two; any other mark or space parts words
         }
         i += units - 1;
     }

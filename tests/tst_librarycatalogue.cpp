@@ -201,6 +201,8 @@ private slots:
         QTest::newRow("apostrophe dropped") << QStringLiteral("K'ung") << QStringLiteral("kung");
         QTest::newRow("curly apostrophe dropped")
             << QString::fromUtf8("Rabbit\u2019s Foot") << QStringLiteral("rabbit foot");
+        QTest::newRow("French elision parts words")
+            << QString::fromUtf8("L\u2019Aulne d'Ebisu") << QStringLiteral("l aulne d ebisu");
         QTest::newRow("hyphen parts words") << QStringLiteral("Three-Legged") << QStringLiteral("three legged");
         QTest::newRow("brackets and blanks")
             << QStringLiteral(" 1 Wan  (Character) ") << QStringLiteral("1 wan character");
