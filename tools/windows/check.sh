@@ -1,10 +1,10 @@
 #!/bin/bash
 # tools/dev windows-check: the Windows installer under Wine (Debian's wine64)
-# on Xvfb with openbox, in a fresh Wine prefix: a silent install, one reading
-# of each oracle, a web page, a second start, the stored reminder date, a
-# saved reading opened through the Windows file dialog, a reading in German
-# (the display language) and one in Japanese (the language chosen in the
-# settings), a silent uninstall.
+# on Xvfb with openbox, in a fresh Wine prefix: setup's first page on a German
+# desktop, a silent install, one reading of each oracle, a web page, a second
+# start, the stored reminder date, a saved reading opened through the Windows
+# file dialog, a reading in German (the display language) and one in Japanese
+# (the language chosen in the settings), a silent uninstall.
 # Screenshots go to build-win/check/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -52,6 +52,21 @@ japanese_font=no
 if [ -f "$noto" ]; then
   cp "$noto" "$WINEPREFIX/drive_c/windows/Fonts/" && japanese_font=yes
 fi
+
+# Wine takes the display language from the Unix locale, which must exist:
+# compiled here into the scratch folder, the machine's own left as it is.
+mkdir -p "$scratch/locale"
+localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" || fail "compiling the German locale (package locales)"
+german() { LOCPATH=$scratch/locale LC_ALL=de_DE.UTF-8 "$@"; }
+
+# Setup speaks the display language: its first page, then Cancel.
+german wine64 "$setup" >/dev/null 2>&1 &
+window "Installation von Augurium $version" 100 >/dev/null || fail "setup did not speak German"
+sleep 1
+shot setup-german
+wineserver -k 2>/dev/null || true
+wineserver -w
+pass "setup speaks German on a German desktop"
 
 wine64 "$setup" /S
 wineserver -w
@@ -172,11 +187,7 @@ read_in() { # read_in CODE NAME: a Domino reading, its screenshot and its title
   keys alt+F4
   wineserver -w
 }
-# Wine takes the display language from the Unix locale, which must exist:
-# compiled here into the scratch folder, the machine's own left as it is.
-mkdir -p "$scratch/locale"
-localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" || fail "compiling the German locale (package locales)"
-(cd "$installed" && LOCPATH=$scratch/locale LC_ALL=de_DE.UTF-8 wine64 augurium.exe >/dev/null 2>&1 &)
+(cd "$installed" && german wine64 augurium.exe >/dev/null 2>&1 &)
 read_in de "German, the display language"
 printf '\nLanguage=ja\n' >>"$settings"
 start
