@@ -818,66 +818,68 @@ void drawRowan(QPainter &p)
 
 void drawAsh(QPainter &p)
 {
-    const QColor bark(0x9a, 0x98, 0x90), twig(0x6a, 0x66, 0x5e);
+    const QColor bark(0x9a, 0x98, 0x90), twig(0x8a, 0x88, 0x82);
     const Greens greens{QColor(0x47, 0x70, 0x34), QColor(0x6c, 0x99, 0x48), QColor(0xa8, 0xc9, 0x78)};
-    paintLimb(p, {51, 64}, {28, 38}, 3.4, 1.2, bark, -0.12);
-    paintLimb(p, {52, 58}, {76, 34}, 3.4, 1.2, bark, 0.12);
-    paintLimb(p, {50, 108}, {52, 22}, 7.5, 2.4, bark, 0.01);
-    paintBarkMarks(p, {50, 108}, {52, 50}, 7.5, 4, BarkMark::Net, bark.darker(170), 70, 6);
-    const QPainterPath crown = ellipses({around(52, 32, 30, 21), around(30, 44, 14, 11), around(74, 42, 14, 11)});
-    paintFoliage(p, crown, greens, 2.2, 41, 0.8);
-    // Bunches of keys hanging in the crown.
+    // A tall, open crown: long limbs climbing steeply from a high fork, with
+    // sky showing between the leaf masses.
+    paintLimb(p, {50, 70}, {30, 30}, 3.4, 1.2, bark, -0.08);
+    paintLimb(p, {51, 64}, {72, 26}, 3.4, 1.2, bark, 0.08);
+    paintLimb(p, {40, 50}, {24, 46}, 2.0, 0.8, bark, -0.1);
+    paintLimb(p, {64, 44}, {80, 44}, 2.0, 0.8, bark, 0.1);
+    paintLimb(p, {50, 108}, {51, 14}, 7.5, 2.0, bark, 0.01);
+    paintBarkMarks(p, {50, 108}, {52, 60}, 7.5, 4, BarkMark::Net, bark.darker(170), 60, 6);
+    const QPainterPath crown = ellipses({around(50, 22, 16, 12), around(31, 34, 12, 10), around(71, 30, 12, 10),
+                                         around(24, 50, 10, 7), around(79, 46, 10, 7), around(54, 44, 10, 7)});
+    paintFoliage(p, crown, greens, 2.0, 41, 0.7);
+    // Slim bunches of keys hanging under the leaf masses.
     Rng rng(8);
-    for (int i = 0; i < 9; ++i) {
-        QPointF c;
-        do
-            c = QPointF(rng.range(26, 80), rng.range(26, 52));
-        while (!crown.contains(c));
+    for (QPointF c : {QPointF(30, 40), QPointF(46, 28), QPointF(70, 36), QPointF(58, 48), QPointF(24, 54),
+                      QPointF(80, 50)})
         for (int k = 0; k < 4; ++k)
-            paintTwig(p, c, c + QPointF(rng.range(-1.8, 1.8), rng.range(3.5, 5)), 1.0, QColor(0xb8, 0x9c, 0x5a));
-    }
-    // Sprig: a pinnate leaf of broad leaflets, the sooty black buds the ash
-    // is known by, and a big bunch of winged keys.
-    paintTwig(p, {126, 68}, {90, 76}, 1.8, twig);
-    const QPainterPath leaflet = leafOutline(12, serrate([](qreal t) { return 2.6 * ovate(t); }, 6, 0.15));
-    paintPinnate(p, {120, 69}, 210, 30, 4, leaflet, QColor(0x55, 0x8a, 0x3a), 55);
-    // Each key is a seed with a long, flat wing; they hang in a loose bunch.
-    const QPainterPath key = leafOutline(20, [](qreal t) {
-        return 3.0 * std::pow(std::sin(M_PI * std::min(1.0, t * 1.1)), 0.45) * (0.45 + 0.55 * t) + 0.2;
+            paintTwig(p, c, c + QPointF(rng.range(-1.2, 1.2), rng.range(3.5, 5)), 0.7, QColor(0xb0, 0xa0, 0x5a));
+    // Sprig: a grey twig with small black buds, two pinnate leaves of pointed
+    // leaflets and a hanging bunch of narrow winged keys.
+    paintTwig(p, {126, 64}, {90, 74}, 1.5, twig, -0.03);
+    const QPainterPath leaflet = leafOutline(10, serrate([](qreal t) { return 1.9 * lanceolate(t); }, 6, 0.15));
+    paintPinnate(p, {121, 65}, 245, 28, 4, leaflet, QColor(0x55, 0x8a, 0x3a), 58);
+    paintPinnate(p, {104, 69}, 200, 26, 4, leaflet, QColor(0x4c, 0x80, 0x34), 58);
+    // Each key is a narrow strap: the seed at the stalk end, the flat wing
+    // beyond it, all hanging together in a slim bunch.
+    const QPainterPath key = leafOutline(14, [](qreal t) {
+        return 1.35 * std::pow(std::sin(M_PI * std::min(1.0, 0.1 + t * 0.95)), 0.35) * (0.6 + 0.4 * t);
     });
-    const QPointF hub(107, 74);
+    const QPointF hub(112, 67.5);
     Rng keys(12);
-    for (int i = 0; i < 7; ++i) {
-        const qreal angle = 45 + i * 15 + keys.range(-3, 3);
-        const QPointF at = hub + polar(keys.range(5, 10), angle);
-        paintTwig(p, hub, at, 0.6, twig);
-        paintLeaf(p, key, at, angle + keys.range(-8, 8), QColor(0xc4, 0xaa, 0x60), false, QColor(0x8a, 0x74, 0x3a));
+    for (int i = 0; i < 6; ++i) {
+        const qreal angle = 90 + (i - 2.5) * 12 + keys.range(-2, 2);
+        const QPointF at = hub + polar(keys.range(4, 7), angle);
+        paintTwig(p, hub, at, 0.45, QColor(0x7a, 0x70, 0x48));
+        paintLeaf(p, key, at, angle + keys.range(-4, 4), QColor(0xc8, 0xb4, 0x6a), false, QColor(0x8a, 0x74, 0x3a));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x7a, 0x5e, 0x2a));
-        p.drawEllipse(at + polar(3.2, angle), 1.6, 1.3);
+        p.setBrush(QColor(0x86, 0x6a, 0x34));
+        p.drawEllipse(at + polar(2.2, angle), 0.9, 0.9);
     }
-    // Black buds: a pair at the side and the broad one at the tip.
-    const QColor soot(0x1c, 0x1a, 0x1a);
-    auto bud = [&](QPointF at, qreal angle, qreal size) {
+    // The small, sooty black buds the ash is known by: one at the tip and a
+    // pair at the side.
+    const auto bud = [&](QPointF at, qreal angle, qreal size) {
         p.save();
         p.translate(at);
         p.rotate(angle);
-        QPainterPath shape(QPointF(0, -size * 0.8));
-        shape.cubicTo(QPointF(size * 0.9, -size * 0.95), QPointF(size * 1.5, -size * 0.5), QPointF(size * 1.5, 0));
-        shape.cubicTo(QPointF(size * 1.5, size * 0.5), QPointF(size * 0.9, size * 0.95), QPointF(0, size * 0.8));
+        QPainterPath shape(QPointF(0, -size * 0.7));
+        shape.cubicTo(QPointF(size * 0.7, -size * 0.75), QPointF(size * 1.2, -size * 0.35), QPointF(size * 1.3, 0));
+        shape.cubicTo(QPointF(size * 1.2, size * 0.35), QPointF(size * 0.7, size * 0.75), QPointF(0, size * 0.7));
         shape.closeSubpath();
-        QLinearGradient g(QPointF(0, -size), QPointF(0, size));
-        g.setColorAt(0, QColor(0x5a, 0x56, 0x54));
-        g.setColorAt(0.4, soot);
-        g.setColorAt(1, soot);
-        p.setPen(QPen(QColor(0, 0, 0), 0.3));
-        p.setBrush(g);
+        p.setPen(QPen(QColor(0, 0, 0), 0.25));
+        p.setBrush(QColor(0x1c, 0x1a, 0x1a));
         p.drawPath(shape);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x70, 0x6c, 0x6a));
+        p.drawEllipse(QPointF(size * 0.5, -size * 0.3), size * 0.3, size * 0.15);
         p.restore();
     };
-    bud({91.5, 75.9}, 192, 4.4);
-    bud({117, 68.6}, 255, 3.0);
-    bud({117, 71.4}, 75, 3.0);
+    bud({90.5, 74.3}, 195, 2.3);
+    bud({98, 72}, 250, 1.5);
+    bud({98, 72.6}, 110, 1.5);
 }
 
 void drawAlder(QPainter &p)
