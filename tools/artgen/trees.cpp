@@ -975,33 +975,51 @@ void drawWillow(QPainter &p)
 
 void drawHawthorn(QPainter &p)
 {
-    const QColor bark(0x62, 0x52, 0x44), twig(0x4e, 0x3e, 0x34), haw(0xc4, 0x1c, 0x14);
+    const QColor bark(0x62, 0x52, 0x44), twig(0x4e, 0x3e, 0x34), may(0xfb, 0xf8, 0xf0), anthers(0xc8, 0x50, 0x6a);
+    const Greens greens{QColor(0x3d, 0x66, 0x2b), QColor(0x5c, 0x8e, 0x3c), QColor(0x92, 0xbc, 0x5c)};
     paintLimb(p, {46, 76}, {26, 60}, 4, 1.6, bark, 0.1);
     paintLimb(p, {47, 72}, {72, 56}, 4, 1.6, bark, -0.12);
     paintLimb(p, {50, 106}, {47, 74}, 8, 5, bark, 0.08);
     paintLimb(p, {47, 80}, {42, 48}, 5, 2, bark, -0.1);
     paintBarkMarks(p, {50, 106}, {47, 76}, 8, 5, BarkMark::Furrows, bark.darker(170), 14, 9);
     const QPainterPath crown = ellipses({around(48, 50, 30, 22), around(26, 60, 14, 10), around(72, 58, 15, 10)});
-    paintFoliage(p, crown, kMeadowGreens, 2.3, 71);
-    // The whole crown speckled red with ripe haws.
-    sprinkle(p, crown, 120, 1.1, haw, 72);
-    // Sprig: a twig armed with long thorns, deeply lobed leaves and a heavy
-    // bunch of haws.
+    paintFoliage(p, crown, greens, 2.3, 71, 0.8);
+    // In May the whole crown foams white with blossom, thickest on the sunny
+    // side.
+    sprinkle(p, crown, 150, 1.35, may, 72, QColor(0xe8, 0xd8, 0xb0));
+    sprinkle(p, ellipses({around(42, 44, 22, 14)}), 50, 1.2, may, 74);
+    // Sprig: a twig armed with long, sharp thorns, deeply cut leaves and a
+    // bunch of white May flowers.
     paintTwig(p, {126, 78}, {84, 94}, 1.8, twig, -0.04);
     const QPainterPath leaf =
-        palmateOutline(15, {{-66, 0.7}, {-33, 0.9}, {0, 1.0}, {33, 0.9}, {66, 0.7}}, 0.62, 0.1, 34, 0.07);
-    paintLeaf(p, leaf, {118, 80}, -78, QColor(0x4a, 0x7c, 0x34));
-    paintLeaf(p, leaf, {98, 88}, -118, QColor(0x46, 0x78, 0x30));
-    paintLeaf(p, leaf, {87, 93}, 172, QColor(0x42, 0x72, 0x2e));
+        palmateOutline(15, {{-76, 0.6}, {-38, 0.88}, {0, 1.0}, {38, 0.88}, {76, 0.6}}, 0.45, 0.12, 40, 0.06);
+    paintLeaf(p, leaf, {120, 80}, -80, QColor(0x4a, 0x7c, 0x34));
+    paintLeaf(p, leaf, {99, 88}, 125, QColor(0x46, 0x78, 0x30));
+    paintLeaf(p, leaf, {86, 93}, 185, QColor(0x42, 0x72, 0x2e));
     // Thorns over the leaves' stalks, so they show.
-    p.setPen(QPen(twig.lighter(160), 0.4));
+    p.setPen(QPen(twig.darker(140), 0.35));
     p.setBrush(twig.darker(115));
-    for (auto [x, s] : {std::pair{124.0, -1.0}, {113.0, -1.0}, {109.0, 1.0}, {92.0, -1.0}}) {
+    for (auto [x, s] : {std::pair{124.0, 1.0}, {115.0, -1.0}, {106.0, 1.0}, {93.0, -1.0}}) {
         const qreal y = 78 + (126 - x) / 42 * 16;
-        QPolygonF thorn{QPointF(x - 1.8, y), QPointF(x + 1.8, y), QPointF(x - 4, y + s * 11)};
+        QPolygonF thorn{QPointF(x - 1.6, y), QPointF(x + 1.6, y), QPointF(x - 3, y + s * 12)};
         p.drawPolygon(thorn);
     }
-    paintBerryCluster(p, {106, 89}, {106, 103}, 9, 13, 2.7, haw, twig, 73);
+    // The flowers in a domed bunch above the twig.
+    const QPointF hub(110, 82);
+    Rng rng(73);
+    QList<QPointF> flowers;
+    for (int tries = 0; flowers.size() < 8 && tries < 500; ++tries) {
+        const QPointF at = QPointF(109, 68) + polar(10 * std::sqrt(rng.next()), rng.range(0, 360));
+        bool clear = true;
+        for (const QPointF &f : flowers)
+            clear = clear && QLineF(f, at).length() > 5.6;
+        if (clear)
+            flowers.append(at);
+    }
+    for (const QPointF &f : flowers)
+        paintTwig(p, hub, f, 0.45, QColor(0x6a, 0x84, 0x3a), 0.1);
+    for (const QPointF &f : flowers)
+        paintBlossom(p, f, 3.8, may, anthers);
 }
 
 QPainterPath oakLeaf(qreal len, qreal width)
@@ -1426,13 +1444,13 @@ const Scene kScenes[] = {
      {0xb4cc7a, 0x5a9040, 0x467630},
      Season::Spring,
      Water::Stream},
-    // Hawthorn: a clear September noon, the haws ripe, the grass turning.
+    // Hawthorn: a clear May noon, the hedges white with blossom.
     {{0x5a9ad8, 0xa8d0ee, 0xeef4e4, 0xffffff},
      {{0, 0}, 0, 0, 0},
      {{{108, 14, 12}, {74, 8, 7}, {116, 48, 6}}},
      {0xa4c0c6, 0x98b872, 12, 11},
-     {0xbcd068, 0x5c9234, 0x4c782a},
-     Season::EarlyAutumn,
+     {0xb4d866, 0x58963a, 0x4a7e2c},
+     Season::Spring,
      Water::None},
     // Oak: high summer midday, deep blue with towering cumulus.
     {{0x3672bc, 0x7eb0de, 0xeceedc, 0xffffff},
