@@ -789,31 +789,69 @@ void drawBirch(QPainter &p)
     paintCatkin(p, {112, 80}, {116, 102}, 3.4, QColor(0x9a, 0x76, 0x40));
 }
 
+// Berries on stalks branching from one point into a broad, flat-topped
+// bunch, as rowan and elder carry them: spread across, shallow in depth.
+void paintFlatBunch(QPainter &p, QPointF stem, QPointF centre, qreal across, qreal deep, int count, qreal r,
+                    QColor berry, QColor stalk, quint32 seed)
+{
+    Rng rng(seed);
+    QList<QPointF> spots;
+    for (int tries = 0; spots.size() < count && tries < 3000; ++tries) {
+        const qreal a = rng.range(0, 360), d = std::sqrt(rng.next());
+        const QPointF at = centre + QPointF(across * d * std::cos(qDegreesToRadians(a)),
+                                            deep * d * std::sin(qDegreesToRadians(a)));
+        bool clear = true;
+        for (const QPointF &s : spots)
+            clear = clear && QLineF(s, at).length() > r * 1.45;
+        if (clear)
+            spots.append(at);
+    }
+    std::sort(spots.begin(), spots.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    // A few main stalks fork to the berries, so the bunch reads as one head.
+    const QPointF fork = (stem * 0.45 + centre * 0.55);
+    paintTwig(p, stem, fork, 0.7, stalk);
+    for (const QPointF &s : spots)
+        paintTwig(p, fork, s, 0.4, stalk, 0.08);
+    for (const QPointF &s : spots)
+        paintBerry(p, s, r * rng.range(0.88, 1.08), berry);
+}
+
 void drawRowan(QPainter &p)
 {
-    const QColor bark(0x86, 0x80, 0x7a), twig(0x5e, 0x52, 0x4a), berry(0xe0, 0x3a, 0x1a);
+    const QColor bark(0x86, 0x80, 0x7a), twig(0x5e, 0x52, 0x4a), berry(0xf0, 0x58, 0x18);
     paintLimb(p, {52, 78}, {34, 46}, 3, 1.2, bark);
     paintLimb(p, {53, 70}, {72, 44}, 3, 1.2, bark);
     paintLimb(p, {52, 106}, {53, 34}, 6, 2.2, bark, 0.02);
     paintBarkMarks(p, {52, 106}, {53, 50}, 6, 3, BarkMark::Bands, bark.darker(150), 12, 4);
     const QPainterPath crown = ellipses({around(52, 40, 26, 24), around(34, 54, 14, 10), around(70, 52, 15, 10)});
-    paintFoliage(p, crown, kMeadowGreens, 2.3, 31);
+    paintFoliage(p, crown, kMeadowGreens, 2.0, 31, 0.9);
+    // Fine, feathery leaves sprayed over the crown's edge.
+    const QPainterPath tiny = leafOutline(2.2, [](qreal t) { return 0.5 * lanceolate(t); });
+    Rng leaves(6);
+    for (int i = 0; i < 16; ++i) {
+        const qreal a = leaves.range(180, 360);
+        const QPointF at = QPointF(52, 42) + QPointF(24 * std::cos(qDegreesToRadians(a)),
+                                                     20 * std::sin(qDegreesToRadians(a)));
+        paintPinnate(p, at, a + leaves.range(-20, 20), 7, 4, tiny, kMeadowGreens.mid, 55);
+    }
+    // Flat heads of orange-red berries held out over the leaves.
     Rng rng(5);
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 10; ++i) {
         QPointF c;
         do
-            c = QPointF(rng.range(26, 80), rng.range(20, 62));
+            c = QPointF(rng.range(28, 78), rng.range(22, 62));
         while (!crown.contains(c));
-        paintBerryCluster(p, c + QPointF(0, -2.5), c, 3.4, 8, 1.4, berry, twig, 40 + i);
+        paintFlatBunch(p, c + QPointF(0, -2.5), c, 4.2, 1.8, 9, 1.1, berry, twig, 40 + i);
     }
-    // Sprig: pinnate leaves with toothed leaflets and two heavy bunches of
-    // berries, large enough to read as rowan at a glance.
-    paintTwig(p, {126, 70}, {90, 80}, 1.4, twig, 0.05);
-    const QPainterPath leaflet = leafOutline(8, serrate([](qreal t) { return 1.6 * lanceolate(t); }, 6, 0.2));
-    paintPinnate(p, {114, 73}, 205, 26, 5, leaflet, QColor(0x4f, 0x86, 0x36));
-    paintPinnate(p, {120, 72}, 60, 24, 5, leaflet, QColor(0x45, 0x7a, 0x30));
-    paintBerryCluster(p, {100, 78}, {99, 96}, 13, 24, 3.0, berry, twig, 77);
-    paintBerryCluster(p, {112, 75}, {115, 106}, 9, 12, 3.0, berry, twig, 78);
+    // Sprig: three feathery leaves of many narrow, toothed leaflets and two
+    // broad, flat bunches of small orange-red berries.
+    paintTwig(p, {126, 70}, {88, 80}, 1.4, twig, 0.05);
+    const QPainterPath leaflet = leafOutline(7.5, serrate([](qreal t) { return 1.35 * lanceolate(t); }, 6, 0.22));
+    paintPinnate(p, {120, 71}, 285, 26, 7, leaflet, QColor(0x4f, 0x86, 0x36), 70);
+    paintPinnate(p, {110, 74}, 215, 28, 7, leaflet, QColor(0x4a, 0x80, 0x32), 70);
+    paintPinnate(p, {92, 79}, 160, 22, 6, leaflet, QColor(0x45, 0x7a, 0x30), 70);
+    paintFlatBunch(p, {102, 77}, {100, 92}, 14, 5, 26, 2.1, berry, twig, 77);
+    paintFlatBunch(p, {115, 73}, {113, 101}, 8, 3.5, 12, 2.1, berry, twig, 78);
 }
 
 void drawAsh(QPainter &p)
