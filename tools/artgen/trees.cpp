@@ -1153,29 +1153,60 @@ void drawHolly(QPainter &p)
     paintBerryCluster(p, {104, 90}, {104, 97}, 5, 6, 2.7, berry, twig, 95);
 }
 
-void paintHazelnut(QPainter &p, QPointF c, qreal angle)
+// A hazelnut hanging below its stalk, drawn at `scale` so it reads at sprig
+// size: a round brown nut peeping out of a leafy husk whose torn lobes flare
+// out round it like a ruff.
+void paintHazelnut(QPainter &p, QPointF c, qreal angle, qreal scale = 1)
 {
     p.save();
     p.translate(c);
     p.rotate(angle);
-    QRadialGradient nut(QPointF(-1.2, -1), 5);
-    nut.setColorAt(0, QColor(0xc8, 0x92, 0x52));
-    nut.setColorAt(1, QColor(0x7a, 0x4a, 0x22));
-    p.setPen(QPen(QColor(0x5a, 0x34, 0x18), 0.35));
+    p.scale(scale, scale);
+    const QColor huskLight(0xa8, 0xc8, 0x68), huskDark(0x5a, 0x86, 0x30), huskEdge(0x3a, 0x5c, 0x20);
+    const auto lobe = [&](qreal a, qreal len, QColor colour) {
+        const QPainterPath shape = leafOutline(len, [](qreal t) {
+            const qreal f = t * 4 - std::floor(t * 4);
+            return 1.7 * std::pow(std::sin(M_PI * std::pow(t, 0.6)), 0.8) * (1 - 0.55 * f);
+        });
+        p.save();
+        p.translate(0, -3.2);
+        p.rotate(a);
+        p.setPen(QPen(huskEdge, 0.3));
+        p.setBrush(colour);
+        p.drawPath(shape);
+        p.restore();
+    };
+    for (qreal a : {20.0, 160.0, 45.0, 135.0})
+        lobe(a, 8.0, huskDark);
+    QRadialGradient nut(QPointF(-1.4, 0.6), 5.4);
+    nut.setColorAt(0, QColor(0xe0, 0xb4, 0x74));
+    nut.setColorAt(0.6, QColor(0xb4, 0x7a, 0x3a));
+    nut.setColorAt(1, QColor(0x6a, 0x3c, 0x1a));
+    p.setPen(QPen(QColor(0x4e, 0x2c, 0x12), 0.3));
     p.setBrush(nut);
-    p.drawEllipse(QPointF(0, 0.5), 3.4, 3.9);
-    // The frilled, leafy husk round the top of the nut.
-    QPainterPath husk(QPointF(-4.2, 0));
-    for (int i = 0; i <= 8; ++i) {
-        const qreal x = -4.2 + i * 1.05;
-        husk.lineTo(x, i % 2 ? -1.0 : 0.6);
+    QPainterPath shell(QPointF(0, 7.2));
+    shell.cubicTo(1.6, 6.2, 4.4, 4.8, 4.3, 1.8);
+    shell.cubicTo(4.2, -1.4, 2.2, -2.6, 0, -2.6);
+    shell.cubicTo(-2.2, -2.6, -4.2, -1.4, -4.3, 1.8);
+    shell.cubicTo(-4.4, 4.8, -1.6, 6.2, 0, 7.2);
+    p.drawPath(shell);
+    p.setPen(QPen(QColor(0x6a, 0x3c, 0x1a, 150), 0.3));
+    for (qreal x : {-2.2, 0.0, 2.2}) {
+        QPainterPath stripe(QPointF(x, 1));
+        stripe.quadTo(x * 1.1, 4.5, x * 0.2, 6.8);
+        p.drawPath(stripe);
     }
-    husk.lineTo(3.6, -4);
-    husk.quadTo(0, -6.5, -3.6, -4);
-    husk.closeSubpath();
-    p.setPen(QPen(QColor(0x3e, 0x62, 0x24), 0.35));
-    p.setBrush(QColor(0x7c, 0xa8, 0x48));
-    p.drawPath(husk);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawEllipse(QPointF(-1.8, 2.2), 0.8, 1.5);
+    for (qreal a : {32.0, 148.0, 66.0, 114.0})
+        lobe(a, 6.6, huskLight);
+    QLinearGradient g(-3, -6, 3, -1);
+    g.setColorAt(0, huskLight);
+    g.setColorAt(1, huskDark);
+    p.setPen(QPen(huskEdge, 0.3));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(0, -3.8), 1.8, 2.0);
     p.restore();
 }
 
@@ -1193,19 +1224,23 @@ void drawHazel(QPainter &p)
         paintLimb(p, {48 + (top.x() - 50) * 0.1, 106}, top, w, 1.0, bark, (top.x() - 50) * 0.002);
     const QPainterPath crown = ellipses({around(50, 46, 32, 22), around(26, 58, 12, 9), around(76, 58, 12, 9)});
     paintFoliage(p, crown, greens, 2.4, 101);
-    // Sprig: round, pointed, toothed leaves, a cluster of nuts and catkins.
-    paintTwig(p, {126, 72}, {88, 84}, 1.4, twig, -0.05);
+    // Ripe nuts showing in pale clusters along the lower edge of the crown.
+    sprinkle(p, ellipses({around(50, 56, 26, 10)}), 14, 1.1, QColor(0xb8, 0x88, 0x48), 102);
+    // Sprig: round, toothed leaves, a cluster of big nuts in their frilled
+    // husks and two pale catkins.
+    paintTwig(p, {126, 70}, {86, 80}, 1.4, twig, -0.05);
     const QPainterPath leaf = leafOutline(
-        19, serrate([](qreal t) { return 7.8 * std::pow(std::sin(M_PI * std::pow(t, 0.75)), 0.85); }, 9, 0.12));
-    paintLeaf(p, leaf, {118, 74}, 255, greens.mid);
-    paintLeaf(p, leaf, {96, 82}, 150, greens.mid.darker(110));
-    paintTwig(p, {106, 79}, {104, 88}, 0.8, twig);
-    paintHazelnut(p, {100, 94}, 20);
-    paintHazelnut(p, {108, 94}, -18);
-    paintHazelnut(p, {104, 100}, 0);
+        20, serrate([](qreal t) { return 9.0 * std::pow(std::sin(M_PI * std::pow(t, 0.7)), 0.7); }, 11, 0.1));
+    paintLeaf(p, leaf, {120, 71}, 262, greens.mid);
+    paintLeaf(p, leaf, {96, 78}, 200, greens.mid.darker(110));
+    const QPointF hub(106, 76);
+    for (auto [at, angle] : {std::pair{QPointF(98, 90), 28.0}, {QPointF(114, 90), -28.0}, {QPointF(106, 102), 0.0}}) {
+        paintTwig(p, hub, at + QPointF(0, -8), 0.9, twig);
+        paintHazelnut(p, at, angle, 1.6);
+    }
     const QColor catkin(0xd8, 0xbc, 0x4a);
-    paintCatkin(p, {89, 84}, {86, 106}, 3.0, catkin);
-    paintCatkin(p, {90, 84}, {94, 104}, 2.8, catkin.darker(110));
+    paintCatkin(p, {88, 80}, {85, 108}, 3.0, catkin);
+    paintCatkin(p, {90, 80}, {93, 106}, 2.8, catkin.darker(110));
 }
 
 void paintGrapes(QPainter &p, QPointF top, qreal width, qreal height, qreal r, quint32 seed)
