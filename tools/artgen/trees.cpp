@@ -1440,36 +1440,54 @@ void drawElder(QPainter &p)
     const QPainterPath crown =
         ellipses({around(50, 46, 32, 20), around(24, 62, 14, 11), around(76, 62, 14, 11), around(48, 34, 20, 12)});
     paintFoliage(p, crown, greens, 2.4, 121);
-    // Flat, creamy flower heads standing on the crown.
+    // Broad, flat plates of cream flowers held level all over the crown.
+    const auto plate = [&p](QPointF c, qreal rx, qreal ry, quint32 seed) {
+        Rng dots(seed);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x9c, 0x98, 0x70));
+        p.drawEllipse(c + QPointF(0.3, ry * 0.5), rx, ry);
+        p.setBrush(QColor(0xf2, 0xec, 0xc8));
+        p.drawEllipse(c, rx, ry);
+        p.setBrush(QColor(0xff, 0xfd, 0xf0));
+        for (int k = 0; k < int(rx * ry * 1.6); ++k) {
+            const QPointF at = polar(std::sqrt(dots.next()), dots.range(0, 360));
+            p.drawEllipse(c + QPointF(at.x() * rx * 0.9, at.y() * ry * 0.8 - ry * 0.1), rx * 0.12, rx * 0.1);
+        }
+    };
     Rng rng(20);
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 13; ++i) {
         QPointF c;
         do
-            c = QPointF(rng.range(20, 82), rng.range(26, 70));
+            c = QPointF(rng.range(22, 80), rng.range(28, 68));
         while (!crown.contains(c));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xc8, 0xc0, 0x98));
-        p.drawEllipse(c + QPointF(0.2, 0.5), 3.8, 1.6);
-        p.setBrush(QColor(0xfb, 0xf7, 0xe2));
-        for (int k = 0; k < 11; ++k)
-            p.drawEllipse(c + QPointF(rng.range(-3.2, 3.2), rng.range(-1.2, 0.6)), 0.75, 0.65);
+        plate(c, rng.range(4.6, 5.6), 1.9, 200 + i);
     }
-    // Sprig: a pinnate leaf, a flat-topped flower head and hanging black berries.
-    paintTwig(p, {126, 70}, {94, 80}, 1.5, twig, -0.04);
+    // Sprig: a pinnate leaf, a wide flat plate of flowers on its branching
+    // stalks and a flat, hanging bunch of near-black berries.
+    paintTwig(p, {126, 70}, {88, 80}, 1.5, twig, -0.04);
     const QPainterPath leaflet = leafOutline(13, serrate([](qreal t) { return 3.6 * ovate(t); }, 8, 0.12));
-    paintPinnate(p, {118, 72}, 235, 22, 2, leaflet, QColor(0x4a, 0x78, 0x34), 55);
-    // The umbel: stalks rising from one point to a flat top of tiny flowers.
-    const QPointF hub(100, 80);
-    for (int i = 0; i < 9; ++i)
-        paintTwig(p, hub, {88 + i * 3.0, 68 + std::abs(i - 4) * 0.6}, 0.45, QColor(0x6a, 0x84, 0x3a), 0.05);
+    paintPinnate(p, {120, 71}, 240, 22, 2, leaflet, QColor(0x4a, 0x78, 0x34), 55);
+    // The umbel: stalks rising from one point and forking to a flat top.
+    const QPointF hub(101, 78);
+    const QColor umbelStalk(0x6a, 0x84, 0x3a);
+    for (int i = 0; i < 5; ++i) {
+        const QPointF fork(89 + i * 6.0, 70.5 + std::abs(i - 2) * 0.4);
+        paintTwig(p, hub, fork, 0.55, umbelStalk, 0.04);
+        for (qreal dx : {-2.2, 0.0, 2.2})
+            paintTwig(p, fork, fork + QPointF(dx, -3.2), 0.35, umbelStalk);
+    }
+    // A shaded underside keeps the cream plate clear of the pale sky.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x8e, 0x92, 0x60));
+    p.drawEllipse(QPointF(101, 67.8), 18.5, 3.4);
     Rng dots(22);
-    for (int i = 0; i < 46; ++i) {
-        const QPointF at(dots.range(86, 114), 67 + dots.range(-2.2, 2.2) + std::pow((dots.next() - 0.5) * 2, 2) * 1.5);
-        paintBlossom(p, at, 1.6, QColor(0xfc, 0xf8, 0xe4), QColor(0xe0, 0xc8, 0x50));
+    for (int i = 0; i < 90; ++i) {
+        const qreal x = dots.range(-1, 1);
+        const QPointF at(101 + x * 18, 65.5 + dots.range(-2.4, 2.0) + x * x * 1.8);
+        paintBlossom(p, at, 1.8, QColor(0xfc, 0xf8, 0xe4), QColor(0xe0, 0xc8, 0x50));
     }
     const QColor stalk(0x9a, 0x3a, 0x52);
-    paintTwig(p, {108, 77}, {106, 92}, 0.8, stalk);
-    paintBerryCluster(p, {106, 92}, {104, 104}, 9, 22, 1.9, QColor(0x2a, 0x18, 0x30), stalk, 23);
+    paintFlatBunch(p, {110, 76}, {110, 94}, 12, 4.5, 26, 1.7, QColor(0x2a, 0x18, 0x30), stalk, 23);
 }
 
 // One row per tree, in the order of kTrees below. Sky: zenith, two-thirds
