@@ -934,32 +934,62 @@ void drawAlder(QPainter &p)
     paintFoliage(p, crown, greens, 2.3, 51);
     // Old cones darken the crown through the year.
     sprinkle(p, crown, 22, 0.9, QColor(0x3a, 0x2a, 0x20), 52);
-    // Sprig: round, blunt leaves, a bunch of small woody cones and long
-    // hanging catkins, drawn large so they read.
+    // Sprig: rounded leaves with a notch at the tip, clusters of small, dark
+    // woody cones and long hanging catkins, drawn large so they read.
     paintTwig(p, {126, 66}, {86, 78}, 1.6, twig, -0.04);
-    const QPainterPath leaf = leafOutline(
-        17, serrate([](qreal t) { return 7.0 * std::pow(std::sin(M_PI * std::pow(t, 1.35)), 0.75); }, 8, 0.1));
-    paintLeaf(p, leaf, {118, 68}, 250, greens.mid);
-    paintLeaf(p, leaf, {110, 71}, 115, greens.mid.darker(110));
-    const QColor cone(0x5e, 0x3c, 0x26);
-    for (QPointF c : {QPointF(100, 88), QPointF(109, 91), QPointF(103, 99)}) {
-        paintTwig(p, {103, 75}, c, 0.8, twig);
-        QRadialGradient g(c + QPointF(-1.4, -2), 6);
-        g.setColorAt(0, cone.lighter(150));
-        g.setColorAt(1, cone.darker(150));
-        p.setPen(QPen(cone.darker(200), 0.4));
+    QPainterPath leaf(QPointF(0, 0));
+    {
+        const qreal len = 17, width = 7.5;
+        const auto half = serrate([](qreal t) { return std::pow(t, 0.55) * (1 - 0.68 * std::pow(t, 6)); }, 9, 0.08);
+        for (int i = 1; i <= 40; ++i)
+            leaf.lineTo(i / 40.0 * len, -width * half(i / 40.0));
+        leaf.lineTo(len * 0.9, 0);
+        for (int i = 40; i >= 0; --i)
+            leaf.lineTo(i / 40.0 * len, width * half(i / 40.0));
+        leaf.closeSubpath();
+    }
+    paintLeaf(p, leaf, {120, 68}, 255, greens.mid);
+    paintLeaf(p, leaf, {98, 75.5}, 212, greens.mid.darker(110));
+    // Each cone is a dark oval of woody scales, their lit edges catching the
+    // light; they hang in little clusters on short stalks.
+    const auto cone = [&p](QPointF c, qreal angle) {
+        p.save();
+        p.translate(c);
+        p.rotate(angle);
+        const QColor wood(0x4a, 0x2e, 0x1c);
+        QRadialGradient g(QPointF(-0.8, -1.2), 4);
+        g.setColorAt(0, wood.lighter(150));
+        g.setColorAt(1, wood.darker(160));
+        p.setPen(QPen(wood.darker(220), 0.35));
         p.setBrush(g);
-        p.drawEllipse(c, 3.6, 4.8);
-        p.setPen(QPen(cone.darker(220), 0.5));
-        for (int k = -1; k <= 1; ++k) {
-            p.drawLine(c + QPointF(-3, k * 1.7 - 0.3), c + QPointF(3, k * 1.7 + 0.3));
+        p.drawEllipse(QPointF(), 2.5, 3.5);
+        p.setPen(QPen(QColor(0xb0, 0x84, 0x5c), 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (int row = 0; row < 4; ++row) {
+            const qreal y = -2.4 + row * 1.55;
+            const int n = row == 0 || row == 3 ? 2 : 3;
+            for (int k = 0; k < n; ++k) {
+                const qreal x = (k - (n - 1) / 2.0) * 1.5;
+                p.drawArc(QRectF(x - 0.7, y - 0.5, 1.4, 1.1), 200 * 16, 140 * 16);
+            }
         }
-        p.drawLine(c + QPointF(0, -4.4), c + QPointF(0, 4.4));
+        p.restore();
+    };
+    for (auto [hub, cones] : {std::pair{QPointF(104, 74), std::array{QPointF(99, 87), QPointF(104, 89),
+                                                                      QPointF(109, 87), QPointF(104, 82)}},
+                              {QPointF(116, 69), std::array{QPointF(113, 80), QPointF(118, 81), QPointF(115, 86),
+                                                            QPointF(0, 0)}}}) {
+        for (QPointF c : cones)
+            if (!c.isNull())
+                paintTwig(p, hub, c, 0.7, twig, 0.05);
+        for (QPointF c : cones)
+            if (!c.isNull())
+                cone(c, (c.x() - hub.x()) * 3);
     }
     const QColor catkin(0x8c, 0x5a, 0x3e);
-    paintCatkin(p, {88, 78}, {84, 110}, 4.2, catkin);
-    paintCatkin(p, {89, 78}, {92, 108}, 4.0, catkin.darker(110));
-    paintCatkin(p, {87, 78}, {76, 104}, 4.0, catkin.lighter(110));
+    paintCatkin(p, {88, 78}, {84, 110}, 3.4, catkin);
+    paintCatkin(p, {89, 78}, {93, 108}, 3.2, catkin.darker(110));
+    paintCatkin(p, {87, 78}, {76, 104}, 3.2, catkin.lighter(110));
 }
 
 void drawWillow(QPainter &p)
