@@ -883,13 +883,13 @@ void drawAsh(QPainter &p)
     paintPinnate(p, {104, 69}, 200, 26, 4, leaflet, QColor(0x4c, 0x80, 0x34), 58);
     // Each key is a narrow strap: the seed at the stalk end, the flat wing
     // beyond it, all hanging together in a slim bunch.
-    const QPainterPath key = leafOutline(14, [](qreal t) {
-        return 1.35 * std::pow(std::sin(M_PI * std::min(1.0, 0.1 + t * 0.95)), 0.35) * (0.6 + 0.4 * t);
+    const QPainterPath key = leafOutline(16, [](qreal t) {
+        return 1.6 * std::pow(std::sin(M_PI * std::min(1.0, 0.1 + t * 0.95)), 0.35) * (0.6 + 0.4 * t);
     });
     const QPointF hub(112, 67.5);
     Rng keys(12);
     for (int i = 0; i < 6; ++i) {
-        const qreal angle = 90 + (i - 2.5) * 12 + keys.range(-2, 2);
+        const qreal angle = 90 + (i - 2.5) * 13 + keys.range(-2, 2);
         const QPointF at = hub + polar(keys.range(4, 7), angle);
         paintTwig(p, hub, at, 0.45, QColor(0x7a, 0x70, 0x48));
         paintLeaf(p, key, at, angle + keys.range(-4, 4), QColor(0xc8, 0xb4, 0x6a), false, QColor(0x8a, 0x74, 0x3a));
