@@ -932,8 +932,21 @@ void drawAlder(QPainter &p)
     const QPainterPath crown =
         ellipses({around(47, 44, 31, 24), around(26, 56, 13, 11), around(69, 55, 13, 11), around(47, 26, 20, 12)});
     paintFoliage(p, crown, greens, 2.3, 51);
-    // Old cones darken the crown through the year.
-    sprinkle(p, crown, 22, 0.9, QColor(0x3a, 0x2a, 0x20), 52);
+    // Last year's cones hang on all through the year in small dark clusters.
+    Rng rng(52);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 12; ++i) {
+        QPointF c;
+        do
+            c = QPointF(rng.range(20, 76), rng.range(26, 64));
+        while (!crown.contains(c));
+        for (QPointF d : {QPointF(-1.1, 0), QPointF(1.1, 0.2), QPointF(0, 1.5)}) {
+            p.setBrush(QColor(0x2a, 0x1c, 0x14));
+            p.drawEllipse(c + d, 0.85, 1.15);
+            p.setBrush(QColor(0x6a, 0x4a, 0x30));
+            p.drawEllipse(c + d + QPointF(-0.25, -0.35), 0.35, 0.4);
+        }
+    }
     // Sprig: rounded leaves with a notch at the tip, clusters of small, dark
     // woody cones and long hanging catkins, drawn large so they read.
     paintTwig(p, {126, 66}, {86, 78}, 1.6, twig, -0.04);
