@@ -798,8 +798,8 @@ void paintFlatBunch(QPainter &p, QPointF stem, QPointF centre, qreal across, qre
     QList<QPointF> spots;
     for (int tries = 0; spots.size() < count && tries < 3000; ++tries) {
         const qreal a = rng.range(0, 360), d = std::sqrt(rng.next());
-        const QPointF at = centre + QPointF(across * d * std::cos(qDegreesToRadians(a)),
-                                            deep * d * std::sin(qDegreesToRadians(a)));
+        const QPointF at =
+            centre + QPointF(across * d * std::cos(qDegreesToRadians(a)), deep * d * std::sin(qDegreesToRadians(a)));
         bool clear = true;
         for (const QPointF &s : spots)
             clear = clear && QLineF(s, at).length() > r * 1.45;
@@ -830,8 +830,8 @@ void drawRowan(QPainter &p)
     Rng leaves(6);
     for (int i = 0; i < 16; ++i) {
         const qreal a = leaves.range(180, 360);
-        const QPointF at = QPointF(52, 42) + QPointF(24 * std::cos(qDegreesToRadians(a)),
-                                                     20 * std::sin(qDegreesToRadians(a)));
+        const QPointF at =
+            QPointF(52, 42) + QPointF(24 * std::cos(qDegreesToRadians(a)), 20 * std::sin(qDegreesToRadians(a)));
         paintPinnate(p, at, a + leaves.range(-20, 20), 7, 4, tiny, kMeadowGreens.mid, 55);
     }
     // Flat heads of orange-red berries held out over the leaves.
@@ -871,8 +871,8 @@ void drawAsh(QPainter &p)
     paintFoliage(p, crown, greens, 2.0, 41, 0.7);
     // Slim bunches of keys hanging under the leaf masses.
     Rng rng(8);
-    for (QPointF c : {QPointF(30, 40), QPointF(46, 28), QPointF(70, 36), QPointF(58, 48), QPointF(24, 54),
-                      QPointF(80, 50)})
+    for (QPointF c :
+         {QPointF(30, 40), QPointF(46, 28), QPointF(70, 36), QPointF(58, 48), QPointF(24, 54), QPointF(80, 50)})
         for (int k = 0; k < 4; ++k)
             paintTwig(p, c, c + QPointF(rng.range(-1.2, 1.2), rng.range(3.5, 5)), 0.7, QColor(0xb0, 0xa0, 0x5a));
     // Sprig: a grey twig with small black buds, two pinnate leaves of pointed
@@ -988,10 +988,10 @@ void drawAlder(QPainter &p)
         }
         p.restore();
     };
-    for (auto [hub, cones] : {std::pair{QPointF(104, 74), std::array{QPointF(99, 87), QPointF(104, 89),
-                                                                      QPointF(109, 87), QPointF(104, 82)}},
-                              {QPointF(116, 69), std::array{QPointF(113, 80), QPointF(118, 81), QPointF(115, 86),
-                                                            QPointF(0, 0)}}}) {
+    for (auto [hub, cones] :
+         {std::pair{QPointF(104, 74),
+                    std::array{QPointF(99, 87), QPointF(104, 89), QPointF(109, 87), QPointF(104, 82)}},
+          {QPointF(116, 69), std::array{QPointF(113, 80), QPointF(118, 81), QPointF(115, 86), QPointF(0, 0)}}}) {
         for (QPointF c : cones)
             if (!c.isNull())
                 paintTwig(p, hub, c, 0.7, twig, 0.05);
