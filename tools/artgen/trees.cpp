@@ -1074,7 +1074,7 @@ void drawHawthorn(QPainter &p)
     paintTwig(p, {126, 78}, {84, 94}, 1.8, twig, -0.04);
     const QPainterPath leaf =
         palmateOutline(15, {{-76, 0.6}, {-38, 0.88}, {0, 1.0}, {38, 0.88}, {76, 0.6}}, 0.45, 0.12, 40, 0.06);
-    paintLeaf(p, leaf, {120, 80}, -80, QColor(0x4a, 0x7c, 0x34));
+    paintLeaf(p, leaf, {121, 80}, 95, QColor(0x4a, 0x7c, 0x34));
     paintLeaf(p, leaf, {99, 88}, 125, QColor(0x46, 0x78, 0x30));
     paintLeaf(p, leaf, {86, 93}, 185, QColor(0x42, 0x72, 0x2e));
     // Thorns over the leaves' stalks, so they show.
