@@ -384,19 +384,29 @@ void pagoda(QPainter &p, P base, qreal s)
 
 void bishamon(QPainter &p)
 {
-    // Flame halo behind the warrior.
-    QPainterPath flame(P(40, 2));
-    flame.cubicTo(P(46, 6), P(44, 8), P(50, 8));
-    flame.cubicTo(P(50, 12), P(54, 14), P(53, 20));
-    flame.cubicTo(P(55, 24), P(52, 30), P(40, 31));
-    flame.cubicTo(P(28, 30), P(25, 24), P(27, 20));
-    flame.cubicTo(P(26, 14), P(30, 12), P(30, 8));
-    flame.cubicTo(P(36, 8), P(34, 6), P(40, 2));
-    QRadialGradient fire(P(40, 22), 20, P(40, 24));
-    fire.setColorAt(0, QColor(0xff, 0xe0, 0x60));
-    fire.setColorAt(0.6, QColor(0xff, 0x7a, 0x1c));
+    // A ring of flame standing behind him, wider than his shoulders, so it
+    // reads as the halo of a guardian and not as part of his head.
+    const P haloCentre(40, 24);
+    QPainterPath flame = grid80::ellipse(haloCentre.x(), haloCentre.y(), 17, 17);
+    for (int i = 0; i < 14; ++i) {
+        const qreal a = qDegreesToRadians(-90 + i * 360.0 / 14);
+        const P dir(std::cos(a), std::sin(a));
+        const P side(-dir.y(), dir.x());
+        const P root = haloCentre + dir * 15.5;
+        const P tip = haloCentre + dir * 22.5 + side * 2.5;
+        QPainterPath tongue(root + side * 3.4);
+        tongue.quadTo(root + dir * 4 + side * 2.5, tip);
+        tongue.quadTo(root + dir * 3, root - side * 3.4);
+        tongue.closeSubpath();
+        flame = flame.united(tongue);
+    }
+    QRadialGradient fire(haloCentre, 23);
+    fire.setColorAt(0.55, QColor(0xff, 0xd0, 0x50));
+    fire.setColorAt(0.8, QColor(0xff, 0x7a, 0x1c));
     fire.setColorAt(1, QColor(0xc8, 0x28, 0x10));
     fill(p, flame, fire, 1.0, QColor(0x7a, 0x1a, 0x06));
+    fill(p, grid80::ellipse(haloCentre.x(), haloCentre.y(), 13.5, 13.5),
+         lit(haloCentre, 16, QColor(0xff, 0xf4, 0xc8), QColor(0xf8, 0xc8, 0x5a)), 0.8, QColor(0x9a, 0x4a, 0x0a));
     // The spear (a halberd with a three-pronged blade), held upright.
     stroke(p, segment(P(16, 14), P(16, 76)), QColor(0x3a, 0x10, 0x08), 3.2);
     stroke(p, segment(P(16, 14), P(16, 76)), QColor(0xb8, 0x24, 0x18), 1.8);
@@ -434,19 +444,39 @@ void bishamon(QPainter &p)
     // Arms: the left grips the spear, the right holds the pagoda up.
     fill(p, thick(curve(P(29, 34), P(22, 38), P(20, 42), P(18, 44)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
     fill(p, ellipse(17, 44, 3.2, 3.2), kSkinShade, 1.0);
-    fill(p, thick(curve(P(51, 34), P(60, 38), P(64, 34), P(64, 28)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
+    fill(p, thick(curve(P(51, 34), P(60, 38), P(65, 36), P(65, 31)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
     for (int side : {-1, 1})
         fill(p, ellipse(40 + side * 13, 33, 6, 4.5), gold(P(40 + side * 13 - 6, 29), P(40 + side * 13 + 6, 37)), 1.0,
              QColor(0x5a, 0x3a, 0x06));
-    fill(p, ellipse(64, 27, 3.2, 3.0), kSkinShade, 1.0);
-    pagoda(p, P(64, 24), 0.72);
-    // Stern face under a golden helmet crest.
-    fill(p, ellipse(40, 22, 8.5, 9), lit(P(40, 22), 11, QColor(0xff, 0xd8, 0xb0), kSkinShade));
-    QPainterPath helmet(P(31, 20));
-    helmet.cubicTo(P(30, 10), P(50, 10), P(49, 20));
-    helmet.quadTo(P(40, 15), P(31, 20));
-    fill(p, helmet, gold(P(31, 12), P(49, 20)), 0.9, QColor(0x5a, 0x3a, 0x06));
-    fill(p, polygon({P(37, 13), P(40, 5.5), P(43, 13)}), gold(P(37, 5), P(43, 13)), 0.8, QColor(0x5a, 0x3a, 0x06));
+    // The treasure pagoda held high, large enough to count its roofs.
+    pagoda(p, P(65, 29), 1.08);
+    fill(p, ellipse(65, 30.5, 3.4, 3.1), kSkinShade, 1.0);
+    // Stern face under an iron helmet: a round bowl with a gold brim, neck
+    // guards flaring over the ears and gold horns rising from the front.
+    const QColor iron(0x3c, 0x48, 0x62), ironLight(0x7a, 0x8a, 0xa8), brass(0x5a, 0x3a, 0x06);
+    for (int side : {-1, 1}) {
+        QPainterPath guard = polygon({P(40 + side * 7.5, 16.5), P(40 + side * 11.5, 17.5), P(40 + side * 13.5, 27),
+                                      P(40 + side * 9, 25.5)});
+        fill(p, guard, linear(P(28, 16), P(52, 28), ironLight, iron), 0.9);
+        stroke(p, segment(P(40 + side * 9.5, 20.5), P(40 + side * 12.2, 21.5)), kGold, 0.8);
+    }
+    fill(p, ellipse(40, 22.5, 8.3, 8.8), lit(P(40, 22), 11, QColor(0xff, 0xd8, 0xb0), kSkinShade));
+    QPainterPath helmet(P(30.5, 18.5));
+    helmet.cubicTo(P(30, 7.5), P(50, 7.5), P(49.5, 18.5));
+    helmet.closeSubpath();
+    fill(p, helmet, linear(P(32, 9), P(48, 19), ironLight, iron), 1.0);
+    for (qreal x : {35.0, 40.0, 45.0})
+        stroke(p, quad(P(40 + (x - 40) * 0.4, 10), P(x, 13), P(x + (x - 40) * 0.15, 18)), QColor(0x22, 0x2a, 0x3c),
+               0.6);
+    QPainterPath brim;
+    brim.addRoundedRect(QRectF(29, 17.2, 22, 2.8), 1.2, 1.2);
+    fill(p, brim, gold(P(29, 17), P(51, 20)), 0.8, brass);
+    QPainterPath horns(P(38.5, 14));
+    horns.cubicTo(P(34, 11), P(33, 6), P(34.5, 1.5));
+    horns.moveTo(41.5, 14);
+    horns.cubicTo(P(46, 11), P(47, 6), P(45.5, 1.5));
+    fill(p, thick(horns, 1.8), gold(P(33, 1), P(47, 14)), 0.7, brass);
+    fill(p, ellipse(40, 14, 2.4, 2.4), gold(P(38, 12), P(42, 16)), 0.7, brass);
     for (int side : {-1, 1}) {
         stroke(p, segment(P(40 + side * 1.5, 20.5), P(40 + side * 6.2, 18.3)), kLine, 1.5);
         fill(p, ellipse(40 + side * 3.8, 22.8, 1.7, 1.5), Qt::white, 0.7);
