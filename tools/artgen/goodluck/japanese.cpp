@@ -582,14 +582,21 @@ void deer(QPainter &p, P at, qreal s, bool facingRight = false)
     fill(p, ellipse(-9.7, -12.6, 0.7, 0.7), kHair, 0);
     fill(p, ellipse(-14.2, -11, 0.9, 0.8), kHair, 0);
     fill(p, rotated(ellipse(-7.2, -14.6, 2.4, 1.1), P(-7.2, -14.6), -30), coat, 0.7);
+    // Branching antlers, the mark that makes him a stag at a glance.
     QPainterPath antlers(P(-9, -14.5));
     antlers.lineTo(-7, -20);
-    antlers.lineTo(-4, -23);
+    antlers.lineTo(-3, -23.5);
     antlers.moveTo(-7.6, -18.5);
-    antlers.lineTo(-10, -21.5);
+    antlers.lineTo(-11.5, -21.5);
     antlers.moveTo(-6, -21.5);
-    antlers.lineTo(-6.2, -25);
-    stroke(p, antlers, QColor(0x6a, 0x3a, 0x14), 1.2);
+    antlers.lineTo(-6.5, -26);
+    antlers.moveTo(-11, -14);
+    antlers.lineTo(-13.5, -18.5);
+    antlers.lineTo(-16.5, -20);
+    antlers.moveTo(-13.8, -17.5);
+    antlers.lineTo(-14, -22);
+    stroke(p, antlers, QColor(0x4a, 0x26, 0x0c), 2.0);
+    stroke(p, antlers, QColor(0xc8, 0x9a, 0x5a), 1.0);
     p.restore();
 }
 
@@ -601,15 +608,20 @@ void jurojin(QPainter &p)
     stroke(p, staff, QColor(0x4a, 0x2a, 0x10), 3.2);
     stroke(p, staff, QColor(0xa8, 0x70, 0x34), 1.8);
     fill(p, ellipse(15, 7, 3.2, 3.0), QColor(0xa8, 0x70, 0x34), 1.0);
-    // The scroll hangs from the knob on a red cord, large enough to read.
-    stroke(p, quad(P(14, 8), P(10, 9), P(9, 12.5)), QColor(0xd2, 0x30, 0x26), 1.1);
-    QPainterPath scroll;
-    scroll.addRect(QRectF(4.5, 13.5, 9, 20));
-    fill(p, scroll, linear(P(4, 0), P(14, 0), QColor(0xff, 0xfc, 0xee), QColor(0xd8, 0xcc, 0xaa)), 0.9);
-    for (qreal y : {16.5, 19.5, 22.5, 25.5, 28.5})
-        stroke(p, segment(P(6.5, y), P(11.5 - (y == 28.5 ? 2 : 0), y)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
-    for (qreal y : {13.5, 33.5})
-        fill(p, grid80::ellipse(9, y, 6, 1.5), QColor(0x9a, 0x5a, 0x20), 0.8);
+    // The scroll rolled up and lashed across the staff below the knob with a
+    // red cord, so it is plainly his staff's burden.
+    QPainterPath roll;
+    roll.addRoundedRect(QRectF(4, 12, 22, 7), 2, 2);
+    fill(p, roll, linear(P(4, 12), P(4, 19), QColor(0xff, 0xfc, 0xee), QColor(0xd8, 0xcc, 0xaa)), 0.9);
+    for (qreal x : {4.0, 26.0})
+        fill(p, grid80::ellipse(x, 15.5, 1.8, 4.2), QColor(0x9a, 0x5a, 0x20), 0.8);
+    stroke(p, segment(P(8, 13.5), P(8, 17.5)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
+    stroke(p, segment(P(22, 13.5), P(22, 17.5)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
+    const QColor cord(0xd2, 0x30, 0x26);
+    stroke(p, segment(P(12.5, 11.5), P(18, 19.5)), cord, 1.4);
+    stroke(p, segment(P(18, 11.5), P(12.5, 19.5)), cord, 1.4);
+    stroke(p, curve(P(15.3, 19.5), P(14, 23), P(12, 25), P(12.5, 28)), cord, 1.1);
+    stroke(p, curve(P(15.3, 19.5), P(17, 23), P(19, 25), P(18.5, 28)), cord, 1.1);
     // Robe.
     QPainterPath body(P(29, 38));
     body.cubicTo(P(21, 44), P(20, 62), P(20, 75));
@@ -655,7 +667,7 @@ void jurojin(QPainter &p)
              kHair, 0.7);
     // The deer of long life beside him, large enough to be told apart from
     // Fukurokuju's crane.
-    deer(p, P(60, 58), 1.5, true);
+    deer(p, P(58, 58), 1.75, true);
 }
 
 } // namespace grid80
