@@ -284,20 +284,14 @@ void ebisu(QPainter &p)
 void benten(QPainter &p)
 {
     const QColor robe(0xe8, 0x5a, 0x8a);
-    // A halo of gold light behind her head, the mark of a goddess.
-    const P crownCentre(40, 17);
-    QRadialGradient glow(crownCentre, 15);
-    glow.setColorAt(0, QColor(0xff, 0xe8, 0x96));
-    glow.setColorAt(1, QColor(0xf2, 0xb4, 0x3a));
-    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15), glow, 1.0);
-    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15).subtracted(ellipse(40, 17, 12.6, 12.6)),
-         gold(P(25, 2), P(55, 32)), 0.8);
-    // Her heavenly scarf, floating up and out on both sides.
-    const QColor scarfLight(0xb4, 0xee, 0xe4), scarfDark(0x3c, 0xa8, 0x9c);
-    for (const QPainterPath &band :
-         {curve(P(30, 34), P(14, 34), P(18, 14), P(5, 10)), curve(P(50, 34), P(66, 32), P(60, 12), P(75, 6)),
-          curve(P(28, 40), P(16, 50), P(14, 62), P(4, 66)), curve(P(52, 40), P(66, 46), P(68, 60), P(77, 62))})
-        fill(p, thick(band, 3.4), linear(P(4, 6), P(76, 66), scarfLight, scarfDark), 0.9);
+    // Her heavenly scarf: one long band of gauze lying low across her back
+    // and over her arms, its two ends trailing out and down in waves beside
+    // her, not rising like wings; and no halo, so she is not taken for an angel.
+    const QColor scarfLight(0xd4, 0xf4, 0xee), scarfDark(0x4c, 0xb0, 0xa4);
+    QPainterPath scarf(P(28, 46));
+    scarf.cubicTo(P(20, 40), P(22, 33), P(40, 33));
+    scarf.cubicTo(P(58, 33), P(60, 40), P(52, 46));
+    fill(p, thick(scarf, 3.6), linear(P(4, 30), P(76, 66), scarfLight, scarfDark), 0.9);
     // Long black hair falling behind her.
     QPainterPath hair(P(40, 8));
     hair.cubicTo(P(26, 8), P(27, 24), P(24, 44));
@@ -313,6 +307,17 @@ void benten(QPainter &p)
     fill(p, body, linear(P(20, 28), P(62, 76), robe.lighter(125), robe.darker(140)), 1.3);
     stroke(p, quad(P(34, 30), P(40, 40), P(46, 30)), kWhite, 2.0);
     stroke(p, quad(P(14, 70), P(40, 64), P(66, 70)), robe.darker(160), 0.9);
+    // The scarf's two ends, draped over her arms and floating out in waves.
+    for (int side : {-1, 1}) {
+        const auto X = [side](qreal x) { return 40 + side * x; };
+        fill(p, thick(curve(P(X(15), 40), P(X(26), 34), P(X(30), 50), P(X(36), 52)), 3.8),
+             linear(P(4, 30), P(76, 66), scarfLight, scarfDark), 0.9);
+        QPainterPath tail(P(X(34.5), 50.5));
+        tail.cubicTo(P(X(39), 54), P(X(35), 60), P(X(39), 66));
+        tail.cubicTo(P(X(34), 64), P(X(33), 58), P(X(33.5), 53.5));
+        tail.closeSubpath();
+        fill(p, tail, linear(P(4, 50), P(76, 66), scarfLight, scarfDark), 0.9);
+    }
     // The biwa, held across her body: pear-shaped body, neck bent back at the top.
     p.save();
     p.translate(46, 54);
