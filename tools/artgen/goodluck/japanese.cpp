@@ -781,13 +781,20 @@ QBrush tanukiCoat(P a, P b)
 void tanuki(QPainter &p)
 {
     groundShadow(p, P(48, 93), 32, 4);
-    // The bushy tail, curling out behind him.
-    QPainterPath tail(P(30, 80));
-    tail.cubicTo(P(16, 84), P(8, 76), P(11, 66));
-    tail.cubicTo(P(14, 60), P(20, 64), P(20, 70));
-    tail.quadTo(P(24, 74), P(32, 72));
-    fill(p, tail, tanukiCoat(P(8, 60), P(30, 86)));
-    stroke(p, quad(P(12.5, 68), P(14, 64.5), P(17.5, 64.8)), kTanukiDark, 2.4);
+    // The big bushy tail of a raccoon dog, plain brown with a dark tip and
+    // no rings, sweeping up behind him.
+    QPainterPath tail(P(34, 86));
+    tail.cubicTo(P(14, 92), P(1, 80), P(4, 64));
+    tail.cubicTo(P(6, 50), P(19, 48), P(23, 57));
+    tail.cubicTo(P(26, 64), P(25, 72), P(34, 74));
+    tail.closeSubpath();
+    fill(p, tail, tanukiCoat(P(2, 50), P(32, 90)));
+    p.save();
+    p.setClipPath(tail);
+    fill(p, ellipse(P(9, 55), 11, 9), kTanukiDark, 0);
+    p.restore();
+    stroke(p, tail, kLine, kOutline);
+    stroke(p, quad(P(9, 72), P(12, 80), P(22, 83)), kTanukiDark, kDetail);
     // Short legs and feet.
     for (int side : {-1, 1})
         fill(p, ellipse(P(48 + side * 11, 89), 8, 5), tanukiCoat(P(40, 84), P(60, 94)));
@@ -832,16 +839,31 @@ void tanuki(QPainter &p)
     stroke(p, flask, kLine, kOutline);
     // The red cord knotted round its neck.
     stroke(p, curve(P(70.5, 67), P(72, 71), P(76, 71), P(79, 69.5)), QColor(0xc0, 0x30, 0x26), 1.6);
-    // Brushed writing on the flask's belly.
-    stroke(p, segment(P(78.5, 83), P(78.5, 90.5)), accent::japanese, 1.5);
-    stroke(p, segment(P(75.5, 85), P(81.5, 85)), accent::japanese, 1.2);
-    stroke(p, segment(P(76, 88.5), P(81, 88.5)), accent::japanese, 1.2);
+    // The character for eight brushed on the flask's belly, as on every
+    // tanuki's sake bottle.
+    fill(p, glyph(QStringLiteral("八"), QStringLiteral("Noto Serif CJK SC"), QRectF(73, 81, 11, 10), QFont::Black),
+         accent::japanese, 1.2, accent::japanese); // outlined in its own ink to stay bold at 1x
     fill(p, circle(P(70.5, 67), 3.4), tanukiCoat(P(67, 64), P(74, 70)));
-    // Head: round face, pale muzzle and the dark mask around the eyes.
+    // Head: round face, pale muzzle and the dark mask around the eyes;
+    // fluffy ruffs of fur stand out on his cheeks, as on a raccoon dog.
     QPainterPath head = ellipse(P(48, 38), 17, 13.5);
+    for (int side : {-1, 1}) {
+        const auto X = [side](qreal x) { return 48 + side * x; };
+        head = head.united(polygon({P(X(13), 33), P(X(20.5), 37), P(X(17.5), 39.5), P(X(22), 43.5), P(X(16.5), 45),
+                                    P(X(18), 49), P(X(9), 48)}));
+    }
     fill(p, head, tanukiCoat(P(32, 26), P(64, 52)));
-    for (int side : {-1, 1})
-        fill(p, rotated(ellipse(P(48 + side * 7.5, 37.5), 6.2, 4.6), P(48 + side * 7.5, 37.5), side * 22), kHair, 0);
+    // The dark mask of a raccoon dog: two patches drooping from the eyes down
+    // onto the cheeks, with pale fur below them.
+    for (int side : {-1, 1}) {
+        const auto X = [side](qreal x) { return 48 + side * x; };
+        fill(p, ellipse(P(X(13.5), 45), 5, 3.2), kBelly, 0);
+        QPainterPath patch(P(X(3.5), 36));
+        patch.cubicTo(P(X(5), 32), P(X(11), 32.5), P(X(12.5), 37));
+        patch.cubicTo(P(X(14), 41), P(X(13), 45), P(X(10), 45));
+        patch.cubicTo(P(X(7), 44.5), P(X(3), 40), P(X(3.5), 36));
+        fill(p, patch, kHair, 0);
+    }
     fill(p, ellipse(P(48, 44), 7.5, 5.5), kBelly, kDetail);
     for (int side : {-1, 1})
         stroke(p, quad(P(48 + side * 5, 37.5), P(48 + side * 7.4, 34.2), P(48 + side * 9.8, 37.5)), kBelly, 1.8);
