@@ -348,10 +348,12 @@ void isis(QPainter &p)
 {
     // The goddess kneels with both wings spread wide, her arms their leading
     // edges; her knot hangs small from her waist so the wings and the throne
-    // on her head carry the picture.
+    // on her head carry the picture. She is kept small enough for the throne
+    // to stand tall above her, and wears the gold vulture cap, so she is not
+    // taken for the angel with her black hair and halo.
     QTransform goddess;
     goddess.translate(50, 93);
-    goddess.scale(0.92, 0.92);
+    goddess.scale(0.82, 0.82);
     goddess.translate(-50, -93);
     p.save();
     p.setTransform(goddess, true);
@@ -413,13 +415,20 @@ void isis(QPainter &p)
     for (qreal x : {45.5, 48.0})
         stroke(p, segment(P(x, 30), P(x, 46)), QColor(0x4a, 0x56, 0x8a), detail);
     fill(p, box(42.4, 42.5, 8.4, 2.4), gold(P(42, 42), P(51, 45)), detail);
-    QPainterPath band(P(43.3, 22));
-    band.quadTo(P(50, 17.5), P(57, 21.2));
-    fill(p, thick(band, 2.4, Qt::FlatCap), gold(P(43, 18), P(57, 22)), detail);
+    // The vulture cap: a gold bird lying over the wig, its wing hanging down
+    // behind her ear.
+    QPainterPath cap(P(57.5, 22.3));
+    cap.cubicTo(P(56, 16.5), P(44, 15.5), P(42.8, 24.5));
+    cap.quadTo(P(42, 31), P(44, 38.5));
+    cap.quadTo(P(48, 33), P(50.2, 29.5));
+    cap.quadTo(P(52.5, 25), P(57.5, 22.3));
+    fill(p, cap, gold(P(43, 17), P(57, 36)), line);
+    for (qreal k : {0.0, 1.0, 2.0})
+        stroke(p, quad(P(47 + k * 2.2, 22), P(45 + k * 1.6, 28), P(44.4 + k * 1.3, 34 - k * 1.5)), kTurq, 1.1);
     // Her name-sign on her head: the throne, high back behind, seat in front,
     // drawn large since it is what names her.
     fill(p, box(44, 17, 13, 2.6), gold(P(44, 16), P(57, 20)), line);
-    constexpr qreal ts = 1.35;
+    constexpr qreal ts = 1.85;
     p.translate(50.5, 17);
     p.scale(ts, ts);
     p.translate(-50.5, -17);
@@ -428,12 +437,14 @@ void isis(QPainter &p)
     fill(p, throne, gold(P(42, 3), P(58, 17)), line / ts);
     fill(p, box(44.5, 12.3, 4.4, 3.2), lapis(P(45, 12), 5), detail / ts);
     stroke(p, segment(P(48.5, 10.5), P(48.5, 17)), kGoldDark, detail / ts);
+    // A thin plinth under it, so its steps stand on something.
+    fill(p, box(41.5, 17, 18, 1.8), gold(P(41, 17), P(60, 19)), detail / ts);
     p.restore();
     p.restore();
 
     // Her knot, tied at the waist and hanging in front of her knees.
     const P waist = goddess.map(P(58.5, 55));
-    tyet(p, waist, 17);
+    tyet(p, waist, 15);
 }
 
 // ---------------------------------------------------------------- angel

@@ -284,20 +284,14 @@ void ebisu(QPainter &p)
 void benten(QPainter &p)
 {
     const QColor robe(0xe8, 0x5a, 0x8a);
-    // A halo of gold light behind her head, the mark of a goddess.
-    const P crownCentre(40, 17);
-    QRadialGradient glow(crownCentre, 15);
-    glow.setColorAt(0, QColor(0xff, 0xe8, 0x96));
-    glow.setColorAt(1, QColor(0xf2, 0xb4, 0x3a));
-    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15), glow, 1.0);
-    fill(p, ellipse(crownCentre.x(), crownCentre.y(), 15, 15).subtracted(ellipse(40, 17, 12.6, 12.6)),
-         gold(P(25, 2), P(55, 32)), 0.8);
-    // Her heavenly scarf, floating up and out on both sides.
-    const QColor scarfLight(0xb4, 0xee, 0xe4), scarfDark(0x3c, 0xa8, 0x9c);
-    for (const QPainterPath &band :
-         {curve(P(30, 34), P(14, 34), P(18, 14), P(5, 10)), curve(P(50, 34), P(66, 32), P(60, 12), P(75, 6)),
-          curve(P(28, 40), P(16, 50), P(14, 62), P(4, 66)), curve(P(52, 40), P(66, 46), P(68, 60), P(77, 62))})
-        fill(p, thick(band, 3.4), linear(P(4, 6), P(76, 66), scarfLight, scarfDark), 0.9);
+    // Her heavenly scarf: one long band of gauze lying low across her back
+    // and over her arms, its two ends trailing out and down in waves beside
+    // her, not rising like wings; and no halo, so she is not taken for an angel.
+    const QColor scarfLight(0xd4, 0xf4, 0xee), scarfDark(0x4c, 0xb0, 0xa4);
+    QPainterPath scarf(P(28, 46));
+    scarf.cubicTo(P(20, 40), P(22, 33), P(40, 33));
+    scarf.cubicTo(P(58, 33), P(60, 40), P(52, 46));
+    fill(p, thick(scarf, 3.6), linear(P(4, 30), P(76, 66), scarfLight, scarfDark), 0.9);
     // Long black hair falling behind her.
     QPainterPath hair(P(40, 8));
     hair.cubicTo(P(26, 8), P(27, 24), P(24, 44));
@@ -313,6 +307,17 @@ void benten(QPainter &p)
     fill(p, body, linear(P(20, 28), P(62, 76), robe.lighter(125), robe.darker(140)), 1.3);
     stroke(p, quad(P(34, 30), P(40, 40), P(46, 30)), kWhite, 2.0);
     stroke(p, quad(P(14, 70), P(40, 64), P(66, 70)), robe.darker(160), 0.9);
+    // The scarf's two ends, draped over her arms and floating out in waves.
+    for (int side : {-1, 1}) {
+        const auto X = [side](qreal x) { return 40 + side * x; };
+        fill(p, thick(curve(P(X(15), 40), P(X(26), 34), P(X(30), 50), P(X(36), 52)), 3.8),
+             linear(P(4, 30), P(76, 66), scarfLight, scarfDark), 0.9);
+        QPainterPath tail(P(X(34.5), 50.5));
+        tail.cubicTo(P(X(39), 54), P(X(35), 60), P(X(39), 66));
+        tail.cubicTo(P(X(34), 64), P(X(33), 58), P(X(33.5), 53.5));
+        tail.closeSubpath();
+        fill(p, tail, linear(P(4, 50), P(76, 66), scarfLight, scarfDark), 0.9);
+    }
     // The biwa, held across her body: pear-shaped body, neck bent back at the top.
     p.save();
     p.translate(46, 54);
@@ -384,19 +389,29 @@ void pagoda(QPainter &p, P base, qreal s)
 
 void bishamon(QPainter &p)
 {
-    // Flame halo behind the warrior.
-    QPainterPath flame(P(40, 2));
-    flame.cubicTo(P(46, 6), P(44, 8), P(50, 8));
-    flame.cubicTo(P(50, 12), P(54, 14), P(53, 20));
-    flame.cubicTo(P(55, 24), P(52, 30), P(40, 31));
-    flame.cubicTo(P(28, 30), P(25, 24), P(27, 20));
-    flame.cubicTo(P(26, 14), P(30, 12), P(30, 8));
-    flame.cubicTo(P(36, 8), P(34, 6), P(40, 2));
-    QRadialGradient fire(P(40, 22), 20, P(40, 24));
-    fire.setColorAt(0, QColor(0xff, 0xe0, 0x60));
-    fire.setColorAt(0.6, QColor(0xff, 0x7a, 0x1c));
+    // A ring of flame standing behind him, wider than his shoulders, so it
+    // reads as the halo of a guardian and not as part of his head.
+    const P haloCentre(40, 24);
+    QPainterPath flame = grid80::ellipse(haloCentre.x(), haloCentre.y(), 17, 17);
+    for (int i = 0; i < 14; ++i) {
+        const qreal a = qDegreesToRadians(-90 + i * 360.0 / 14);
+        const P dir(std::cos(a), std::sin(a));
+        const P side(-dir.y(), dir.x());
+        const P root = haloCentre + dir * 15.5;
+        const P tip = haloCentre + dir * 22.5 + side * 2.5;
+        QPainterPath tongue(root + side * 3.4);
+        tongue.quadTo(root + dir * 4 + side * 2.5, tip);
+        tongue.quadTo(root + dir * 3, root - side * 3.4);
+        tongue.closeSubpath();
+        flame = flame.united(tongue);
+    }
+    QRadialGradient fire(haloCentre, 23);
+    fire.setColorAt(0.55, QColor(0xff, 0xd0, 0x50));
+    fire.setColorAt(0.8, QColor(0xff, 0x7a, 0x1c));
     fire.setColorAt(1, QColor(0xc8, 0x28, 0x10));
     fill(p, flame, fire, 1.0, QColor(0x7a, 0x1a, 0x06));
+    fill(p, grid80::ellipse(haloCentre.x(), haloCentre.y(), 13.5, 13.5),
+         lit(haloCentre, 16, QColor(0xff, 0xf4, 0xc8), QColor(0xf8, 0xc8, 0x5a)), 0.8, QColor(0x9a, 0x4a, 0x0a));
     // The spear (a halberd with a three-pronged blade), held upright.
     stroke(p, segment(P(16, 14), P(16, 76)), QColor(0x3a, 0x10, 0x08), 3.2);
     stroke(p, segment(P(16, 14), P(16, 76)), QColor(0xb8, 0x24, 0x18), 1.8);
@@ -434,19 +449,39 @@ void bishamon(QPainter &p)
     // Arms: the left grips the spear, the right holds the pagoda up.
     fill(p, thick(curve(P(29, 34), P(22, 38), P(20, 42), P(18, 44)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
     fill(p, ellipse(17, 44, 3.2, 3.2), kSkinShade, 1.0);
-    fill(p, thick(curve(P(51, 34), P(60, 38), P(64, 34), P(64, 28)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
+    fill(p, thick(curve(P(51, 34), P(60, 38), P(65, 36), P(65, 31)), 6), QColor(0xd2, 0x3a, 0x26), 1.0);
     for (int side : {-1, 1})
         fill(p, ellipse(40 + side * 13, 33, 6, 4.5), gold(P(40 + side * 13 - 6, 29), P(40 + side * 13 + 6, 37)), 1.0,
              QColor(0x5a, 0x3a, 0x06));
-    fill(p, ellipse(64, 27, 3.2, 3.0), kSkinShade, 1.0);
-    pagoda(p, P(64, 24), 0.72);
-    // Stern face under a golden helmet crest.
-    fill(p, ellipse(40, 22, 8.5, 9), lit(P(40, 22), 11, QColor(0xff, 0xd8, 0xb0), kSkinShade));
-    QPainterPath helmet(P(31, 20));
-    helmet.cubicTo(P(30, 10), P(50, 10), P(49, 20));
-    helmet.quadTo(P(40, 15), P(31, 20));
-    fill(p, helmet, gold(P(31, 12), P(49, 20)), 0.9, QColor(0x5a, 0x3a, 0x06));
-    fill(p, polygon({P(37, 13), P(40, 5.5), P(43, 13)}), gold(P(37, 5), P(43, 13)), 0.8, QColor(0x5a, 0x3a, 0x06));
+    // The treasure pagoda held high, large enough to count its roofs.
+    pagoda(p, P(65, 29), 1.08);
+    fill(p, ellipse(65, 30.5, 3.4, 3.1), kSkinShade, 1.0);
+    // Stern face under an iron helmet: a round bowl with a gold brim, neck
+    // guards flaring over the ears and gold horns rising from the front.
+    const QColor iron(0x3c, 0x48, 0x62), ironLight(0x7a, 0x8a, 0xa8), brass(0x5a, 0x3a, 0x06);
+    for (int side : {-1, 1}) {
+        QPainterPath guard = polygon({P(40 + side * 7.5, 16.5), P(40 + side * 11.5, 17.5), P(40 + side * 13.5, 27),
+                                      P(40 + side * 9, 25.5)});
+        fill(p, guard, linear(P(28, 16), P(52, 28), ironLight, iron), 0.9);
+        stroke(p, segment(P(40 + side * 9.5, 20.5), P(40 + side * 12.2, 21.5)), kGold, 0.8);
+    }
+    fill(p, ellipse(40, 22.5, 8.3, 8.8), lit(P(40, 22), 11, QColor(0xff, 0xd8, 0xb0), kSkinShade));
+    QPainterPath helmet(P(30.5, 18.5));
+    helmet.cubicTo(P(30, 7.5), P(50, 7.5), P(49.5, 18.5));
+    helmet.closeSubpath();
+    fill(p, helmet, linear(P(32, 9), P(48, 19), ironLight, iron), 1.0);
+    for (qreal x : {35.0, 40.0, 45.0})
+        stroke(p, quad(P(40 + (x - 40) * 0.4, 10), P(x, 13), P(x + (x - 40) * 0.15, 18)), QColor(0x22, 0x2a, 0x3c),
+               0.6);
+    QPainterPath brim;
+    brim.addRoundedRect(QRectF(29, 17.2, 22, 2.8), 1.2, 1.2);
+    fill(p, brim, gold(P(29, 17), P(51, 20)), 0.8, brass);
+    QPainterPath horns(P(38.5, 14));
+    horns.cubicTo(P(34, 11), P(33, 6), P(34.5, 1.5));
+    horns.moveTo(41.5, 14);
+    horns.cubicTo(P(46, 11), P(47, 6), P(45.5, 1.5));
+    fill(p, thick(horns, 1.8), gold(P(33, 1), P(47, 14)), 0.7, brass);
+    fill(p, ellipse(40, 14, 2.4, 2.4), gold(P(38, 12), P(42, 16)), 0.7, brass);
     for (int side : {-1, 1}) {
         stroke(p, segment(P(40 + side * 1.5, 20.5), P(40 + side * 6.2, 18.3)), kLine, 1.5);
         fill(p, ellipse(40 + side * 3.8, 22.8, 1.7, 1.5), Qt::white, 0.7);
@@ -552,14 +587,21 @@ void deer(QPainter &p, P at, qreal s, bool facingRight = false)
     fill(p, ellipse(-9.7, -12.6, 0.7, 0.7), kHair, 0);
     fill(p, ellipse(-14.2, -11, 0.9, 0.8), kHair, 0);
     fill(p, rotated(ellipse(-7.2, -14.6, 2.4, 1.1), P(-7.2, -14.6), -30), coat, 0.7);
+    // Branching antlers, the mark that makes him a stag at a glance.
     QPainterPath antlers(P(-9, -14.5));
     antlers.lineTo(-7, -20);
-    antlers.lineTo(-4, -23);
+    antlers.lineTo(-3, -23.5);
     antlers.moveTo(-7.6, -18.5);
-    antlers.lineTo(-10, -21.5);
+    antlers.lineTo(-11.5, -21.5);
     antlers.moveTo(-6, -21.5);
-    antlers.lineTo(-6.2, -25);
-    stroke(p, antlers, QColor(0x6a, 0x3a, 0x14), 1.2);
+    antlers.lineTo(-6.5, -26);
+    antlers.moveTo(-11, -14);
+    antlers.lineTo(-13.5, -18.5);
+    antlers.lineTo(-16.5, -20);
+    antlers.moveTo(-13.8, -17.5);
+    antlers.lineTo(-14, -22);
+    stroke(p, antlers, QColor(0x4a, 0x26, 0x0c), 2.0);
+    stroke(p, antlers, QColor(0xc8, 0x9a, 0x5a), 1.0);
     p.restore();
 }
 
@@ -571,15 +613,20 @@ void jurojin(QPainter &p)
     stroke(p, staff, QColor(0x4a, 0x2a, 0x10), 3.2);
     stroke(p, staff, QColor(0xa8, 0x70, 0x34), 1.8);
     fill(p, ellipse(15, 7, 3.2, 3.0), QColor(0xa8, 0x70, 0x34), 1.0);
-    // The scroll hangs from the knob on a red cord, large enough to read.
-    stroke(p, quad(P(14, 8), P(10, 9), P(9, 12.5)), QColor(0xd2, 0x30, 0x26), 1.1);
-    QPainterPath scroll;
-    scroll.addRect(QRectF(4.5, 13.5, 9, 20));
-    fill(p, scroll, linear(P(4, 0), P(14, 0), QColor(0xff, 0xfc, 0xee), QColor(0xd8, 0xcc, 0xaa)), 0.9);
-    for (qreal y : {16.5, 19.5, 22.5, 25.5, 28.5})
-        stroke(p, segment(P(6.5, y), P(11.5 - (y == 28.5 ? 2 : 0), y)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
-    for (qreal y : {13.5, 33.5})
-        fill(p, grid80::ellipse(9, y, 6, 1.5), QColor(0x9a, 0x5a, 0x20), 0.8);
+    // The scroll rolled up and lashed across the staff below the knob with a
+    // red cord, so it is plainly his staff's burden.
+    QPainterPath roll;
+    roll.addRoundedRect(QRectF(4, 12, 22, 7), 2, 2);
+    fill(p, roll, linear(P(4, 12), P(4, 19), QColor(0xff, 0xfc, 0xee), QColor(0xd8, 0xcc, 0xaa)), 0.9);
+    for (qreal x : {4.0, 26.0})
+        fill(p, grid80::ellipse(x, 15.5, 1.8, 4.2), QColor(0x9a, 0x5a, 0x20), 0.8);
+    stroke(p, segment(P(8, 13.5), P(8, 17.5)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
+    stroke(p, segment(P(22, 13.5), P(22, 17.5)), QColor(0x3a, 0x2a, 0x22, 150), 0.8);
+    const QColor cord(0xd2, 0x30, 0x26);
+    stroke(p, segment(P(12.5, 11.5), P(18, 19.5)), cord, 1.4);
+    stroke(p, segment(P(18, 11.5), P(12.5, 19.5)), cord, 1.4);
+    stroke(p, curve(P(15.3, 19.5), P(14, 23), P(12, 25), P(12.5, 28)), cord, 1.1);
+    stroke(p, curve(P(15.3, 19.5), P(17, 23), P(19, 25), P(18.5, 28)), cord, 1.1);
     // Robe.
     QPainterPath body(P(29, 38));
     body.cubicTo(P(21, 44), P(20, 62), P(20, 75));
@@ -625,7 +672,7 @@ void jurojin(QPainter &p)
              kHair, 0.7);
     // The deer of long life beside him, large enough to be told apart from
     // Fukurokuju's crane.
-    deer(p, P(60, 58), 1.5, true);
+    deer(p, P(58, 58), 1.75, true);
 }
 
 } // namespace grid80
@@ -734,13 +781,20 @@ QBrush tanukiCoat(P a, P b)
 void tanuki(QPainter &p)
 {
     groundShadow(p, P(48, 93), 32, 4);
-    // The bushy tail, curling out behind him.
-    QPainterPath tail(P(30, 80));
-    tail.cubicTo(P(16, 84), P(8, 76), P(11, 66));
-    tail.cubicTo(P(14, 60), P(20, 64), P(20, 70));
-    tail.quadTo(P(24, 74), P(32, 72));
-    fill(p, tail, tanukiCoat(P(8, 60), P(30, 86)));
-    stroke(p, quad(P(12.5, 68), P(14, 64.5), P(17.5, 64.8)), kTanukiDark, 2.4);
+    // The big bushy tail of a raccoon dog, plain brown with a dark tip and
+    // no rings, sweeping up behind him.
+    QPainterPath tail(P(34, 86));
+    tail.cubicTo(P(14, 92), P(1, 80), P(4, 64));
+    tail.cubicTo(P(6, 50), P(19, 48), P(23, 57));
+    tail.cubicTo(P(26, 64), P(25, 72), P(34, 74));
+    tail.closeSubpath();
+    fill(p, tail, tanukiCoat(P(2, 50), P(32, 90)));
+    p.save();
+    p.setClipPath(tail);
+    fill(p, ellipse(P(9, 55), 11, 9), kTanukiDark, 0);
+    p.restore();
+    stroke(p, tail, kLine, kOutline);
+    stroke(p, quad(P(9, 72), P(12, 80), P(22, 83)), kTanukiDark, kDetail);
     // Short legs and feet.
     for (int side : {-1, 1})
         fill(p, ellipse(P(48 + side * 11, 89), 8, 5), tanukiCoat(P(40, 84), P(60, 94)));
@@ -785,16 +839,31 @@ void tanuki(QPainter &p)
     stroke(p, flask, kLine, kOutline);
     // The red cord knotted round its neck.
     stroke(p, curve(P(70.5, 67), P(72, 71), P(76, 71), P(79, 69.5)), QColor(0xc0, 0x30, 0x26), 1.6);
-    // Brushed writing on the flask's belly.
-    stroke(p, segment(P(78.5, 83), P(78.5, 90.5)), accent::japanese, 1.5);
-    stroke(p, segment(P(75.5, 85), P(81.5, 85)), accent::japanese, 1.2);
-    stroke(p, segment(P(76, 88.5), P(81, 88.5)), accent::japanese, 1.2);
+    // The character for eight brushed on the flask's belly, as on every
+    // tanuki's sake bottle.
+    fill(p, glyph(QStringLiteral("八"), QStringLiteral("Noto Serif CJK SC"), QRectF(73, 81, 11, 10), QFont::Black),
+         accent::japanese, 1.2, accent::japanese); // outlined in its own ink to stay bold at 1x
     fill(p, circle(P(70.5, 67), 3.4), tanukiCoat(P(67, 64), P(74, 70)));
-    // Head: round face, pale muzzle and the dark mask around the eyes.
+    // Head: round face, pale muzzle and the dark mask around the eyes;
+    // fluffy ruffs of fur stand out on his cheeks, as on a raccoon dog.
     QPainterPath head = ellipse(P(48, 38), 17, 13.5);
+    for (int side : {-1, 1}) {
+        const auto X = [side](qreal x) { return 48 + side * x; };
+        head = head.united(polygon({P(X(13), 33), P(X(20.5), 37), P(X(17.5), 39.5), P(X(22), 43.5), P(X(16.5), 45),
+                                    P(X(18), 49), P(X(9), 48)}));
+    }
     fill(p, head, tanukiCoat(P(32, 26), P(64, 52)));
-    for (int side : {-1, 1})
-        fill(p, rotated(ellipse(P(48 + side * 7.5, 37.5), 6.2, 4.6), P(48 + side * 7.5, 37.5), side * 22), kHair, 0);
+    // The dark mask of a raccoon dog: two patches drooping from the eyes down
+    // onto the cheeks, with pale fur below them.
+    for (int side : {-1, 1}) {
+        const auto X = [side](qreal x) { return 48 + side * x; };
+        fill(p, ellipse(P(X(13.5), 45), 5, 3.2), kBelly, 0);
+        QPainterPath patch(P(X(3.5), 36));
+        patch.cubicTo(P(X(5), 32), P(X(11), 32.5), P(X(12.5), 37));
+        patch.cubicTo(P(X(14), 41), P(X(13), 45), P(X(10), 45));
+        patch.cubicTo(P(X(7), 44.5), P(X(3), 40), P(X(3.5), 36));
+        fill(p, patch, kHair, 0);
+    }
     fill(p, ellipse(P(48, 44), 7.5, 5.5), kBelly, kDetail);
     for (int side : {-1, 1})
         stroke(p, quad(P(48 + side * 5, 37.5), P(48 + side * 7.4, 34.2), P(48 + side * 9.8, 37.5)), kBelly, 1.8);

@@ -5,6 +5,7 @@
 #include <QTransform>
 #include <QtMath>
 #include <cmath>
+#include <tuple>
 
 namespace artgen::goodluck {
 
@@ -195,28 +196,33 @@ void drawFeathers(QPainter &p)
 
 void drawFence(QPainter &p)
 {
-    // A picket fence on its strip of ground: two rails behind a row of
-    // pointed pales.
-    QPainterPath ground(P(4, 86));
-    ground.quadTo(P(50, 76), P(96, 86));
-    ground.quadTo(P(50, 93), P(4, 86));
-    fill(p, ground, linear(P(30, 78), P(70, 92), QColor(0xa8, 0xbc, 0x52), QColor(0x6c, 0x86, 0x2c)));
-    for (qreal y : {30.0, 60.0}) {
-        const QPainterPath rail = box(5, y, 90, 8);
-        fill(p, rail, linear(P(0, y), P(0, y + 8), kWood, kWoodDark));
+    // The fence of pottery and beadwork: a row of painted posts standing on
+    // a banded ground line, lashed by two rails, keeping what is inside in.
+    for (qreal y : {32.0, 58.0}) {
+        const QPainterPath rail = box(5, y, 90, 5);
+        fill(p, rail, linear(P(0, y), P(0, y + 5), kOchreLight, kOchre));
     }
-    for (int i = 0; i < 6; ++i) {
-        const qreal x = 9 + i * 14.4;
-        const qreal top = (i % 2) ? 12 : 9;
-        const QPainterPath pale =
-            polygon({P(x, top + 7), P(x + 5.5, top), P(x + 11, top + 7), P(x + 11, 84), P(x, 84)});
-        fill(p, pale, linear(P(x, 0), P(x + 11, 0), kWoodLight, kWood));
-        stroke(p, segment(P(x + 7.5, top + 16), P(x + 7.5, top + 30)), kWoodDark, kDetail);
-        stroke(p, segment(P(x + 3.5, 48), P(x + 3.5, 58)), kWoodDark, kDetail);
-        // Nail heads where the pale meets the rails.
-        for (qreal y : {34.0, 64.0})
-            fill(p, circle(P(x + 5.5, y), 1.1), kBlack, 0);
+    for (int i = 0; i < 7; ++i) {
+        const qreal x = 7 + i * 12.8;
+        const qreal w = 8.6;
+        const qreal top = (i % 2) ? 20 : 12;
+        // A stepped head on every post, as on the rim of a bowl.
+        const QPainterPath post = polygon({P(x, 78), P(x, top + 6), P(x + 2.2, top + 6), P(x + 2.2, top),
+                                           P(x + w - 2.2, top), P(x + w - 2.2, top + 6), P(x + w, top + 6),
+                                           P(x + w, 78)});
+        const bool red = i % 2 == 0;
+        fill(p, post,
+             red ? QBrush(linear(P(x, 0), P(x + w, 0), kTerracottaLight, kTerracotta))
+                 : QBrush(linear(P(x, 0), P(x + w, 0), kTurquoiseLight, kTurquoise)));
+        // Black lashing where the rails cross it.
+        for (qreal y : {31.0, 57.0})
+            fill(p, box(x - 0.6, y, w + 1.2, 7), kBlack, kDetail);
+        fill(p, polygon({P(x + w / 2, 42), P(x + w - 1.6, 46), P(x + w / 2, 50), P(x + 1.6, 46)}), kCream, kDetail);
     }
+    // The ground line, banded black and cream.
+    fill(p, box(3, 77, 94, 9), kBlack);
+    for (int i = 0; i < 9; ++i)
+        fill(p, box(7 + i * 10.2, 80, 5, 3), kCream, 0);
 }
 
 // ---- Kokopelli
@@ -230,13 +236,19 @@ void drawKokopelli(QPainter &p)
     t.scale(1.3, 1.3);
     t.translate(-36, -38);
 
-    // The flute, held to his mouth and pointing down ahead of him.
-    QPainterPath flute = thick(segment(P(27, 24.5), P(9.5, 47)), 3.4);
-    flute = flute.united(polygon({P(6.5, 45.5), P(12.5, 49.5), P(6, 52)}));
+    // The flute, held to his mouth and pointing down ahead of him: a plain
+    // reed with a round open end, nothing that could pass for a point.
+    const QPainterPath flute = thick(segment(P(27, 24.5), P(10, 46.5)), 3.2).united(circle(P(10, 46.5), 2.6));
     fill(p, t.map(flute), linear(t.map(P(9, 24)), t.map(P(28, 50)), kOchreLight, kOchre));
 
     QPainterPath figure = ellipse(P(31, 20.5), 6.2, 6.4);
-    const QPainterPath hump = rotated(ellipse(P(46, 35), 9.5, 11.5), P(46, 35), -30);
+    // The hump grows out of his bent back in one piece with it, so it reads
+    // as his back and not as a shield carried on it.
+    QPainterPath hump(P(33, 24));
+    hump.cubicTo(P(41, 14), P(58, 20), P(54.5, 36));
+    hump.cubicTo(P(52.5, 44), P(46, 48), P(43, 49));
+    hump.lineTo(37, 32);
+    hump.closeSubpath();
     figure = figure.united(hump);
     figure = figure.united(thick(curve(P(33, 25), P(36, 32), P(42, 40), P(44, 51)), 8.5));
     QPainterPath arms(P(36, 31));
@@ -257,18 +269,6 @@ void drawKokopelli(QPainter &p)
     figure = figure.united(thick(legs, 4.8));
     fill(p, t.map(figure), linear(t.map(P(20, 10)), t.map(P(60, 70)), kTerracottaLight, kTerracotta));
 
-    // Turquoise zigzag painted across the hump.
-    p.save();
-    p.setClipPath(t.map(hump));
-    QPainterPath zig(P(36, 34));
-    for (int i = 0; i < 5; ++i)
-        zig.lineTo(38.5 + i * 4, (i % 2) ? 33 : 28.5);
-    zig = rotated(zig, P(46, 35), -30).translated(1.5, 3);
-    stroke(p, t.map(zig), kLine, 5.2);
-    stroke(p, t.map(zig), kTurquoise, 3.0);
-    p.restore();
-    stroke(p, t.map(hump), kLine, kOutline);
-
     // Feathers standing up from his head.
     const P tips[] = {P(37.5, 4.5), P(47, 10), P(28, 4.5)};
     const P roots[] = {P(33, 16), P(35, 18), P(31, 15.5)};
@@ -288,7 +288,8 @@ void drawKokopelli(QPainter &p)
 
 void drawLeaf(QPainter &p)
 {
-    // A maple leaf turned red and gold in autumn, on its stalk.
+    // The maple leaf painted as on a pot: flat terracotta, its veins laid
+    // in cream, a turquoise inlay where they meet, a black stalk.
     const QList<P> half = {P(50, 5),  P(55, 17), P(62, 13), P(60, 34), P(70, 26), P(74, 18), P(79, 25), P(92, 21),
                            P(85, 35), P(92, 40), P(74, 51), P(79, 61), P(69, 60), P(65, 69), P(55, 62), P(52, 75)};
     QPainterPath leaf(half.first());
@@ -297,76 +298,80 @@ void drawLeaf(QPainter &p)
     for (int i = half.size() - 1; i >= 1; --i)
         leaf.lineTo(P(100 - half[i].x(), half[i].y()));
     leaf.closeSubpath();
-    const QPainterPath stalk = thick(quad(P(50, 70), P(50, 84), P(44, 93)), 3.2);
-    fill(p, stalk, linear(P(44, 70), P(52, 93), kOchre, QColor(0x8a, 0x3a, 0x18)));
-    QLinearGradient autumn(P(18, 12), P(80, 80));
-    autumn.setColorAt(0, QColor(0xfb, 0xc4, 0x3a));
-    autumn.setColorAt(0.45, QColor(0xee, 0x72, 0x22));
-    autumn.setColorAt(1, QColor(0xb8, 0x26, 0x18));
-    fill(p, leaf, autumn);
-    // Veins running from the stalk to each lobe.
-    const QColor vein(0x8e, 0x2a, 0x12);
-    const P base(50, 70);
-    stroke(p, segment(base, P(50, 12)), vein, 1.3);
+    QPainterPath stalk(P(50, 66));
+    stalk.lineTo(50, 82);
+    stalk.lineTo(43, 93);
+    fill(p, thick(stalk, 3.6), kBlack);
+    fill(p, leaf, linear(P(18, 12), P(80, 80), kTerracottaLight, kTerracotta));
+    // Veins as broad cream bands, straight like a painter's lines.
+    const P base(50, 64);
+    QPainterPath veins(base);
+    veins.lineTo(50, 14);
     for (int side : {-1, 1}) {
-        stroke(p, segment(base, P(50 + side * 36, 25)), vein, 1.2);
-        stroke(p, segment(base, P(50 + side * 24, 57)), vein, 1.1);
-        stroke(p, segment(P(50 + side * 12, 55.5), P(50 + side * 22, 44)), vein, kDetail);
-        stroke(p, segment(P(50, 40), P(50 + side * 8, 30)), vein, kDetail);
+        veins.moveTo(base);
+        veins.lineTo(50 + side * 34, 27);
+        veins.moveTo(base);
+        veins.lineTo(50 + side * 22, 57);
     }
+    const QPainterPath bands = thick(veins, 3.6, Qt::FlatCap);
+    p.save();
+    p.setClipPath(leaf);
+    fill(p, bands, kCream, kDetail);
+    p.restore();
+    // Short black ticks along the main vein, like the teeth of a comb.
+    for (int k = 0; k < 3; ++k) {
+        const qreal y = 24 + k * 9;
+        stroke(p, segment(P(46, y), P(54, y)), kBlack, 1.6);
+    }
+    fill(p, polygon({P(50, 53), P(57, 61), P(50, 69), P(43, 61)}),
+         linear(P(43, 53), P(57, 69), kTurquoiseLight, kTurquoise));
+    fill(p, box(48.3, 59.3, 3.4, 3.4), kBlack, 0);
 }
 
 // ---- mountain
 
 void drawMountain(QPainter &p)
 {
-    // Two snow-capped peaks over green foothills, lit on their left faces.
-    const QColor rock(0x7a, 0x6a, 0x8a);
-    const QColor rockLight(0xb4, 0xa6, 0xc0);
-    const QColor rockDark(0x55, 0x48, 0x66);
-
-    // The lesser peak behind, to the right.
-    const QPainterPath back = polygon({P(48, 84), P(73, 28), P(96, 84)});
-    fill(p, back, linear(P(60, 30), P(96, 84), rockLight, rock));
-    fill(p, polygon({P(73, 28), P(96, 84), P(76, 84), P(78, 60)}), QColor(0x55, 0x48, 0x66, 110), 0);
-    const QPainterPath backSnow = polygon({P(73, 28), P(81.5, 47), P(77, 44), P(73, 50), P(69, 44), P(64.5, 48)});
-    fill(p, backSnow, linear(P(64, 28), P(82, 50), kWhite, QColor(0xd8, 0xe4, 0xf0)));
-    stroke(p, back, kLine, kOutline);
-
-    // The great peak: a lit face and a shaded face meeting on the ridge.
-    const QPainterPath main = polygon({P(4, 84), P(40, 9), P(78, 84)});
-    fill(p, main, linear(P(20, 20), P(70, 84), rockLight, rock), 0);
-    fill(p, polygon({P(40, 9), P(78, 84), P(44, 84), P(48, 58), P(42, 34)}), rockDark, 0);
-    stroke(p, main, kLine, kOutline);
-    QPainterPath ridge(P(40, 9));
-    ridge.lineTo(42, 34);
-    ridge.lineTo(48, 58);
-    ridge.lineTo(44, 84);
-    stroke(p, ridge, kLine, kDetail);
-    const QPainterPath snow =
-        polygon({P(40, 9), P(53.5, 37), P(47, 33), P(42, 40), P(36, 31), P(30, 38), P(26.5, 37.5)});
-    fill(p, snow, linear(P(28, 10), P(54, 40), kWhite, QColor(0xd8, 0xe4, 0xf0)));
-    stroke(p, segment(P(40, 9), P(42, 36)), QColor(0xa8, 0xb8, 0xcc), kDetail);
-
-    // Foothills.
-    QPainterPath hills(P(2, 86));
-    hills.quadTo(P(18, 70), P(36, 80));
-    hills.quadTo(P(58, 66), P(80, 79));
-    hills.quadTo(P(90, 74), P(98, 84));
-    hills.quadTo(P(50, 96), P(2, 86));
-    fill(p, hills, linear(P(20, 70), P(70, 92), QColor(0x9c, 0xc4, 0x5a), QColor(0x4e, 0x84, 0x34)));
+    // Three peaks as painted on a bowl: flat triangles banded with chevrons,
+    // turquoise at their tops, standing on a banded ground line.
+    struct Peak {
+        qreal left, apexX, apexY, right;
+        bool red;
+    };
+    const Peak peaks[] = {{4, 27, 36, 50, false}, {50, 73, 36, 96, false}, {19, 50, 10, 81, true}};
+    const qreal ground = 78;
+    for (const Peak &k : peaks) {
+        const QPainterPath tri = polygon({P(k.left, ground), P(k.apexX, k.apexY), P(k.right, ground)});
+        fill(p, tri,
+             k.red ? QBrush(linear(P(k.left, k.apexY), P(k.right, ground), kTerracottaLight, kTerracotta))
+                   : QBrush(linear(P(k.left, k.apexY), P(k.right, ground), kOchreLight, kOchre)),
+             0);
+        p.save();
+        p.setClipPath(tri);
+        const qreal h = ground - k.apexY;
+        const qreal half = (k.right - k.left) / 2;
+        // The turquoise cap and two chevrons below it, black and cream.
+        const qreal capY = k.apexY + h * 0.32;
+        fill(p, box(k.left, k.apexY - 1, 2 * half, capY - k.apexY + 1),
+             linear(P(k.apexX - 10, k.apexY), P(k.apexX + 10, capY), kTurquoiseLight, kTurquoise), 0);
+        stroke(p, segment(P(k.left, capY), P(k.right, capY)), kLine, kDetail);
+        for (const auto &[drop, colour, width] : {std::tuple{0.50, kBlack, 4.0}, std::tuple{0.70, kCream, 3.4}}) {
+            const qreal y = k.apexY + h * drop;
+            QPainterPath chevron(P(k.left - 2, y + h * 0.22));
+            chevron.lineTo(k.apexX, y);
+            chevron.lineTo(k.right + 2, y + h * 0.22);
+            stroke(p, chevron, colour, width);
+        }
+        p.restore();
+        stroke(p, tri, kLine, kOutline);
+    }
+    fill(p, box(2, ground, 96, 9), kBlack);
+    for (int i = 0; i < 8; ++i)
+        fill(p, polygon({P(8 + i * 12, ground + 7), P(12 + i * 12, ground + 2), P(16 + i * 12, ground + 7)}), kCream,
+             0);
 }
 
 // ---- weather
-
-QPainterPath cloudShape(const QList<std::pair<P, qreal>> &puffs, const QRectF &base)
-{
-    QPainterPath cloud;
-    cloud.addRoundedRect(base, base.height() / 2, base.height() / 2);
-    for (const auto &[c, r] : puffs)
-        cloud = cloud.united(circle(c, r));
-    return cloud.simplified();
-}
 
 // A raindrop with its tip at the top, in a frame whose origin is the tip.
 QPainterPath dropShape(qreal length, qreal r)
@@ -380,67 +385,72 @@ QPainterPath dropShape(qreal length, qreal r)
     return drop;
 }
 
+// A half disc standing on its flat side at `base`, as clouds are painted on
+// Pueblo pottery.
+QPainterPath halfDisc(P base, qreal r)
+{
+    QPainterPath path(base + P(r, 0));
+    path.arcTo(QRectF(base.x() - r, base.y() - r, 2 * r, 2 * r), 0, 180);
+    path.closeSubpath();
+    return path;
+}
+
 void drawRainCloud(QPainter &p)
 {
-    // A heavy grey-white cloud with rain streaming from its belly.
-    for (int i = 0; i < 5; ++i) {
-        const qreal x = 24 + i * 13;
-        const QPainterPath streak = thick(segment(P(x, 60), P(x - 7, 88 - (i % 2) * 6)), 4.0);
-        fill(p, streak, linear(P(x, 60), P(x - 6, 88), kWaterLight, kWater));
+    // The rain cloud of Pueblo pottery and nothing more: three banded half
+    // discs heaped on a flat base, the tallest in the middle. The rain
+    // itself is another picture.
+    const qreal base = 70;
+    struct Puff {
+        qreal x, r;
+    };
+    for (const Puff &c : {Puff{29, 24}, Puff{71, 24}, Puff{50, 37}}) {
+        const P at(c.x, base);
+        fill(p, halfDisc(at, c.r), linear(P(c.x - c.r, base - c.r), P(c.x + c.r, base), kTurquoiseLight, kTurquoise));
+        fill(p, halfDisc(at, c.r * 0.7), linear(P(c.x - c.r, base - c.r), P(c.x + c.r, base), kTerracottaLight,
+                                                kTerracotta),
+             kDetail);
+        fill(p, halfDisc(at, c.r * 0.45), kCream, kDetail);
+        fill(p, halfDisc(at, c.r * 0.2), kBlack, kDetail);
     }
-    const QPainterPath cloud = cloudShape(
-        {{P(30, 38), 14}, {P(51, 29), 19}, {P(71, 38), 14}, {P(16, 50), 10}, {P(84, 50), 10}}, QRectF(8, 42, 84, 20));
-    QLinearGradient grey(P(30, 12), P(60, 62));
-    grey.setColorAt(0, QColor(0xfb, 0xfd, 0xff));
-    grey.setColorAt(0.6, QColor(0xc6, 0xd0, 0xdc));
-    grey.setColorAt(1, QColor(0x8a, 0x98, 0xaa));
-    fill(p, cloud, grey);
-    stroke(p, quad(P(38, 37), P(44, 30), P(52, 32)), QColor(0x9a, 0xa8, 0xba), kDetail);
-    stroke(p, quad(P(62, 44), P(68, 38), P(75, 41)), QColor(0x9a, 0xa8, 0xba), kDetail);
+    // The flat underside: a banded black line.
+    fill(p, box(4, base, 92, 9), kBlack);
+    for (int i = 0; i < 9; ++i)
+        fill(p, box(8 + i * 10, base + 3, 5, 3), kCream, 0);
 }
 
 void drawRainDrop(QPainter &p)
 {
-    // One big clear drop of water.
-    const QPainterPath drop = dropShape(84, 31).translated(50, 5);
-    fill(p, drop, lit(P(50, 58), 48, kWaterLight, kWater));
-    // The darker water pooled at its base, and its one glint.
-    p.save();
-    p.setClipPath(drop);
-    QColor pooled = kWaterDark;
-    pooled.setAlpha(90);
-    fill(p, ellipse(P(56, 86), 34, 14), pooled, 0);
-    p.restore();
-    stroke(p, drop, kLine, kOutline);
-    QPainterPath glint(P(32, 56));
-    glint.quadTo(P(30, 70), P(40, 79));
-    glint.quadTo(P(34, 68), P(35.5, 56));
-    glint.quadTo(P(34, 53), P(32, 56));
-    highlight(p, glint, 200);
-    highlight(p, circle(P(38, 47), 2.6), 200);
+    // One big drop inlaid like a pendant: turquoise with a terracotta drop
+    // set inside a cream band, and a black stone at its heart.
+    const QPainterPath drop = dropShape(86, 31).translated(50, 5);
+    fill(p, drop, lit(P(42, 50), 52, kTurquoiseLight, kTurquoise));
+    const QPainterPath band = dropShape(60, 22).translated(50, 24);
+    fill(p, band, kCream, kDetail);
+    const QPainterPath inner = dropShape(48, 17).translated(50, 32);
+    fill(p, inner, linear(P(36, 40), P(64, 80), kTerracottaLight, kTerracotta), kDetail);
+    fill(p, circle(P(50, 64), 6), kBlack, kDetail);
+    highlight(p, circle(P(37, 50), 2.8), 200);
 }
 
 void drawRain(QPainter &p)
 {
-    // The stepped rain cloud of Pueblo pottery, with long streaks of rain
-    // slanting down from its flat underside all the way to the ground.
-    const QPainterPath cloud = box(12, 28, 76, 12).united(box(24, 17, 52, 12)).united(box(37, 6, 26, 12)).simplified();
-    const QPainterPath inner = box(17, 32, 66, 4).united(box(29, 21, 42, 12)).united(box(42, 10, 16, 12)).simplified();
-    // Rain: broken streaks, staggered and slanting hard one way, so they
-    // read as falling and not as a fringe hanging from the cloud.
-    const P fall(-20, 46);
+    // Falling rain alone, with no cloud: long streaks in broken lengths,
+    // staggered and slanting hard one way so they read as falling, each
+    // ending in a drop.
+    const P fall(-14, 36);
     int i = 0;
-    for (qreal x = 26; x <= 90; x += 9, ++i) {
-        const P top(x, 43 + (i % 2) * 5);
-        const qreal shift = (i % 3) * 0.08;
-        for (const auto &[from, to] : {std::pair{0.0, 0.42}, std::pair{0.58, 0.92}}) {
-            const P a = top + fall * (from + shift), b = top + fall * std::min(1.0, to + shift);
-            fill(p, thick(segment(a, b), 4.2), linear(a, b, kWaterLight, kWater));
+    for (qreal x = 22; x <= 100; x += 11, ++i) {
+        for (int row = 0; row < 2; ++row) {
+            const P top(x - row * 1 + (i % 2) * 0, 6 + (i % 2) * 12 + row * 44);
+            const P a = top, b = top + fall * (row == 0 || i % 2 == 0 ? 1.0 : 0.75);
+            if (b.y() > 96)
+                continue;
+            const bool blue = (i + row) % 2 == 0;
+            fill(p, thick(segment(a, b), 5.0),
+                 blue ? QBrush(linear(a, b, kWaterLight, kWater)) : QBrush(linear(a, b, kTurquoiseLight, kTurquoise)));
         }
     }
-    fill(p, cloud, linear(P(12, 6), P(88, 40), kTurquoiseLight, kTurquoise));
-    fill(p, inner, linear(P(17, 10), P(83, 36), kTerracottaLight, kTerracotta), kDetail);
-    fill(p, box(46, 14, 8, 8).united(box(33, 25, 34, 4)), kBlack, 0);
 }
 
 // ---- sun
